@@ -1,0 +1,36 @@
+#pragma once
+// Questions the playing rules ask about one seat's hand. A result of 0 means "no such card";
+// where several cards match, the pack order decides (Diamonds, Clubs, Hearts, Spades, each
+// from Two up to Ace). None of them changes the state.
+#include "state/GameState.h"
+
+namespace solo {
+
+bool BlnHasSuit(const GameState& s, int seat, int suit);
+Integer IntLowestOfSuit(const GameState& s, int seat, int suit);
+Integer IntHighestOfSuit(const GameState& s, int seat, int suit);
+// Lowest value in any suit; among equal values the first suit in pack order.
+Integer IntLowestCard(const GameState& s, int seat);
+// Highest value in any suit; among equal values the first suit in pack order.
+Integer IntHighestCard(const GameState& s, int seat);
+// The suit the seat holds more of than of each other suit; 0 when two or more share the most.
+Integer IntLongestSuit(const GameState& s, int seat);
+Integer IntMasterAce(const GameState& s, int seat, int suit);
+// The King once the Ace of its suit has been played.
+Integer IntMasterKing(const GameState& s, int seat, int suit);
+// The Queen once the King and Ace of its suit have been played.
+Integer IntMasterQueen(const GameState& s, int seat, int suit);
+// The Jack once the Queen and King have been played; the Ace is not looked at.
+Integer IntMasterJack(const GameState& s, int seat, int suit);
+// The seat's lowest card of the given card's suit that is higher than it.
+Integer IntHasCardBeatPrevious(const GameState& s, int seat, int card);
+// The seat's highest card of the given card's suit that is lower than it.
+Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card);
+// The seat's highest card of the led suit whose value is below the given card's value.
+Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card);
+// The seat's first card in pack order (its lowest card of the first suit it holds).
+Integer IntFirstCardInPackOrder(const GameState& s, int seat);
+// How many cards the seat holds.
+int CardsHeld(const GameState& s, int seat);
+
+}  // namespace solo

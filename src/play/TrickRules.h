@@ -1,0 +1,21 @@
+#pragma once
+// Who wins a trick, and the pairwise tests the third and fourth hands consult while the trick
+// is still incomplete. The pairwise tests keep their own results where a card is of another
+// suit: they are not the trick rule, and the computer players' choices depend on exactly them.
+#include "state/GameState.h"
+
+namespace solo {
+
+// The seat that won the current, complete trick.
+Integer GetWinner(const GameState& s);
+
+bool BlnSecondBeatsFirst(const GameState& s);
+bool BlnThirdBeatsFirst(const GameState& s);
+bool BlnThirdBeatsSecond(const GameState& s);
+bool BlnFirstBeatsSecond(const GameState& s);
+bool BlnFirstBeatsThird(const GameState& s);
+bool BlnSecondBeatsThird(const GameState& s);
+bool BlnSecondIsTrump(const GameState& s);
+bool BlnThirdIsTrump(const GameState& s);
+
+}  // namespace solo

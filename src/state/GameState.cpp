@@ -1,0 +1,34 @@
+#include "state/GameState.h"
+
+namespace solo {
+
+namespace {
+
+// The rank texts end in two blanks; King and Ace also have two blanks before "of".
+constexpr const char* kRankNames[kCardsPerSuit] = {
+    "Two of  ", "Three of  ", "Four of  ", "Five of  ", "Six of  ",  "Seven of  ", "Eight of  ",
+    "Nine of  ", "Ten of  ",  "Jack of  ", "Queen of  ", "King  of  ", "Ace  of  "};
+
+constexpr const char* kSuitNames[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
+
+}  // namespace
+
+void BuildPack(GameState& s) {
+  for (int n = 1; n <= kCards; ++n) {
+    Card& c = s.Pack[n];
+    c.Number = static_cast<Integer>(n);
+    c.Value = static_cast<Integer>(2 + (n - 1) % kCardsPerSuit);
+    c.RankName = kRankNames[(n - 1) % kCardsPerSuit];
+  }
+  for (int n = 1; n <= kCards; ++n) {
+    const int suitIndex = (n - 1) / kCardsPerSuit;
+    s.Pack[n].SuitName = kSuitNames[suitIndex];
+    s.Pack[n].Suit = static_cast<Integer>(kDiamonds + suitIndex);
+  }
+  for (int n = 1; n <= kCards; ++n) {
+    s.Pack[n].FullName = s.Pack[n].RankName + s.Pack[n].SuitName;
+    SetOwner(s, n, kOwnerNone);
+  }
+}
+
+}  // namespace solo

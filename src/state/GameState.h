@@ -1,0 +1,73 @@
+#pragma once
+// The whole state of a game: the pack (which also says who holds each card), the seats' names
+// and points, the hand and trick in progress, the bid records and the flags through which the
+// table's handlers and the game's waits talk to each other. One object per game, no globals.
+#include <array>
+#include <string>
+
+#include "state/Types.h"
+
+namespace solo {
+
+struct Card {
+  Integer Number = 0;
+  std::string FullName;
+  std::string SuitName;
+  Integer Suit = 0;
+  Integer Value = 0;
+  Integer Owner = 0;
+  bool Played = false;
+  std::string RankName;
+};
+
+template <typename T>
+using PerSeat = std::array<T, kSeats>;
+
+struct GameState {
+  // Pack and players. Pack[0] is unused: a card is known by its number 1-52.
+  std::array<Card, kCards + 1> Pack{};
+  std::string StrUserName;
+  PerSeat<std::string> StrPlayerName{};
+  PerSeat<Long> LngPoints{};
+
+  // The hand in play.
+  Integer IntDealer = 0;
+  Integer IntLeader = 0;
+  Integer IntTrumps = 0;
+  Integer IntNewTrumps = 0;
+  bool BlnNoShuffle = false;
+  Integer IntTricksPlayed = 0;
+  PerSeat<Integer> IntTricksWon{};
+
+  // The trick in progress.
+  Integer IntFirstPlayer = 0, IntSecondPlayer = 0, IntThirdPlayer = 0, IntFourthPlayer = 0;
+  Integer IntFirstCard = 0, IntSecondCard = 0, IntThirdCard = 0, IntFourthCard = 0;
+  Integer IntBidderCard = 0;
+
+  // Bidding.
+  Integer IntBidder = 0;
+  Integer IntUsersBid = 0;
+  PerSeat<Integer> IntBidPoints{};
+  PerSeat<bool> BlnHasBid{}, BlnPassed{}, BlnSolo{}, BlnMisere{}, BlnMisereOpen{}, BlnAbundanceOpen{},
+      BlnAbundanceTrumps{}, BlnAbundanceDeclared{};
+  bool BlnUserHasBid = false;
+
+  // Waiting flags.
+  bool BlnWaitingForCard = false;
+  bool BlnUserActed = false;
+
+  // Pacing, trick piles and the message box.
+  Integer IntPauseLength = 0;
+  Integer IntNormalPause = 0;
+  Long LngPauseStart = 0;
+  Integer IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
+  Integer IntMsgBoxButton = 0;
+};
+
+// Fills the fixed fields of the 52 cards and puts every card in no hand.
+void BuildPack(GameState& s);
+
+// Every change of a card's place goes through here.
+inline void SetOwner(GameState& s, int card, int owner) { s.Pack[card].Owner = static_cast<Integer>(owner); }
+
+}  // namespace solo
