@@ -1,0 +1,148 @@
+#include "table/Deal.h"
+
+#include "table/HandLayout.h"
+#include "table/Pacing.h"
+#include "table/Trumps.h"
+
+namespace solo {
+
+namespace {
+
+// A dealt card rests at a point near the centre on the receiver's side, then jumps to a
+// second point towards the receiver before the hand is laid out again. South's second point
+// keeps the first point's top.
+struct DealPoints {
+  int firstLeft, firstTop, secondLeft, secondTop;
+};
+constexpr DealPoints kDealPoints[kSeats] = {
+    {4400, 4400, 3841, 4400}, {3720, 3840, 2400, 3240}, {4560, 3000, 3840, 1920}, {6240, 3480, 8520, 2900}};
+
+void ShowPile(Game& g, int x, int y) {
+  g.host.PlaySound(Sound::Shuffle);
+  g.s.IntPauseLength = g.pacing.shuffle;
+  JustPause(g);
+  for (int card = 1; card <= kCards; ++card) {
+    SetOwner(g.s, card, kOwnerNone);
+    CardBox& box = g.t.Cds[card];
+    box.Picture = kPictureBack;
+    box.Left = x;
+    box.Top = y;
+    box.Visible = true;
+    g.t.BringToFront(box);
+    x += 2;
+    y -= 2;
+  }
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+// Hands one card to a seat: it rests at the first point for a pause, jumps to the second,
+// and the seat's hand is laid out again.
+void HandOver(Game& g, int seat, int card) {
+  SetOwner(g.s, card, seat);
+  const DealPoints& p = kDealPoints[seat];
+  g.t.Move(card, p.firstLeft, p.firstTop);
+  JustPause(g);
+  g.t.Move(card, p.secondLeft, p.secondTop);
+  ShowHand(g, seat);
+}
+
+void DealTo(Game& g, int seat, int count) {
+  g.s.IntPauseLength = g.pacing.deal;
+  for (int i = 0; i < count; ++i) HandOver(g, seat, DrawRandomCard(g));
+  CardSoundAndPause(g);
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+void DealPacketTo(Game& g, int seat, int count) {
+  switch (seat) {
+    case kSouth: DealToSouth(g, count); break;
+    case kWest: DealToWest(g, count); break;
+    case kNorth: DealToNorth(g, count); break;
+    default: DealToEast(g, count); break;
+  }
+}
+
+void GoulashTo(Game& g, int seat, int card) {
+  switch (seat) {
+    case kSouth: GoulashToSouth(g, card); break;
+    case kWest: GoulashToWest(g, card); break;
+    case kNorth: GoulashToNorth(g, card); break;
+    default: GoulashToEast(g, card); break;
+  }
+}
+
+void DealNormally(Game& g) {
+  const int first = NextSeat(g.s.IntDealer);
+  for (int round = 0; round < 4; ++round)
+    for (int i = 0; i < kSeats; ++i) DealPacketTo(g, (first + i) % kSeats, 3);
+  for (int i = 0; i < kSeats; ++i) DealPacketTo(g, (first + i) % kSeats, 1);
+}
+
+void DealGoulash(Game& g) {
+  const int cut = RoundHalfEven(g.rng.Uniform() * 35) + 15;
+  const auto order = GoulashOrder(cut);
+  g.s.BlnNoShuffle = false;
+  g.s.IntPauseLength = g.pacing.goulash;
+  const int first = NextSeat(g.s.IntDealer);
+  int position = 1;
+  for (int packet : {5, 5, 3}) {
+    for (int i = 0; i < kSeats; ++i) {
+      for (int k = 0; k < packet; ++k) GoulashTo(g, (first + i) % kSeats, order[position++]);
+      CardSoundAndPause(g);
+    }
+  }
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+}  // namespace
+
+void ShuffleThePackAtStart(Game& g) { ShowPile(g, 1080, 360); }
+void ShuffleThePack(Game& g) { ShowPile(g, 5040, 3720); }
+
+void NextDealer(Game& g) {
+  GameState& s = g.s;
+  s.IntDealer = NextSeat(s.IntDealer);
+  s.IntLeader = NextSeat(s.IntDealer);
+  const std::string& leader = s.IntLeader == kSouth ? s.StrUserName : s.StrPlayerName[s.IntLeader];
+  const std::string& dealer = s.IntDealer == kSouth ? s.StrUserName : s.StrPlayerName[s.IntDealer];
+  // When East deals the text ends with a double quote.
+  g.t.StatusBar1.Panel1 = dealer + " is dealing and " + leader + " will lead" + (s.IntDealer == kEast ? "\"" : "");
+}
+
+void DealCards(Game& g) {
+  if (g.s.BlnNoShuffle)
+    DealGoulash(g);
+  else
+    DealNormally(g);
+  DecideTrumps(g);
+}
+
+void DealToSouth(Game& g, int count) { DealTo(g, kSouth, count); }
+void DealToWest(Game& g, int count) { DealTo(g, kWest, count); }
+void DealToNorth(Game& g, int count) { DealTo(g, kNorth, count); }
+void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
+
+Integer DrawRandomCard(Game& g) {
+  // Rounding r x 52 gives 0 and 52 half as often as the others; a 0 or a card already dealt
+  // is drawn again, so the draw ends as long as a card is left in the pack.
+  for (;;) {
+    const int n = RoundHalfEven(g.rng.Uniform() * kCards);
+    if (n == 0 || g.s.Pack[n].Owner != kOwnerNone) continue;
+    SetOwner(g.s, n, kOwnerDrawn);
+    return static_cast<Integer>(n);
+  }
+}
+
+void GoulashToSouth(Game& g, int card) { HandOver(g, kSouth, card); }
+void GoulashToWest(Game& g, int card) { HandOver(g, kWest, card); }
+void GoulashToNorth(Game& g, int card) { HandOver(g, kNorth, card); }
+void GoulashToEast(Game& g, int card) { HandOver(g, kEast, card); }
+
+std::array<Integer, kCards + 1> GoulashOrder(int cut) {
+  std::array<Integer, kCards + 1> order{};
+  for (int position = 1; position <= cut; ++position) order[position] = static_cast<Integer>(cut + 1 - position);
+  for (int position = cut + 1; position <= kCards; ++position) order[position] = static_cast<Integer>(position);
+  return order;
+}
+
+}  // namespace solo

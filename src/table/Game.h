@@ -1,0 +1,56 @@
+#pragma once
+// One game: its state, its table, the host it talks through, its random generator and where
+// its files live. Every procedure of the game takes the game it works on.
+#include <cstdint>
+#include <string>
+
+#include "state/GameState.h"
+#include "state/Random.h"
+#include "table/Host.h"
+#include "table/Table.h"
+
+namespace solo {
+
+// Pause lengths in milliseconds, all in one place.
+struct Pacing {
+  Integer normal = 200;
+  Integer shuffle = 500;
+  Integer deal = 55;
+  Integer goulash = 100;
+  Integer bidding = 750;
+  Integer cardPlay = 500;
+  Integer gather = 500;
+};
+
+// What a menu command or the end of the hand loop asks the window to do next.
+enum class Next { Stay, StartHands, Quit };
+
+// A request raised during a hand by New Game or by leaving; the hand's next pause or wait
+// sees it and abandons the hand.
+enum class Request { None, NewGame, Exit };
+
+class HandObserver;
+
+struct Game {
+  Game(Host& h, std::string folder, std::uint64_t seed) : host(h), rng(seed), dataDir(std::move(folder)) {}
+
+  GameState s;
+  Table t;
+  Host& host;
+  Random rng;
+  std::string dataDir;
+  Pacing pacing;
+  HandObserver* observer = nullptr;
+
+  // The flow of hands.
+  bool loading = false;      // start-up has not finished
+  bool handRunning = false;  // the hand loop is running
+  Request request = Request::None;
+
+  // What the user's handlers may accept right now.
+  bool waitingForBid = false;
+  bool waitingForTrumps = false;
+  bool userCardChosen = false;  // the user's card for this wait has been taken
+};
+
+}  // namespace solo

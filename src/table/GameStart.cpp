@@ -1,0 +1,186 @@
+#include "table/GameStart.h"
+
+#include "store/DataFiles.h"
+#include "table/Deal.h"
+#include "table/HandLoop.h"
+#include "table/Messages.h"
+#include "table/Pacing.h"
+#include "table/Trumps.h"
+
+namespace solo {
+
+namespace {
+
+// Leaving or a new game during a hand: the hand's next pause or wait abandons it.
+void RequestDuringHand(Game& g, Request request) {
+  g.request = request;
+  g.host.Wake();
+}
+
+// After a hand ends, however it ends, nothing of its waits may accept a click.
+void EndWaits(Game& g) {
+  g.s.BlnWaitingForCard = false;
+  g.s.BlnUserActed = false;
+  g.s.BlnUserHasBid = false;
+  g.waitingForBid = false;
+  g.waitingForTrumps = false;
+  g.userCardChosen = false;
+  g.t.FramBidingVisible = false;
+  g.t.FramTrumpsVisible = false;
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+std::string Decimal(Long value) { return std::to_string(value); }
+
+}  // namespace
+
+Next Form_Load(Game& g) {
+  g.loading = true;
+  const NamesRead names = ReadNamesFile(g.dataDir);
+  const PointsRead points = ReadPointsFile(g.dataDir);
+  g.s.StrUserName = names.names[kSouth];
+  for (int seat = kWest; seat <= kEast; ++seat) g.s.StrPlayerName[seat] = names.names[seat];
+  g.s.LngPoints = points.points;
+  if (!names.message.empty()) Tell(g, names.message, BoxIcon::Warning);
+  if (!points.message.empty()) Tell(g, points.message, BoxIcon::Warning);
+
+  g.s.StrPlayerName[kSouth] = g.s.StrUserName;
+  Welcome(g);
+  for (int seat = 0; seat < kSeats; ++seat) g.t.LblMoney[seat] = Decimal(g.s.LngPoints[seat]);
+  ShuffleThePackAtStart(g);
+  g.s.IntNormalPause = g.pacing.normal;
+  BuildPack(g.s);
+  g.s.IntDealer = static_cast<Integer>(static_cast<int>(g.rng.Uniform() * 4));
+  g.loading = false;
+
+  // A command chosen while the table was being laid out is carried out now.
+  const Request early = g.request;
+  g.request = Request::None;
+  if (early == Request::Exit) return Next::Quit;
+  if (early == Request::NewGame) return Next::StartHands;
+
+  DeluxeMsgBox(g,
+               "If this is your first time playing you may wish to view the Help File, change players names or look at "
+               "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
+               "pressing F2. If this is not your first time then just click on OK to start your game.",
+               "O.K.", "Cancel", "", 1, "Welcome to Solo");
+  return g.s.IntMsgBoxButton == 0 ? Next::StartHands : Next::Stay;
+}
+
+void Welcome(Game& g) {
+  const GameState& s = g.s;
+  g.t.LblName[kSouth] = s.StrUserName;
+  g.t.LblName[kWest] = s.StrPlayerName[kWest] + "- Welcome " + s.StrUserName;
+  g.t.LblName[kNorth] = s.StrPlayerName[kNorth] + " - Hello and Welcome " + s.StrUserName;
+  g.t.LblName[kEast] = s.StrPlayerName[kEast] + " - Hi ";
+  g.t.LblMonName[kSouth] = s.StrUserName;
+  for (int seat = kWest; seat <= kEast; ++seat) g.t.LblMonName[seat] = s.StrPlayerName[seat];
+}
+
+void NewHand(Game& g) {
+  for (int seat = kWest; seat <= kEast; ++seat) g.t.LblName[seat] = g.s.StrPlayerName[seat];
+  g.t.LblName[kSouth] = g.s.StrUserName;
+  g.t.imgtrumpsVisible = false;
+  g.s.IntTrumps = kTrumpsNotSet;
+  ClearForNextRound(g);
+  ShuffleThePack(g);
+  NextDealer(g);
+  DealCards(g);
+}
+
+void ClearForNextRound(Game& g) {
+  GameState& s = g.s;
+  Table& t = g.t;
+  s.BlnUserHasBid = false;
+  t.FramBidingVisible = false;
+  // A trump choice left open by an abandoned hand must not linger into the next one.
+  t.FramTrumpsVisible = false;
+  for (int n = 1; n <= 13; ++n) t.ImgBack[n].Visible = false;
+  s.IntSouthPileLeft = 3360;
+  s.IntWestPileTop = 2280;
+  s.IntNorthPileLeft = 3360;
+  s.IntEastPileTop = 2280;
+  t.LstCardsPlayed.Clear();
+  s.IntFirstPlayer = s.IntSecondPlayer = s.IntThirdPlayer = s.IntFourthPlayer = kNoSeat;
+  s.IntTricksPlayed = 0;
+  s.IntNewTrumps = -1;
+  for (int seat = kWest; seat <= kEast; ++seat) s.IntBidPoints[seat] = -1;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    s.IntTricksWon[seat] = 0;
+    s.BlnHasBid[seat] = s.BlnPassed[seat] = s.BlnMisere[seat] = s.BlnMisereOpen[seat] = false;
+    s.BlnSolo[seat] = s.BlnAbundanceOpen[seat] = s.BlnAbundanceDeclared[seat] = s.BlnAbundanceTrumps[seat] = false;
+  }
+  for (int card = 1; card <= kCards; ++card) {
+    SetOwner(s, card, kOwnerNone);
+    t.Cds[card].Visible = true;
+    s.Pack[card].Played = false;
+  }
+  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = 0;
+  s.IntBidderCard = 0;
+  s.IntBidder = kNoSeat;
+  t.StatusBar1.Panel1.clear();
+  t.StatusBar1.Panel2.clear();
+  t.LblTrumps = "Trumps";
+  t.imgtrumpsVisible = false;
+}
+
+Next MnuNew_Click(Game& g) {
+  if (g.host.ShowMessageBox(g.s.StrUserName + " are you sure you wish to start a new game?  ",
+                            "Really start a new game?", BoxButtons::YesNo, BoxIcon::Question) != BoxAnswer::Yes)
+    return Next::Stay;
+  if (g.handRunning || g.loading) {
+    RequestDuringHand(g, Request::NewGame);
+    return Next::Stay;
+  }
+  return Next::StartHands;
+}
+
+Next MnuExit_Click(Game& g) {
+  if (g.host.ShowMessageBox(g.s.StrUserName + " are  you sure you wish to close everything down  ", "Really Exit?",
+                            BoxButtons::OkCancel, BoxIcon::Question) != BoxAnswer::Ok)
+    return Next::Stay;
+  if (g.handRunning || g.loading) {
+    RequestDuringHand(g, Request::Exit);
+    return Next::Stay;
+  }
+  return Next::Quit;
+}
+
+Next Form_QueryUnload(Game& g, int reason, bool& cancel) {
+  cancel = false;
+  if (reason == 0 &&
+      g.host.ShowMessageBox("If you click OK then everything will shut down, else click on Cancel and carry on with your "
+                            "game  ",
+                            "Do you really wish to shut everything down?", BoxButtons::OkCancel,
+                            BoxIcon::Critical) != BoxAnswer::Ok) {
+    cancel = true;
+    return Next::Stay;
+  }
+  if (g.handRunning || g.loading) {
+    // The window closes once the hand has been unwound.
+    cancel = true;
+    RequestDuringHand(g, Request::Exit);
+    return Next::Stay;
+  }
+  return Next::Quit;
+}
+
+Next RunHands(Game& g) {
+  if (g.handRunning) return Next::Stay;
+  g.handRunning = true;
+  g.request = Request::None;
+  bool quit = false;
+  while (!quit) {
+    try {
+      quit = PlayHand(g) == HandEnd::Exit;
+    } catch (const HandAbandoned&) {
+      quit = g.request == Request::Exit;
+    }
+    g.request = Request::None;
+    EndWaits(g);
+  }
+  g.handRunning = false;
+  return Next::Quit;
+}
+
+}  // namespace solo

@@ -1,0 +1,26 @@
+#pragma once
+// Start-up, the start of every hand, the clearing of the table, the greetings, the menu
+// commands of the Game menu and leaving the program, and the hand loop.
+#include "table/Game.h"
+
+namespace solo {
+
+// Start-up: names and points read, the pack shown and built, the first dealer drawn, the
+// welcome box. StartHands when the person chose to play at once.
+Next Form_Load(Game& g);
+void Welcome(Game& g);
+void NewHand(Game& g);
+void ClearForNextRound(Game& g);
+
+// New Game (F2): asks, then abandons the running hand or starts the first one.
+Next MnuNew_Click(Game& g);
+// Exit Game (Ctrl+X): asks, then ends the program (once a running hand has been abandoned).
+Next MnuExit_Click(Game& g);
+// Closing the window; `reason` 0 means the person closed it. Sets `cancel` to keep it open.
+Next Form_QueryUnload(Game& g, int reason, bool& cancel);
+
+// The one hand loop: plays hands until the program is to end. It starts each hand afresh, so
+// the call depth is the same on every hand; an abandoned hand never resumes.
+Next RunHands(Game& g);
+
+}  // namespace solo

@@ -1,0 +1,42 @@
+#include "table/HandLayout.h"
+
+namespace solo {
+
+namespace {
+
+struct HandRow {
+  int left, top;
+  int stepLeft, stepTop;
+  bool faceUp;
+};
+constexpr HandRow kRows[kSeats] = {
+    {3500, 6600, 300, 0, true},    // South
+    {1700, 2700, 0, 175, false},   // West
+    {3840, 1080, 175, 0, false},   // North
+    {8550, 2700, 0, 175, false}};  // East
+
+void Layout(Game& g, int seat) {
+  const HandRow& row = kRows[seat];
+  int left = row.left, top = row.top;
+  for (int card = 1; card <= kCards; ++card) {
+    if (g.s.Pack[card].Owner != seat) continue;
+    CardBox& box = g.t.Cds[card];
+    box.Picture = row.faceUp ? card : kPictureBack;
+    box.Left = left;
+    box.Top = top;
+    // Cards are raised in card order, so each overlaps the one before it.
+    g.t.BringToFront(box);
+    left += row.stepLeft;
+    top += row.stepTop;
+  }
+}
+
+}  // namespace
+
+void ShowSouthHand(Game& g) { Layout(g, kSouth); }
+void ShowWestHand(Game& g) { Layout(g, kWest); }
+void ShowNorthHand(Game& g) { Layout(g, kNorth); }
+void ShowEastHand(Game& g) { Layout(g, kEast); }
+void ShowHand(Game& g, int seat) { Layout(g, seat); }
+
+}  // namespace solo

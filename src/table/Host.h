@@ -1,0 +1,54 @@
+#pragma once
+// Everything that waits or talks to the person goes through the host: pauses, waits for the
+// user, message boxes, the beep and sounds. The window has one host, the tests another.
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace solo {
+
+// Thrown by the game's own pause and wait when New Game or leaving the program abandons the
+// hand: it unwinds the whole hand to the hand loop.
+struct HandAbandoned {};
+
+enum class Sound { Card, Shuffle };
+
+// The system's standard message box.
+enum class BoxButtons { Ok, OkCancel, YesNo };
+enum class BoxIcon { None, Question, Critical, Information, Warning };
+enum class BoxAnswer { Ok, Cancel, Yes, No };
+
+// The program's own message box: a prompt, up to three buttons (an empty caption is no
+// button), a picture 1-3 and a title.
+struct DeluxeBox {
+  std::string prompt;
+  std::string button1, button2, button3;
+  int icon = 1;
+  std::string title;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Lets the table run for `ms` milliseconds of the game's time, or less once `interrupted()`
+  // is true. Window events (clicks, menus, repaints) are served meanwhile.
+  virtual void Pause(int ms, const std::function<bool()>& interrupted) = 0;
+  // Lets the table run until `done()` is true.
+  virtual void WaitFor(const std::function<bool()>& done) = 0;
+  // A handler changed something a pause or wait may be waiting on.
+  virtual void Wake() {}
+
+  // Shows the program's message box and returns the index of the clicked button (0-2).
+  virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;
+  virtual BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
+                                   BoxIcon icon) = 0;
+  // The text-input box; nothing when the person cancels it.
+  virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                              const std::string& defaultText) = 0;
+  virtual void Beep() = 0;
+  // Starts a sound without waiting for it; a new sound takes over from one still playing.
+  virtual void PlaySound(Sound sound) = 0;
+};
+
+}  // namespace solo

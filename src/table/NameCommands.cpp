@@ -1,0 +1,64 @@
+#include "table/NameCommands.h"
+
+#include "store/DataFiles.h"
+#include "store/NameText.h"
+#include "table/GameStart.h"
+#include "table/Messages.h"
+
+namespace solo {
+
+namespace {
+
+void SaveNames(Game& g) {
+  const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
+                           g.s.StrPlayerName[kEast]};
+  const std::string error = WriteNamesFile(g.dataDir, names);
+  if (!error.empty()) Tell(g, error, BoxIcon::Warning);
+}
+
+// Asks for a seat's new name. Cancel, or an entry with nothing left once cleaned, keeps the
+// old name: an empty name would leave the seat unnamed on the table and in the file.
+void AskName(Game& g, int seat, const char* prompt, const char* title, const char* defaultText) {
+  const std::optional<std::string> entry = g.host.InputBox(prompt, title, defaultText);
+  if (!entry) return;
+  std::string name = CleanName(*entry);
+  if (name.empty()) return;
+  g.s.StrPlayerName[seat] = name;
+  if (seat == kSouth) g.s.StrUserName = std::move(name);
+  SaveNames(g);
+  Welcome(g);
+}
+
+}  // namespace
+
+void mnuYou_Click(Game& g) { AskName(g, kSouth, "Replace name Player?", "Enter your name ", "Your name please"); }
+
+void MnuWest_Click(Game& g) {
+  AskName(g, kWest, "Replace West Robot with name of your choice?", "Enter name of West Bot", "West Bot");
+}
+
+void MnuNorth_Click(Game& g) {
+  AskName(g, kNorth, "Replace North Robot with name of your choice?", "Enter name of North Bot", "North Bot");
+}
+
+void MnuEast_Click(Game& g) {
+  AskName(g, kEast, "Replace East Robot with name of your choice?", "Enter name of East Bot", "East Bot");
+}
+
+void SavePoints(Game& g) {
+  const std::string error = WritePointsFile(g.dataDir, g.s.LngPoints);
+  if (!error.empty()) Tell(g, error, BoxIcon::Warning);
+}
+
+void MnuErase_Click(Game& g) {
+  DeluxeMsgBox(g, g.s.StrUserName + " are you sure you wish to erase all the statistics?", "Yes", "No", "", 1,
+               "Really Erase?");
+  if (g.s.IntMsgBoxButton != 0) return;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    g.s.LngPoints[seat] = 0;
+    g.t.LblMoney[seat] = "0";
+  }
+  SavePoints(g);
+}
+
+}  // namespace solo

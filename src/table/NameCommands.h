@@ -1,0 +1,16 @@
+#pragma once
+// The Options menu: a new name for a seat, and erasing the points.
+#include "table/Game.h"
+
+namespace solo {
+
+void mnuYou_Click(Game& g);
+void MnuWest_Click(Game& g);
+void MnuNorth_Click(Game& g);
+void MnuEast_Click(Game& g);
+void MnuErase_Click(Game& g);
+
+// Writes the points file; a failure is told to the person and the game goes on.
+void SavePoints(Game& g);
+
+}  // namespace solo

@@ -1,0 +1,84 @@
+#pragma once
+// The table as data: every control the game writes, with the controls' own names and the
+// same units (twips). The window only mirrors this; tests assert on it.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/GameState.h"
+
+namespace solo {
+
+// Pictures of the card image list.
+constexpr int kPictureBack = 53;      // upright back: computer hands, the pack
+constexpr int kPictureGathered = 57;  // the back lying sideways: a gathered trick
+constexpr int kSignHearts = 60, kSignClubs = 61, kSignDiamonds = 62, kSignSpades = 63, kSignNoTrumps = 64;
+
+struct CardBox {
+  int Left = 0, Top = 0;
+  int Picture = kPictureBack;
+  bool Visible = false;
+  std::uint32_t Z = 0;  // stacking order: higher lies above
+};
+
+struct PileBox {
+  int Left = 0, Top = 0;
+  bool Visible = false;
+  std::uint32_t Z = 0;
+};
+
+struct StatusBar {
+  std::string Panel1, Panel2;
+};
+
+// The played-cards list. Clearing keeps the lines' storage, so a long run of hands does not
+// allocate for every line it writes.
+class TextList {
+ public:
+  void Clear() { count_ = 0; }
+  std::size_t size() const { return count_; }
+  const std::string& operator[](std::size_t i) const { return lines_[i]; }
+  const std::string& back() const { return lines_[count_ - 1]; }
+  void Add(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+    if (count_ == lines_.size()) lines_.emplace_back();
+    lines_[count_].assign(a).append(b).append(c);
+    ++count_;
+  }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t count_ = 0;
+};
+
+struct Table {
+  std::array<CardBox, kCards + 1> Cds{};  // 1-52, one per card
+  std::array<PileBox, 14> ImgBack{};      // 1-13, one pile per trick
+  PerSeat<std::string> LblName{}, LblMonName{}, LblMoney{};
+  std::array<std::string, 4> LblOtherBids{};  // 1-3, the computer seats' bids on the bid panel
+  StatusBar StatusBar1;
+  TextList LstCardsPlayed;
+
+  std::string LblTrumps = "Trumps";
+  bool LblTrumpsVisible = false;
+  int imgtrumps = 0;  // sign picture
+  bool imgtrumpsVisible = false;
+  int Pictrumps2 = 0;  // the sign on the bid panel
+
+  bool FramBidingVisible = false;
+  int OptBid = -1;  // the selected bid option, -1 none
+  std::string CmdCnfBid = "&The Bid";
+  bool LblconfirmVisible = false;
+  bool FramTrumpsVisible = false;
+
+  std::uint32_t topZ = 0;
+  void BringToFront(CardBox& box) { box.Z = ++topZ; }
+  void BringToFront(PileBox& box) { box.Z = ++topZ; }
+  void Move(int card, int left, int top) {
+    Cds[card].Left = left;
+    Cds[card].Top = top;
+  }
+};
+
+}  // namespace solo

@@ -1,0 +1,67 @@
+#include "table/Trumps.h"
+
+#include "table/Messages.h"
+
+namespace solo {
+
+namespace {
+
+// First trumps by dealer: South Hearts, West Diamonds, North Clubs, East Spades.
+constexpr Integer kFirstTrumps[kSeats] = {kHearts, kDiamonds, kClubs, kSpades};
+
+const char* SuitTitle(int suit) {
+  switch (suit) {
+    case kHearts: return "Hearts are trumps.";
+    case kDiamonds: return "Diamonds are trumps.";
+    case kClubs: return "Clubs are trumps.";
+    case kSpades: return "Spades are trumps.";
+    default: return "There are no trumps - NT.";
+  }
+}
+
+const char* SuitWords(int suit) {
+  switch (suit) {
+    case kHearts: return "Hearts";
+    case kDiamonds: return "Diamonds";
+    case kClubs: return "Clubs";
+    case kSpades: return "Spades";
+    default: return "No Trumps - NT";
+  }
+}
+
+}  // namespace
+
+int TrumpSign(int trumps) {
+  switch (trumps) {
+    case kHearts: return kSignHearts;
+    case kClubs: return kSignClubs;
+    case kDiamonds: return kSignDiamonds;
+    case kSpades: return kSignSpades;
+    case kNoTrumps: return kSignNoTrumps;
+    default: return 0;
+  }
+}
+
+void DecideTrumps(Game& g) {
+  const Integer suit = kFirstTrumps[g.s.IntDealer];
+  g.t.LblTrumpsVisible = true;
+  g.t.imgtrumps = TrumpSign(suit);
+  g.t.imgtrumpsVisible = true;
+  g.t.Pictrumps2 = TrumpSign(suit);
+  g.s.IntTrumps = suit;
+}
+
+void AnnounceTrumps(Game& g, int suit) {
+  if (suit < kDiamonds || suit > kNoTrumps) return;
+  g.t.LblTrumpsVisible = true;
+  g.t.imgtrumps = TrumpSign(suit);
+  g.t.imgtrumpsVisible = true;
+  g.s.IntTrumps = static_cast<Integer>(suit);
+  // The prompt has two blanks between "are" and "now", whatever the contract.
+  DeluxeMsgBox(g,
+               std::string("Due to a Misere or Abundance Open being bid trumps are  now changed to ") + SuitWords(suit) +
+                   ".",
+               "O.K", "", "", 2, SuitTitle(suit));
+}
+
+}  // namespace solo

@@ -1,0 +1,14 @@
+#pragma once
+// The trump suit: the first one follows the dealer's seat; a contract may change it, and the
+// change is announced.
+#include "table/Game.h"
+
+namespace solo {
+
+// The sign picture of a trump code (4-8), or 0.
+int TrumpSign(int trumps);
+void DecideTrumps(Game& g);
+// Sets and announces the trump suit; a code other than 4-8 does nothing at all.
+void AnnounceTrumps(Game& g, int suit);
+
+}  // namespace solo

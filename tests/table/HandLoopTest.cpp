@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "GameFixture.h"
+#include "play/CardQueries.h"
+#include "table/GameStart.h"
+
+namespace solo {
+namespace {
+
+using test::TestGame;
+
+TEST(LeavingAndNewGame, TheirConfirmationTexts) {
+  TestGame tg;
+  Game& g = tg.g;
+  tg.host.deluxeAnswers = {1};
+  Form_Load(g);
+  g.s.StrUserName = "Ann";
+
+  tg.host.messageAnswers = {BoxAnswer::No};
+  EXPECT_EQ(MnuNew_Click(g), Next::Stay);
+  EXPECT_EQ(tg.host.LastBox().title, "Really start a new game?");
+  EXPECT_EQ(tg.host.LastBox().prompt, "Ann are you sure you wish to start a new game?  ");
+  EXPECT_EQ(MnuNew_Click(g), Next::StartHands);
+
+  tg.host.messageAnswers = {BoxAnswer::Cancel};
+  EXPECT_EQ(MnuExit_Click(g), Next::Stay);
+  EXPECT_EQ(tg.host.LastBox().title, "Really Exit?");
+  EXPECT_EQ(tg.host.LastBox().prompt, "Ann are  you sure you wish to close everything down  ");
+  EXPECT_EQ(MnuExit_Click(g), Next::Quit);
+
+  bool cancel = false;
+  tg.host.messageAnswers = {BoxAnswer::Cancel};
+  EXPECT_EQ(Form_QueryUnload(g, 0, cancel), Next::Stay);
+  EXPECT_TRUE(cancel);
+  EXPECT_EQ(tg.host.LastBox().title, "Do you really wish to shut everything down?");
+  EXPECT_EQ(tg.host.LastBox().prompt,
+            "If you click OK then everything will shut down, else click on Cancel and carry on with your game  ");
+  const auto shown = tg.host.boxes.size();
+  EXPECT_EQ(Form_QueryUnload(g, 1, cancel), Next::Quit) << "a close for another reason is not questioned";
+  EXPECT_FALSE(cancel);
+  EXPECT_EQ(tg.host.boxes.size(), shown);
+}
+
+// Drives the hand loop: at the pause numbered `at` of every hand it chooses New Game, and
+// after `hands` hands it chooses Exit Game.
+struct NewGameEveryHand {
+  Game& g;
+  ScriptedHost& host;
+  int hands;
+  int at;
+  int started = 0;
+  int pauseInHand = 0;
+  std::vector<int> dealers;
+
+  void Install() {
+    host.onPause = [this](int) {
+      if (++pauseInHand != at) return;
+      ++started;
+      dealers.push_back(g.s.IntDealer);
+      pauseInHand = 0;
+      if (started == hands)
+        EXPECT_EQ(MnuExit_Click(g), Next::Stay);
+      else
+        EXPECT_EQ(MnuNew_Click(g), Next::Stay);
+    };
+  }
+};
+
+TEST(HandLoop, NewGameDuringAPauseOfTheDealAbandonsTheHandAndTheNextDealsCleanly) {
+  TestGame tg(21);
+  Game& g = tg.g;
+  Form_Load(g);
+  const int firstDealer = (g.s.IntDealer + 1) % 4;
+  int pauses = 0;
+  int heldWhenAbandoned = 0;
+  tg.host.onPause = [&](int) {
+    // Pause 1 is the shuffle; pause 30 lies in the middle of the first deal.
+    if (++pauses != 30) return;
+    for (int seat = 0; seat < 4; ++seat) heldWhenAbandoned += CardsHeld(g.s, seat);
+    EXPECT_EQ(MnuNew_Click(g), Next::Stay);
+  };
+  int rests = 0;
+  tg.host.player = [&] {
+    // The next hand rests after its deal: whole and clean, dealt by the next seat.
+    ++rests;
+    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(CardsHeld(g.s, seat), 13);
+    EXPECT_EQ(g.s.IntDealer, (firstDealer + 1) % 4);
+    EXPECT_EQ(g.t.LstCardsPlayed.size(), 0u);
+    EXPECT_EQ(MnuExit_Click(g), Next::Stay);
+  };
+  EXPECT_EQ(RunHands(g), Next::Quit);
+  EXPECT_GT(heldWhenAbandoned, 0);
+  EXPECT_LT(heldWhenAbandoned, 52);
+  EXPECT_EQ(rests, 1) << "the abandoned hand never resumed";
+  EXPECT_FALSE(g.handRunning);
+}
+
+TEST(HandLoop, AThousandAbandonedHandsMoveTheDealEachTimeAndKeepTheCallDepth) {
+  TestGame tg(5);
+  Game& g = tg.g;
+  tg.host.recordBoxes = false;
+  tg.host.recordSounds = true;
+  Form_Load(g);
+  const int firstDealer = (g.s.IntDealer + 1) % 4;
+  NewGameEveryHand driver{g, tg.host, 1000, 40};
+  driver.Install();
+  EXPECT_EQ(RunHands(g), Next::Quit);
+  ASSERT_EQ(driver.dealers.size(), 1000u);
+  for (std::size_t i = 0; i < driver.dealers.size(); ++i)
+    ASSERT_EQ(driver.dealers[i], static_cast<int>((firstDealer + i) % 4)) << i;
+  // The shuffle of every hand is played from the same depth: the stack does not grow.
+  ASSERT_EQ(tg.host.shuffleStack.size(), 1001u);  // the start-up shuffle, then one per hand
+  const auto [lo, hi] = std::minmax_element(tg.host.shuffleStack.begin() + 1, tg.host.shuffleStack.end());
+  EXPECT_EQ(*lo, *hi);
+}
+
+}  // namespace
+}  // namespace solo

@@ -1,0 +1,325 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "GameFixture.h"
+#include "play/CardQueries.h"
+#include "table/Deal.h"
+#include "table/GameStart.h"
+#include "table/HandLayout.h"
+#include "table/NameCommands.h"
+#include "table/Trumps.h"
+
+namespace solo {
+namespace {
+
+using test::TestGame;
+
+TEST(StartUp, WelcomesAndDrawsTheFirstDealerWhoseNextSeatDealsFirst) {
+  for (std::uint64_t seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
+    SCOPED_TRACE(seed);
+    TestGame tg(seed);
+    Game& g = tg.g;
+    EXPECT_EQ(Form_Load(g), Next::StartHands);
+    const auto& box = tg.host.LastBox();
+    EXPECT_EQ(box.title, "Welcome to Solo");
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"O.K.", "Cancel", ""}));
+    EXPECT_EQ(box.icon, 1);
+    EXPECT_EQ(box.prompt.substr(0, 40), "If this is your first time playing you m");
+    // The dealer drawn at start-up is the first value of the generator.
+    Random replica(seed);
+    const int drawn = static_cast<int>(replica.Uniform() * 4);
+    EXPECT_EQ(g.s.IntDealer, drawn);
+    NextDealer(g);
+    EXPECT_EQ(g.s.IntDealer, (drawn + 1) % 4);
+  }
+}
+
+TEST(StartUp, CancelLeavesAnIdleTableWithGreetingsAndThePackAtTheUpperLeft) {
+  TestGame tg;
+  tg.host.deluxeAnswers = {1};
+  EXPECT_EQ(Form_Load(tg.g), Next::Stay);
+  const Table& t = tg.g.t;
+  EXPECT_EQ(t.LblName[kSouth], "Player");
+  EXPECT_EQ(t.LblName[kWest], "West Bot- Welcome Player");
+  EXPECT_EQ(t.LblName[kNorth], "North Bot - Hello and Welcome Player");
+  EXPECT_EQ(t.LblName[kEast], "East Bot - Hi ");
+  EXPECT_EQ(t.LblMonName[kNorth], "North Bot");
+  EXPECT_EQ(t.LblMoney[kEast], "0");
+  // The pile slants up and to the right with card 52 on top.
+  EXPECT_EQ(t.Cds[1].Left, 1080);
+  EXPECT_EQ(t.Cds[1].Top, 360);
+  EXPECT_EQ(t.Cds[52].Left, 1182);
+  EXPECT_EQ(t.Cds[52].Top, 258);
+  EXPECT_GT(t.Cds[52].Z, t.Cds[51].Z);
+  EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Shuffle});
+  EXPECT_EQ(tg.host.clock, 500);
+  EXPECT_EQ(tg.g.s.IntNormalPause, 200);
+  EXPECT_EQ(tg.g.s.Pack[12].FullName, "King  of  Diamonds");
+}
+
+TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
+  TestGame tg;
+  {
+    std::ofstream(tg.dir / "Points.dat") << "12,x,3,4\r\n";
+  }
+  Form_Load(tg.g);
+  ASSERT_GE(tg.host.boxes.size(), 2u);
+  EXPECT_EQ(tg.host.boxes[0].kind, ScriptedHost::Box::Message);
+  EXPECT_NE(tg.host.boxes[0].prompt.find("Points.dat"), std::string::npos);
+  EXPECT_EQ(tg.g.s.LngPoints, (PerSeat<Long>{0, 0, 0, 0}));
+  EXPECT_TRUE(std::filesystem::exists(tg.dir / "Points.dat.bad"));
+}
+
+TEST(NextDealer, StatusTextsByDealer) {
+  struct Case {
+    int previous;
+    int leader;
+    const char* text;
+  };
+  const Case cases[] = {
+      {kEast, kWest, "Ann is dealing and West Bot will lead"},
+      {kSouth, kNorth, "West Bot is dealing and North Bot will lead"},
+      {kWest, kEast, "North Bot is dealing and East Bot will lead"},
+      {kNorth, kSouth, "East Bot is dealing and Ann will lead\""},
+  };
+  for (const Case& c : cases) {
+    TestGame tg;
+    tg.g.s.StrUserName = tg.g.s.StrPlayerName[0] = "Ann";
+    tg.g.s.StrPlayerName[1] = "West Bot", tg.g.s.StrPlayerName[2] = "North Bot", tg.g.s.StrPlayerName[3] = "East Bot";
+    tg.g.s.IntDealer = static_cast<Integer>(c.previous);
+    NextDealer(tg.g);
+    EXPECT_EQ(tg.g.s.IntLeader, c.leader);
+    EXPECT_EQ(tg.g.t.StatusBar1.Panel1, c.text);
+  }
+}
+
+// Lays the pack out for a deal as a hand would: cleared, shuffled, dealer moved on.
+void PrepareDeal(Game& g) {
+  g.s.IntNormalPause = g.pacing.normal;
+  BuildPack(g.s);
+  ClearForNextRound(g);
+  ShuffleThePack(g);
+  NextDealer(g);
+}
+
+void ExpectHandsLaidOut(const Game& g) {
+  const int firstLeft[4] = {3500, 1700, 3840, 8550}, firstTop[4] = {6600, 2700, 1080, 2700};
+  const int stepLeft[4] = {300, 0, 175, 0}, stepTop[4] = {0, 175, 0, 175};
+  for (int seat = 0; seat < 4; ++seat) {
+    SCOPED_TRACE(seat);
+    EXPECT_EQ(CardsHeld(g.s, seat), 13);
+    int i = 0;
+    std::uint32_t z = 0;
+    for (int card = 1; card <= 52; ++card) {
+      if (g.s.Pack[card].Owner != seat) continue;
+      const CardBox& box = g.t.Cds[card];
+      EXPECT_EQ(box.Left, firstLeft[seat] + i * stepLeft[seat]);
+      EXPECT_EQ(box.Top, firstTop[seat] + i * stepTop[seat]);
+      EXPECT_EQ(box.Picture, seat == kSouth ? card : kPictureBack);
+      EXPECT_GT(box.Z, z) << "a later card lies above an earlier one";
+      z = box.Z;
+      ++i;
+    }
+  }
+}
+
+TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
+  TestGame tg(11);
+  Game& g = tg.g;
+  g.s.IntDealer = kSouth - 1 + 4;  // East dealt before: South deals now
+  PrepareDeal(g);
+  tg.host.sounds.clear();
+  const long long before = tg.host.clock;
+  DealCards(g);
+  ExpectHandsLaidOut(g);
+  for (int card = 1; card <= 52; ++card) EXPECT_LT(g.s.Pack[card].Owner, 4);
+  // 52 silent pauses of 55 ms and a card sound after each of the 20 packets.
+  EXPECT_EQ(tg.host.clock - before, 52 * 55 + 20 * 55);
+  EXPECT_EQ(std::count(tg.host.sounds.begin(), tg.host.sounds.end(), Sound::Card), 20);
+  EXPECT_EQ(g.s.IntPauseLength, 200);
+  // South dealt: trumps are Hearts, shown on the table and on the bid panel.
+  EXPECT_EQ(g.s.IntTrumps, kHearts);
+  EXPECT_EQ(g.t.imgtrumps, kSignHearts);
+  EXPECT_EQ(g.t.Pictrumps2, kSignHearts);
+  EXPECT_TRUE(g.t.imgtrumpsVisible);
+}
+
+TEST(Deal, SouthsRowIsRebuiltInCardOrderFromItsStartAfterEveryCard) {
+  TestGame tg(3);
+  Game& g = tg.g;
+  g.s.IntDealer = kWest;  // North deals
+  PrepareDeal(g);
+  int checked = 0;
+  tg.host.onPause = [&](int) {
+    // The card just drawn rests at its first point; the rest of the row starts at 3500.
+    int i = 0;
+    for (int card = 1; card <= 52; ++card) {
+      if (g.s.Pack[card].Owner != kSouth) continue;
+      const CardBox& box = g.t.Cds[card];
+      if (box.Left == 4400 && box.Top == 4400) continue;
+      EXPECT_EQ(box.Left, 3500 + 300 * i) << card;
+      EXPECT_EQ(box.Top, 6600);
+      ++i;
+      ++checked;
+    }
+  };
+  DealCards(g);
+  EXPECT_GT(checked, 13);
+}
+
+TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
+  EXPECT_EQ(GoulashOrder(15)[1], 15);
+  EXPECT_EQ(GoulashOrder(15)[15], 1);
+  EXPECT_EQ(GoulashOrder(15)[16], 16);
+  EXPECT_EQ(GoulashOrder(50)[1], 50);
+  EXPECT_EQ(GoulashOrder(50)[50], 1);
+  EXPECT_EQ(GoulashOrder(50)[51], 51);
+  EXPECT_EQ(GoulashOrder(50)[52], 52);
+
+  for (std::uint64_t seed : {1u, 5u, 9u}) {
+    TestGame tg(seed);
+    Game& g = tg.g;
+    g.s.IntDealer = kNorth;  // East deals: South receives first
+    PrepareDeal(g);
+    g.s.BlnNoShuffle = true;
+    std::vector<int> dealt;
+    std::vector<int> receivers;
+    tg.host.onPause = [&](int) {
+      for (int card = 1; card <= 52; ++card)
+        if (g.s.Pack[card].Owner < 4 && std::find(dealt.begin(), dealt.end(), card) == dealt.end()) {
+          dealt.push_back(card);
+          receivers.push_back(g.s.Pack[card].Owner);
+        }
+    };
+    const long long before = tg.host.clock;
+    DealCards(g);
+    ASSERT_EQ(dealt.size(), 52u);
+    const int cut = dealt[0];
+    EXPECT_GE(cut, 15);
+    EXPECT_LE(cut, 50);
+    const auto order = GoulashOrder(cut);
+    for (int i = 0; i < 52; ++i) EXPECT_EQ(dealt[i], order[i + 1]);
+    // Packets of five, five and three to South, West, North, East in turn.
+    const int expectedSeat[52] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 1,
+                                  1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
+    for (int i = 0; i < 52; ++i) EXPECT_EQ(receivers[i], expectedSeat[i]);
+    EXPECT_FALSE(g.s.BlnNoShuffle);
+    EXPECT_EQ(tg.host.clock - before, 52 * 100 + 12 * 100);
+    ExpectHandsLaidOut(g);
+  }
+}
+
+TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
+  TestGame tg(4);
+  BuildPack(tg.g.s);
+  for (int card = 1; card <= 52; ++card) SetOwner(tg.g.s, card, card % 4);
+  SetOwner(tg.g.s, 52, kOwnerNone);
+  EXPECT_EQ(DrawRandomCard(tg.g), 52);
+  EXPECT_EQ(tg.g.s.Pack[52].Owner, kOwnerDrawn);
+}
+
+TEST(Trumps, AnnouncementsAndNothingForCodesOutsideTheSuits) {
+  struct Case {
+    int suit;
+    const char* title;
+    const char* words;
+    int sign;
+  };
+  const Case cases[] = {{kHearts, "Hearts are trumps.", "Hearts", kSignHearts},
+                        {kDiamonds, "Diamonds are trumps.", "Diamonds", kSignDiamonds},
+                        {kClubs, "Clubs are trumps.", "Clubs", kSignClubs},
+                        {kSpades, "Spades are trumps.", "Spades", kSignSpades},
+                        {kNoTrumps, "There are no trumps - NT.", "No Trumps - NT", kSignNoTrumps}};
+  for (const Case& c : cases) {
+    TestGame tg;
+    tg.g.s.IntDealer = kNorth;
+    DecideTrumps(tg.g);
+    AnnounceTrumps(tg.g, c.suit);
+    EXPECT_EQ(tg.g.s.IntTrumps, c.suit);
+    EXPECT_EQ(tg.g.t.imgtrumps, c.sign);
+    EXPECT_EQ(tg.g.t.Pictrumps2, kSignClubs) << "the bid panel keeps the dealer's suit";
+    const auto& box = tg.host.LastBox();
+    EXPECT_EQ(box.title, c.title);
+    EXPECT_EQ(box.prompt,
+              std::string("Due to a Misere or Abundance Open being bid trumps are  now changed to ") + c.words + ".");
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"O.K", "", ""}));
+    EXPECT_EQ(box.icon, 2);
+  }
+  for (int code : {0, -1, 3, 9}) {
+    TestGame tg;
+    tg.g.s.IntTrumps = kSpades;
+    AnnounceTrumps(tg.g, code);
+    EXPECT_TRUE(tg.host.boxes.empty());
+    EXPECT_EQ(tg.g.s.IntTrumps, kSpades);
+  }
+}
+
+TEST(NameCommands, TextsCancelAndCleaning) {
+  TestGame tg;
+  Game& g = tg.g;
+  Form_Load(g);
+  tg.host.inputAnswers = {std::string("  Ann  ")};
+  mnuYou_Click(g);
+  const auto& box = tg.host.LastBox();
+  EXPECT_EQ(box.prompt, "Replace name Player?");
+  EXPECT_EQ(box.title, "Enter your name ");
+  EXPECT_EQ(box.buttons[0], "Your name please");
+  EXPECT_EQ(g.s.StrUserName, "Ann");
+  EXPECT_EQ(g.s.StrPlayerName[0], "Ann");
+  EXPECT_EQ(g.t.LblName[kSouth], "Ann");
+  EXPECT_EQ(g.t.LblName[kWest], "West Bot- Welcome Ann");
+  std::ifstream in(tg.dir / "Names2.dat", std::ios::binary);
+  std::string line((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(line, "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
+
+  // Cancel and an entry that is empty once cleaned both keep the old name.
+  tg.host.inputAnswers = {std::nullopt, std::string(" \"\" ")};
+  MnuEast_Click(g);
+  EXPECT_EQ(tg.host.LastBox().prompt, "Replace East Robot with name of your choice?");
+  EXPECT_EQ(tg.host.LastBox().title, "Enter name of East Bot");
+  MnuEast_Click(g);
+  EXPECT_EQ(g.s.StrPlayerName[kEast], "East Bot");
+
+  tg.host.inputAnswers = {std::string("Wilma")};
+  MnuWest_Click(g);
+  EXPECT_EQ(g.s.StrPlayerName[kWest], "Wilma");
+  EXPECT_EQ(g.t.LblMonName[kWest], "Wilma");
+}
+
+TEST(NameCommands, EraseAsksAndOnlyYesErases) {
+  TestGame tg;
+  Game& g = tg.g;
+  Form_Load(g);
+  g.s.LngPoints = {-6, 2, 2, 2};
+  tg.host.deluxeAnswers = {1};
+  MnuErase_Click(g);
+  const auto& box = tg.host.LastBox();
+  EXPECT_EQ(box.title, "Really Erase?");
+  EXPECT_EQ(box.prompt, "Player are you sure you wish to erase all the statistics?");
+  EXPECT_EQ(box.buttons, (std::vector<std::string>{"Yes", "No", ""}));
+  EXPECT_EQ(g.s.LngPoints[0], -6);
+  tg.host.deluxeAnswers = {0};
+  MnuErase_Click(g);
+  EXPECT_EQ(g.s.LngPoints, (PerSeat<Long>{0, 0, 0, 0}));
+  for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(g.t.LblMoney[seat], "0");
+  std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
+  std::string line((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(line, "0,0,0,0\r\n");
+}
+
+TEST(NameCommands, AFailedWriteIsToldAndTheGameGoesOn) {
+  TestGame tg;
+  Game& g = tg.g;
+  Form_Load(g);
+  g.dataDir = (tg.dir / "no-such-folder").string();
+  tg.host.inputAnswers = {std::string("Ann")};
+  mnuYou_Click(g);
+  EXPECT_EQ(g.s.StrUserName, "Ann");
+  EXPECT_EQ(tg.host.LastBox().kind, ScriptedHost::Box::Message);
+  EXPECT_NE(tg.host.LastBox().prompt.find("could not be saved"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solo
