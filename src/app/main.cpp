@@ -1,9 +1,16 @@
 // Solo Whist: the window program.
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "state/Random.h"
+#include "table/Game.h"
+#include "ui/DataFolder.h"
+#include "ui/FrmMain.h"
+#include "ui/QtHost.h"
 
 namespace {
 
@@ -29,9 +36,31 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Solo Whist");
-  window.resize(969, 700);
+  QApplication::setApplicationName("Solo Whist");
+  QApplication::setApplicationVersion(QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
+  QApplication::setDesktopFileName("solo-whist");
+
+  QCommandLineParser options;
+  options.setApplicationDescription("Solo whist against three computer players.");
+  options.addHelpOption();
+  options.addVersionOption();
+  const QCommandLineOption dataDir("data-dir", "Keep the names and points files in <dir>.", "dir");
+  const QCommandLineOption seed("seed", "Deal from a fixed random seed <n> (the same deals every time).", "n");
+  const QCommandLineOption fast("fast", "Play every pause ten times faster.");
+  options.addOption(dataDir);
+  options.addOption(seed);
+  options.addOption(fast);
+  options.process(app);
+
+  const QString folder = solo::ui::ChooseDataFolder(options.value(dataDir));
+  bool seeded = false;
+  const qulonglong fixedSeed = options.value(seed).toULongLong(&seeded);
+  solo::ui::QtHost host(QCoreApplication::applicationDirPath());
+  if (options.isSet(fast)) host.SetSpeed(10);
+  solo::Game game(host, folder.toStdString(), seeded ? fixedSeed : solo::FreshSeed());
+
+  solo::ui::FrmMain window(game, host);
   window.show();
+  QTimer::singleShot(0, &window, [&window] { window.Start(); });
   return QApplication::exec();
 }

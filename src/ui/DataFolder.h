@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace solo::ui {
+
+// Where the names and points files live: the given folder if any; else the program's own
+// folder when it can be written to; else the per-user data folder. The folder is created.
+QString ChooseDataFolder(const QString& requested);
+
+// True when a file can be created in the folder.
+bool IsWritableFolder(const QString& folder);
+
+}  // namespace solo::ui

@@ -1,0 +1,142 @@
+#include "ui/FrmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "table/GameStart.h"
+#include "table/NameCommands.h"
+#include "table/TableLayout.h"
+#include "ui/CardArt.h"
+#include "ui/QtHost.h"
+#include "ui/TableView.h"
+
+namespace solo::ui {
+
+FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
+  setWindowTitle("Solo Whist");
+  setWindowIcon(CardArt::AppIcon());
+  view_ = new TableView(g_.t, this);
+  setCentralWidget(view_);
+
+  panel1_ = new QLabel(this);
+  panel2_ = new QLabel(this);
+  for (QLabel* panel : {panel1_, panel2_}) {
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumWidth(120);
+  }
+  statusBar()->addWidget(panel1_, 3);
+  statusBar()->addWidget(panel2_, 2);
+  statusBar()->setSizeGripEnabled(true);
+
+  BuildMenus();
+  host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
+
+  // The window starts 500 twips from the screen's corner, at its designed size.
+  move(500 / layout::kTwipsPerPixel, 500 / layout::kTwipsPerPixel);
+  resize(view_->sizeHint().width(), view_->sizeHint().height() + menuBar()->sizeHint().height() +
+                                        statusBar()->sizeHint().height());
+}
+
+template <typename F>
+void FrmMain::Handle(F&& handler) {
+  Next next = Next::Stay;
+  if constexpr (std::is_same_v<decltype(handler()), Next>)
+    next = handler();
+  else
+    handler();
+  Mirror();
+  // The hand's wait re-tests what it waits for.
+  host_.Wake();
+  Act(next);
+}
+
+void FrmMain::BuildMenus() {
+  QMenu* game = menuBar()->addMenu("&Game");
+  QAction* mnuNew = game->addAction("New Game");
+  mnuNew->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(mnuNew, &QAction::triggered, this, [this] { Handle([this] { return MnuNew_Click(g_); }); });
+  QAction* mnuExit = game->addAction("Exit Game");
+  mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+  connect(mnuExit, &QAction::triggered, this, [this] { Handle([this] { return MnuExit_Click(g_); }); });
+
+  QMenu* help = menuBar()->addMenu("&Help-F1");
+  QAction* mnuRules = help->addAction("Help and Rules");
+  mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
+  mnuRules->setObjectName("MnuRules");
+
+  QMenu* options = menuBar()->addMenu("&Options");
+  QMenu* enter = options->addMenu("Enter Names");
+  const auto nameItem = [&](const char* caption, void (*handler)(Game&)) {
+    QAction* a = enter->addAction(caption);
+    connect(a, &QAction::triggered, this, [this, handler] { Handle([this, handler] { handler(g_); }); });
+  };
+  nameItem("Enter your name", &mnuYou_Click);
+  nameItem("Enter West Name", &MnuWest_Click);
+  nameItem("Enter North Name", &MnuNorth_Click);
+  nameItem("Enter East Name", &MnuEast_Click);
+  QAction* erase = options->addAction("Erase Points");
+  connect(erase, &QAction::triggered, this, [this] { Handle([this] { MnuErase_Click(g_); }); });
+
+  QAction* about = menuBar()->addAction("About");
+  about->setObjectName("MnuAbout");
+}
+
+void FrmMain::Mirror() {
+  panel1_->setText(QString::fromStdString(g_.t.StatusBar1.Panel1));
+  panel2_->setText(QString::fromStdString(g_.t.StatusBar1.Panel2));
+  view_->Mirror();
+}
+
+QPoint FrmMain::BoxPlace() const {
+  const QRectF r = view_->ToPixels(3400, 3100, 0, 0);
+  return view_->mapToGlobal(r.topLeft().toPoint());
+}
+
+void FrmMain::Start() {
+  Next next = Form_Load(g_);
+  Mirror();
+  Act(next);
+}
+
+void FrmMain::Act(Next next) {
+  if (next == Next::StartHands && !g_.handRunning && !loopScheduled_) {
+    // The hand loop runs from the main event loop, never from inside a handler.
+    loopScheduled_ = true;
+    QTimer::singleShot(0, this, [this] { RunHandLoop(); });
+  } else if (next == Next::Quit) {
+    quitting_ = true;
+    close();
+  }
+}
+
+void FrmMain::RunHandLoop() {
+  loopScheduled_ = false;
+  const Next next = RunHands(g_);
+  Mirror();
+  Act(next);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  if (quitting_) {
+    event->accept();
+    QApplication::closeAllWindows();
+    return;
+  }
+  bool cancel = false;
+  const Next next = Form_QueryUnload(g_, 0, cancel);
+  host_.Wake();
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  quitting_ = next == Next::Quit;
+  event->accept();
+  QApplication::closeAllWindows();
+}
+
+}  // namespace solo::ui

@@ -1,0 +1,48 @@
+#pragma once
+// The main window: menus, the table view and the status bar with its two panels. It holds no
+// game state: it mirrors the game's Table and passes menu commands, clicks and keys to the
+// game's handlers, then acts on what they say comes next.
+#include <QMainWindow>
+
+#include "table/Game.h"
+
+class QLabel;
+
+namespace solo::ui {
+
+class QtHost;
+class TableView;
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  FrmMain(Game& game, QtHost& host);
+
+  // Start-up: run once the window is shown.
+  void Start();
+  void Mirror();
+  TableView* view() const { return view_; }
+  // Where the program's message box goes: over the centre of the table.
+  QPoint BoxPlace() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void Act(Next next);
+  void RunHandLoop();
+  // Runs a handler of the game, then shows its effects and does what comes next.
+  template <typename F>
+  void Handle(F&& handler);
+
+  Game& g_;
+  QtHost& host_;
+  TableView* view_;
+  QLabel* panel1_;
+  QLabel* panel2_;
+  bool quitting_ = false;
+  bool loopScheduled_ = false;
+};
+
+}  // namespace solo::ui

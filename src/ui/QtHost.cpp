@@ -1,0 +1,137 @@
+#include "ui/QtHost.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include "ui/MFormDeluxe.h"
+
+namespace solo::ui {
+
+namespace {
+
+std::unique_ptr<QSoundEffect> LoadSound(const QString& path) {
+  // A missing file simply gives a silent effect: nothing else changes.
+  auto effect = std::make_unique<QSoundEffect>();
+  if (QFileInfo::exists(path)) effect->setSource(QUrl::fromLocalFile(path));
+  effect->setVolume(0.8f);
+  return effect;
+}
+
+}  // namespace
+
+QtHost::QtHost(QString soundFolder) : soundFolder_(std::move(soundFolder)) {}
+
+QtHost::~QtHost() = default;
+
+void QtHost::Attach(QWidget* window, std::function<void()> mirror, std::function<QPoint()> boxPlace) {
+  window_ = window;
+  mirror_ = std::move(mirror);
+  boxPlace_ = std::move(boxPlace);
+}
+
+void QtHost::Mirror() {
+  if (mirror_) mirror_();
+}
+
+void QtHost::RunLoop(int timeoutMs) {
+  QEventLoop loop;
+  QTimer timer;
+  if (timeoutMs >= 0) {
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+  }
+  loops_.push_back(&loop);
+  loop.exec();
+  loops_.pop_back();
+}
+
+void QtHost::Pause(int ms, const std::function<bool()>& interrupted) {
+  Mirror();
+  QElapsedTimer clock;
+  clock.start();
+  const qint64 length = ms / speed_;
+  // A wake-up from a handler ends the loop early; the pause then goes on for what is left.
+  for (;;) {
+    if (interrupted && interrupted()) return;
+    const qint64 left = length - clock.elapsed();
+    if (left <= 0) return;
+    RunLoop(static_cast<int>(left));
+  }
+}
+
+void QtHost::WaitFor(const std::function<bool()>& done) {
+  Mirror();
+  while (!done()) RunLoop(-1);
+}
+
+void QtHost::Wake() {
+  for (QEventLoop* loop : loops_) loop->quit();
+}
+
+int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
+  Mirror();
+  if (!deluxe_) deluxe_ = new MFormDeluxe(window_);
+  const QPoint at = boxPlace_ ? boxPlace_() : QPoint(260, 260);
+  return deluxe_->Ask(box, at);
+}
+
+BoxAnswer QtHost::ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
+                                 BoxIcon icon) {
+  Mirror();
+  QMessageBox box(window_);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setText(QString::fromStdString(text));
+  switch (icon) {
+    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case BoxIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case BoxIcon::None: break;
+  }
+  switch (buttons) {
+    case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case BoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return BoxAnswer::Ok;
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    default: return BoxAnswer::Cancel;
+  }
+}
+
+std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText) {
+  Mirror();
+  bool ok = false;
+  const QString text = QInputDialog::getText(window_, QString::fromStdString(title), QString::fromStdString(prompt),
+                                             QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
+void QtHost::Beep() { QApplication::beep(); }
+
+void QtHost::PlaySound(Sound sound) {
+  if (!card_) {
+    card_ = LoadSound(QDir(soundFolder_).filePath("Card.wav"));
+    shuffle_ = LoadSound(QDir(soundFolder_).filePath("shuffle.wav"));
+  }
+  // A new sound takes over from one still playing.
+  card_->stop();
+  shuffle_->stop();
+  (sound == Sound::Card ? card_ : shuffle_)->play();
+}
+
+}  // namespace solo::ui

@@ -1,0 +1,58 @@
+#pragma once
+// The window's host. Pauses and waits run a local event loop that a timer, or the handler that
+// changed what is awaited, wakes: it never spins, so a waiting game uses no processor time,
+// and the window repaints and its menus work throughout. Before every pause, wait and box the
+// window is brought up to date with the table.
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "table/Host.h"
+
+class QEventLoop;
+class QSoundEffect;
+class QWidget;
+
+namespace solo::ui {
+
+class MFormDeluxe;
+
+class QtHost : public Host {
+ public:
+  explicit QtHost(QString soundFolder);
+  ~QtHost() override;
+
+  // The window the boxes belong to, how to bring it up to date, and where a message box goes.
+  void Attach(QWidget* window, std::function<void()> mirror, std::function<QPoint()> boxPlace);
+  // Pause lengths are divided by this (a fast mode for trying the game out).
+  void SetSpeed(int factor) { speed_ = factor < 1 ? 1 : factor; }
+
+  void Pause(int ms, const std::function<bool()>& interrupted) override;
+  void WaitFor(const std::function<bool()>& done) override;
+  void Wake() override;
+  int ShowDeluxeBox(const DeluxeBox& box) override;
+  BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
+                           BoxIcon icon) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& defaultText) override;
+  void Beep() override;
+  void PlaySound(Sound sound) override;
+
+ private:
+  void Mirror();
+  void RunLoop(int timeoutMs);
+
+  QString soundFolder_;
+  QWidget* window_ = nullptr;
+  std::function<void()> mirror_;
+  std::function<QPoint()> boxPlace_;
+  std::vector<QEventLoop*> loops_;
+  std::unique_ptr<QSoundEffect> card_, shuffle_;
+  MFormDeluxe* deluxe_ = nullptr;
+  int speed_ = 1;
+};
+
+}  // namespace solo::ui

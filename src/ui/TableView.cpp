@@ -1,0 +1,352 @@
+#include "ui/TableView.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <vector>
+
+#include "table/TableLayout.h"
+
+namespace solo::ui {
+
+namespace {
+
+constexpr double kTw = layout::kTwipsPerPixel;
+
+// The bid options: caption, tooltip. The index is the bid's code.
+struct OptionText {
+  const char* caption;
+  const char* tooltip;
+};
+constexpr OptionText kOptions[7] = {
+    {"PASS- make no bid.", "Click this option button to Pass"},
+    {"SOLO - win five tricks - 1 Unit", "Click this option button to bid 5 tricks"},
+    {"MISERE - win no tricks - no trumps - 2 Units", "Click here bid Misere"},
+    {"ABUNDANCE OPEN-Nine tricks-choose trumps-3 Units", "Click here to bid Abundance Open"},
+    {"ABUNDANCE TRUMPS-Nine tricks-current trumps-3 Units", "Click here to bid Abundance Trumps"},
+    {"MISERE OVERTE-No  tricks - no trumps, face up - 4 Units", "Click here to bid Misere Open"},
+    {"ABUNDANCE DECLARED-Win all tricks-no trumps-6 Units", "Click here to bid Abundance Declared"},
+};
+
+struct SuitButtonText {
+  const char* caption;
+  const char* tooltip;
+};
+constexpr SuitButtonText kSuitButtons[5] = {
+    {"", ""},
+    {"Di&amonds", "Click here to make Diamonds as trumps"},
+    {"C&lubs", "Click here to make Clubs trumps"},
+    {"&Hearts", "Click here to make Hearts trumps"},
+    {"Spa&des", "Click here to make Spades Trumps"},
+};
+
+// Places inside the bid panel and the trump panel (twips, relative to the frame).
+constexpr layout::Rect OptionRect(int i) { return {180, 330 + 390 * i, 5160, 360}; }
+constexpr layout::Rect kPictrumps2 = {5280, 300, 615, 495};
+constexpr layout::Rect kCmdCnfBid = {3960, 3180, 1860, 540};
+constexpr layout::Rect kLblconfirm = {180, 3120, 3660, 720};
+constexpr layout::Rect OtherBidsRect(int seat) { return {180, 3930 + 480 * (seat - 1), 5640, 420}; }
+constexpr layout::Rect MarriageRect(int i) { return {180 + ((i - 1) % 2) * 1320, 540 + ((i - 1) / 2) * 780, 1200, 600}; }
+
+const QColor kFeltTop(22, 110, 52), kFeltBottom(10, 78, 36), kMargin(6, 52, 24);
+const QColor kNameColour(255, 244, 190);
+
+}  // namespace
+
+TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(table) {
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(false);
+  setMinimumSize(480, 334);
+
+  list_ = new QListWidget(this);
+  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setSelectionMode(QAbstractItemView::NoSelection);
+
+  money_ = new QGroupBox("Points or Money", this);
+  for (int seat = 0; seat < 4; ++seat) {
+    monName_[seat] = new QLabel(money_);
+    moneyLabel_[seat] = new QLabel(money_);
+    moneyLabel_[seat]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  BuildBidPanel();
+  BuildTrumpPanel();
+  Mirror();
+}
+
+QSize TableView::sizeHint() const {
+  return QSize(qRound(layout::kTableWidth / kTw), qRound(layout::kTableHeight / kTw));
+}
+
+void TableView::BuildBidPanel() {
+  biding_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
+  biding_->setObjectName("FramBiding");
+  auto* group = new QButtonGroup(biding_);
+  for (int i = 0; i < 7; ++i) {
+    optBid_[i] = new QRadioButton(kOptions[i].caption, biding_);
+    optBid_[i]->setToolTip(kOptions[i].tooltip);
+    group->addButton(optBid_[i], i);
+    connect(optBid_[i], &QRadioButton::clicked, this, [this, i] {
+      if (optionClicked) optionClicked(i);
+    });
+  }
+  cnfBid_ = new QPushButton(biding_);
+  cnfBid_->setObjectName("CmdCnfBid");
+  connect(cnfBid_, &QPushButton::clicked, this, [this] {
+    if (confirmClicked) confirmClicked();
+  });
+  confirm_ = new QLabel("Click Bid button on right to  confirm your bid or go back and select a different bid.", biding_);
+  confirm_->setWordWrap(true);
+  pictrumps2_ = new QLabel(biding_);
+  for (int seat = 1; seat <= 3; ++seat) otherBids_[seat] = new QLabel(biding_);
+  biding_->hide();
+}
+
+void TableView::BuildTrumpPanel() {
+  trumps_ = new QGroupBox("Select your suit for trumps", this);
+  trumps_->setObjectName("FramTrumps");
+  for (int i = 1; i <= 4; ++i) {
+    marriage_[i] = new QPushButton(kSuitButtons[i].caption, trumps_);
+    marriage_[i]->setToolTip(kSuitButtons[i].tooltip);
+    connect(marriage_[i], &QPushButton::clicked, this, [this, i] {
+      if (suitClicked) suitClicked(i);
+    });
+  }
+  trumps_->hide();
+}
+
+QFont TableView::ScaledFont(double pixelsAtOne, bool bold, bool serif) const {
+  QFont f = font();
+  if (serif) {
+    f.setFamily("Times New Roman");
+    f.setStyleHint(QFont::Serif);
+  }
+  f.setPixelSize(std::max(7, static_cast<int>(pixelsAtOne * scale_ + 0.5)));
+  f.setBold(bold);
+  return f;
+}
+
+QRectF TableView::ToPixels(int left, int top, int width, int height) const {
+  return QRectF(origin_.x() + left / kTw * scale_, origin_.y() + top / kTw * scale_, width / kTw * scale_,
+                height / kTw * scale_);
+}
+
+void TableView::Place(QWidget* w, int left, int top, int width, int height, QWidget* frame) {
+  // Inside a frame the position is relative to the frame; the frame's own origin is the
+  // table's, so only the scale applies.
+  QRectF r = frame ? QRectF(left / kTw * scale_, top / kTw * scale_, width / kTw * scale_, height / kTw * scale_)
+                   : ToPixels(left, top, width, height);
+  w->setGeometry(r.toAlignedRect());
+}
+
+void TableView::PlaceAll() {
+  const double sx = width() / (layout::kTableWidth / kTw), sy = height() / (layout::kTableHeight / kTw);
+  scale_ = std::min(sx, sy);
+  origin_ = QPointF((width() - layout::kTableWidth / kTw * scale_) / 2,
+                    (height() - layout::kTableHeight / kTw * scale_) / 2);
+
+  const QFont normal = ScaledFont(12), bold = ScaledFont(12, true);
+  Place(list_, layout::kLstCardsPlayed.left, layout::kLstCardsPlayed.top, layout::kLstCardsPlayed.width,
+        layout::kLstCardsPlayed.height);
+  list_->setFont(ScaledFont(11.5));
+  Place(money_, layout::kFramMoney.left, layout::kFramMoney.top, layout::kFramMoney.width, layout::kFramMoney.height);
+  money_->setFont(bold);
+  for (int seat = 0; seat < 4; ++seat) {
+    const auto n = layout::LblMonName(seat), m = layout::LblMoney(seat);
+    Place(monName_[seat], n.left, n.top, n.width, n.height, money_);
+    Place(moneyLabel_[seat], m.left, m.top, m.width, m.height, money_);
+    monName_[seat]->setFont(normal);
+    moneyLabel_[seat]->setFont(bold);
+  }
+
+  Place(biding_, layout::kFramBiding.left, layout::kFramBiding.top, layout::kFramBiding.width,
+        layout::kFramBiding.height);
+  biding_->setFont(ScaledFont(11.5, true));
+  for (int i = 0; i < 7; ++i) {
+    const auto r = OptionRect(i);
+    Place(optBid_[i], r.left, r.top, r.width, r.height, biding_);
+    optBid_[i]->setFont(ScaledFont(11.5, false));
+  }
+  Place(cnfBid_, kCmdCnfBid.left, kCmdCnfBid.top, kCmdCnfBid.width, kCmdCnfBid.height, biding_);
+  cnfBid_->setFont(ScaledFont(12, true));
+  Place(confirm_, kLblconfirm.left, kLblconfirm.top, kLblconfirm.width, kLblconfirm.height, biding_);
+  confirm_->setFont(ScaledFont(11, false));
+  Place(pictrumps2_, kPictrumps2.left, kPictrumps2.top, kPictrumps2.width, kPictrumps2.height, biding_);
+  for (int seat = 1; seat <= 3; ++seat) {
+    const auto r = OtherBidsRect(seat);
+    Place(otherBids_[seat], r.left, r.top, r.width, r.height, biding_);
+    otherBids_[seat]->setFont(ScaledFont(11.5, true));
+  }
+
+  Place(trumps_, layout::kFramTrumps.left, layout::kFramTrumps.top, layout::kFramTrumps.width,
+        layout::kFramTrumps.height);
+  trumps_->setFont(ScaledFont(11.5, true));
+  for (int i = 1; i <= 4; ++i) {
+    const auto r = MarriageRect(i);
+    Place(marriage_[i], r.left, r.top, r.width, r.height, trumps_);
+    marriage_[i]->setFont(ScaledFont(12, true));
+  }
+}
+
+void TableView::resizeEvent(QResizeEvent*) {
+  PlaceAll();
+  Mirror();
+}
+
+void TableView::Mirror() {
+  // The played-cards list only grows during a hand and is emptied for the next one.
+  if (t_.LstCardsPlayed.size() < listShown_) {
+    list_->clear();
+    listShown_ = 0;
+  }
+  if (t_.LstCardsPlayed.size() > listShown_) {
+    for (; listShown_ < t_.LstCardsPlayed.size(); ++listShown_)
+      list_->addItem(QString::fromStdString(t_.LstCardsPlayed[listShown_]));
+    list_->scrollToBottom();
+  }
+  for (int seat = 0; seat < 4; ++seat) {
+    monName_[seat]->setText(QString::fromStdString(t_.LblMonName[seat]));
+    moneyLabel_[seat]->setText(QString::fromStdString(t_.LblMoney[seat]));
+  }
+
+  const bool bidOpening = t_.FramBidingVisible && !biding_->isVisible();
+  biding_->setVisible(t_.FramBidingVisible);
+  if (t_.FramBidingVisible) {
+    biding_->raise();
+    for (int i = 0; i < 7; ++i) {
+      QSignalBlocker block(optBid_[i]);
+      optBid_[i]->setChecked(t_.OptBid == i);
+    }
+    cnfBid_->setText(QString::fromStdString(t_.CmdCnfBid));
+    confirm_->setVisible(t_.LblconfirmVisible);
+    const QRectF sign = QRectF(0, 0, kPictrumps2.width / kTw * scale_, kPictrumps2.height / kTw * scale_);
+    pictrumps2_->setPixmap(t_.Pictrumps2 ? art_.Picture(t_.Pictrumps2, sign.size().toSize(), devicePixelRatioF())
+                                         : QPixmap());
+    for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.LblOtherBids[seat]));
+    if (bidOpening && t_.OptBid >= 0) optBid_[t_.OptBid]->setFocus();
+  }
+  const bool trumpsOpening = t_.FramTrumpsVisible && !trumps_->isVisible();
+  trumps_->setVisible(t_.FramTrumpsVisible);
+  if (t_.FramTrumpsVisible) {
+    trumps_->raise();
+    if (trumpsOpening) marriage_[1]->setFocus();
+  }
+  if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && (bidOpening || trumpsOpening || !hasFocus())) {
+    if (window()->isActiveWindow()) setFocus();
+  }
+  // A highlighted card that has left South's hand is forgotten.
+  if (highlighted_ && (!t_.Cds[highlighted_].Visible || t_.Cds[highlighted_].Picture != highlighted_)) highlighted_ = 0;
+  update();
+}
+
+QRectF TableView::CardRect(const CardBox& box, int picture) const {
+  const bool sideways = picture == kPictureGathered;
+  return ToPixels(box.Left, box.Top, sideways ? layout::kCardHeight : layout::kCardWidth,
+                  sideways ? layout::kCardWidth : layout::kCardHeight);
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(rect(), kMargin);
+  const QRectF table = ToPixels(0, 0, layout::kTableWidth, layout::kTableHeight);
+  QLinearGradient felt(table.topLeft(), table.bottomLeft());
+  felt.setColorAt(0, kFeltTop);
+  felt.setColorAt(1, kFeltBottom);
+  p.fillRect(table, felt);
+
+  // The centre of the table, where the tricks are played.
+  const auto& c = layout::kShape1;
+  p.setPen(QPen(QColor(255, 255, 255, 60), std::max(1.0, 2 * scale_)));
+  p.setBrush(QColor(0, 0, 0, 28));
+  p.drawRoundedRect(ToPixels(c.left, c.top, c.width, c.height), 18 * scale_, 18 * scale_);
+
+  const qreal dpr = devicePixelRatioF();
+  // The trick piles, then the cards, each in stacking order.
+  std::vector<const PileBox*> piles;
+  for (int n = 1; n <= 13; ++n)
+    if (t_.ImgBack[n].Visible) piles.push_back(&t_.ImgBack[n]);
+  std::sort(piles.begin(), piles.end(), [](auto a, auto b) { return a->Z < b->Z; });
+  for (const PileBox* pile : piles) {
+    const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight, layout::kCardWidth);
+    p.drawPixmap(r.topLeft(), art_.Picture(kPictureGathered, r.size().toSize(), dpr));
+  }
+  std::vector<int> cards;
+  for (int n = 1; n <= kCards; ++n)
+    if (t_.Cds[n].Visible) cards.push_back(n);
+  std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.Cds[a].Z < t_.Cds[b].Z; });
+  for (int n : cards) {
+    const CardBox& box = t_.Cds[n];
+    const QRectF r = CardRect(box, box.Picture);
+    p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
+  }
+  // Names and the trump display, above the cards so the start-up pile does not hide a name.
+  p.setPen(kNameColour);
+  p.setFont(ScaledFont(13, true));
+  for (int seat = 0; seat < 4; ++seat) {
+    const auto& r = layout::kLblName[seat];
+    const QRectF box = ToPixels(r.left, r.top, 20000, r.height);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(t_.LblName[seat]));
+  }
+  if (t_.LblTrumpsVisible) {
+    const auto& r = layout::kLblTrumps;
+    p.drawText(ToPixels(r.left, r.top, r.width + 200, r.height), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromStdString(t_.LblTrumps));
+  }
+  if (t_.imgtrumpsVisible && t_.imgtrumps) {
+    const auto& r = layout::kImgTrumps;
+    const QRectF sign = ToPixels(r.left, r.top, r.width, r.height);
+    p.drawPixmap(sign.topLeft(), art_.Picture(t_.imgtrumps, sign.size().toSize(), dpr));
+  }
+
+  if (highlighted_ && hasFocus()) {
+    const QRectF r = CardRect(t_.Cds[highlighted_], highlighted_);
+    p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), 5 * scale_, 5 * scale_);
+  }
+}
+
+int TableView::CardAt(QPoint point) const {
+  int best = 0;
+  std::uint32_t bestZ = 0;
+  for (int n = 1; n <= kCards; ++n) {
+    const CardBox& box = t_.Cds[n];
+    if (!box.Visible || !CardRect(box, box.Picture).contains(point)) continue;
+    if (!best || box.Z > bestZ) best = n, bestZ = box.Z;
+  }
+  return best;
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+  setFocus();
+  if (event->button() != Qt::LeftButton) return;
+  const int card = CardAt(event->position().toPoint());
+  if (card && cardClicked) cardClicked(card);
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      if (nextCard) {
+        highlighted_ = nextCard(highlighted_, event->key() == Qt::Key_Left ? -1 : 1);
+        update();
+      }
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (highlighted_ && cardChosenByKey) cardChosenByKey(highlighted_);
+      return;
+    default: QWidget::keyPressEvent(event);
+  }
+}
+
+}  // namespace solo::ui

@@ -1,0 +1,81 @@
+#pragma once
+// The card table: a view of Table. It paints the felt, the cards in their stacking order, the
+// trick piles, the names and the trump sign, and places the played-cards list, the points
+// frame, the bid panel and the trump panel. Everything is laid out in twips times one scale,
+// so the table keeps its shape at any window size and stays sharp on dense screens. Clicks and
+// keys are handed on; the view decides nothing.
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+#include "table/Table.h"
+#include "ui/CardArt.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace solo::ui {
+
+class TableView : public QWidget {
+  Q_OBJECT
+ public:
+  TableView(const Table& table, QWidget* parent = nullptr);
+
+  // Brings the widgets up to date with the table and schedules a repaint.
+  void Mirror();
+
+  // What the person did; the window passes it to the game.
+  std::function<void(int card)> cardClicked;
+  std::function<void(int index)> optionClicked;
+  std::function<void()> confirmClicked;
+  std::function<void(int index)> suitClicked;
+  // Keyboard play: Left/Right (-1/+1) move along South's hand, Enter/Space play.
+  std::function<int(int current, int step)> nextCard;
+  std::function<void(int card)> cardChosenByKey;
+
+  // The card under a point of the widget, the one lying on top; 0 for none.
+  int CardAt(QPoint point) const;
+  // A rectangle of the table (twips) in widget pixels.
+  QRectF ToPixels(int left, int top, int width, int height) const;
+  int highlighted() const { return highlighted_; }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Place(QWidget* w, int left, int top, int width, int height, QWidget* frame = nullptr);
+  void PlaceAll();
+  void BuildBidPanel();
+  void BuildTrumpPanel();
+  QFont ScaledFont(double pixelsAtOne, bool bold = false, bool serif = false) const;
+  QRectF CardRect(const CardBox& box, int picture) const;
+
+  const Table& t_;
+  CardArt art_;
+  double scale_ = 1.0;
+  QPointF origin_;
+  int highlighted_ = 0;
+
+  QListWidget* list_;
+  std::size_t listShown_ = 0;
+  QGroupBox* money_;
+  std::array<QLabel*, 4> monName_{}, moneyLabel_{};
+  QGroupBox* biding_;
+  std::array<QRadioButton*, 7> optBid_{};
+  QPushButton* cnfBid_;
+  QLabel* confirm_;
+  QLabel* pictrumps2_;
+  std::array<QLabel*, 4> otherBids_{};
+  QGroupBox* trumps_;
+  std::array<QPushButton*, 5> marriage_{};
+};
+
+}  // namespace solo::ui
