@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "bidding/UserBid.h"
 #include "table/GameStart.h"
 #include "table/NameCommands.h"
 #include "table/TableLayout.h"
@@ -34,6 +35,9 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
+  view_->optionClicked = [this](int i) { Handle([this, i] { OptBid_Click(g_, i); }); };
+  view_->confirmClicked = [this] { Handle([this] { CmdCnfBid_Click(g_); }); };
+  view_->suitClicked = [this](int i) { Handle([this, i] { CmdMarriage_Click(g_, i); }); };
   host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
 
   // The window starts 500 twips from the screen's corner, at its designed size.

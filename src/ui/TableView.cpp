@@ -57,6 +57,16 @@ constexpr layout::Rect MarriageRect(int i) { return {180 + ((i - 1) % 2) * 1320,
 
 const QColor kFeltTop(22, 110, 52), kFeltBottom(10, 78, 36), kMargin(6, 52, 24);
 const QColor kNameColour(255, 244, 190);
+const QColor kPanelColour(236, 233, 216);
+
+// The frames stand in front of the table: opaque, with dark text.
+void MakeOpaque(QWidget* frame) {
+  QPalette pal = frame->palette();
+  pal.setColor(QPalette::Window, kPanelColour);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  frame->setPalette(pal);
+  frame->setAutoFillBackground(true);
+}
 
 }  // namespace
 
@@ -70,6 +80,7 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_->setSelectionMode(QAbstractItemView::NoSelection);
 
   money_ = new QGroupBox("Points or Money", this);
+  MakeOpaque(money_);
   for (int seat = 0; seat < 4; ++seat) {
     monName_[seat] = new QLabel(money_);
     moneyLabel_[seat] = new QLabel(money_);
@@ -87,13 +98,18 @@ QSize TableView::sizeHint() const {
 void TableView::BuildBidPanel() {
   biding_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
   biding_->setObjectName("FramBiding");
+  MakeOpaque(biding_);
   auto* group = new QButtonGroup(biding_);
   for (int i = 0; i < 7; ++i) {
     optBid_[i] = new QRadioButton(kOptions[i].caption, biding_);
     optBid_[i]->setToolTip(kOptions[i].tooltip);
     group->addButton(optBid_[i], i);
+    // A click, or the arrow keys moving the choice, selects the option.
     connect(optBid_[i], &QRadioButton::clicked, this, [this, i] {
       if (optionClicked) optionClicked(i);
+    });
+    connect(optBid_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on && optionClicked) optionClicked(i);
     });
   }
   cnfBid_ = new QPushButton(biding_);
@@ -111,6 +127,7 @@ void TableView::BuildBidPanel() {
 void TableView::BuildTrumpPanel() {
   trumps_ = new QGroupBox("Select your suit for trumps", this);
   trumps_->setObjectName("FramTrumps");
+  MakeOpaque(trumps_);
   for (int i = 1; i <= 4; ++i) {
     marriage_[i] = new QPushButton(kSuitButtons[i].caption, trumps_);
     marriage_[i]->setToolTip(kSuitButtons[i].tooltip);
@@ -167,11 +184,11 @@ void TableView::PlaceAll() {
 
   Place(biding_, layout::kFramBiding.left, layout::kFramBiding.top, layout::kFramBiding.width,
         layout::kFramBiding.height);
-  biding_->setFont(ScaledFont(11.5, true));
+  biding_->setFont(ScaledFont(10));
   for (int i = 0; i < 7; ++i) {
     const auto r = OptionRect(i);
     Place(optBid_[i], r.left, r.top, r.width, r.height, biding_);
-    optBid_[i]->setFont(ScaledFont(11.5, false));
+    optBid_[i]->setFont(ScaledFont(10.5));
   }
   Place(cnfBid_, kCmdCnfBid.left, kCmdCnfBid.top, kCmdCnfBid.width, kCmdCnfBid.height, biding_);
   cnfBid_->setFont(ScaledFont(12, true));
@@ -342,6 +359,12 @@ void TableView::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+      // Enter on the bid panel confirms the selected bid.
+      if (biding_->isVisible()) {
+        if (confirmClicked) confirmClicked();
+        return;
+      }
+      [[fallthrough]];
     case Qt::Key_Space:
       if (highlighted_ && cardChosenByKey) cardChosenByKey(highlighted_);
       return;

@@ -1,0 +1,182 @@
+#include "bidding/BiddingRound.h"
+
+#include "bidding/BidEvaluation.h"
+#include "bidding/BidLadder.h"
+#include "table/HandObserver.h"
+#include "table/Messages.h"
+#include "table/Pacing.h"
+#include "table/Trumps.h"
+
+namespace solo {
+
+namespace {
+
+struct AnnounceTexts {
+  const char* name;
+  const char* status;
+  const char* otherBids;
+};
+
+// A computer seat's announcement, by bid. The second status text of Abundance Declared is ours.
+AnnounceTexts TextsFor(int code) {
+  switch (code) {
+    case kSolo: return {" bids Solo", " bids 5 tricks - current trumps.", " bid Solo."};
+    case kMisere: return {" bids Misere.", " bids make no tricks-no trumps.", " bid Misere."};
+    case kAbundanceTrumps:
+      return {" bids Abundance Trumps.", " bids 9 tricks. Current Trumps.", " bid Abundance Trumps."};
+    default: return {" bids Abundance Declared.", " bids 13 tricks - no trumps.", " bid Abundance Declared"};
+  }
+}
+
+// The pass texts differ when West deals: North's bid label reads "Passes." and East's name
+// label has no full stop.
+void ShowPass(Game& g, int seat) {
+  const std::string& name = g.s.StrPlayerName[seat];
+  const bool westDeals = g.s.IntDealer == kWest;
+  g.t.LblName[seat] = name + (westDeals && seat == kEast ? " Passes" : " Passes.");
+  g.t.LblOtherBids[seat] = name + (westDeals && seat != kWest ? "Passes." : "Passed.");
+}
+
+bool AllPassed(const GameState& s) {
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (!s.BlnPassed[seat]) return false;
+  return true;
+}
+
+bool AnySeat(const PerSeat<bool>& flags) { return flags[0] || flags[1] || flags[2] || flags[3]; }
+
+void WaitForUsersBid(Game& g, const std::array<int, kSeats>& order) {
+  GameState& s = g.s;
+  bool afterUser = false;
+  for (int seat : order) {
+    if (afterUser) g.t.LblOtherBids[seat] = s.StrPlayerName[seat] + " has not yet bid";
+    if (seat == kSouth) afterUser = true;
+  }
+  g.t.FramBidingVisible = true;
+  g.t.OptBid = kPass;
+  s.IntUsersBid = kPass;
+  g.t.CmdCnfBid = "PASS";
+  g.t.LblconfirmVisible = false;
+  g.waitingForBid = true;
+  WaitUntil(g, [&s] { return s.BlnUserHasBid; });
+  g.waitingForBid = false;
+  s.BlnUserHasBid = false;
+}
+
+void WaitForUsersTrumps(Game& g) {
+  g.t.FramTrumpsVisible = true;
+  g.t.StatusBar1.Panel1 = g.s.StrUserName + " choose your trumps please";
+  g.waitingForTrumps = true;
+  WaitUntil(g, [&g] { return g.s.BlnUserActed; });
+  g.waitingForTrumps = false;
+  g.s.BlnUserActed = false;
+}
+
+}  // namespace
+
+std::array<int, kSeats> SpeakingOrder(int dealer) {
+  std::array<int, kSeats> order{};
+  for (int i = 0; i < kSeats; ++i) order[i] = (dealer + 1 + i) % kSeats;
+  return order;
+}
+
+ComputerBid ChooseComputerBid(const PerSeat<Integer>& points) {
+  const auto inRange = [&](int seat, int lo, int hi) { return points[seat] >= lo && points[seat] <= hi; };
+  struct Category {
+    int lo, hi, code;
+  };
+  constexpr Category kCategories[] = {
+      {14, 32767, kAbundanceDeclared}, {9, 13, kAbundanceTrumps}, {-32768, 0, kMisere}, {5, 8, kSolo}};
+  for (const Category& c : kCategories)
+    for (int seat = kWest; seat <= kEast; ++seat)
+      if (inRange(seat, c.lo, c.hi)) return {seat, c.code};
+  return {};
+}
+
+BidOutcome Bids(Game& g) {
+  GameState& s = g.s;
+  for (int seat = kWest; seat <= kEast; ++seat) BotsBidsPoints(s, seat);
+  const ComputerBid bid = ChooseComputerBid(s.IntBidPoints);
+  if (bid.seat == kNoSeat) {
+    s.BlnPassed[kWest] = s.BlnPassed[kEast] = s.BlnPassed[kNorth] = true;
+  } else {
+    s.IntBidder = static_cast<Integer>(bid.seat);
+    KindFlags(s, bid.code)[bid.seat] = true;
+    PassOtherBots(s, bid.seat);
+  }
+  if (g.observer) g.observer->BiddingStarts(g);
+  return MakeTheBids(g);
+}
+
+BidOutcome MakeTheBids(Game& g) {
+  GameState& s = g.s;
+  s.IntPauseLength = g.pacing.bidding;
+  const auto order = SpeakingOrder(s.IntDealer);
+  for (int seat : order) {
+    ShowNowBidding(g, seat);
+    if (seat == kSouth) {
+      WaitForUsersBid(g, order);
+      if (g.observer) g.observer->BidShown(g, kSouth, s.BlnPassed[kSouth] ? kPass : HighestKind(s, kSouth));
+    } else if (seat == s.IntBidder) {
+      CheckAnnounceBid(g, seat);
+      if (g.observer) g.observer->BidShown(g, seat, HighestKind(s, seat));
+    } else {
+      ShowPass(g, seat);
+      // A seat chosen to bid, but speaking after the user's accepted bid, is shown passing; its
+      // bid must not stay behind, or it would still change the trumps and the way of play.
+      if (HighestKind(s, seat) != kPass) {
+        for (int code = kSolo; code <= kAbundanceDeclared; ++code) KindFlags(s, code)[seat] = false;
+        s.BlnPassed[seat] = true;
+      }
+      g.host.Beep();
+      JustPause(g);
+      if (g.observer) g.observer->BidShown(g, seat, kPass);
+    }
+  }
+  s.IntPauseLength = s.IntNormalPause;
+
+  if (AllPassed(s)) {
+    g.t.StatusBar1.Panel1 = " Everybody passed so there will be a new dea.l";
+    DeluxeMsgBox(g, "Everybody passed so there will be a new deal with no shuffle of cards.", "Right", "", "", 3,
+                 "New Deal with no shuffle");
+    s.BlnNoShuffle = true;
+    return BidOutcome::PassedOut;
+  }
+
+  if (s.BlnAbundanceDeclared[kWest] || s.BlnAbundanceDeclared[kNorth] || s.BlnAbundanceDeclared[kEast])
+    AnnounceTrumps(g, s.IntNewTrumps);
+  if (s.BlnAbundanceOpen[kSouth]) WaitForUsersTrumps(g);
+  if (AnySeat(s.BlnMisere)) {
+    s.IntNewTrumps = kNoTrumps;
+    AnnounceTrumps(g, kNoTrumps);
+  }
+  if (s.BlnMisereOpen[kSouth]) {
+    s.IntNewTrumps = kNoTrumps;
+    AnnounceTrumps(g, kNoTrumps);
+  }
+  if (AnySeat(s.BlnAbundanceDeclared)) {
+    s.IntNewTrumps = kNoTrumps;
+    AnnounceTrumps(g, kNoTrumps);
+  }
+  return AnySeat(s.BlnMisere) || AnySeat(s.BlnMisereOpen) ? BidOutcome::PlayToLose : BidOutcome::PlayToWin;
+}
+
+void CheckAnnounceBid(Game& g, int seat) {
+  GameState& s = g.s;
+  for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared}) {
+    if (!KindFlags(s, code)[seat]) continue;
+    s.BlnHasBid[seat] = true;
+    s.BlnPassed[seat] = false;
+    const AnnounceTexts texts = TextsFor(code);
+    const std::string& name = s.StrPlayerName[seat];
+    g.t.LblName[seat] = name + texts.name;
+    g.t.StatusBar1.Panel2 = name + texts.status;
+    g.t.LblOtherBids[seat] = name + texts.otherBids;
+    JustPause(g);
+    return;
+  }
+}
+
+void ShowNowBidding(Game& g, int seat) { g.t.StatusBar1.Panel1 = g.s.StrPlayerName[seat] + " now bidding."; }
+
+}  // namespace solo

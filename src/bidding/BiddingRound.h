@@ -1,0 +1,31 @@
+#pragma once
+// The bidding round after every deal: the computer players' bids are decided before anything
+// is shown (at most one of them bids), then the table goes round from the seat after the
+// dealer, showing each computer seat's bid or pass and waiting for the user's on the bid panel.
+#include "table/Game.h"
+
+namespace solo {
+
+// How the round ended.
+enum class BidOutcome { PassedOut, PlayToWin, PlayToLose };
+
+// The computer bidder chosen from the three counts (seats 1-3): the category decides first
+// (Abundance Declared, Abundance Trumps, Misere, Solo), then the lowest seat. Seat -1 when all
+// three pass.
+struct ComputerBid {
+  int seat = kNoSeat;
+  int code = 0;
+};
+ComputerBid ChooseComputerBid(const PerSeat<Integer>& points);
+
+// Counts the computer hands, chooses the computer bidder and runs the round.
+BidOutcome Bids(Game& g);
+// The round itself, its trump changes, and which way the play goes.
+BidOutcome MakeTheBids(Game& g);
+void CheckAnnounceBid(Game& g, int seat);
+void ShowNowBidding(Game& g, int seat);
+
+// Speaking order: the four seats from the one after the dealer.
+std::array<int, kSeats> SpeakingOrder(int dealer);
+
+}  // namespace solo

@@ -1,0 +1,40 @@
+#pragma once
+// Scripted users for whole hands: what South does at each wait of the game.
+#include <functional>
+
+#include "bidding/UserBid.h"
+#include "table/Game.h"
+#include "table/GameStart.h"
+#include "table/HandObserver.h"
+
+namespace solo::test {
+
+// Passes every bid; names Diamonds if ever asked for trumps.
+inline bool AnswerBidding(Game& g, int bid = 0) {
+  if (g.waitingForBid) {
+    OptBid_Click(g, bid);
+    CmdCnfBid_Click(g);
+    if (!g.s.BlnUserHasBid) {  // refused: pass instead
+      OptBid_Click(g, 0);
+      CmdCnfBid_Click(g);
+    }
+    return true;
+  }
+  if (g.waitingForTrumps) {
+    CmdMarriage_Click(g, 1);
+    return true;
+  }
+  return false;
+}
+
+// Counts the deals and remembers each hand's dealer.
+struct DealWatch : HandObserver {
+  std::vector<int> dealers;
+  std::function<void(const Game&)> onDealt;
+  void Dealt(const Game& g) override {
+    dealers.push_back(g.s.IntDealer);
+    if (onDealt) onDealt(g);
+  }
+};
+
+}  // namespace solo::test
