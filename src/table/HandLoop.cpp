@@ -1,9 +1,9 @@
 #include "table/HandLoop.h"
 
 #include "bidding/BiddingRound.h"
+#include "play/TrickPlay.h"
 #include "table/GameStart.h"
 #include "table/HandObserver.h"
-#include "table/Pacing.h"
 
 namespace solo {
 
@@ -15,9 +15,7 @@ HandEnd PlayHand(Game& g) {
     return HandEnd::NextHand;
   }
   if (g.observer) g.observer->PlayStarts(g);
-  // The hand rests here, the contract fixed, until New Game or leaving abandons it.
-  WaitUntil(g, [] { return false; });
-  return HandEnd::NextHand;
+  return PlayTricks(g) == TrickResult::ExitGame ? HandEnd::Exit : HandEnd::NextHand;
 }
 
 }  // namespace solo

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "bidding/UserBid.h"
+#include "play/TrickPlay.h"
 #include "table/GameStart.h"
 #include "table/NameCommands.h"
 #include "table/TableLayout.h"
@@ -38,6 +39,9 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   view_->optionClicked = [this](int i) { Handle([this, i] { OptBid_Click(g_, i); }); };
   view_->confirmClicked = [this] { Handle([this] { CmdCnfBid_Click(g_); }); };
   view_->suitClicked = [this](int i) { Handle([this, i] { CmdMarriage_Click(g_, i); }); };
+  view_->cardClicked = [this](int card) { Handle([this, card] { Cds_Click(g_, card); }); };
+  view_->cardChosenByKey = view_->cardClicked;
+  view_->nextCard = [this](int current, int step) { return NextSouthCard(g_.s, current, step); };
   host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
 
   // The window starts 500 twips from the screen's corner, at its designed size.

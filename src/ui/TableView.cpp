@@ -78,6 +78,9 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_ = new QListWidget(this);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setSelectionMode(QAbstractItemView::NoSelection);
+  // Long lines wrap rather than scroll sideways.
+  list_->setWordWrap(true);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   money_ = new QGroupBox("Points or Money", this);
   MakeOpaque(money_);
@@ -171,7 +174,7 @@ void TableView::PlaceAll() {
   const QFont normal = ScaledFont(12), bold = ScaledFont(12, true);
   Place(list_, layout::kLstCardsPlayed.left, layout::kLstCardsPlayed.top, layout::kLstCardsPlayed.width,
         layout::kLstCardsPlayed.height);
-  list_->setFont(ScaledFont(11.5));
+  list_->setFont(ScaledFont(11));
   Place(money_, layout::kFramMoney.left, layout::kFramMoney.top, layout::kFramMoney.width, layout::kFramMoney.height);
   money_->setFont(bold);
   for (int seat = 0; seat < 4; ++seat) {

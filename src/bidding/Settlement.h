@@ -1,0 +1,14 @@
+#pragma once
+// The settlement of a hand: as soon as the contract is certainly made or lost, the units move,
+// the result and the new points are shown and saved, and the user chooses the next hand or
+// leaving the game.
+#include "table/Game.h"
+
+namespace solo {
+
+enum class Settled { No, NewRound, ExitGame };
+
+// Settles the hand if the declarer's contract is decided; No while it is still open.
+Settled EndOfHand(Game& g, int seat);
+
+}  // namespace solo

@@ -1,0 +1,220 @@
+#include "play/Strategy.h"
+
+#include <algorithm>
+
+#include "play/CardQueries.h"
+#include "play/TrickRules.h"
+#include "table/CardMovement.h"
+#include "table/Messages.h"
+
+namespace solo {
+
+namespace {
+
+int SuitOf(const GameState& s, int card) { return s.Pack[card].Suit; }
+int ValueOf(const GameState& s, int card) { return card >= 1 && card <= kCards ? s.Pack[card].Value : 0; }
+int LedSuit(const GameState& s) { return s.IntFirstCard >= 1 ? SuitOf(s, s.IntFirstCard) : 0; }
+
+// The first of the seat's cards of a suit, going from the highest value down, whose value is
+// below `limit`; its highest card of the suit if none is.
+Integer HighestBelowElseHighest(const GameState& s, int seat, int suit, int limit) {
+  for (int n = kCards; n >= 1; --n) {
+    const Card& c = s.Pack[n];
+    if (c.Owner == seat && c.Suit == suit && c.Value < limit) return static_cast<Integer>(n);
+  }
+  return IntHighestOfSuit(s, seat, suit);
+}
+
+// The seat's lowest card of the suit whose value is above every one of the limits.
+Integer LowestAbove(const GameState& s, int seat, int suit, int limit) {
+  for (int n = 1; n <= kCards; ++n) {
+    const Card& c = s.Pack[n];
+    if (c.Owner == seat && c.Suit == suit && c.Value > limit) return static_cast<Integer>(n);
+  }
+  return 0;
+}
+
+Integer FirstOf(std::initializer_list<Integer> cards) {
+  for (Integer c : cards)
+    if (c) return c;
+  return 0;
+}
+
+void Play(Game& g, int seat, int position, Integer card, const char* notFound) {
+  if (card == 0) {
+    Tell(g, notFound);
+    return;
+  }
+  TrickCard(g.s, position) = card;
+  PlayEm(g, seat, position);
+}
+
+}  // namespace
+
+Integer ChooseFirstCardLose(const GameState& s, int seat) { return IntLowestCard(s, seat); }
+
+Integer ChooseFirstCard(const GameState& s, int seat) {
+  // The trump suit plays no part in the lead.
+  for (auto master : {IntMasterAce, IntMasterKing, IntMasterQueen, IntMasterJack})
+    for (int suit = kDiamonds; suit <= kSpades; ++suit)
+      if (const Integer c = master(s, seat, suit)) return c;
+  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
+  return IntLowestCard(s, seat);
+}
+
+Integer ChooseSecondCardLose(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  if (BlnHasSuit(s, seat, led)) {
+    const Integer under = seat == s.IntBidder ? HighestCardUnderCardPlayed(s, seat, s.IntFirstCard)
+                                              : GetCardUnderCardPlayed(s, seat, s.IntFirstCard);
+    return under ? under : IntLowestOfSuit(s, seat, led);
+  }
+  return IntHighestCard(s, seat);
+}
+
+Integer ChooseSecondCard(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  const bool declarer = seat == s.IntBidder;
+  const bool declarerLed = s.IntBidderCard == s.IntFirstCard;
+  if (BlnHasSuit(s, seat, led)) {
+    const Integer lowest = IntLowestOfSuit(s, seat, led);
+    if (ValueOf(s, s.IntFirstCard) == kAce) return lowest;
+    if (declarerLed)
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+    if (declarer)
+      return FirstOf({IntMasterAce(s, seat, led), IntMasterKing(s, seat, led), IntMasterQueen(s, seat, led),
+                      IntMasterJack(s, seat, led), lowest});
+    return lowest;
+  }
+  if ((declarer || declarerLed) && led != s.IntTrumps) {
+    const Integer trump = IntLowestOfSuit(s, seat, s.IntTrumps);
+    return trump ? trump : IntLowestCard(s, seat);
+  }
+  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
+  return IntLowestCard(s, seat);
+}
+
+Integer ChooseThirdCardLose(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  const int v1 = ValueOf(s, s.IntFirstCard), v2 = ValueOf(s, s.IntSecondCard);
+  if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
+  // The second card's value counts whatever its suit.
+  if (seat == s.IntBidder) return HighestBelowElseHighest(s, seat, led, std::max(v1, v2));
+  if (s.IntBidder == s.IntFirstPlayer && BlnSecondBeatsFirst(s)) return IntHighestOfSuit(s, seat, led);
+  if (s.IntBidder == s.IntSecondPlayer && BlnFirstBeatsSecond(s))
+    if (const Integer c = GetCardUnderCardPlayed(s, seat, s.IntFirstCard)) return c;
+  return IntLowestOfSuit(s, seat, led);
+}
+
+Integer ChooseFourthCardLose(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
+  const int highest = std::max({ValueOf(s, s.IntFirstCard), ValueOf(s, s.IntSecondCard), ValueOf(s, s.IntThirdCard)});
+  return HighestBelowElseHighest(s, seat, led, highest);
+}
+
+Integer ChooseThirdCard(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  const bool declarer = seat == s.IntBidder;
+  const bool declarerFirst = s.IntBidderCard == s.IntFirstCard;
+  const bool declarerSecond = s.IntBidderCard == s.IntSecondCard;
+  const bool secondBeatsFirst = BlnSecondBeatsFirst(s);
+  const bool secondIsTrump = BlnSecondIsTrump(s);
+  if (BlnHasSuit(s, seat, led)) {
+    const Integer lowest = IntLowestOfSuit(s, seat, led);
+    // The suit of the second card is not looked at for its Ace.
+    if (ValueOf(s, s.IntFirstCard) == kAce || ValueOf(s, s.IntSecondCard) == kAce) return lowest;
+    if (declarerFirst) {
+      if (secondBeatsFirst) return lowest;
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+    }
+    if (declarerSecond && secondBeatsFirst && !secondIsTrump)
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntSecondCard)) return c;
+    if (declarer) {
+      if (!secondBeatsFirst) {
+        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+      } else if (!secondIsTrump) {
+        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntSecondCard)) return c;
+      }
+    }
+    return lowest;
+  }
+  const Integer longest = IntLongestSuit(s, seat);
+  if (declarerFirst && secondBeatsFirst && longest && longest != s.IntTrumps) return IntLowestOfSuit(s, seat, longest);
+  if (declarer || declarerFirst || declarerSecond) {
+    if (!secondIsTrump) {
+      if (const Integer trump = IntLowestOfSuit(s, seat, s.IntTrumps)) return trump;
+    } else {
+      if (const Integer c = LowestAbove(s, seat, s.IntTrumps, ValueOf(s, s.IntSecondCard))) return c;
+    }
+  }
+  if (longest) return IntLowestOfSuit(s, seat, longest);
+  return IntFirstCardInPackOrder(s, seat);
+}
+
+Integer ChooseFourthCard(const GameState& s, int seat) {
+  const int led = LedSuit(s);
+  const bool declarer = seat == s.IntBidder;
+  const int v1 = ValueOf(s, s.IntFirstCard), v2 = ValueOf(s, s.IntSecondCard), v3 = ValueOf(s, s.IntThirdCard);
+  if (BlnHasSuit(s, seat, led)) {
+    const Integer lowest = IntLowestOfSuit(s, seat, led);
+    if (v1 == kAce || v2 == kAce || v3 == kAce) return lowest;
+    if (s.IntBidderCard == s.IntFirstCard && (BlnSecondBeatsFirst(s) || BlnThirdBeatsFirst(s))) return lowest;
+    if (s.IntBidderCard == s.IntSecondCard && (BlnFirstBeatsSecond(s) || BlnThirdBeatsSecond(s))) return lowest;
+    if (s.IntBidderCard == s.IntThirdCard && (BlnFirstBeatsThird(s) || BlnSecondBeatsThird(s))) return lowest;
+    // The values of the second and third cards count whatever their suits.
+    if (declarer)
+      if (const Integer c = LowestAbove(s, seat, led, std::max({v1, v2, v3}))) return c;
+    return lowest;
+  }
+  if (declarer && led != s.IntTrumps) {
+    const bool secondIsTrump = BlnSecondIsTrump(s), thirdIsTrump = BlnThirdIsTrump(s);
+    Integer trump = 0;
+    if (!secondIsTrump && !thirdIsTrump)
+      trump = IntLowestOfSuit(s, seat, s.IntTrumps);
+    else if (secondIsTrump && !thirdIsTrump)
+      trump = IntHasCardBeatPrevious(s, seat, s.IntSecondCard);
+    else if (thirdIsTrump && !secondIsTrump)
+      trump = IntHasCardBeatPrevious(s, seat, s.IntThirdCard);
+    if (trump) return trump;
+  }
+  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
+  return IntFirstCardInPackOrder(s, seat);
+}
+
+Integer ChooseCard(const GameState& s, int seat, int position, bool playToLose) {
+  switch (position) {
+    case 1: return playToLose ? ChooseFirstCardLose(s, seat) : ChooseFirstCard(s, seat);
+    case 2: return playToLose ? ChooseSecondCardLose(s, seat) : ChooseSecondCard(s, seat);
+    case 3: return playToLose ? ChooseThirdCardLose(s, seat) : ChooseThirdCard(s, seat);
+    case 4: return playToLose ? ChooseFourthCardLose(s, seat) : ChooseFourthCard(s, seat);
+    default: return 0;
+  }
+}
+
+void StrategyFirstCardLose(Game& g, int seat) {
+  Play(g, seat, 1, ChooseFirstCardLose(g.s, seat), "error here card not found firstcardlose");
+}
+void StrategyFirstCard(Game& g, int seat) {
+  Play(g, seat, 1, ChooseFirstCard(g.s, seat), "error here card not found strategy first card");
+}
+void StrategySecondCardLose(Game& g, int seat) {
+  Play(g, seat, 2, ChooseSecondCardLose(g.s, seat), "error here card not found strategysecondcard win");
+}
+void StrategySecondCard(Game& g, int seat) {
+  Play(g, seat, 2, ChooseSecondCard(g.s, seat), "error here card not found strategy second card");
+}
+void StrategyThirdCardLose(Game& g, int seat) {
+  Play(g, seat, 3, ChooseThirdCardLose(g.s, seat), "error here card not found strategythirdcardlose");
+}
+void StrategyThirdCard(Game& g, int seat) {
+  Play(g, seat, 3, ChooseThirdCard(g.s, seat), "error here card not found strategy third");
+}
+void StrategyFourthCardLose(Game& g, int seat) {
+  Play(g, seat, 4, ChooseFourthCardLose(g.s, seat), "error here card not found strategy third card lost");
+}
+void StrategyFourthCard(Game& g, int seat) {
+  Play(g, seat, 4, ChooseFourthCard(g.s, seat), "error here card not found strategy fourth card");
+}
+
+}  // namespace solo

@@ -1,0 +1,157 @@
+#include "play/TrickPlay.h"
+
+#include <vector>
+
+#include "bidding/Settlement.h"
+#include "play/CardQueries.h"
+#include "play/Strategy.h"
+#include "play/TrickRules.h"
+#include "table/CardMovement.h"
+#include "table/HandObserver.h"
+#include "table/Pacing.h"
+
+namespace solo {
+
+namespace {
+
+void WaitForUsersCard(Game& g, int position) {
+  GameState& s = g.s;
+  s.BlnWaitingForCard = true;
+  g.userCardChosen = false;
+  g.t.StatusBar1.Panel1.assign(s.StrUserName).append(" click on the card you wish to play");
+  WaitUntil(g, [&g] { return g.userCardChosen; });
+  // The chosen card moves in the trick, not in the click handler: the trick goes on only once
+  // it has landed, and no second card is taken meanwhile.
+  PlayEm(g, kSouth, position);
+  s.BlnWaitingForCard = false;
+  s.BlnUserActed = false;
+  g.userCardChosen = false;
+}
+
+void PlayRound(Game& g, int leader, bool lose) {
+  GameState& s = g.s;
+  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = -1;
+  if (leader < 0 || leader >= kSeats) return;
+  s.IntFirstPlayer = static_cast<Integer>(leader);
+  s.IntSecondPlayer = NextSeat(leader);
+  s.IntThirdPlayer = NextSeat(s.IntSecondPlayer);
+  s.IntFourthPlayer = NextSeat(s.IntThirdPlayer);
+  const Integer seats[4] = {s.IntFirstPlayer, s.IntSecondPlayer, s.IntThirdPlayer, s.IntFourthPlayer};
+  for (int position = 1; position <= 4; ++position) {
+    const int seat = seats[position - 1];
+    if (seat == kSouth)
+      WaitForUsersCard(g, position);
+    else if (lose)
+      PlayBotCardLose(g, seat, position);
+    else
+      PlayBotCardWin(g, seat, position);
+  }
+}
+
+}  // namespace
+
+bool PlayingToLose(const GameState& s) {
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (s.BlnMisere[seat]) return true;
+  return s.BlnMisereOpen[kSouth];
+}
+
+void PlayRoundLose(Game& g, int leader) { PlayRound(g, leader, true); }
+void PlayRoundWin(Game& g, int leader) { PlayRound(g, leader, false); }
+
+void PlayBotCardLose(Game& g, int seat, int position) {
+  switch (position) {
+    case 1: StrategyFirstCardLose(g, seat); break;
+    case 2: StrategySecondCardLose(g, seat); break;
+    case 3: StrategyThirdCardLose(g, seat); break;
+    case 4: StrategyFourthCardLose(g, seat); break;
+    default: break;
+  }
+}
+
+void PlayBotCardWin(Game& g, int seat, int position) {
+  switch (position) {
+    case 1: StrategyFirstCard(g, seat); break;
+    case 2: StrategySecondCard(g, seat); break;
+    case 3: StrategyThirdCard(g, seat); break;
+    case 4: StrategyFourthCard(g, seat); break;
+    default: break;
+  }
+}
+
+int UsersPosition(int leader) {
+  switch (leader) {
+    case kSouth: return 1;
+    case kEast: return 2;
+    case kNorth: return 3;
+    default: return 4;
+  }
+}
+
+void Cds_Click(Game& g, int index) {
+  GameState& s = g.s;
+  if (index < 1 || index > kCards) return;
+  if (s.Pack[index].Owner != kSouth || !s.BlnWaitingForCard || g.userCardChosen) return;
+  const int position = UsersPosition(s.IntLeader);
+  if (position > 1) {
+    const int led = s.Pack[s.IntFirstCard].Suit;
+    if (BlnHasSuit(s, kSouth, led) && s.Pack[index].Suit != led) {
+      g.t.StatusBar1.Panel1.assign(s.StrUserName).append(" sorry, you must follow suit. Please try again");
+      return;
+    }
+  }
+  TrickCard(s, position) = static_cast<Integer>(index);
+  g.userCardChosen = true;
+}
+
+TrickResult CheckWinnerOfTrick(Game& g) {
+  GameState& s = g.s;
+  const Integer w = GetWinner(s);
+  s.IntLeader = w;
+  ++s.IntTricksPlayed;
+  ++s.IntTricksWon[w];
+  g.t.LstCardsPlayed.Add(w == kSouth ? s.StrUserName : s.StrPlayerName[w], " won the trick.");
+  g.t.LstCardsPlayed.Add("========================");
+  if (g.observer) g.observer->TrickWon(g, w);
+  JustMoveCardsOut(g, w);
+  g.t.StatusBar1.Panel1.assign(s.StrPlayerName[w]).append(" won trick number ").append(std::to_string(s.IntTricksPlayed));
+  Settled settled = EndOfHand(g, s.IntBidder);
+  if (settled == Settled::No && s.IntTricksPlayed == 13) {
+    settled = EndOfHand(g, s.IntBidder);
+    // Every contract is decided by the thirteenth trick; no further trick is played anyway.
+    if (settled == Settled::No) return TrickResult::NewRound;
+  }
+  switch (settled) {
+    case Settled::No: return TrickResult::NextTrick;
+    case Settled::NewRound: return TrickResult::NewRound;
+    default: return TrickResult::ExitGame;
+  }
+}
+
+TrickResult PlayTricks(Game& g) {
+  for (;;) {
+    if (PlayingToLose(g.s))
+      PlayRoundLose(g, g.s.IntLeader);
+    else
+      PlayRoundWin(g, g.s.IntLeader);
+    const TrickResult result = CheckWinnerOfTrick(g);
+    if (result != TrickResult::NextTrick) return result;
+  }
+}
+
+int NextSouthCard(const GameState& s, int current, int step) {
+  std::vector<int> hand;
+  for (int card = 1; card <= kCards; ++card)
+    if (s.Pack[card].Owner == kSouth) hand.push_back(card);
+  if (hand.empty()) return 0;
+  for (std::size_t i = 0; i < hand.size(); ++i) {
+    if (hand[i] != current) continue;
+    const long next = static_cast<long>(i) + step;
+    if (next < 0) return hand.front();
+    if (next >= static_cast<long>(hand.size())) return hand.back();
+    return hand[next];
+  }
+  return step < 0 ? hand.back() : hand.front();
+}
+
+}  // namespace solo

@@ -1,0 +1,124 @@
+#include "table/CardMovement.h"
+
+#include "table/HandLayout.h"
+#include "table/Messages.h"
+#include "table/Pacing.h"
+
+namespace solo {
+
+namespace {
+
+struct Point {
+  int left, top;
+};
+
+// Each seat's place in the centre of the table.
+constexpr Point kCentre[kSeats] = {{5040, 4920}, {3000, 3720}, {5040, 2880}, {7080, 3720}};
+// A gathered trick is stacked here before it goes to the winner.
+constexpr Point kGathered = {5160, 3780};
+// The two steps of the carried trick towards each winner.
+constexpr Point kCarryStep1[kSeats] = {{5520, 5400}, {3360, 3720}, {5520, 2040}, {8040, 3480}};
+constexpr Point kCarryStep2[kSeats] = {{5640, 6960}, {1320, 3720}, {5520, 600}, {10080, 3360}};
+constexpr int kPileStep = 360;
+
+void Carry(Game& g, int card, Point to) {
+  g.t.Move(card, to.left, to.top);
+  g.t.BringToFront(g.t.Cds[card]);
+}
+
+}  // namespace
+
+Integer& TrickCard(GameState& s, int position) {
+  switch (position) {
+    case 1: return s.IntFirstCard;
+    case 2: return s.IntSecondCard;
+    case 3: return s.IntThirdCard;
+    default: return s.IntFourthCard;
+  }
+}
+
+Integer TrickCard(const GameState& s, int position) { return TrickCard(const_cast<GameState&>(s), position); }
+
+void PlayEm(Game& g, int seat, int position) {
+  if (position < 1 || position > 4) return;
+  const int card = TrickCard(g.s, position);
+  if (card < 1 || card > kCards) return;
+  PlayCard(g, seat, card);
+  g.s.Pack[card].Played = true;
+  if (seat == g.s.IntBidder) g.s.IntBidderCard = static_cast<Integer>(card);
+}
+
+void PlayCard(Game& g, int seat, int card) {
+  GameState& s = g.s;
+  s.IntPauseLength = g.pacing.cardPlay;
+  g.t.Cds[card].Picture = card;
+  g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
+  CardSoundAndPause(g);
+  // Only once the card has landed may the trick go on.
+  if (seat == kSouth) s.BlnUserActed = true;
+  SetOwner(s, card, kOwnerNone);
+  s.Pack[card].Played = true;
+  const std::string& name = s.StrPlayerName[seat];
+  g.t.StatusBar1.Panel1.assign(name).append(" played ").append(s.Pack[card].FullName);
+  g.t.LstCardsPlayed.Add(name, " played ", s.Pack[card].FullName);
+  s.IntPauseLength = s.IntNormalPause;
+}
+
+void JustMoveCardsOut(Game& g, int winner) {
+  GameState& s = g.s;
+  Table& t = g.t;
+  const int cards[4] = {s.IntFirstCard, s.IntSecondCard, s.IntThirdCard, s.IntFourthCard};
+  for (int card : cards) {
+    if (card <= 0 || card > kCards) {
+      // A trick without its four cards cannot be gathered.
+      Tell(g, "error here one of the card is zero or below");
+      return;
+    }
+  }
+  const int pile = s.IntTricksWon[0] + s.IntTricksWon[1] + s.IntTricksWon[2] + s.IntTricksWon[3];
+  for (int card : cards) t.Cds[card].Picture = kPictureGathered;
+  s.IntPauseLength = g.pacing.gather;
+  for (int card : cards) t.Move(card, kGathered.left, kGathered.top);
+  for (int card : cards) SetOwner(s, card, kOwnerNone);
+  for (int i = 0; i < 3; ++i) t.Cds[cards[i]].Visible = false;
+
+  const int carried = cards[3];
+  Carry(g, carried, kCarryStep1[winner]);
+  JustPause(g);
+  Carry(g, carried, kCarryStep2[winner]);
+  CardSoundAndPause(g);
+
+  if (pile >= 1 && pile <= 13) {
+    PileBox& box = t.ImgBack[pile];
+    switch (winner) {
+      case kSouth:
+        s.IntSouthPileLeft += kPileStep;
+        box.Left = s.IntSouthPileLeft, box.Top = 8520;
+        break;
+      case kWest:
+        s.IntWestPileTop += kPileStep;
+        box.Left = 0, box.Top = s.IntWestPileTop;
+        break;
+      case kNorth:
+        s.IntNorthPileLeft += kPileStep;
+        box.Left = s.IntNorthPileLeft, box.Top = 0;
+        break;
+      default:
+        s.IntEastPileTop += kPileStep;
+        box.Left = 10680, box.Top = s.IntEastPileTop;
+        break;
+    }
+    box.Visible = true;
+    t.BringToFront(box);
+  }
+  t.Cds[carried].Visible = false;
+  for (int card : cards) s.Pack[card].Played = true;
+  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = -1;
+  ShowWestHand(g);
+  ShowNorthHand(g);
+  ShowSouthHand(g);
+  ShowEastHand(g);
+  s.IntPauseLength = s.IntNormalPause;
+}
+
+}  // namespace solo

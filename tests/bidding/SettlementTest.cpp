@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "GameFixture.h"
+#include "bidding/BidLadder.h"
+#include "bidding/Settlement.h"
+#include "table/GameStart.h"
+
+namespace solo {
+namespace {
+
+using test::TestGame;
+
+struct Case {
+  const char* what;
+  int declarer;
+  int code;
+  PerSeat<Integer> tricksWon;
+  bool settles;
+  PerSeat<Long> points;  // after, from 0, 0, 0, 0
+  const char* title;
+  const char* prompt;
+  int icon = 2;
+};
+
+TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
+  const Case cases[] = {
+      {"West's Solo made at its fifth trick", kWest, kSolo, {0, 5, 0, 0}, true, {-1, 3, -1, -1}, "Solo made",
+       "West Bot made Solo bid and receives 1 unit from each player"},
+      {"a Solo of 4 against 8 is still open", kWest, kSolo, {3, 4, 3, 2}, false, {}, "", ""},
+      {"a Solo fails when the others reach nine", kWest, kSolo, {3, 4, 3, 3}, true, {1, -3, 1, 1}, "Solo bid failed",
+       "West Bot failed in Solo bid and must pay 1 unit to each player"},
+      {"the user's Misere fails at the first trick taken", kSouth, kMisere, {1, 2, 0, 0}, true, {-6, 2, 2, 2},
+       "Misere bid failed", "Player failed in Misere bid and must pay 2 units to each player."},
+      {"a Misere without a trick after twelve is still open", kSouth, kMisere, {0, 4, 4, 4}, false, {}, "", ""},
+      {"a Misere is made only after trick 13", kSouth, kMisere, {0, 5, 4, 4}, true, {6, -2, -2, -2}, "Misere made",
+       "Player made Misere bid and receives 2 units from each player"},
+      {"North's Abundance Declared made", kNorth, kAbundanceDeclared, {0, 0, 13, 0}, true, {-6, -6, 18, -6},
+       "Abundance Declared made.", "North Bot made Abundance Declared bid and receives 6 units from each player."},
+      {"an Abundance Declared is lost at the first trick lost", kNorth, kAbundanceDeclared, {0, 1, 0, 0}, true,
+       {6, 6, -18, 6}, "Abundance Declared bid fails.",
+       "North Bot failed in Abundance Declared bid and must pay 6 units to each player."},
+      {"Abundance Open made, with the question picture", kSouth, kAbundanceOpen, {9, 0, 0, 0}, true, {9, -3, -3, -3},
+       "Abundance Open made", "Player made Abundance Open bid and receives 3 units from each player", 1},
+      {"Abundance Trumps fails at five tricks lost", kEast, kAbundanceTrumps, {2, 2, 1, 3}, true, {3, 3, 3, -9},
+       "Abundance Trumps bid fails.", "East Bot failed in Abundance Trumps bid and must pay 3 units to each player"},
+      {"Misere Open made, with its spelling", kSouth, kMisereOpen, {0, 13, 0, 0}, true, {12, -4, -4, -4},
+       "Misere Open bid made.", "Player made Miser Open bid and receives 4 units from each player."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestGame tg;
+    Game& g = tg.g;
+    Form_Load(g);
+    tg.host.boxes.clear();
+    KindFlags(g.s, c.code)[c.declarer] = true;
+    g.s.IntBidder = static_cast<Integer>(c.declarer);
+    g.s.IntTricksWon = c.tricksWon;
+    g.s.IntTricksPlayed = static_cast<Integer>(c.tricksWon[0] + c.tricksWon[1] + c.tricksWon[2] + c.tricksWon[3]);
+    g.t.StatusBar1.Panel2 = "a bid";
+    const Settled settled = EndOfHand(g, c.declarer);
+    if (!c.settles) {
+      EXPECT_EQ(settled, Settled::No);
+      EXPECT_TRUE(tg.host.boxes.empty());
+      continue;
+    }
+    EXPECT_EQ(settled, Settled::NewRound);
+    EXPECT_EQ(g.s.LngPoints, c.points);
+    ASSERT_EQ(tg.host.boxes.size(), 2u);
+    EXPECT_EQ(tg.host.boxes[0].title, c.title);
+    EXPECT_EQ(tg.host.boxes[0].prompt, c.prompt);
+    EXPECT_EQ(tg.host.boxes[0].icon, c.icon);
+    EXPECT_EQ(tg.host.boxes[0].buttons, (std::vector<std::string>{"O.K", "", ""}));
+    EXPECT_EQ(g.t.StatusBar1.Panel2, "");
+    const auto& ask = tg.host.boxes[1];
+    EXPECT_EQ(ask.title, "New game or exit.");
+    EXPECT_EQ(ask.prompt,
+              "Player click New Round to play another or Exit Game to leave the game. Your points are saved.");
+    EXPECT_EQ(ask.buttons, (std::vector<std::string>{"New Round", "Exit Game", ""}));
+    // The labels and the file hold the same numbers.
+    std::string expected;
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(g.t.LblMoney[i], std::to_string(c.points[i]));
+      expected += (i ? "," : "") + std::to_string(c.points[i]);
+    }
+    std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), expected + "\r\n");
+  }
+}
+
+TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
+  TestGame tg;
+  Game& g = tg.g;
+  Form_Load(g);
+  g.s.BlnSolo[kWest] = true;
+  g.s.IntTricksWon = {0, 5, 0, 0};
+  g.dataDir = (tg.dir / "gone").string();
+  tg.host.deluxeAnswers = {0, 1};
+  EXPECT_EQ(EndOfHand(g, kWest), Settled::ExitGame);
+  // The failure is told in plain words, and the settlement still asks its question.
+  ASSERT_GE(tg.host.boxes.size(), 3u);
+  const auto& n = tg.host.boxes.size();
+  EXPECT_NE(tg.host.boxes[n - 2].prompt.find("could not be saved"), std::string::npos);
+  EXPECT_EQ(tg.host.boxes[n - 1].title, "New game or exit.");
+  EXPECT_EQ(g.t.LblMoney[kWest], "3");
+}
+
+}  // namespace
+}  // namespace solo

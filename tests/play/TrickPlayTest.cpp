@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "TestCards.h"
+#include "bidding/BidLadder.h"
+#include "play/TrickPlay.h"
+#include "table/CardMovement.h"
+#include "table/GameStart.h"
+
+namespace solo {
+namespace {
+
+using test::Card;
+using test::TestGame;
+
+// A hand in play: names, a cleared table with every card in no hand, and the declarer.
+void PrepareHand(Game& g, int declarer, int code) {
+  g.s.StrUserName = g.s.StrPlayerName[0] = "Player";
+  g.s.StrPlayerName[1] = "West Bot", g.s.StrPlayerName[2] = "North Bot", g.s.StrPlayerName[3] = "East Bot";
+  g.s.IntNormalPause = 200;
+  BuildPack(g.s);
+  ClearForNextRound(g);
+  g.s.IntTrumps = kHearts;
+  g.s.IntBidder = static_cast<Integer>(declarer);
+  KindFlags(g.s, code)[declarer] = true;
+}
+
+// Lays four cards in the centre as a trick led by `leader`.
+void LayTrick(Game& g, int leader, std::array<const char*, 4> cards) {
+  Integer* slots[4] = {&g.s.IntFirstCard, &g.s.IntSecondCard, &g.s.IntThirdCard, &g.s.IntFourthCard};
+  Integer* players[4] = {&g.s.IntFirstPlayer, &g.s.IntSecondPlayer, &g.s.IntThirdPlayer, &g.s.IntFourthPlayer};
+  for (int i = 0; i < 4; ++i) {
+    *slots[i] = static_cast<Integer>(Card(cards[i]));
+    *players[i] = static_cast<Integer>((leader + i) % 4);
+    g.t.Cds[Card(cards[i])].Visible = true;
+  }
+}
+
+TEST(CheckWinnerOfTrick, AnnouncesCountsAndCarriesTheTrickToTheWinner) {
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kWest, kSolo);
+  g.s.IntTricksPlayed = 2;
+  g.s.IntTricksWon = {1, 1, 0, 0};
+  LayTrick(g, kWest, {"5S", "KS", "2S", "9S"});  // North's King wins
+  EXPECT_EQ(CheckWinnerOfTrick(g), TrickResult::NextTrick);
+  EXPECT_EQ(g.s.IntLeader, kNorth);
+  EXPECT_EQ(g.s.IntTricksPlayed, 3);
+  EXPECT_EQ(g.s.IntTricksWon[kNorth], 1);
+  const auto& list = g.t.LstCardsPlayed;
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0], "North Bot won the trick.");
+  EXPECT_EQ(list[1], "========================");
+  EXPECT_EQ(g.t.StatusBar1.Panel1, "North Bot won trick number 3");
+  // The third trick of the hand is the third pile, at North's side.
+  EXPECT_TRUE(g.t.ImgBack[3].Visible);
+  EXPECT_EQ(g.t.ImgBack[3].Left, 3720);
+  EXPECT_EQ(g.t.ImgBack[3].Top, 0);
+  for (const char* c : {"5S", "KS", "2S", "9S"}) {
+    EXPECT_FALSE(g.t.Cds[Card(c)].Visible);
+    EXPECT_EQ(g.s.Pack[Card(c)].Owner, kOwnerNone);
+    EXPECT_TRUE(g.s.Pack[Card(c)].Played);
+  }
+  EXPECT_EQ(g.s.IntFirstCard, -1);
+  EXPECT_EQ(g.s.IntFourthCard, -1);
+  EXPECT_EQ(g.s.IntPauseLength, 200);
+  // A silent pause and a card-sound pause while the trick is carried away.
+  EXPECT_EQ(tg.host.clock, 1000);
+  EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Card});
+
+  LayTrick(g, kNorth, {"3D", "4D", "AD", "5D"});  // the user's Ace wins
+  CheckWinnerOfTrick(g);
+  EXPECT_EQ(list[list.size() - 2], "Player won the trick.");
+}
+
+TEST(JustMoveCardsOut, PilesStepOnPerSideAndAreNumberedByTheHandsTricks) {
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kWest, kSolo);
+  struct Step {
+    int winner;
+    int pile, left, top;
+  };
+  const Step steps[] = {{kSouth, 1, 3720, 8520}, {kWest, 2, 0, 2640},  {kSouth, 3, 4080, 8520},
+                        {kEast, 4, 10680, 2640}, {kNorth, 5, 3720, 0}, {kEast, 6, 10680, 3000}};
+  int card = 1;
+  for (const Step& st : steps) {
+    LayTrick(g, kSouth, {"2C", "3C", "4C", "5C"});
+    g.s.IntFirstCard = static_cast<Integer>(card++), g.s.IntSecondCard = static_cast<Integer>(card++);
+    g.s.IntThirdCard = static_cast<Integer>(card++), g.s.IntFourthCard = static_cast<Integer>(card++);
+    ++g.s.IntTricksWon[st.winner];
+    JustMoveCardsOut(g, st.winner);
+    const PileBox& pile = g.t.ImgBack[st.pile];
+    EXPECT_TRUE(pile.Visible) << st.pile;
+    EXPECT_EQ(pile.Left, st.left) << st.pile;
+    EXPECT_EQ(pile.Top, st.top) << st.pile;
+  }
+}
+
+TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kWest, kSolo);
+  test::Give(g.s, kSouth, {"QH", "2C"});
+  bool actedDuringPause = true;
+  tg.host.onPause = [&](int ms) {
+    EXPECT_EQ(ms, 500);
+    actedDuringPause = g.s.BlnUserActed;
+    EXPECT_EQ(g.t.Cds[Card("QH")].Left, 5040);
+    EXPECT_EQ(g.t.Cds[Card("QH")].Top, 4920);
+    EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kSouth) << "the card leaves the hand once it has landed";
+  };
+  PlayCard(g, kSouth, Card("QH"));
+  EXPECT_FALSE(actedDuringPause);
+  EXPECT_TRUE(g.s.BlnUserActed);
+  EXPECT_EQ(tg.host.clock, 500);
+  EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kOwnerNone);
+  EXPECT_EQ(g.t.StatusBar1.Panel1, "Player played Queen of  Hearts");
+  EXPECT_EQ(g.t.LstCardsPlayed.back(), "Player played Queen of  Hearts");
+  EXPECT_EQ(g.s.IntPauseLength, 200);
+
+  // A computer player's card turns face up in the centre; the declarer's card is remembered.
+  tg.host.onPause = nullptr;
+  test::Give(g.s, kWest, {"KS"});
+  g.s.IntFirstCard = static_cast<Integer>(Card("KS"));
+  PlayEm(g, kWest, 1);
+  EXPECT_EQ(g.t.Cds[Card("KS")].Picture, Card("KS"));
+  EXPECT_EQ(g.t.Cds[Card("KS")].Left, 3000);
+  EXPECT_EQ(g.s.IntBidderCard, Card("KS"));
+  EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played King  of  Spades");
+}
+
+TEST(Cds_Click, FollowSuitAndOneCardPerWait) {
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kWest, kSolo);
+  test::Give(g.s, kSouth, {"2C", "9H", "KH"});
+  test::Give(g.s, kEast, {"3S"});
+  g.s.IntLeader = kWest;  // the user plays fourth
+  g.s.IntFirstCard = static_cast<Integer>(Card("5H"));
+
+  Cds_Click(g, Card("9H"));
+  EXPECT_FALSE(g.userCardChosen) << "not waiting for a card";
+  g.s.BlnWaitingForCard = true;
+  Cds_Click(g, Card("3S"));
+  EXPECT_FALSE(g.userCardChosen) << "not the user's card";
+  Cds_Click(g, Card("2C"));
+  EXPECT_FALSE(g.userCardChosen);
+  EXPECT_EQ(g.t.StatusBar1.Panel1, "Player sorry, you must follow suit. Please try again");
+  Cds_Click(g, Card("9H"));
+  EXPECT_TRUE(g.userCardChosen);
+  EXPECT_EQ(g.s.IntFourthCard, Card("9H"));
+  Cds_Click(g, Card("KH"));
+  EXPECT_EQ(g.s.IntFourthCard, Card("9H")) << "one card per wait";
+
+  // Void in the led suit, or leading: any card.
+  g.userCardChosen = false;
+  g.s.IntFirstCard = static_cast<Integer>(Card("5S"));
+  Cds_Click(g, Card("2C"));
+  EXPECT_EQ(g.s.IntFourthCard, Card("2C"));
+  g.userCardChosen = false;
+  g.s.IntLeader = kSouth;
+  Cds_Click(g, Card("KH"));
+  EXPECT_EQ(g.s.IntFirstCard, Card("KH"));
+}
+
+TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kWest, kSolo);
+  test::Give(g.s, kSouth, {"2H", "9C"});
+  test::Give(g.s, kWest, {"3C", "4H"});
+  test::Give(g.s, kNorth, {"5C", "6H"});
+  test::Give(g.s, kEast, {"7C", "8H"});
+  std::vector<std::string> playedBeforeUser;
+  tg.host.player = [&] {
+    EXPECT_EQ(g.t.StatusBar1.Panel1, "Player click on the card you wish to play");
+    EXPECT_TRUE(g.s.BlnWaitingForCard);
+    for (std::size_t i = 0; i < g.t.LstCardsPlayed.size(); ++i) playedBeforeUser.push_back(g.t.LstCardsPlayed[i]);
+    Cds_Click(g, Card("9C"));
+  };
+  g.s.IntLeader = kNorth;
+  PlayRoundWin(g, kNorth);
+  EXPECT_EQ(playedBeforeUser, (std::vector<std::string>{"North Bot played Five of  Clubs",
+                                                        "East Bot played Seven of  Clubs"}));
+  EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played Three of  Clubs") << "West plays after the user";
+  EXPECT_EQ(g.s.IntThirdCard, Card("9C"));
+  EXPECT_FALSE(g.s.BlnWaitingForCard);
+  EXPECT_FALSE(g.s.BlnUserActed);
+}
+
+}  // namespace
+}  // namespace solo

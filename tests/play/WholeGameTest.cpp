@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <set>
+
+#include "GameFixture.h"
+#include "Players.h"
+#include "bidding/BidLadder.h"
+#include "play/CardQueries.h"
+#include "play/TrickPlay.h"
+#include "table/GameStart.h"
+
+namespace solo {
+namespace {
+
+// A South that bids at random (a refused bid becomes a pass) and plays a random card,
+// following suit when it can.
+struct RandomSouth {
+  Game& g;
+  std::mt19937 rng{12345};
+
+  void Act() {
+    if (test::AnswerBidding(g, static_cast<int>(rng() % 7))) return;
+    ASSERT_TRUE(g.s.BlnWaitingForCard) << "the game waits for something South cannot give";
+    std::vector<int> legal;
+    const bool leading = g.s.IntLeader == kSouth;
+    const int led = leading ? 0 : g.s.Pack[g.s.IntFirstCard].Suit;
+    const bool canFollow = !leading && BlnHasSuit(g.s, kSouth, led);
+    for (int card = 1; card <= kCards; ++card)
+      if (g.s.Pack[card].Owner == kSouth && (!canFollow || g.s.Pack[card].Suit == led)) legal.push_back(card);
+    ASSERT_FALSE(legal.empty());
+    Cds_Click(g, legal[rng() % legal.size()]);
+  }
+};
+
+// Checks every hand as it ends.
+struct HandAudit : HandObserver {
+  const std::filesystem::path* dir = nullptr;
+  std::set<int> played;
+  int tricks = 0;
+  int hands = 0;
+  bool ended = false;
+  PerSeat<Long> before{};
+
+  void Dealt(const Game& g) override {
+    played.clear();
+    tricks = 0;
+    ended = false;
+    before = g.s.LngPoints;
+    for (int seat = 0; seat < 4; ++seat) ASSERT_EQ(CardsHeld(g.s, seat), 13);
+  }
+  void TrickWon(const Game& g, int) override {
+    ASSERT_FALSE(ended) << "a trick after the settlement";
+    ++tricks;
+    for (int card : {g.s.IntFirstCard, g.s.IntSecondCard, g.s.IntThirdCard, g.s.IntFourthCard})
+      ASSERT_TRUE(played.insert(card).second) << "card " << card << " played twice";
+  }
+  void HandEnded(const Game& g, const char* result) override {
+    ++hands;
+    ended = true;
+    ASSERT_LE(tricks, 13);
+    ASSERT_EQ(static_cast<int>(played.size()), 4 * tricks);
+    Long change = 0;
+    for (int i = 0; i < 4; ++i) change += g.s.LngPoints[i] - before[i];
+    ASSERT_EQ(change, 0) << result;
+    if (std::string(result) == "passed") ASSERT_EQ(tricks, 0);
+    // A hand ends early only when its contract is decided: Misere is only made after 13.
+    const int bidder = g.s.IntBidder;
+    if (std::string(result) == "made" && bidder >= 0 &&
+        (g.s.BlnMisere[bidder] || g.s.BlnMisereOpen[bidder]))
+      ASSERT_EQ(tricks, 13);
+  }
+};
+
+TEST(WholeGame, TwoThousandSeededHandsPlayByTheRules) {
+  test::TestGame tg(99);
+  Game& g = tg.g;
+  tg.host.recordBoxes = false;
+  tg.host.recordSounds = false;
+  Form_Load(g);
+  RandomSouth south{g};
+  HandAudit audit;
+  g.observer = &audit;
+  tg.host.player = [&] { south.Act(); };
+  int settlements = 0;
+  tg.host.onBox = [&](const ScriptedHost::Box& box) {
+    if (box.title != "New game or exit.") return;
+    ++settlements;
+    // The points file holds what the labels show.
+    std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
+    std::string line((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_EQ(line, g.t.LblMoney[0] + "," + g.t.LblMoney[1] + "," + g.t.LblMoney[2] + "," + g.t.LblMoney[3] + "\r\n");
+    if (audit.hands >= 2000) tg.host.deluxeAnswers.push_back(1);  // Exit Game
+  };
+  EXPECT_EQ(RunHands(g), Next::Quit);
+  EXPECT_GE(audit.hands, 2000);
+  EXPECT_GT(settlements, 1000);
+  // The shuffle of every hand is played from the same depth as the first hand's.
+  const auto& depth = tg.host.shuffleStack;
+  ASSERT_GT(depth.size(), 2000u);
+  for (std::size_t i = 2; i < depth.size(); ++i) ASSERT_EQ(depth[i], depth[1]) << i;
+}
+
+}  // namespace
+}  // namespace solo
