@@ -144,13 +144,9 @@ int NextSouthCard(const GameState& s, int current, int step) {
   for (int card = 1; card <= kCards; ++card)
     if (s.Pack[card].Owner == kSouth) hand.push_back(card);
   if (hand.empty()) return 0;
-  for (std::size_t i = 0; i < hand.size(); ++i) {
-    if (hand[i] != current) continue;
-    const long next = static_cast<long>(i) + step;
-    if (next < 0) return hand.front();
-    if (next >= static_cast<long>(hand.size())) return hand.back();
-    return hand[next];
-  }
+  const long size = static_cast<long>(hand.size());
+  for (long i = 0; i < size; ++i)
+    if (hand[i] == current) return hand[((i + step) % size + size) % size];
   return step < 0 ? hand.back() : hand.front();
 }
 

@@ -28,7 +28,8 @@ bool PlayingToLose(const GameState& s);
 // The user's position in a trick led by `leader`.
 int UsersPosition(int leader);
 // For keyboard play: the card of South's hand `step` places (-1 or +1) from `current`, in the
-// order the hand is laid out; the first (or last) card when `current` is not in the hand.
+// order the hand is laid out, going round from one end to the other; the first (or last) card
+// when `current` is not in the hand.
 int NextSouthCard(const GameState& s, int current, int step);
 
 }  // namespace solo

@@ -172,7 +172,8 @@ Next RunHands(Game& g) {
   bool quit = false;
   while (!quit) {
     try {
-      quit = PlayHand(g) == HandEnd::Exit;
+      // A request to leave that came after the hand's last pause is honoured too.
+      quit = PlayHand(g) == HandEnd::Exit || g.request == Request::Exit;
     } catch (const HandAbandoned&) {
       quit = g.request == Request::Exit;
     }

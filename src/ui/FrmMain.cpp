@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "bidding/UserBid.h"
@@ -13,6 +14,8 @@
 #include "table/NameCommands.h"
 #include "table/TableLayout.h"
 #include "ui/CardArt.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmHelp.h"
 #include "ui/QtHost.h"
 #include "ui/TableView.h"
 
@@ -76,6 +79,7 @@ void FrmMain::BuildMenus() {
   QAction* mnuRules = help->addAction("Help and Rules");
   mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
   mnuRules->setObjectName("MnuRules");
+  connect(mnuRules, &QAction::triggered, this, [this] { ShowHelp(); });
 
   QMenu* options = menuBar()->addMenu("&Options");
   QMenu* enter = options->addMenu("Enter Names");
@@ -92,6 +96,7 @@ void FrmMain::BuildMenus() {
 
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("MnuAbout");
+  connect(about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
 
 void FrmMain::Mirror() {
@@ -103,6 +108,20 @@ void FrmMain::Mirror() {
 QPoint FrmMain::BoxPlace() const {
   const QRectF r = view_->ToPixels(3400, 3100, 0, 0);
   return view_->mapToGlobal(r.topLeft().toPoint());
+}
+
+FrmHelp* FrmMain::ShowHelp() {
+  if (!help_) help_ = new FrmHelp(this);
+  help_->text()->setReadOnly(true);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+  return help_;
+}
+
+void FrmMain::ShowAbout() {
+  auto* about = new FrmAbout(this, SOLO_VERSION_MAJOR, SOLO_VERSION_MINOR, SOLO_VERSION_PATCH);
+  about->show();
 }
 
 void FrmMain::Start() {

@@ -24,6 +24,9 @@ class FrmMain : public QMainWindow {
   TableView* view() const { return view_; }
   // Where the program's message box goes: over the centre of the table.
   QPoint BoxPlace() const;
+  // Help and Rules: one window, created on first use, shown again where it was left.
+  class FrmHelp* ShowHelp();
+  void ShowAbout();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -41,6 +44,7 @@ class FrmMain : public QMainWindow {
   TableView* view_;
   QLabel* panel1_;
   QLabel* panel2_;
+  class FrmHelp* help_ = nullptr;
   bool quitting_ = false;
   bool loopScheduled_ = false;
 };

@@ -108,9 +108,11 @@ MFormDeluxe::MFormDeluxe(QWidget* parent) : QDialog(parent) {
 
 int MFormDeluxe::Ask(const DeluxeBox& box, QPoint topLeft) {
   box_ = box;
-  label2_->setText(QString::fromStdString(box.prompt));
-  label2_->setGeometry(Px(90), Px(450), Px(3375), 10);
-  label2_->setFixedHeight(label2_->heightForWidth(Px(3375)));
+  // The prompt wraps within its width and the box grows with it.
+  const QString prompt = QString::fromStdString(box.prompt);
+  label2_->setText(prompt);
+  const QRect needed = label2_->fontMetrics().boundingRect(QRect(0, 0, Px(3375), 10000), Qt::TextWordWrap, prompt);
+  label2_->setGeometry(Px(90), Px(450), Px(3375), needed.height() + 2);
   label3_->setText("   " + QString::fromStdString(box.title));
   picture1_->setPixmap(CardArt::BoxPicture(box.icon, 32, devicePixelRatioF()));
   pic1_[0]->SetCaption(QString::fromStdString(box.button1));

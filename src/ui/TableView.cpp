@@ -78,8 +78,8 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_ = new QListWidget(this);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setSelectionMode(QAbstractItemView::NoSelection);
-  // Long lines wrap rather than scroll sideways.
-  list_->setWordWrap(true);
+  // A line too long for the list is cut short rather than scrolled sideways.
+  list_->setTextElideMode(Qt::ElideRight);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   money_ = new QGroupBox("Points or Money", this);
@@ -142,11 +142,9 @@ void TableView::BuildTrumpPanel() {
 }
 
 QFont TableView::ScaledFont(double pixelsAtOne, bool bold, bool serif) const {
-  QFont f = font();
-  if (serif) {
-    f.setFamily("Times New Roman");
-    f.setStyleHint(QFont::Serif);
-  }
+  // A narrow sans-serif face (Arial's metrics) keeps the captions within their places.
+  QFont f(serif ? "Times New Roman" : "Arial");
+  f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
   f.setPixelSize(std::max(7, static_cast<int>(pixelsAtOne * scale_ + 0.5)));
   f.setBold(bold);
   return f;
@@ -257,9 +255,8 @@ void TableView::Mirror() {
     trumps_->raise();
     if (trumpsOpening) marriage_[1]->setFocus();
   }
-  if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && (bidOpening || trumpsOpening || !hasFocus())) {
-    if (window()->isActiveWindow()) setFocus();
-  }
+  // Once the panels are closed the keys go to the table again, for keyboard play.
+  if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && !hasFocus()) setFocus();
   // A highlighted card that has left South's hand is forgotten.
   if (highlighted_ && (!t_.Cds[highlighted_].Visible || t_.Cds[highlighted_].Picture != highlighted_)) highlighted_ = 0;
   update();
@@ -306,18 +303,25 @@ void TableView::paintEvent(QPaintEvent*) {
     const QRectF r = CardRect(box, box.Picture);
     p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
   }
-  // Names and the trump display, above the cards so the start-up pile does not hide a name.
-  p.setPen(kNameColour);
+  // Names and the trump display, above the cards so the start-up pile does not hide a name;
+  // a soft shadow keeps them readable where they cross a card.
   p.setFont(ScaledFont(13, true));
+  const auto caption = [&](const QRectF& box, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    const qreal d = std::max(1.0, scale_);
+    p.setPen(QColor(0, 0, 0, 150));
+    p.drawText(box.translated(d, d), flags, s);
+    p.setPen(kNameColour);
+    p.drawText(box, flags, s);
+  };
   for (int seat = 0; seat < 4; ++seat) {
     const auto& r = layout::kLblName[seat];
-    const QRectF box = ToPixels(r.left, r.top, 20000, r.height);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(t_.LblName[seat]));
+    caption(ToPixels(r.left, r.top, 20000, r.height), t_.LblName[seat]);
   }
   if (t_.LblTrumpsVisible) {
     const auto& r = layout::kLblTrumps;
-    p.drawText(ToPixels(r.left, r.top, r.width + 200, r.height), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromStdString(t_.LblTrumps));
+    caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.LblTrumps);
   }
   if (t_.imgtrumpsVisible && t_.imgtrumps) {
     const auto& r = layout::kImgTrumps;

@@ -1,0 +1,105 @@
+#include "ui/FrmHelp.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace solo::ui {
+
+FrmHelp::FrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle("Solo Whist - Help and Rules");
+  QFont serif("Times New Roman");
+  serif.setStyleHint(QFont::Serif);
+  serif.setPointSize(12);
+  setFont(serif);
+
+  text1_ = new QTextEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setFont(serif);
+  text1_->setHtml(RulesText());
+  auto* close = new QPushButton("&Close", this);
+  close->setObjectName("btnClose");
+  connect(close, &QPushButton::clicked, this, &QWidget::hide);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text1_);
+  layout->addLayout(buttons);
+  resize(620, 640);
+}
+
+QString FrmHelp::RulesText() {
+  return R"(
+<h2>Solo Whist</h2>
+<p>Solo whist is a game for four players with an ordinary pack of 52 cards. There are no fixed
+partnerships: in each hand one player, the <b>declarer</b>, makes a bid and plays alone against the
+other three, who join forces to stop him. You sit South; West, North and East are played by the
+computer.</p>
+
+<h3>The deal</h3>
+<p>The deal moves one seat to the left every hand. Each player receives thirteen cards: four
+packets of three and then a single card, all drawn at random from the pack.</p>
+
+<h3>Trumps</h3>
+<p>Before anyone bids, the trump suit is set by the dealer's seat:</p>
+<ul>
+<li>South (you) deals: <b>Hearts</b></li>
+<li>West deals: <b>Diamonds</b></li>
+<li>North deals: <b>Clubs</b></li>
+<li>East deals: <b>Spades</b></li>
+</ul>
+<p>The trump suit is shown at the lower left of the table. Some bids change it, as below.</p>
+
+<h3>The bids</h3>
+<p>Bidding starts with the player after the dealer and goes once round the table. Each player
+passes or makes a bid higher than any made before. From lowest to highest:</p>
+<table border="1" cellpadding="4" cellspacing="0">
+<tr><th>Bid</th><th>The declarer must</th><th>Trumps</th><th>Units</th></tr>
+<tr><td>Solo</td><td>win at least 5 tricks</td><td>as dealt</td><td>1</td></tr>
+<tr><td>Misere</td><td>win no trick at all</td><td>none</td><td>2</td></tr>
+<tr><td>Abundance Open</td><td>win at least 9 tricks</td><td>the declarer names them</td><td>3</td></tr>
+<tr><td>Abundance Trumps</td><td>win at least 9 tricks</td><td>as dealt</td><td>3</td></tr>
+<tr><td>Misere Open (overte)</td><td>win no trick at all</td><td>none</td><td>4</td></tr>
+<tr><td>Abundance Declared</td><td>win all 13 tricks</td><td>none</td><td>6</td></tr>
+</table>
+<p>A bid equal to one already made does not beat it. Only you can bid Abundance Open or Misere
+Open; the computer players value their hands with a point count and at most one of them bids.</p>
+
+<h3>Play</h3>
+<p>The player after the dealer leads to the first trick. Everyone must follow the suit led if he
+can; otherwise he may play any card, a trump or a discard. The highest trump wins the trick, or,
+if no trump was played, the highest card of the suit led. The winner leads to the next trick.</p>
+
+<h3>Settlement</h3>
+<p>The hand ends as soon as the result is certain: a Solo is made with its fifth trick, a Misere
+is lost with the declarer's first trick. A declarer who makes his bid receives its units from each
+of the other three players; one who fails pays each of them. The running points are shown at the
+lower right and saved after every hand.</p>
+
+<h3>When everybody passes</h3>
+<p>If all four players pass, the hand is thrown in and the next one is dealt <b>without a
+shuffle</b>: the pack is cut and dealt in packets of five, five and three, so the hands come in
+long runs of one suit.</p>
+
+<h3>Playing this game</h3>
+<ul>
+<li><b>Your bid.</b> When the bidding reaches you, a panel opens. Choose a bid with the round
+buttons (or the arrow keys) and press the bid button on the right (or Enter). A bid that does not
+beat one already made is refused and you may choose again. For Abundance Open you then pick the
+trump suit.</li>
+<li><b>Your card.</b> When the status bar asks for your card, click it. With the keyboard, the Left
+and Right keys pick a card and Enter or Space plays it. A card of another suit is refused while you
+can follow suit.</li>
+<li><b>Menus.</b> Game: New Game (F2) and Exit Game (Ctrl+X). Help and Rules (F1) opens this
+page. Options: Enter Names, to name yourself and the three computer players, and Erase Points,
+to start the points again from zero. About shows the version.</li>
+<li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, in the
+game's own folder when it can be written to, otherwise in your personal data folder.</li>
+</ul>
+)";
+}
+
+}  // namespace solo::ui

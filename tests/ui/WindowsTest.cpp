@@ -1,0 +1,141 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "table/Messages.h"
+#include "table/TableLayout.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmHelp.h"
+#include "ui/FrmMain.h"
+#include "ui/MFormDeluxe.h"
+#include "ui/QtHost.h"
+#include "ui/TableView.h"
+
+namespace solo::ui {
+namespace {
+
+TEST(About, VersionLabelAndSysInfoWithoutAViewer) {
+  FrmAbout about(nullptr, 2, 0, 15);
+  EXPECT_EQ(about.lblVersion()->text(), "Version 2.0.15");
+  EXPECT_TRUE(about.windowTitle().startsWith("About "));
+
+  QStringList told;
+  int started = 0;
+  StartSysInfo({[] { return QString(); }, [&](const QString&) { return ++started > 0; },
+                [&](const QString& text) { told << text; }});
+  EXPECT_EQ(started, 0);
+  EXPECT_EQ(told, QStringList{"System Information Is Unavailable At This Time"});
+
+  told.clear();
+  StartSysInfo({[] { return QString("/usr/bin/hardinfo"); }, [&](const QString&) { return ++started > 0; },
+                [&](const QString& text) { told << text; }});
+  EXPECT_EQ(started, 1);
+  EXPECT_TRUE(told.isEmpty());
+}
+
+TEST(Help, OneReadOnlyWindowShownAgain) {
+  test::TestGame tg;
+  QtHost host(".");
+  FrmMain window(tg.g, host);
+  FrmHelp* first = window.ShowHelp();
+  EXPECT_TRUE(first->text()->isReadOnly());
+  EXPECT_TRUE(first->isVisible());
+  first->hide();
+  EXPECT_EQ(window.ShowHelp(), first);
+  EXPECT_TRUE(first->isVisible());
+  const QString rules = first->text()->toPlainText();
+  for (const char* topic : {"Solo", "Misere", "Abundance Declared", "without a", "F2", "Points.dat"})
+    EXPECT_TRUE(rules.contains(topic)) << topic;
+}
+
+TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
+  MFormDeluxe box(nullptr);
+  struct Case {
+    DeluxeBox content;
+    std::vector<int> lefts;
+    int decline;
+  };
+  const Case cases[] = {
+      {{"Once.", "O.K", "", "", 2, "t"}, {2250 - 637}, 0},
+      {{"Twice.", "Yes", "No", "", 1, "t"}, {2250 - 1275 - 23, 2250 + 23}, 1},
+      {{"Thrice.", "A", "B", "C", 1, "t"}, {2250 - 1275 - 637 - 45, 2250 - 637, 2250 + 637 + 45}, -1},
+      {{"Settle.", "New Round", "Exit Game", "", 1, "New game or exit."}, {2250 - 1275 - 23, 2250 + 23}, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DecliningButton(c.content), c.decline) << c.content.prompt;
+    // Layout only: the box answers at once when shown, so it is arranged through a timer.
+    QTimer::singleShot(0, &box, [&] {
+      for (std::size_t i = 0; i < c.lefts.size(); ++i) EXPECT_EQ(box.ButtonLeftTwips(static_cast<int>(i)), c.lefts[i]);
+      EXPECT_EQ(box.ButtonShown(1), c.lefts.size() > 1);
+      EXPECT_EQ(box.ButtonShown(2), c.lefts.size() > 2);
+      EXPECT_EQ(box.ButtonTopTwips(), box.BoxHeightTwips() - 300 - 90);
+      EXPECT_EQ(box.TitleText(), "   " + QString::fromStdString(c.content.title));
+      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QApplication::sendEvent(&box, &enter);
+    });
+    EXPECT_EQ(box.Ask(c.content, QPoint(10, 10)), 0) << "Enter answers the first button";
+  }
+  // Escape answers "No"; a longer prompt makes a taller box.
+  int shortHeight = 0;
+  QTimer::singleShot(0, &box, [&] {
+    shortHeight = box.BoxHeightTwips();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&box, &escape);
+  });
+  EXPECT_EQ(box.Ask({"Sure?", "Yes", "No", "", 1, "Really Erase?"}, QPoint(10, 10)), 1);
+  int tallHeight = 0;
+  QTimer::singleShot(0, &box, [&] {
+    tallHeight = box.BoxHeightTwips();
+    // Escape on a box with no declining button does nothing ...
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&box, &escape);
+    EXPECT_TRUE(box.isVisible());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&box, &enter);  // ... so the box is answered with Enter
+  });
+  box.Ask({std::string(400, 'x').replace(50, 1, " ").replace(120, 1, " ").replace(200, 1, " "), "New Round",
+           "Exit Game", "", 1, "New game or exit."},
+          QPoint(10, 10));
+  EXPECT_GT(tallHeight, shortHeight);
+}
+
+TEST(TableView, AClickPlaysTheCardLyingOnTop) {
+  Table table;
+  TableView view(table);
+  view.resize(view.sizeHint());
+  // Two overlapping cards of South's row: the later one lies on top.
+  for (int card : {10, 11}) {
+    table.Cds[card].Visible = true;
+    table.Cds[card].Picture = card;
+    table.Cds[card].Top = 6600;
+    table.Cds[card].Left = 3500 + (card - 10) * 300;
+    table.BringToFront(table.Cds[card]);
+  }
+  view.Mirror();
+  const QPointF onlyFirst = view.ToPixels(3500 + 100, 7000, 0, 0).topLeft();
+  const QPointF overlap = view.ToPixels(3500 + 600, 7000, 0, 0).topLeft();
+  EXPECT_EQ(view.CardAt(onlyFirst.toPoint()), 10);
+  EXPECT_EQ(view.CardAt(overlap.toPoint()), 11);
+  EXPECT_EQ(view.CardAt(QPoint(1, 1)), 0);
+}
+
+TEST(TableView, KeepsItsShapeAtAnySize) {
+  Table table;
+  TableView view(table);
+  for (QSize size : {QSize(960, 668), QSize(1920, 1336), QSize(1200, 668)}) {
+    view.resize(size);
+    view.Mirror();
+    const QRectF whole = view.ToPixels(0, 0, layout::kTableWidth, layout::kTableHeight);
+    EXPECT_NEAR(whole.width() / whole.height(), double(layout::kTableWidth) / layout::kTableHeight, 0.01);
+    EXPECT_LE(whole.width(), size.width() + 1);
+    EXPECT_LE(whole.height(), size.height() + 1);
+  }
+}
+
+}  // namespace
+}  // namespace solo::ui
