@@ -21,12 +21,13 @@ inline std::filesystem::path FreshFolder() {
 }
 
 struct TestGame {
-  explicit TestGame(std::uint64_t seed = 7) : dir(FreshFolder()), g(host, dir.string(), seed) {}
+  explicit TestGame(std::uint64_t seed = 7) : dir(FreshFolder()), storage(dir.string()), g(host, storage, seed) {}
   ~TestGame() {
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
   }
   std::filesystem::path dir;
+  FolderStorage storage;
   ScriptedHost host;
   Game g;
 };

@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   const qulonglong fixedSeed = options.value(seed).toULongLong(&seeded);
   solo::ui::QtHost host(QCoreApplication::applicationDirPath());
   if (options.isSet(fast)) host.SetSpeed(10);
-  solo::Game game(host, folder.toStdString(), seeded ? fixedSeed : solo::FreshSeed());
+  solo::FolderStorage storage(folder.toStdString());
+  solo::Game game(host, storage, seeded ? fixedSeed : solo::FreshSeed());
 
   solo::ui::FrmMain window(game, host);
   window.show();

@@ -6,6 +6,7 @@
 
 #include "state/GameState.h"
 #include "state/Random.h"
+#include "store/Storage.h"
 #include "table/Host.h"
 #include "table/Table.h"
 
@@ -32,13 +33,13 @@ enum class Request { None, NewGame, Exit };
 class HandObserver;
 
 struct Game {
-  Game(Host& h, std::string folder, std::uint64_t seed) : host(h), rng(seed), dataDir(std::move(folder)) {}
+  Game(Host& h, Storage& store, std::uint64_t seed) : host(h), storage(&store), rng(seed) {}
 
   GameState s;
   Table t;
   Host& host;
+  Storage* storage;  // the names and points between runs
   Random rng;
-  std::string dataDir;
   Pacing pacing;
   HandObserver* observer = nullptr;
 

@@ -1,6 +1,5 @@
 #include "table/GameStart.h"
 
-#include "store/DataFiles.h"
 #include "table/Deal.h"
 #include "table/HandLoop.h"
 #include "table/Messages.h"
@@ -36,8 +35,8 @@ std::string Decimal(Long value) { return std::to_string(value); }
 
 Next Form_Load(Game& g) {
   g.loading = true;
-  const NamesRead names = ReadNamesFile(g.dataDir);
-  const PointsRead points = ReadPointsFile(g.dataDir);
+  const NamesRead names = g.storage->LoadNames();
+  const PointsRead points = g.storage->LoadPoints();
   g.s.StrUserName = names.names[kSouth];
   for (int seat = kWest; seat <= kEast; ++seat) g.s.StrPlayerName[seat] = names.names[seat];
   g.s.LngPoints = points.points;

@@ -8,6 +8,7 @@
 namespace solo {
 
 HandEnd PlayHand(Game& g) {
+  if (g.observer) g.observer->HandStarts(g);
   NewHand(g);
   if (g.observer) g.observer->Dealt(g);
   if (Bids(g) == BidOutcome::PassedOut) {

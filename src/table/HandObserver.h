@@ -8,6 +8,8 @@ namespace solo {
 class HandObserver {
  public:
   virtual ~HandObserver() = default;
+  // A hand begins, before the table is cleared (the goulash flag still tells how it is dealt).
+  virtual void HandStarts(const Game&) {}
   // All 52 cards are dealt and the first trumps fixed.
   virtual void Dealt(const Game&) {}
   // The computer seats' counts are made and the computer bidder chosen.

@@ -1,6 +1,5 @@
 #include "table/NameCommands.h"
 
-#include "store/DataFiles.h"
 #include "store/NameText.h"
 #include "table/GameStart.h"
 #include "table/Messages.h"
@@ -12,7 +11,7 @@ namespace {
 void SaveNames(Game& g) {
   const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
                            g.s.StrPlayerName[kEast]};
-  const std::string error = WriteNamesFile(g.dataDir, names);
+  const std::string error = g.storage->SaveNames(names);
   if (!error.empty()) Tell(g, error, BoxIcon::Warning);
 }
 
@@ -46,7 +45,7 @@ void MnuEast_Click(Game& g) {
 }
 
 void SavePoints(Game& g) {
-  const std::string error = WritePointsFile(g.dataDir, g.s.LngPoints);
+  const std::string error = g.storage->SavePoints(g.s.LngPoints);
   if (!error.empty()) Tell(g, error, BoxIcon::Warning);
 }
 

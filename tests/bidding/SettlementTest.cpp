@@ -95,7 +95,8 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   Form_Load(g);
   g.s.BlnSolo[kWest] = true;
   g.s.IntTricksWon = {0, 5, 0, 0};
-  g.dataDir = (tg.dir / "gone").string();
+  FolderStorage gone((tg.dir / "gone").string());
+  g.storage = &gone;
   tg.host.deluxeAnswers = {0, 1};
   EXPECT_EQ(EndOfHand(g, kWest), Settled::ExitGame);
   // The failure is told in plain words, and the settlement still asks its question.

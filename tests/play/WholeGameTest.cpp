@@ -64,12 +64,14 @@ struct HandAudit : HandObserver {
     Long change = 0;
     for (int i = 0; i < 4; ++i) change += g.s.LngPoints[i] - before[i];
     ASSERT_EQ(change, 0) << result;
-    if (std::string(result) == "passed") ASSERT_EQ(tricks, 0);
+    if (std::string(result) == "passed") {
+      ASSERT_EQ(tricks, 0);
+    }
     // A hand ends early only when its contract is decided: Misere is only made after 13.
     const int bidder = g.s.IntBidder;
-    if (std::string(result) == "made" && bidder >= 0 &&
-        (g.s.BlnMisere[bidder] || g.s.BlnMisereOpen[bidder]))
+    if (std::string(result) == "made" && bidder >= 0 && (g.s.BlnMisere[bidder] || g.s.BlnMisereOpen[bidder])) {
       ASSERT_EQ(tricks, 13);
+    }
   }
 };
 

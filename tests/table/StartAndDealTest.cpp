@@ -313,7 +313,8 @@ TEST(NameCommands, AFailedWriteIsToldAndTheGameGoesOn) {
   TestGame tg;
   Game& g = tg.g;
   Form_Load(g);
-  g.dataDir = (tg.dir / "no-such-folder").string();
+  FolderStorage gone((tg.dir / "no-such-folder").string());
+  g.storage = &gone;
   tg.host.inputAnswers = {std::string("Ann")};
   mnuYou_Click(g);
   EXPECT_EQ(g.s.StrUserName, "Ann");

@@ -1,0 +1,53 @@
+#include "sim/SimGame.h"
+
+#include "bidding/BidEvaluation.h"
+#include "bidding/BidLadder.h"
+#include "bidding/UserBid.h"
+#include "play/Strategy.h"
+#include "play/TrickPlay.h"
+
+namespace solo {
+
+std::string DeferredStorage::SaveNames(const SeatNames& names) {
+  names_ = names;
+  namesChanged_ = true;
+  return {};
+}
+
+std::string DeferredStorage::SavePoints(const SeatPoints& points) {
+  points_ = points;
+  pointsChanged_ = true;
+  return {};
+}
+
+std::string DeferredStorage::Flush() {
+  std::string error;
+  if (namesChanged_) error += files_.SaveNames(names_);
+  if (pointsChanged_) error += files_.SavePoints(points_);
+  namesChanged_ = pointsChanged_ = false;
+  return error;
+}
+
+void SimHost::WaitFor(const std::function<bool()>& done) {
+  for (int tries = 0; !done(); ++tries) {
+    if (tries == 3 || !player) throw std::logic_error("South does not answer what the game waits for");
+    player();
+  }
+}
+
+void PlaySouth(Game& g) {
+  if (g.waitingForBid) {
+    OptBid_Click(g, BidForPoints(CountBidPoints(g.s, kSouth).points));
+    CmdCnfBid_Click(g);
+    if (!g.s.BlnUserHasBid) {
+      OptBid_Click(g, kPass);
+      CmdCnfBid_Click(g);
+    }
+  } else if (g.waitingForTrumps) {
+    CmdMarriage_Click(g, 1);
+  } else if (g.s.BlnWaitingForCard) {
+    Cds_Click(g, ChooseCard(g.s, kSouth, UsersPosition(g.s.IntLeader), PlayingToLose(g.s)));
+  }
+}
+
+}  // namespace solo

@@ -1,0 +1,67 @@
+#pragma once
+// A game played without a window and without waiting: the host answers every box at once and
+// meets every wait with South's own rules; the names and points are kept in memory until the
+// end. The simulator, its tests and the benchmarks play through it.
+#include <functional>
+#include <stdexcept>
+
+#include "store/Storage.h"
+#include "table/Game.h"
+
+namespace solo {
+
+// Keeps the names and points in memory during a run and writes both files once at its end: a
+// run plays far more hands a second than a file can be saved safely.
+class DeferredStorage : public Storage {
+ public:
+  explicit DeferredStorage(std::string folder) : files_(std::move(folder)) {}
+  NamesRead LoadNames() override { return files_.LoadNames(); }
+  PointsRead LoadPoints() override { return files_.LoadPoints(); }
+  std::string SaveNames(const SeatNames& names) override;
+  std::string SavePoints(const SeatPoints& points) override;
+  // Writes what changed; a plain-words message on failure.
+  std::string Flush();
+
+ private:
+  FolderStorage files_;
+  SeatNames names_;
+  SeatPoints points_{};
+  bool namesChanged_ = false, pointsChanged_ = false;
+};
+
+// Pauses take no time, boxes are answered by `answer` (the first button when unset) and waits
+// are met by `player`.
+class SimHost : public Host {
+ public:
+  std::function<void()> player;
+  std::function<int(const DeluxeBox&)> answer;
+
+  void Pause(int, const std::function<bool()>&) override {}
+  void WaitFor(const std::function<bool()>& done) override;
+  int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
+  BoxAnswer ShowMessageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
+    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+  }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  void Beep() override {}
+  void PlaySound(Sound) override {}
+};
+
+// South played by the computer rules: it bids what its point count gives (never Abundance Open
+// or Misere Open) through the bid panel's handlers, passing when that is refused, and chooses
+// its card as a computer seat would.
+void PlaySouth(Game& g);
+
+// A whole game ready to play: host, storage and game, South played by PlaySouth.
+struct SimGame {
+  SimGame(std::string folder, std::uint64_t seed) : storage(std::move(folder)), g(host, storage, seed) {
+    host.player = [this] { PlaySouth(g); };
+  }
+  SimHost host;
+  DeferredStorage storage;
+  Game g;
+};
+
+}  // namespace solo

@@ -1,0 +1,77 @@
+#include "sim/Simulator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+
+#include "sim/SimGame.h"
+#include "sim/Trace.h"
+#include "table/GameStart.h"
+
+namespace solo {
+
+SimulationResult Simulate(const SimulationOptions& options) {
+  SimGame sim(options.dataDir, options.seed);
+  Game& g = sim.g;
+  SimHost& host = sim.host;
+  TraceRecorder trace(options.seed);
+  if (options.trace) trace.SetSink(options.trace);
+  g.observer = &trace;
+
+  SimulationResult result;
+  const auto tally = [&] {
+    ++result.hands;
+    const int contract = trace.lastContract();
+    if (contract == 0) {
+      ++result.throwIns;
+      return;
+    }
+    ++result.contracts[contract].bid;
+    if (std::string_view(trace.lastResult()) == "made") ++result.contracts[contract].made;
+  };
+  // Each hand is counted at its last box; once enough are played, the game is left there.
+  host.answer = [&](const DeluxeBox& box) {
+    if (box.title == "New game or exit.") {
+      tally();
+      return result.hands >= options.hands ? 1 : 0;
+    }
+    if (box.title == "New Deal with no shuffle") {
+      tally();
+      if (result.hands >= options.hands) MnuExit_Click(g);
+    }
+    return 0;
+  };
+
+  const auto start = std::chrono::steady_clock::now();
+  if (options.hands > 0 && Form_Load(g) == Next::StartHands) RunHands(g);
+  result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  result.saveError = sim.storage.Flush();
+  for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
+  result.fingerprint = trace.fingerprint();
+  return result;
+}
+
+std::string FormatSummary(const SimulationOptions& options, const SimulationResult& r) {
+  static const char* const kNames[7] = {"",           "Solo",       "Misere", "Abundance Open", "Abundance Trumps",
+                                        "Misere Open", "Abundance Declared"};
+  std::ostringstream out;
+  out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed << "\n";
+  out << "  throw-ins           " << r.throwIns << "\n";
+  out << "  contract              bid     made\n";
+  for (int code = 1; code <= 6; ++code) {
+    char row[96];
+    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld\n", kNames[code], r.contracts[code].bid, r.contracts[code].made);
+    out << row;
+  }
+  out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]
+      << ", East " << r.points[3] << "\n";
+  char speed[64];
+  std::snprintf(speed, sizeof speed, "%.0f", r.seconds > 0 ? r.hands / r.seconds : 0.0);
+  out << "  speed               " << speed << " hands per second\n";
+  char print[32];
+  std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
+  out << "  fingerprint         " << print << "\n";
+  return out.str();
+}
+
+}  // namespace solo

@@ -1,0 +1,43 @@
+#pragma once
+// Plays whole games without a window, through the same flow as the window: South too is
+// played by the computer rules, bidding through the bid panel's own handlers (the bid its
+// point count gives; a refused bid becomes a pass) and playing with the computer players'
+// card choice. Nothing waits: the game's pauses take no time.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace solo {
+
+struct SimulationOptions {
+  long hands = 1000;
+  std::uint64_t seed = 1;
+  // Where the names and points files are kept; created there.
+  std::string dataDir;
+  // Receives every line of the trace, when set.
+  std::function<void(const std::string&)> trace;
+};
+
+struct ContractTally {
+  long bid = 0;
+  long made = 0;
+};
+
+struct SimulationResult {
+  long hands = 0;
+  long throwIns = 0;
+  std::array<ContractTally, 7> contracts{};  // by bid code; 0 unused
+  std::array<long, 4> points{};
+  std::uint64_t fingerprint = 0;
+  double seconds = 0;
+  // Why the names or points files could not be written at the end, if they could not.
+  std::string saveError;
+};
+
+SimulationResult Simulate(const SimulationOptions& options);
+
+// The summary as the simulator prints it.
+std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);
+
+}  // namespace solo

@@ -1,0 +1,120 @@
+#include "sim/Trace.h"
+
+#include <charconv>
+
+#include "bidding/BidLadder.h"
+
+namespace solo {
+
+void TraceRecorder::Number(long long n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  line_.append(digits, end);
+}
+
+void TraceRecorder::HandStarts(const Game& g) {
+  goulash_ = g.s.BlnNoShuffle;
+  bids_.clear();
+  tricks_.clear();
+  declarer_ = -1;
+  contract_ = 0;
+}
+
+void TraceRecorder::Dealt(const Game& g) {
+  dealer_ = g.s.IntDealer;
+  trumpsDealt_ = g.s.IntTrumps;
+  std::array<int, kSeats> count{};
+  for (int card = 1; card <= kCards; ++card) {
+    const int owner = g.s.Pack[card].Owner;
+    if (owner >= 0 && owner < kSeats && count[owner] < 13) dealt_[owner][count[owner]++] = static_cast<Integer>(card);
+  }
+}
+
+void TraceRecorder::BiddingStarts(const Game& g) {
+  for (int seat = 1; seat <= 3; ++seat) points_[seat - 1] = g.s.IntBidPoints[seat];
+}
+
+void TraceRecorder::BidShown(const Game&, int seat, int code) { bids_.push_back({seat, code}); }
+
+void TraceRecorder::PlayStarts(const Game& g) {
+  declarer_ = g.s.IntBidder;
+  contract_ = declarer_ >= 0 ? HighestKind(g.s, declarer_) : 0;
+  trumps_ = g.s.IntTrumps;
+}
+
+void TraceRecorder::TrickWon(const Game& g, int winner) {
+  tricks_.push_back({g.s.IntFirstPlayer, {g.s.IntFirstCard, g.s.IntSecondCard, g.s.IntThirdCard, g.s.IntFourthCard},
+                     winner});
+}
+
+void TraceRecorder::HandEnded(const Game& g, const char* result) {
+  ++hands_;
+  result_ = result;
+  if (std::string_view(result) == "passed") trumps_ = g.s.IntTrumps;
+  line_.clear();
+  line_ += "{\"seed\":";
+  Number(static_cast<long long>(seed_));
+  line_ += ",\"hand\":";
+  Number(hands_);
+  line_ += ",\"dealer\":";
+  Number(dealer_);
+  line_ += goulash_ ? ",\"goulash\":true" : ",\"goulash\":false";
+  line_ += ",\"hands\":[";
+  for (int seat = 0; seat < kSeats; ++seat) {
+    line_ += seat ? ",[" : "[";
+    for (int i = 0; i < 13; ++i) {
+      if (i) line_ += ',';
+      Number(dealt_[seat][i]);
+    }
+    line_ += ']';
+  }
+  line_ += "],\"trumps_dealt\":";
+  Number(trumpsDealt_);
+  line_ += ",\"points\":[";
+  for (int i = 0; i < 3; ++i) {
+    if (i) line_ += ',';
+    Number(points_[i]);
+  }
+  line_ += "],\"bids\":[";
+  for (std::size_t i = 0; i < bids_.size(); ++i) {
+    line_ += i ? ",[" : "[";
+    Number(bids_[i][0]);
+    line_ += ',';
+    Number(bids_[i][1]);
+    line_ += ']';
+  }
+  line_ += "],\"declarer\":";
+  Number(declarer_);
+  line_ += ",\"contract\":";
+  Number(contract_);
+  line_ += ",\"trumps\":";
+  Number(trumps_);
+  line_ += ",\"tricks\":[";
+  for (std::size_t i = 0; i < tricks_.size(); ++i) {
+    line_ += i ? ",{\"leader\":" : "{\"leader\":";
+    Number(tricks_[i].leader);
+    line_ += ",\"cards\":[";
+    for (int k = 0; k < 4; ++k) {
+      if (k) line_ += ',';
+      Number(tricks_[i].cards[k]);
+    }
+    line_ += "],\"winner\":";
+    Number(tricks_[i].winner);
+    line_ += '}';
+  }
+  line_ += "],\"result\":\"";
+  line_ += result;
+  line_ += "\",\"points_after\":[";
+  for (int i = 0; i < kSeats; ++i) {
+    if (i) line_ += ',';
+    Number(g.s.LngPoints[i]);
+  }
+  line_ += "]}\n";
+  for (unsigned char c : line_) {
+    hash_ ^= c;
+    hash_ *= 1099511628211ull;  // FNV-1a prime
+  }
+  if (sink_) sink_(line_);
+}
+
+}  // namespace solo
