@@ -2,6 +2,8 @@
 
 #include "bidding/BidLadder.h"
 
+#include <bit>
+
 namespace solo {
 
 namespace {
@@ -10,56 +12,52 @@ namespace {
 // it raises an odd total by one and leaves an even one.
 Integer AddHalf(Integer p) { return RoundHalfEven(p + 0.5); }
 
-bool Holds(const GameState& s, int seat, int suit, int value) {
-  return s.Pack[(suit - kDiamonds) * kCardsPerSuit + value - 1].Owner == seat;
-}
+constexpr std::uint64_t kHonours = RankBit(kJack) | RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
+constexpr std::uint64_t kTopThree = RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
 
 }  // namespace
 
 BidPointCount CountBidPoints(const GameState& s, int seat) {
   const int trumps = s.IntTrumps;
-  int length[4] = {0, 0, 0, 0};
-  for (int n = 1; n <= kCards; ++n)
-    if (s.Pack[n].Owner == seat) ++length[s.Pack[n].Suit - kDiamonds];
+  const std::uint64_t hand = seat >= 0 && seat < kSeats ? s.Hand[seat] : 0;
+  std::uint64_t suitCards[4];
+  int length[4];
+  for (int i = 0; i < 4; ++i) {
+    suitCards[i] = (hand >> SuitShift(kDiamonds + i)) & kSuitBits;
+    length[i] = std::popcount(suitCards[i]);
+  }
   const int trumpLength = IsSuit(trumps) ? length[trumps - kDiamonds] : 0;
 
   Integer p = 0;
-  for (int n = 1; n <= kCards; ++n) {
-    if (s.Pack[n].Owner != seat) continue;
-    const int v = s.Pack[n].Value;
-    if (v == kAce || v == kKing || v == kQueen) ++p;
-    if (v == kJack) p = AddHalf(p);
+  // High cards in pack order: within a suit the Jack comes before Queen, King and Ace, so its
+  // half point meets the total of the suits before it only.
+  for (int i = 0; i < 4; ++i) {
+    if (suitCards[i] & RankBit(kJack)) p = AddHalf(p);
+    p += std::popcount(suitCards[i] & kTopThree);
   }
-  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
-    if (Holds(s, seat, suit, kJack) && Holds(s, seat, suit, kQueen) && Holds(s, seat, suit, kKing) &&
-        Holds(s, seat, suit, kAce))
-      p += suit == trumps ? 2 : 1;
+  for (int i = 0; i < 4; ++i)
+    if ((suitCards[i] & kHonours) == kHonours) p += kDiamonds + i == trumps ? 2 : 1;
+  for (int i = 0; i < 4; ++i) {
+    if (kDiamonds + i == trumps) continue;
+    if (length[i] == 1) p += 1;
+    if (length[i] == 0) p += 2;
   }
-  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
-    if (suit == trumps) continue;
-    if (length[suit - kDiamonds] == 1) p += 1;
-    if (length[suit - kDiamonds] == 0) p += 2;
-  }
-  for (int suit = kDiamonds; suit <= kSpades; ++suit)
-    if (suit != trumps && length[suit - kDiamonds] == 2) p = AddHalf(p);
-  if (IsSuit(trumps) && Holds(s, seat, trumps, kAce) && Holds(s, seat, trumps, kKing) &&
-      Holds(s, seat, trumps, kQueen))
-    p += 1;
+  for (int i = 0; i < 4; ++i)
+    if (kDiamonds + i != trumps && length[i] == 2) p = AddHalf(p);
+  if (IsSuit(trumps) && (suitCards[trumps - kDiamonds] & kTopThree) == kTopThree) p += 1;
   if (trumpLength >= 5) p += trumpLength - 4;
   if (trumpLength >= 10) p += 4;
 
   BidPointCount count;
-  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
-    if (length[suit - kDiamonds] < 10) continue;
-    if (trumpLength <= 2) p -= 2;
-  }
-  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
-    if (length[suit - kDiamonds] < 10) continue;
+  for (int i = 0; i < 4; ++i)
+    if (length[i] >= 10 && trumpLength <= 2) p -= 2;
+  for (int i = 0; i < 4; ++i) {
+    if (length[i] < 10) continue;
     // In effect a ten-card trump suit gains one here and a ten-card side suit loses one.
     p -= 2;
-    if (suit == trumps) p += 2;
+    if (kDiamonds + i == trumps) p += 2;
     p += 1;
-    count.longSuit = static_cast<Integer>(suit);
+    count.longSuit = static_cast<Integer>(kDiamonds + i);
   }
   count.points = p;
   return count;

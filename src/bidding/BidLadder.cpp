@@ -12,7 +12,7 @@ void Withdraw(Game& g, int code, const char* labelText) {
     flags[seat] = false;
     g.s.BlnHasBid[seat] = false;
     g.s.BlnPassed[seat] = true;
-    g.t.LblName[seat] = g.s.StrPlayerName[seat] + labelText;
+    SetText(g.t.LblName[seat], {g.s.StrPlayerName[seat], labelText});
     return;
   }
 }

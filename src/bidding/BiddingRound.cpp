@@ -33,8 +33,8 @@ AnnounceTexts TextsFor(int code) {
 void ShowPass(Game& g, int seat) {
   const std::string& name = g.s.StrPlayerName[seat];
   const bool westDeals = g.s.IntDealer == kWest;
-  g.t.LblName[seat] = name + (westDeals && seat == kEast ? " Passes" : " Passes.");
-  g.t.LblOtherBids[seat] = name + (westDeals && seat != kWest ? "Passes." : "Passed.");
+  SetText(g.t.LblName[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
+  SetText(g.t.LblOtherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
 }
 
 bool AllPassed(const GameState& s) {
@@ -49,7 +49,7 @@ void WaitForUsersBid(Game& g, const std::array<int, kSeats>& order) {
   GameState& s = g.s;
   bool afterUser = false;
   for (int seat : order) {
-    if (afterUser) g.t.LblOtherBids[seat] = s.StrPlayerName[seat] + " has not yet bid";
+    if (afterUser) SetText(g.t.LblOtherBids[seat], {s.StrPlayerName[seat], " has not yet bid"});
     if (seat == kSouth) afterUser = true;
   }
   g.t.FramBidingVisible = true;
@@ -65,7 +65,7 @@ void WaitForUsersBid(Game& g, const std::array<int, kSeats>& order) {
 
 void WaitForUsersTrumps(Game& g) {
   g.t.FramTrumpsVisible = true;
-  g.t.StatusBar1.Panel1 = g.s.StrUserName + " choose your trumps please";
+  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " choose your trumps please"});
   g.waitingForTrumps = true;
   WaitUntil(g, [&g] { return g.s.BlnUserActed; });
   g.waitingForTrumps = false;
@@ -169,14 +169,14 @@ void CheckAnnounceBid(Game& g, int seat) {
     s.BlnPassed[seat] = false;
     const AnnounceTexts texts = TextsFor(code);
     const std::string& name = s.StrPlayerName[seat];
-    g.t.LblName[seat] = name + texts.name;
-    g.t.StatusBar1.Panel2 = name + texts.status;
-    g.t.LblOtherBids[seat] = name + texts.otherBids;
+    SetText(g.t.LblName[seat], {name, texts.name});
+    SetText(g.t.StatusBar1.Panel2, {name, texts.status});
+    SetText(g.t.LblOtherBids[seat], {name, texts.otherBids});
     JustPause(g);
     return;
   }
 }
 
-void ShowNowBidding(Game& g, int seat) { g.t.StatusBar1.Panel1 = g.s.StrPlayerName[seat] + " now bidding."; }
+void ShowNowBidding(Game& g, int seat) { SetText(g.t.StatusBar1.Panel1, {g.s.StrPlayerName[seat], " now bidding."}); }
 
 }  // namespace solo

@@ -90,7 +90,7 @@ Settled EndOfHand(Game& g, int seat) {
   }
   if (!settled) return Settled::No;
 
-  for (int i = 0; i < kSeats; ++i) g.t.LblMoney[i] = std::to_string(s.LngPoints[i]);
+  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.LblMoney[i], s.LngPoints[i]);
   // A points file that cannot be written is told; the settlement goes on.
   SavePoints(g);
   DeluxeMsgBox(g,

@@ -66,7 +66,7 @@ void CmdCnfBid_Click(Game& g) {
     s.BlnPassed[kSouth] = true;
     g.t.FramBidingVisible = false;
     s.BlnUserHasBid = true;
-    g.t.LblName[kSouth] = s.StrUserName + " has passed.";
+    SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
     return;
   }
   // Only the computer seats that have already spoken are looked at.
@@ -89,8 +89,8 @@ void CmdCnfBid_Click(Game& g) {
   if (bid >= kAbundanceTrumps && anyComputer(kAbundanceOpen)) RemoveAbundanceOpenBid(g);
   if (bid >= kMisereOpen && anyComputer(kAbundanceTrumps)) RemoveAbundanceTrumpsBid(g);
   g.t.FramBidingVisible = false;
-  g.t.LblName[kSouth] = s.StrUserName + kAccepted[bid].label;
-  g.t.StatusBar1.Panel2 = s.StrUserName + kAccepted[bid].status;
+  SetText(g.t.LblName[kSouth], {s.StrUserName, kAccepted[bid].label});
+  SetText(g.t.StatusBar1.Panel2, {s.StrUserName, kAccepted[bid].status});
 }
 
 void CmdMarriage_Click(Game& g, int index) {

@@ -1,60 +1,71 @@
 #include "play/CardQueries.h"
 
+#include <bit>
+
 namespace solo {
 
 namespace {
 
-bool Holds(const GameState& s, int seat, int card) { return s.Pack[card].Owner == seat; }
+// Answers come from the seat's hand as a set of bits in pack order, so the lowest bit of a set
+// is the first card a scan of the pack would meet and the highest bit the last.
+
+Integer Lowest(std::uint64_t cards) { return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0; }
+Integer Highest(std::uint64_t cards) { return cards ? static_cast<Integer>(64 - std::countl_zero(cards)) : 0; }
+
+std::uint64_t HandOf(const GameState& s, int seat) { return seat >= 0 && seat < kSeats ? s.Hand[seat] : 0; }
 
 // The card of the given suit and value: the pack runs Two to Ace within each suit.
-int CardOf(int suit, int value) { return (suit - kDiamonds) * kCardsPerSuit + (value - 1); }
+int CardOf(int suit, int value) { return SuitShift(suit) + value - 1; }
 
-bool HoldsSuitValue(const GameState& s, int seat, int suit, int value) {
-  return Holds(s, seat, CardOf(suit, value));
-}
+bool Holds(const GameState& s, int seat, int card) { return (HandOf(s, seat) & CardBit(card)) != 0; }
 
 // The seat's card of `value` in the suit, provided the cards of values firstGone..lastGone are played.
 Integer MasterCard(const GameState& s, int seat, int suit, int value, int firstGone, int lastGone) {
-  if (!IsSuit(suit) || !HoldsSuitValue(s, seat, suit, value)) return 0;
+  if (!IsSuit(suit) || !Holds(s, seat, CardOf(suit, value))) return 0;
   for (int v = firstGone; v <= lastGone; ++v)
     if (!s.Pack[CardOf(suit, v)].Played) return 0;
   return static_cast<Integer>(CardOf(suit, value));
 }
 
+bool ValidCard(int card) { return card >= 1 && card <= kCards; }
+
 }  // namespace
 
-bool BlnHasSuit(const GameState& s, int seat, int suit) { return IntLowestOfSuit(s, seat, suit) != 0; }
+bool BlnHasSuit(const GameState& s, int seat, int suit) { return (HandOf(s, seat) & SuitMask(suit)) != 0; }
 
-Integer IntLowestOfSuit(const GameState& s, int seat, int suit) {
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == suit) return static_cast<Integer>(n);
-  return 0;
-}
+Integer IntLowestOfSuit(const GameState& s, int seat, int suit) { return Lowest(HandOf(s, seat) & SuitMask(suit)); }
 
-Integer IntHighestOfSuit(const GameState& s, int seat, int suit) {
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == suit) return static_cast<Integer>(n);
-  return 0;
-}
+Integer IntHighestOfSuit(const GameState& s, int seat, int suit) { return Highest(HandOf(s, seat) & SuitMask(suit)); }
 
 Integer IntLowestCard(const GameState& s, int seat) {
-  for (int v = 2; v <= kAce; ++v)
-    for (int n = 1; n <= kCards; ++n)
-      if (Holds(s, seat, n) && s.Pack[n].Value == v) return static_cast<Integer>(n);
-  return 0;
+  // The lowest value of each suit; among equal values the earlier suit keeps its place.
+  const std::uint64_t hand = HandOf(s, seat);
+  int best = 0, bestRank = kCardsPerSuit;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
+    const std::uint64_t cards = (hand >> SuitShift(suit)) & kSuitBits;
+    if (!cards) continue;
+    const int rank = std::countr_zero(cards);
+    if (rank < bestRank) bestRank = rank, best = SuitShift(suit) + rank + 1;
+  }
+  return static_cast<Integer>(best);
 }
 
 Integer IntHighestCard(const GameState& s, int seat) {
-  for (int v = kAce; v >= 2; --v)
-    for (int n = 1; n <= kCards; ++n)
-      if (Holds(s, seat, n) && s.Pack[n].Value == v) return static_cast<Integer>(n);
-  return 0;
+  const std::uint64_t hand = HandOf(s, seat);
+  int best = 0, bestRank = -1;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit) {
+    const std::uint64_t cards = (hand >> SuitShift(suit)) & kSuitBits;
+    if (!cards) continue;
+    const int rank = 63 - std::countl_zero(cards);
+    if (rank > bestRank) bestRank = rank, best = SuitShift(suit) + rank + 1;
+  }
+  return static_cast<Integer>(best);
 }
 
 Integer IntLongestSuit(const GameState& s, int seat) {
-  int count[4] = {0, 0, 0, 0};
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) ++count[s.Pack[n].Suit - kDiamonds];
+  const std::uint64_t hand = HandOf(s, seat);
+  int count[4];
+  for (int i = 0; i < 4; ++i) count[i] = std::popcount(hand & SuitMask(kDiamonds + i));
   for (int i = 0; i < 4; ++i) {
     bool longest = true;
     for (int j = 0; j < 4; ++j)
@@ -65,50 +76,34 @@ Integer IntLongestSuit(const GameState& s, int seat) {
 }
 
 Integer IntMasterAce(const GameState& s, int seat, int suit) {
-  return IsSuit(suit) && HoldsSuitValue(s, seat, suit, kAce) ? static_cast<Integer>(CardOf(suit, kAce)) : 0;
+  return IsSuit(suit) && Holds(s, seat, CardOf(suit, kAce)) ? static_cast<Integer>(CardOf(suit, kAce)) : 0;
 }
 Integer IntMasterKing(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kKing, kAce, kAce); }
 Integer IntMasterQueen(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kQueen, kKing, kAce); }
 Integer IntMasterJack(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kJack, kQueen, kKing); }
 
 Integer IntHasCardBeatPrevious(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards) return 0;
-  const Card& given = s.Pack[card];
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == given.Suit && s.Pack[n].Value > given.Value)
-      return static_cast<Integer>(n);
-  return 0;
+  if (!ValidCard(card)) return 0;
+  // The cards above `card` are the bits from index `card` up.
+  const std::uint64_t above = ~(CardBit(card) | (CardBit(card) - 1));
+  return Lowest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & above);
 }
 
 Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards) return 0;
-  const Card& given = s.Pack[card];
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == given.Suit && s.Pack[n].Value < given.Value)
-      return static_cast<Integer>(n);
-  return 0;
+  if (!ValidCard(card)) return 0;
+  return Highest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & (CardBit(card) - 1));
 }
 
 Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards || s.IntFirstCard < 1 || s.IntFirstCard > kCards) return 0;
-  const int ledSuit = s.Pack[s.IntFirstCard].Suit;
-  const int value = s.Pack[card].Value;
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == ledSuit && s.Pack[n].Value < value) return static_cast<Integer>(n);
-  return 0;
+  if (!ValidCard(card) || !ValidCard(s.IntFirstCard)) return 0;
+  const int led = s.Pack[s.IntFirstCard].Suit;
+  // The led suit's cards whose value is below the given card's.
+  const std::uint64_t below = ((std::uint64_t{1} << (s.Pack[card].Value - 2)) - 1) << SuitShift(led);
+  return Highest(HandOf(s, seat) & below);
 }
 
-Integer IntFirstCardInPackOrder(const GameState& s, int seat) {
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) return static_cast<Integer>(n);
-  return 0;
-}
+Integer IntFirstCardInPackOrder(const GameState& s, int seat) { return Lowest(HandOf(s, seat)); }
 
-int CardsHeld(const GameState& s, int seat) {
-  int count = 0;
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) ++count;
-  return count;
-}
+int CardsHeld(const GameState& s, int seat) { return std::popcount(HandOf(s, seat)); }
 
 }  // namespace solo

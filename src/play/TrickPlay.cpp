@@ -1,5 +1,6 @@
 #include "play/TrickPlay.h"
 
+#include <charconv>
 #include <vector>
 
 #include "bidding/Settlement.h"
@@ -18,7 +19,7 @@ void WaitForUsersCard(Game& g, int position) {
   GameState& s = g.s;
   s.BlnWaitingForCard = true;
   g.userCardChosen = false;
-  g.t.StatusBar1.Panel1.assign(s.StrUserName).append(" click on the card you wish to play");
+  SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " click on the card you wish to play"});
   WaitUntil(g, [&g] { return g.userCardChosen; });
   // The chosen card moves in the trick, not in the click handler: the trick goes on only once
   // it has landed, and no second card is taken meanwhile.
@@ -96,7 +97,7 @@ void Cds_Click(Game& g, int index) {
   if (position > 1) {
     const int led = s.Pack[s.IntFirstCard].Suit;
     if (BlnHasSuit(s, kSouth, led) && s.Pack[index].Suit != led) {
-      g.t.StatusBar1.Panel1.assign(s.StrUserName).append(" sorry, you must follow suit. Please try again");
+      SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " sorry, you must follow suit. Please try again"});
       return;
     }
   }
@@ -114,7 +115,9 @@ TrickResult CheckWinnerOfTrick(Game& g) {
   g.t.LstCardsPlayed.Add("========================");
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);
-  g.t.StatusBar1.Panel1.assign(s.StrPlayerName[w]).append(" won trick number ").append(std::to_string(s.IntTricksPlayed));
+  char number[8];
+  const auto end = std::to_chars(number, number + sizeof number, s.IntTricksPlayed).ptr;
+  SetText(g.t.StatusBar1.Panel1, {s.StrPlayerName[w], " won trick number ", std::string_view(number, end - number)});
   Settled settled = EndOfHand(g, s.IntBidder);
   if (settled == Settled::No && s.IntTricksPlayed == 13) {
     settled = EndOfHand(g, s.IntBidder);

@@ -36,7 +36,7 @@ class SimHost : public Host {
   std::function<void()> player;
   std::function<int(const DeluxeBox&)> answer;
 
-  void Pause(int, const std::function<bool()>&) override {}
+  void Pause(int, const Interruption&) override {}
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
   BoxAnswer ShowMessageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {

@@ -47,10 +47,43 @@ void TraceRecorder::TrickWon(const Game& g, int winner) {
                      winner});
 }
 
+void TraceRecorder::Mix(long long value) {
+  hash_ ^= static_cast<std::uint64_t>(value);
+  hash_ *= 1099511628211ull;  // the FNV prime
+}
+
 void TraceRecorder::HandEnded(const Game& g, const char* result) {
   ++hands_;
   result_ = result;
-  if (std::string_view(result) == "passed") trumps_ = g.s.IntTrumps;
+  const std::string_view resultText(result);
+  if (resultText == "passed") trumps_ = g.s.IntTrumps;
+
+  // The fingerprint takes every field of the record in its order; it needs no text.
+  Mix(static_cast<long long>(seed_));
+  Mix(hands_);
+  Mix(dealer_);
+  Mix(goulash_);
+  for (const auto& hand : dealt_)
+    for (Integer card : hand) Mix(card);
+  Mix(trumpsDealt_);
+  for (int p : points_) Mix(p);
+  Mix(static_cast<long long>(bids_.size()));
+  for (const auto& bid : bids_) Mix(bid[0] * 8 + bid[1]);
+  Mix(declarer_);
+  Mix(contract_);
+  Mix(trumps_);
+  Mix(static_cast<long long>(tricks_.size()));
+  for (const Trick& trick : tricks_) {
+    Mix(trick.leader);
+    for (int card : trick.cards) Mix(card);
+    Mix(trick.winner);
+  }
+  for (char c : resultText) Mix(c);
+  for (Long p : g.s.LngPoints) Mix(p);
+  if (sink_) sink_(Line(g));
+}
+
+const std::string& TraceRecorder::Line(const Game& g) {
   line_.clear();
   line_ += "{\"seed\":";
   Number(static_cast<long long>(seed_));
@@ -103,18 +136,14 @@ void TraceRecorder::HandEnded(const Game& g, const char* result) {
     line_ += '}';
   }
   line_ += "],\"result\":\"";
-  line_ += result;
+  line_ += result_;
   line_ += "\",\"points_after\":[";
   for (int i = 0; i < kSeats; ++i) {
     if (i) line_ += ',';
     Number(g.s.LngPoints[i]);
   }
   line_ += "]}\n";
-  for (unsigned char c : line_) {
-    hash_ ^= c;
-    hash_ *= 1099511628211ull;  // FNV-1a prime
-  }
-  if (sink_) sink_(line_);
+  return line_;
 }
 
 }  // namespace solo

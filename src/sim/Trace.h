@@ -1,7 +1,8 @@
 #pragma once
 // A record of every hand, one JSON object per line: the deal, the computer counts, the bids as
-// shown, the contract, every trick and the result. The fingerprint is a hash of the whole
-// record, the same for the same seed on every run and machine.
+// shown, the contract, every trick and the result. The fingerprint is a hash (64-bit FNV-1a,
+// one step per value) of every field of the record in its order, the same for the same seed on
+// every run and machine; it is kept whether or not the lines are written.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -36,6 +37,8 @@ class TraceRecorder : public HandObserver {
 
  private:
   void Number(long long n);
+  void Mix(long long value);
+  const std::string& Line(const Game& g);
 
   std::uint64_t seed_;
   std::uint64_t hash_ = 14695981039346656037ull;  // FNV-1a offset basis

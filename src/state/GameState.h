@@ -3,6 +3,7 @@
 // and points, the hand and trick in progress, the bid records and the flags through which the
 // table's handlers and the game's waits talk to each other. One object per game, no globals.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "state/Types.h"
@@ -62,12 +63,29 @@ struct GameState {
   Long LngPauseStart = 0;
   Integer IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
   Integer IntMsgBoxButton = 0;
+
+  // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
+  // every Owner by SetOwner: the card queries answer from it without scanning the pack.
+  PerSeat<std::uint64_t> Hand{};
 };
 
 // Fills the fixed fields of the 52 cards and puts every card in no hand.
 void BuildPack(GameState& s);
 
+constexpr std::uint64_t CardBit(int card) { return std::uint64_t{1} << (card - 1); }
+// A suit's thirteen cards are neighbouring bits, Two to Ace, and the suits follow in pack order.
+constexpr int SuitShift(int suit) { return (suit - kDiamonds) * kCardsPerSuit; }
+constexpr std::uint64_t kSuitBits = 0x1FFF;
+constexpr std::uint64_t SuitMask(int suit) { return IsSuit(suit) ? kSuitBits << SuitShift(suit) : 0; }
+// The bit of a suit's card of a value, within the suit's thirteen bits.
+constexpr std::uint64_t RankBit(int value) { return std::uint64_t{1} << (value - 2); }
+
 // Every change of a card's place goes through here.
-inline void SetOwner(GameState& s, int card, int owner) { s.Pack[card].Owner = static_cast<Integer>(owner); }
+inline void SetOwner(GameState& s, int card, int owner) {
+  Integer& current = s.Pack[card].Owner;
+  if (current >= 0 && current < kSeats) s.Hand[current] &= ~CardBit(card);
+  if (owner >= 0 && owner < kSeats) s.Hand[owner] |= CardBit(card);
+  current = static_cast<Integer>(owner);
+}
 
 }  // namespace solo

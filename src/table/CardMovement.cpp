@@ -58,9 +58,8 @@ void PlayCard(Game& g, int seat, int card) {
   if (seat == kSouth) s.BlnUserActed = true;
   SetOwner(s, card, kOwnerNone);
   s.Pack[card].Played = true;
-  const std::string& name = s.StrPlayerName[seat];
-  g.t.StatusBar1.Panel1.assign(name).append(" played ").append(s.Pack[card].FullName);
-  g.t.LstCardsPlayed.Add(name, " played ", s.Pack[card].FullName);
+  g.t.LstCardsPlayed.Add(s.StrPlayerName[seat], " played ", s.Pack[card].FullName);
+  g.t.StatusBar1.Panel1 = g.t.LstCardsPlayed.back();
   s.IntPauseLength = s.IntNormalPause;
 }
 

@@ -106,7 +106,7 @@ void NextDealer(Game& g) {
   const std::string& leader = s.IntLeader == kSouth ? s.StrUserName : s.StrPlayerName[s.IntLeader];
   const std::string& dealer = s.IntDealer == kSouth ? s.StrUserName : s.StrPlayerName[s.IntDealer];
   // When East deals the text ends with a double quote.
-  g.t.StatusBar1.Panel1 = dealer + " is dealing and " + leader + " will lead" + (s.IntDealer == kEast ? "\"" : "");
+  SetText(g.t.StatusBar1.Panel1, {dealer, " is dealing and ", leader, " will lead", s.IntDealer == kEast ? "\"" : ""});
 }
 
 void DealCards(Game& g) {

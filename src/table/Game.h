@@ -32,7 +32,7 @@ enum class Request { None, NewGame, Exit };
 
 class HandObserver;
 
-struct Game {
+struct Game : Interruption {
   Game(Host& h, Storage& store, std::uint64_t seed) : host(h), storage(&store), rng(seed) {}
 
   GameState s;
@@ -52,6 +52,9 @@ struct Game {
   bool waitingForBid = false;
   bool waitingForTrumps = false;
   bool userCardChosen = false;  // the user's card for this wait has been taken
+
+  // A pause or wait of the running hand ends early once New Game or leaving was chosen.
+  bool Interrupted() const override { return handRunning && request != Request::None; }
 };
 
 }  // namespace solo

@@ -29,8 +29,6 @@ void EndWaits(Game& g) {
   g.s.IntPauseLength = g.s.IntNormalPause;
 }
 
-std::string Decimal(Long value) { return std::to_string(value); }
-
 }  // namespace
 
 Next Form_Load(Game& g) {
@@ -45,7 +43,7 @@ Next Form_Load(Game& g) {
 
   g.s.StrPlayerName[kSouth] = g.s.StrUserName;
   Welcome(g);
-  for (int seat = 0; seat < kSeats; ++seat) g.t.LblMoney[seat] = Decimal(g.s.LngPoints[seat]);
+  for (int seat = 0; seat < kSeats; ++seat) SetNumber(g.t.LblMoney[seat], g.s.LngPoints[seat]);
   ShuffleThePackAtStart(g);
   g.s.IntNormalPause = g.pacing.normal;
   BuildPack(g.s);
@@ -69,9 +67,9 @@ Next Form_Load(Game& g) {
 void Welcome(Game& g) {
   const GameState& s = g.s;
   g.t.LblName[kSouth] = s.StrUserName;
-  g.t.LblName[kWest] = s.StrPlayerName[kWest] + "- Welcome " + s.StrUserName;
-  g.t.LblName[kNorth] = s.StrPlayerName[kNorth] + " - Hello and Welcome " + s.StrUserName;
-  g.t.LblName[kEast] = s.StrPlayerName[kEast] + " - Hi ";
+  SetText(g.t.LblName[kWest], {s.StrPlayerName[kWest], "- Welcome ", s.StrUserName});
+  SetText(g.t.LblName[kNorth], {s.StrPlayerName[kNorth], " - Hello and Welcome ", s.StrUserName});
+  SetText(g.t.LblName[kEast], {s.StrPlayerName[kEast], " - Hi "});
   g.t.LblMonName[kSouth] = s.StrUserName;
   for (int seat = kWest; seat <= kEast; ++seat) g.t.LblMonName[seat] = s.StrPlayerName[seat];
 }

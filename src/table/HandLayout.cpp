@@ -1,5 +1,7 @@
 #include "table/HandLayout.h"
 
+#include <bit>
+
 namespace solo {
 
 namespace {
@@ -18,8 +20,9 @@ constexpr HandRow kRows[kSeats] = {
 void Layout(Game& g, int seat) {
   const HandRow& row = kRows[seat];
   int left = row.left, top = row.top;
-  for (int card = 1; card <= kCards; ++card) {
-    if (g.s.Pack[card].Owner != seat) continue;
+  // The seat's cards in card order: the bits of its hand from the lowest up.
+  for (std::uint64_t hand = g.s.Hand[seat]; hand; hand &= hand - 1) {
+    const int card = std::countr_zero(hand) + 1;
     CardBox& box = g.t.Cds[card];
     box.Picture = row.faceUp ? card : kPictureBack;
     box.Left = left;

@@ -11,6 +11,15 @@ namespace solo {
 // hand: it unwinds the whole hand to the hand loop.
 struct HandAbandoned {};
 
+// Tells a pause that it may end early: the hand it belongs to has been abandoned.
+class Interruption {
+ public:
+  virtual bool Interrupted() const = 0;
+
+ protected:
+  ~Interruption() = default;
+};
+
 enum class Sound { Card, Shuffle };
 
 // The system's standard message box.
@@ -31,9 +40,9 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Lets the table run for `ms` milliseconds of the game's time, or less once `interrupted()`
-  // is true. Window events (clicks, menus, repaints) are served meanwhile.
-  virtual void Pause(int ms, const std::function<bool()>& interrupted) = 0;
+  // Lets the table run for `ms` milliseconds of the game's time, or less once it is
+  // interrupted. Window events (clicks, menus, repaints) are served meanwhile.
+  virtual void Pause(int ms, const Interruption& interruption) = 0;
   // Lets the table run until `done()` is true.
   virtual void WaitFor(const std::function<bool()>& done) = 0;
   // A handler changed something a pause or wait may be waiting on.

@@ -2,19 +2,13 @@
 
 namespace solo {
 
-namespace {
-
-bool Abandoned(const Game& g) { return g.handRunning && g.request != Request::None; }
-
-}  // namespace
-
 void ThrowIfAbandoned(const Game& g) {
-  if (Abandoned(g)) throw HandAbandoned{};
+  if (g.Interrupted()) throw HandAbandoned{};
 }
 
 void JustPause(Game& g) {
   ThrowIfAbandoned(g);
-  g.host.Pause(g.s.IntPauseLength, [&g] { return Abandoned(g); });
+  g.host.Pause(g.s.IntPauseLength, g);
   ThrowIfAbandoned(g);
 }
 
@@ -25,7 +19,7 @@ void CardSoundAndPause(Game& g) {
 
 void WaitUntil(Game& g, const std::function<bool()>& done) {
   ThrowIfAbandoned(g);
-  g.host.WaitFor([&] { return done() || Abandoned(g); });
+  g.host.WaitFor([&] { return done() || g.Interrupted(); });
   ThrowIfAbandoned(g);
 }
 

@@ -4,9 +4,9 @@
 
 namespace solo {
 
-void ScriptedHost::Pause(int ms, const std::function<bool()>& interrupted) {
+void ScriptedHost::Pause(int ms, const Interruption& interruption) {
   if (onPause) onPause(ms);
-  if (interrupted && interrupted()) return;
+  if (interruption.Interrupted()) return;
   clock += ms;
 }
 

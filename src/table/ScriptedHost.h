@@ -44,7 +44,7 @@ class ScriptedHost : public Host {
   // so its spread shows whether the call depth grows with hands.
   std::vector<std::uintptr_t> shuffleStack;
 
-  void Pause(int ms, const std::function<bool()>& interrupted) override;
+  void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override;
   BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,

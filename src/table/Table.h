@@ -3,6 +3,7 @@
 // same units (twips). The window only mirrors this; tests assert on it.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,16 @@ struct PileBox {
 struct StatusBar {
   std::string Panel1, Panel2;
 };
+
+// Writes the parts, joined, into a caption: the caption's storage is reused, so the many texts a
+// hand writes do not allocate once their captions have grown.
+inline void SetText(std::string& caption, std::initializer_list<std::string_view> parts) {
+  caption.clear();
+  for (std::string_view part : parts) caption.append(part);
+}
+
+// The decimal text of a number, written into a caption.
+void SetNumber(std::string& caption, long long value);
 
 // The played-cards list. Clearing keeps the lines' storage, so a long run of hands does not
 // allocate for every line it writes.

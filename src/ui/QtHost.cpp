@@ -55,14 +55,14 @@ void QtHost::RunLoop(int timeoutMs) {
   loops_.pop_back();
 }
 
-void QtHost::Pause(int ms, const std::function<bool()>& interrupted) {
+void QtHost::Pause(int ms, const Interruption& interruption) {
   Mirror();
   QElapsedTimer clock;
   clock.start();
   const qint64 length = ms / speed_;
   // A wake-up from a handler ends the loop early; the pause then goes on for what is left.
   for (;;) {
-    if (interrupted && interrupted()) return;
+    if (interruption.Interrupted()) return;
     const qint64 left = length - clock.elapsed();
     if (left <= 0) return;
     RunLoop(static_cast<int>(left));

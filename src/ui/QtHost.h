@@ -30,7 +30,7 @@ class QtHost : public Host {
   // Pause lengths are divided by this (a fast mode for trying the game out).
   void SetSpeed(int factor) { speed_ = factor < 1 ? 1 : factor; }
 
-  void Pause(int ms, const std::function<bool()>& interrupted) override;
+  void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   void Wake() override;
   int ShowDeluxeBox(const DeluxeBox& box) override;

@@ -77,7 +77,9 @@ TEST(BiddingRound, SpeakingOrderAndWhoHasNotYetBidByDealer) {
     tg.host.player = [&] {
       noteSpeaker();
       for (int seat = 1; seat <= 3; ++seat)
-        if (*c.notYet[seat]) EXPECT_EQ(g.t.LblOtherBids[seat], c.notYet[seat]);
+        if (*c.notYet[seat]) {
+          EXPECT_EQ(g.t.LblOtherBids[seat], c.notYet[seat]);
+        }
       EXPECT_TRUE(g.t.FramBidingVisible);
       EXPECT_EQ(g.t.CmdCnfBid, "PASS");
       EXPECT_EQ(g.s.IntUsersBid, kPass);

@@ -52,6 +52,10 @@ struct HandAudit : HandObserver {
   }
   void TrickWon(const Game& g, int) override {
     ASSERT_FALSE(ended) << "a trick after the settlement";
+    // The hands kept as bit sets agree with every card's owner.
+    for (int card = 1; card <= kCards; ++card)
+      for (int seat = 0; seat < 4; ++seat)
+        ASSERT_EQ((g.s.Hand[seat] >> (card - 1)) & 1, g.s.Pack[card].Owner == seat ? 1u : 0u);
     ++tricks;
     for (int card : {g.s.IntFirstCard, g.s.IntSecondCard, g.s.IntThirdCard, g.s.IntFourthCard})
       ASSERT_TRUE(played.insert(card).second) << "card " << card << " played twice";

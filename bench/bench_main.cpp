@@ -1,0 +1,131 @@
+// Benchmarks of the rules engine: a complete hand, the computer players' point count, each
+// card choice and the card queries. Run: build/bench/solo_bench
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "bidding/BidEvaluation.h"
+#include "play/CardQueries.h"
+#include "play/Strategy.h"
+#include "play/TrickRules.h"
+#include "sim/SimGame.h"
+#include "table/GameStart.h"
+#include "table/HandLoop.h"
+
+namespace solo {
+namespace {
+
+// A game ready to play hands, its files in a folder of its own.
+struct BenchGame {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "solo-bench";
+  SimGame sim{(std::filesystem::create_directories(dir), dir.string()), 1};
+  BenchGame() { Form_Load(sim.g); }
+  ~BenchGame() { std::filesystem::remove_all(dir); }
+};
+
+void BM_CompleteHand(benchmark::State& state) {
+  BenchGame bench;
+  for (auto _ : state) benchmark::DoNotOptimize(PlayHand(bench.sim.g));
+}
+BENCHMARK(BM_CompleteHand);
+
+// Positions met in play: a random deal, some tricks already gone, and a trick under way up to
+// the seat about to play. The same positions every run.
+struct Position {
+  GameState s;
+  int seat;
+  int place;  // 1-4 in the trick
+};
+
+std::vector<Position> MakePositions(int count, int place) {
+  std::mt19937 rng(2024 + place);
+  std::vector<Position> out;
+  GameState base;
+  BuildPack(base);
+  for (int i = 0; i < count; ++i) {
+    GameState s = base;
+    std::vector<int> pack(52);
+    for (int n = 0; n < 52; ++n) pack[n] = n + 1;
+    std::shuffle(pack.begin(), pack.end(), rng);
+    for (int n = 0; n < 52; ++n) SetOwner(s, pack[n], n % 4);
+    s.IntTrumps = static_cast<Integer>(4 + rng() % 5);
+    s.IntBidder = static_cast<Integer>(rng() % 4);
+    // Some tricks already played: one card from each seat.
+    const int gone = static_cast<int>(rng() % 9);
+    for (int t = 0; t < gone; ++t)
+      for (int seat = 0; seat < 4; ++seat) {
+        const int card = IntLowestCard(s, seat);
+        SetOwner(s, card, kOwnerNone);
+        s.Pack[card].Played = true;
+      }
+    const int leader = static_cast<int>(rng() % 4);
+    Integer* cards[4] = {&s.IntFirstCard, &s.IntSecondCard, &s.IntThirdCard, &s.IntFourthCard};
+    Integer* players[4] = {&s.IntFirstPlayer, &s.IntSecondPlayer, &s.IntThirdPlayer, &s.IntFourthPlayer};
+    s.IntBidderCard = 0;
+    for (int k = 0; k < 4; ++k) {
+      *players[k] = static_cast<Integer>((leader + k) % 4);
+      *cards[k] = -1;
+    }
+    for (int k = 0; k < place - 1; ++k) {
+      const int seat = *players[k];
+      int card = k == 0 ? IntHighestCard(s, seat) : IntLowestOfSuit(s, seat, s.Pack[s.IntFirstCard].Suit);
+      if (!card) card = IntLowestCard(s, seat);
+      *cards[k] = static_cast<Integer>(card);
+      SetOwner(s, card, kOwnerNone);
+      s.Pack[card].Played = true;
+      if (seat == s.IntBidder) s.IntBidderCard = static_cast<Integer>(card);
+    }
+    out.push_back({s, *players[place - 1], place});
+  }
+  return out;
+}
+
+void BM_Choose(benchmark::State& state) {
+  const int place = static_cast<int>(state.range(0));
+  const bool lose = state.range(1) != 0;
+  const auto positions = MakePositions(256, place);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Position& p = positions[i++ & 255];
+    benchmark::DoNotOptimize(ChooseCard(p.s, p.seat, p.place, lose));
+  }
+}
+BENCHMARK(BM_Choose)->ArgNames({"place", "lose"})->ArgsProduct({{1, 2, 3, 4}, {0, 1}});
+
+void BM_BotsBidsPoints(benchmark::State& state) {
+  auto positions = MakePositions(256, 1);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    GameState& s = positions[i++ & 255].s;
+    BotsBidsPoints(s, kWest);
+    benchmark::DoNotOptimize(s.IntBidPoints[kWest]);
+  }
+}
+BENCHMARK(BM_BotsBidsPoints);
+
+void BM_CardQueries(benchmark::State& state) {
+  const auto positions = MakePositions(256, 2);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Position& p = positions[i++ & 255];
+    const int led = p.s.Pack[p.s.IntFirstCard].Suit;
+    benchmark::DoNotOptimize(BlnHasSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(IntLowestOfSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(IntHighestOfSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(IntLowestCard(p.s, p.seat));
+    benchmark::DoNotOptimize(IntHighestCard(p.s, p.seat));
+    benchmark::DoNotOptimize(IntLongestSuit(p.s, p.seat));
+    benchmark::DoNotOptimize(IntMasterKing(p.s, p.seat, led));
+    benchmark::DoNotOptimize(IntHasCardBeatPrevious(p.s, p.seat, p.s.IntFirstCard));
+    benchmark::DoNotOptimize(HighestCardUnderCardPlayed(p.s, p.seat, p.s.IntFirstCard));
+  }
+}
+BENCHMARK(BM_CardQueries);
+
+}  // namespace
+}  // namespace solo
+
+BENCHMARK_MAIN();
