@@ -55,9 +55,14 @@ Integer ChooseFirstCardLose(const GameState& s, int seat) { return IntLowestCard
 
 Integer ChooseFirstCard(const GameState& s, int seat) {
   // The trump suit plays no part in the lead.
-  for (auto master : {IntMasterAce, IntMasterKing, IntMasterQueen, IntMasterJack})
-    for (int suit = kDiamonds; suit <= kSpades; ++suit)
-      if (const Integer c = master(s, seat, suit)) return c;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit)
+    if (const Integer c = IntMasterAce(s, seat, suit)) return c;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit)
+    if (const Integer c = IntMasterKing(s, seat, suit)) return c;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit)
+    if (const Integer c = IntMasterQueen(s, seat, suit)) return c;
+  for (int suit = kDiamonds; suit <= kSpades; ++suit)
+    if (const Integer c = IntMasterJack(s, seat, suit)) return c;
   if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
   return IntLowestCard(s, seat);
 }

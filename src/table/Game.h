@@ -54,7 +54,7 @@ struct Game : Interruption {
   bool userCardChosen = false;  // the user's card for this wait has been taken
 
   // A pause or wait of the running hand ends early once New Game or leaving was chosen.
-  bool Interrupted() const override { return handRunning && request != Request::None; }
+  bool Interrupted() const final { return handRunning && request != Request::None; }
 };
 
 }  // namespace solo

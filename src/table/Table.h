@@ -1,6 +1,7 @@
 #pragma once
 // The table as data: every control the game writes, with the controls' own names and the
 // same units (twips). The window only mirrors this; tests assert on it.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -37,8 +38,11 @@ struct StatusBar {
 // Writes the parts, joined, into a caption: the caption's storage is reused, so the many texts a
 // hand writes do not allocate once their captions have grown.
 inline void SetText(std::string& caption, std::initializer_list<std::string_view> parts) {
-  caption.clear();
-  for (std::string_view part : parts) caption.append(part);
+  std::size_t length = 0;
+  for (std::string_view part : parts) length += part.size();
+  caption.resize(length);
+  char* out = caption.data();
+  for (std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
 }
 
 // The decimal text of a number, written into a caption.
@@ -54,7 +58,7 @@ class TextList {
   const std::string& back() const { return lines_[count_ - 1]; }
   void Add(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
     if (count_ == lines_.size()) lines_.emplace_back();
-    lines_[count_].assign(a).append(b).append(c);
+    SetText(lines_[count_], {a, b, c});
     ++count_;
   }
 
