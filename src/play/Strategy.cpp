@@ -1,6 +1,7 @@
 #include "play/Strategy.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "play/CardQueries.h"
 #include "play/TrickRules.h"
@@ -18,20 +19,18 @@ int LedSuit(const GameState& s) { return s.IntFirstCard >= 1 ? SuitOf(s, s.IntFi
 // The first of the seat's cards of a suit, going from the highest value down, whose value is
 // below `limit`; its highest card of the suit if none is.
 Integer HighestBelowElseHighest(const GameState& s, int seat, int suit, int limit) {
-  for (int n = kCards; n >= 1; --n) {
-    const Card& c = s.Pack[n];
-    if (c.Owner == seat && c.Suit == suit && c.Value < limit) return static_cast<Integer>(n);
-  }
+  const std::uint64_t cards = s.Hand[seat] & SuitMask(suit);
+  const std::uint64_t below = limit > 2 ? cards & ((RankBit(std::min(limit, kAce + 1)) - 1) << SuitShift(suit)) : 0;
+  if (below) return static_cast<Integer>(64 - std::countl_zero(below));
   return IntHighestOfSuit(s, seat, suit);
 }
 
 // The seat's lowest card of the suit whose value is above every one of the limits.
 Integer LowestAbove(const GameState& s, int seat, int suit, int limit) {
-  for (int n = 1; n <= kCards; ++n) {
-    const Card& c = s.Pack[n];
-    if (c.Owner == seat && c.Suit == suit && c.Value > limit) return static_cast<Integer>(n);
-  }
-  return 0;
+  if (!IsSuit(suit) || limit >= kAce) return 0;
+  const std::uint64_t above = limit < 2 ? SuitMask(suit) : ~((RankBit(limit + 1) - 1)) << SuitShift(suit);
+  const std::uint64_t cards = s.Hand[seat] & SuitMask(suit) & above;
+  return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0;
 }
 
 Integer FirstOf(std::initializer_list<Integer> cards) {
