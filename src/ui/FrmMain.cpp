@@ -111,7 +111,11 @@ QPoint FrmMain::BoxPlace() const {
 }
 
 FrmHelp* FrmMain::ShowHelp() {
-  if (!help_) help_ = new FrmHelp(this);
+  if (!help_) {
+    help_ = new FrmHelp(this);
+    // The first time it opens over the left of the table; afterwards where it was left.
+    help_->move(frameGeometry().topLeft() + QPoint(40, 60));
+  }
   help_->text()->setReadOnly(true);
   help_->show();
   help_->raise();
