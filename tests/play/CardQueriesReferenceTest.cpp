@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <vector>
 
 #include "TestCards.h"
 #include "play/CardQueries.h"
@@ -10,115 +12,46 @@
 namespace solo {
 namespace reference {
 
-namespace {
-
-bool Holds(const GameState& s, int seat, int card) { return s.Pack[card].Owner == seat; }
-
-// The card of the given suit and value: the pack runs Two to Ace within each suit.
-int CardOf(int suit, int value) { return (suit - kDiamonds) * kCardsPerSuit + (value - 1); }
-
-bool HoldsSuitValue(const GameState& s, int seat, int suit, int value) {
-  return Holds(s, seat, CardOf(suit, value));
-}
-
-// The seat's card of `value` in the suit, provided the cards of values firstGone..lastGone are played.
-Integer MasterCardRef(const GameState& s, int seat, int suit, int value, int firstGone, int lastGone) {
-  if (!IsSuit(suit) || !HoldsSuitValue(s, seat, suit, value)) return 0;
-  for (int v = firstGone; v <= lastGone; ++v)
-    if (!s.Pack[CardOf(suit, v)].Played) return 0;
-  return static_cast<Integer>(CardOf(suit, value));
-}
-
-}  // namespace
-
-bool BlnHasSuit(const GameState& s, int seat, int suit) { return IntLowestOfSuit(s, seat, suit) != 0; }
-
-Integer IntLowestOfSuit(const GameState& s, int seat, int suit) {
+// The seat's cards in pack order, as a scan of the pack meets them.
+std::vector<int> Cards(const GameState& s, int seat, int suit = 0) {
+  std::vector<int> out;
   for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == suit) return static_cast<Integer>(n);
-  return 0;
+    if (s.Pack[n].Owner == seat && (suit == 0 || s.Pack[n].Suit == suit)) out.push_back(n);
+  return out;
 }
-
-Integer IntHighestOfSuit(const GameState& s, int seat, int suit) {
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == suit) return static_cast<Integer>(n);
-  return 0;
+Integer First(const std::vector<int>& c) { return c.empty() ? 0 : static_cast<Integer>(c.front()); }
+Integer Last(const std::vector<int>& c) { return c.empty() ? 0 : static_cast<Integer>(c.back()); }
+std::vector<int> Where(std::vector<int> c, const std::function<bool(int)>& keep) {
+  std::erase_if(c, [&](int n) { return !keep(n); });
+  return c;
 }
-
-Integer IntLowestCard(const GameState& s, int seat) {
-  for (int v = 2; v <= kAce; ++v)
-    for (int n = 1; n <= kCards; ++n)
-      if (Holds(s, seat, n) && s.Pack[n].Value == v) return static_cast<Integer>(n);
-  return 0;
-}
-
-Integer IntHighestCard(const GameState& s, int seat) {
-  for (int v = kAce; v >= 2; --v)
-    for (int n = 1; n <= kCards; ++n)
-      if (Holds(s, seat, n) && s.Pack[n].Value == v) return static_cast<Integer>(n);
-  return 0;
-}
-
-Integer IntLongestSuit(const GameState& s, int seat) {
-  int count[4] = {0, 0, 0, 0};
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) ++count[s.Pack[n].Suit - kDiamonds];
-  for (int i = 0; i < 4; ++i) {
-    bool longest = true;
-    for (int j = 0; j < 4; ++j)
-      if (j != i && count[j] >= count[i]) longest = false;
-    if (longest) return static_cast<Integer>(kDiamonds + i);
+// Lowest (or highest) value first, then the first suit in pack order.
+Integer ByValue(const GameState& s, int seat, bool lowest) {
+  for (int step = 0; step < 13; ++step) {
+    const int v = lowest ? 2 + step : 14 - step;
+    const auto c = Where(Cards(s, seat), [&](int n) { return s.Pack[n].Value == v; });
+    if (!c.empty()) return First(c);
   }
   return 0;
 }
-
-Integer IntMasterAce(const GameState& s, int seat, int suit) {
-  return IsSuit(suit) && HoldsSuitValue(s, seat, suit, kAce) ? static_cast<Integer>(CardOf(suit, kAce)) : 0;
-}
-Integer IntMasterKing(const GameState& s, int seat, int suit) { return MasterCardRef(s, seat, suit, kKing, kAce, kAce); }
-Integer IntMasterQueen(const GameState& s, int seat, int suit) { return MasterCardRef(s, seat, suit, kQueen, kKing, kAce); }
-Integer IntMasterJack(const GameState& s, int seat, int suit) { return MasterCardRef(s, seat, suit, kJack, kQueen, kKing); }
-
-Integer IntHasCardBeatPrevious(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards) return 0;
-  const Card& given = s.Pack[card];
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == given.Suit && s.Pack[n].Value > given.Value)
-      return static_cast<Integer>(n);
+Integer Longest(const GameState& s, int seat) {
+  for (int suit = 4; suit <= 7; ++suit) {
+    bool longest = true;
+    for (int other = 4; other <= 7; ++other)
+      if (other != suit && Cards(s, seat, other).size() >= Cards(s, seat, suit).size()) longest = false;
+    if (longest) return static_cast<Integer>(suit);
+  }
   return 0;
 }
-
-Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards) return 0;
-  const Card& given = s.Pack[card];
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == given.Suit && s.Pack[n].Value < given.Value)
-      return static_cast<Integer>(n);
-  return 0;
+// The seat's card of `value` in the suit if every card of the values `gone` has been played.
+Integer Master(const GameState& s, int seat, int suit, int value, std::initializer_list<int> gone) {
+  if (suit < 4 || suit > 7) return 0;
+  const int card = (suit - 4) * 13 + value - 1;
+  if (s.Pack[card].Owner != seat) return 0;
+  for (int v : gone)
+    if (!s.Pack[(suit - 4) * 13 + v - 1].Played) return 0;
+  return static_cast<Integer>(card);
 }
-
-Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
-  if (card < 1 || card > kCards || s.IntFirstCard < 1 || s.IntFirstCard > kCards) return 0;
-  const int ledSuit = s.Pack[s.IntFirstCard].Suit;
-  const int value = s.Pack[card].Value;
-  for (int n = kCards; n >= 1; --n)
-    if (Holds(s, seat, n) && s.Pack[n].Suit == ledSuit && s.Pack[n].Value < value) return static_cast<Integer>(n);
-  return 0;
-}
-
-Integer IntFirstCardInPackOrder(const GameState& s, int seat) {
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) return static_cast<Integer>(n);
-  return 0;
-}
-
-int CardsHeld(const GameState& s, int seat) {
-  int count = 0;
-  for (int n = 1; n <= kCards; ++n)
-    if (Holds(s, seat, n)) ++count;
-  return count;
-}
-
 
 }  // namespace reference
 
@@ -138,21 +71,28 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
     const int suit = 4 + static_cast<int>(rng() % 5);  // a suit, or no trumps
     const int card = static_cast<int>(1 + rng() % 52);
     SCOPED_TRACE(round);
-    ASSERT_EQ(BlnHasSuit(s, seat, suit), reference::BlnHasSuit(s, seat, suit));
-    ASSERT_EQ(IntLowestOfSuit(s, seat, suit), reference::IntLowestOfSuit(s, seat, suit));
-    ASSERT_EQ(IntHighestOfSuit(s, seat, suit), reference::IntHighestOfSuit(s, seat, suit));
-    ASSERT_EQ(IntLowestCard(s, seat), reference::IntLowestCard(s, seat));
-    ASSERT_EQ(IntHighestCard(s, seat), reference::IntHighestCard(s, seat));
-    ASSERT_EQ(IntLongestSuit(s, seat), reference::IntLongestSuit(s, seat));
-    ASSERT_EQ(IntMasterAce(s, seat, suit), reference::IntMasterAce(s, seat, suit));
-    ASSERT_EQ(IntMasterKing(s, seat, suit), reference::IntMasterKing(s, seat, suit));
-    ASSERT_EQ(IntMasterQueen(s, seat, suit), reference::IntMasterQueen(s, seat, suit));
-    ASSERT_EQ(IntMasterJack(s, seat, suit), reference::IntMasterJack(s, seat, suit));
-    ASSERT_EQ(IntHasCardBeatPrevious(s, seat, card), reference::IntHasCardBeatPrevious(s, seat, card));
-    ASSERT_EQ(HighestCardUnderCardPlayed(s, seat, card), reference::HighestCardUnderCardPlayed(s, seat, card));
-    ASSERT_EQ(GetCardUnderCardPlayed(s, seat, card), reference::GetCardUnderCardPlayed(s, seat, card));
-    ASSERT_EQ(IntFirstCardInPackOrder(s, seat), reference::IntFirstCardInPackOrder(s, seat));
-    ASSERT_EQ(CardsHeld(s, seat), reference::CardsHeld(s, seat));
+    using namespace reference;
+    const auto ofSuit = Cards(s, seat, suit);
+    const Card& given = s.Pack[card];
+    const int led = s.Pack[s.IntFirstCard].Suit;
+    ASSERT_EQ(BlnHasSuit(s, seat, suit), !ofSuit.empty());
+    ASSERT_EQ(IntLowestOfSuit(s, seat, suit), First(ofSuit));
+    ASSERT_EQ(IntHighestOfSuit(s, seat, suit), Last(ofSuit));
+    ASSERT_EQ(IntLowestCard(s, seat), ByValue(s, seat, true));
+    ASSERT_EQ(IntHighestCard(s, seat), ByValue(s, seat, false));
+    ASSERT_EQ(IntLongestSuit(s, seat), Longest(s, seat));
+    ASSERT_EQ(IntMasterAce(s, seat, suit), Master(s, seat, suit, 14, {}));
+    ASSERT_EQ(IntMasterKing(s, seat, suit), Master(s, seat, suit, 13, {14}));
+    ASSERT_EQ(IntMasterQueen(s, seat, suit), Master(s, seat, suit, 12, {13, 14}));
+    ASSERT_EQ(IntMasterJack(s, seat, suit), Master(s, seat, suit, 11, {12, 13}));
+    ASSERT_EQ(IntHasCardBeatPrevious(s, seat, card),
+              First(Where(Cards(s, seat, given.Suit), [&](int n) { return s.Pack[n].Value > given.Value; })));
+    ASSERT_EQ(HighestCardUnderCardPlayed(s, seat, card),
+              Last(Where(Cards(s, seat, given.Suit), [&](int n) { return s.Pack[n].Value < given.Value; })));
+    ASSERT_EQ(GetCardUnderCardPlayed(s, seat, card),
+              Last(Where(Cards(s, seat, led), [&](int n) { return s.Pack[n].Value < given.Value; })));
+    ASSERT_EQ(IntFirstCardInPackOrder(s, seat), First(Cards(s, seat)));
+    ASSERT_EQ(CardsHeld(s, seat), static_cast<int>(Cards(s, seat).size()));
   }
 }
 

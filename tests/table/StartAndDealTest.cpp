@@ -146,29 +146,6 @@ TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
   EXPECT_TRUE(g.t.imgtrumpsVisible);
 }
 
-TEST(Deal, SouthsRowIsRebuiltInCardOrderFromItsStartAfterEveryCard) {
-  TestGame tg(3);
-  Game& g = tg.g;
-  g.s.IntDealer = kWest;  // North deals
-  PrepareDeal(g);
-  int checked = 0;
-  tg.host.onPause = [&](int) {
-    // The card just drawn rests at its first point; the rest of the row starts at 3500.
-    int i = 0;
-    for (int card = 1; card <= 52; ++card) {
-      if (g.s.Pack[card].Owner != kSouth) continue;
-      const CardBox& box = g.t.Cds[card];
-      if (box.Left == 4400 && box.Top == 4400) continue;
-      EXPECT_EQ(box.Left, 3500 + 300 * i) << card;
-      EXPECT_EQ(box.Top, 6600);
-      ++i;
-      ++checked;
-    }
-  };
-  DealCards(g);
-  EXPECT_GT(checked, 13);
-}
-
 TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
   EXPECT_EQ(GoulashOrder(15)[1], 15);
   EXPECT_EQ(GoulashOrder(15)[15], 1);
