@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -176,68 +177,77 @@ std::string FormatPoints(const SeatPoints& points) {
   return line + "\r\n";
 }
 
-NamesRead ReadNamesFile(const std::string& folder) {
-  const fs::path path = fs::path(folder) / kNamesFileName;
-  NamesRead result{DefaultNames(), {}};
+namespace {
+
+// Reads one data file. Returns its four fields, or nothing when there are no fields to use;
+// then `message` says why (empty for a missing file that has been created with the defaults).
+// `interpret` may find a problem with the fields themselves. `usedInstead` says in words what
+// the game uses when the file cannot be used, and `defaults` is the file's text with them.
+std::optional<std::vector<Field>> ReadFields(
+    const fs::path& path, const std::string& usedInstead, const std::string& defaults, std::string& message,
+    const std::function<std::string(const std::vector<Field>&)>& interpret) {
   bool missing = false;
   const std::optional<std::string> bytes = ReadWhole(path, missing);
   if (missing) {
-    result.message = CreateMissing(path, FormatNames(result.names));
-    return result;
+    message = CreateMissing(path, defaults);
+    return std::nullopt;
   }
   if (!bytes) {
-    result.message = "The file " + Quote(path) + " could not be opened; the default names are used.";
-    return result;
+    message = "The file " + Quote(path) + " could not be opened; " + usedInstead + ".";
+    return std::nullopt;
   }
   std::vector<Field> fields;
   std::string problem = SplitFields(DecodeFileText(*bytes), fields);
   if (problem.empty() && fields.size() != kSeats) problem = CountProblem(fields.size());
+  if (problem.empty()) problem = interpret(fields);
   if (!problem.empty()) {
-    result.message = ReplaceDamaged(path, problem, "the default names are used", FormatNames(result.names));
-    return result;
+    message = ReplaceDamaged(path, problem, usedInstead, defaults);
+    return std::nullopt;
   }
+  return fields;
+}
+
+// A points total: a whole number in the 32-bit range, unquoted, with an optional sign.
+std::string ParsePoints(const Field& field, Long& points) {
+  std::string_view text = field.text;
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  long long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || field.quoted || ec == std::errc::invalid_argument || end != text.data() + text.size())
+    return "\"" + field.text + "\" is not a whole number";
+  if (ec == std::errc::result_out_of_range || value < INT32_MIN || value > INT32_MAX)
+    return "\"" + field.text + "\" is too large for a points total";
+  points = static_cast<Long>(value);
+  return {};
+}
+
+}  // namespace
+
+NamesRead ReadNamesFile(const std::string& folder) {
+  NamesRead result{DefaultNames(), {}};
+  const auto fields = ReadFields(fs::path(folder) / kNamesFileName, "the default names are used",
+                                 FormatNames(result.names), result.message,
+                                 [](const std::vector<Field>&) { return std::string(); });
+  if (!fields) return result;
   // A name that is empty once cleaned falls back to the seat's default name.
   for (int i = 0; i < kSeats; ++i) {
-    std::string name = CleanName(fields[i].text);
+    std::string name = CleanName((*fields)[i].text);
     if (!name.empty()) result.names[i] = std::move(name);
   }
   return result;
 }
 
 PointsRead ReadPointsFile(const std::string& folder) {
-  const fs::path path = fs::path(folder) / kPointsFileName;
   PointsRead result;
-  bool missing = false;
-  const std::optional<std::string> bytes = ReadWhole(path, missing);
-  if (missing) {
-    result.message = CreateMissing(path, FormatPoints(result.points));
-    return result;
-  }
-  if (!bytes) {
-    result.message = "The file " + Quote(path) + " could not be opened; the points start again from 0.";
-    return result;
-  }
-  std::vector<Field> fields;
-  std::string problem = SplitFields(DecodeFileText(*bytes), fields);
-  if (problem.empty() && fields.size() != kSeats) problem = CountProblem(fields.size());
   SeatPoints points{};
-  for (std::size_t i = 0; problem.empty() && i < fields.size(); ++i) {
-    std::string_view text = fields[i].text;
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || fields[i].quoted || ec == std::errc::invalid_argument || end != text.data() + text.size())
-      problem = "\"" + fields[i].text + "\" is not a whole number";
-    else if (ec == std::errc::result_out_of_range || value < INT32_MIN || value > INT32_MAX)
-      problem = "\"" + fields[i].text + "\" is too large for a points total";
-    else
-      points[i] = static_cast<Long>(value);
-  }
-  if (!problem.empty()) {
-    result.message = ReplaceDamaged(path, problem, "the points start again from 0", FormatPoints(result.points));
-    return result;
-  }
-  result.points = points;
+  const auto fields = ReadFields(fs::path(folder) / kPointsFileName, "the points start again from 0",
+                                 FormatPoints(result.points), result.message, [&points](const std::vector<Field>& f) {
+                                   for (int i = 0; i < kSeats; ++i)
+                                     if (std::string problem = ParsePoints(f[i], points[i]); !problem.empty())
+                                       return problem;
+                                   return std::string();
+                                 });
+  if (fields) result.points = points;
   return result;
 }
 
