@@ -330,7 +330,9 @@ void TableView::paintEvent(QPaintEvent*) {
   }
 
   if (highlighted_ && hasFocus()) {
-    const QRectF r = CardRect(t_.Cds[highlighted_], highlighted_);
+    // The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
+    const QRectF r = CardRect(t_.Cds[highlighted_], highlighted_).translated(0, -14 * scale_);
+    p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
     p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), 5 * scale_, 5 * scale_);
