@@ -40,9 +40,11 @@ solo_install_missing() {
 solo_build() {
   local type="${1:-Release}"
   if [ ! -f "$SOLO_BUILD_DIR/build.ninja" ]; then
+    echo "Building Solo Whist in $SOLO_BUILD_DIR (the first build takes a minute or two)..." >&2
     cmake -S "$SOLO_ROOT" -B "$SOLO_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$type" >/dev/null || return 1
   fi
-  cmake --build "$SOLO_BUILD_DIR" --parallel "$(nproc 2>/dev/null || echo 2)"
+  # Ninja's progress lines are left out; compiler messages and errors still show.
+  cmake --build "$SOLO_BUILD_DIR" --parallel "$(nproc 2>/dev/null || echo 2)" -- --quiet
 }
 
 solo_setup() {
