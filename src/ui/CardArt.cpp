@@ -40,6 +40,17 @@ void DrawSuit(QPainter& p, int suit, const QRectF& r, bool upsideDown = false) {
   p.restore();
 }
 
+// The flared stem of a Spade or a Club, from `top` down to the foot of the unit square.
+QPainterPath Stem(qreal top) {
+  QPainterPath stem;
+  stem.moveTo(0.47, top);
+  stem.quadTo(0.45, 0.88, 0.3, 0.99);
+  stem.lineTo(0.7, 0.99);
+  stem.quadTo(0.55, 0.88, 0.53, top);
+  stem.closeSubpath();
+  return stem;
+}
+
 // Pip positions for Two to Ten, in a 3-column grid: x in {0, 0.5, 1}, y from 0 (top) to 1.
 struct Pip {
   qreal x, y;
@@ -303,13 +314,7 @@ QPainterPath CardArt::SuitPath(int suit) {
       leaf.cubicTo(0.88, 0.84, 0.6, 0.84, 0.5, 0.66);
       leaf.cubicTo(0.4, 0.84, 0.12, 0.84, 0.05, 0.64);
       leaf.cubicTo(-0.02, 0.45, 0.2, 0.28, 0.5, 0.02);
-      QPainterPath stem;
-      stem.moveTo(0.47, 0.62);
-      stem.quadTo(0.45, 0.88, 0.3, 0.99);
-      stem.lineTo(0.7, 0.99);
-      stem.quadTo(0.55, 0.88, 0.53, 0.62);
-      stem.closeSubpath();
-      path = leaf.united(stem);
+      path = leaf.united(Stem(0.62));
       break;
     }
     case kClubs: {
@@ -319,13 +324,7 @@ QPainterPath CardArt::SuitPath(int suit) {
       leaves.addEllipse(QPointF(0.75, 0.58), 0.22, 0.22);
       leaves.addEllipse(QPointF(0.5, 0.5), 0.14, 0.14);
       leaves.setFillRule(Qt::WindingFill);
-      QPainterPath stem;
-      stem.moveTo(0.47, 0.55);
-      stem.quadTo(0.45, 0.88, 0.3, 0.99);
-      stem.lineTo(0.7, 0.99);
-      stem.quadTo(0.55, 0.88, 0.53, 0.55);
-      stem.closeSubpath();
-      path = leaves.united(stem);
+      path = leaves.united(Stem(0.55));
       break;
     }
     default: break;
