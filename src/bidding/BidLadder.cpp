@@ -38,8 +38,6 @@ int HighestKind(const GameState& s, int seat) {
   return kPass;
 }
 
-bool PlayedToLose(int code) { return code == kMisere || code == kMisereOpen; }
-
 void RemoveSoloBid(Game& g) { Withdraw(g, kSolo, " bid beaten"); }
 // A beaten Misere leaves its bidder's plain name.
 void RemoveMisereBid(Game& g) { Withdraw(g, kMisere, ""); }

@@ -27,8 +27,6 @@ PerSeat<bool>& KindFlags(GameState& s, int code);
 const PerSeat<bool>& KindFlags(const GameState& s, int code);
 // The highest kind the seat holds, or kPass.
 int HighestKind(const GameState& s, int seat);
-// Contracts played to lose every trick.
-bool PlayedToLose(int code);
 
 void RemoveSoloBid(Game& g);
 void RemoveMisereBid(Game& g);

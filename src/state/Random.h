@@ -11,7 +11,6 @@ namespace solo {
 class Random {
  public:
   explicit Random(std::uint64_t seed) : engine_(seed) {}
-  void Seed(std::uint64_t seed) { engine_.seed(seed); }
   // A uniform number in [0, 1) from the top 53 bits of one draw.
   double Uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 

@@ -8,8 +8,8 @@ struct Rect {
 };
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kWindowWidth = 14532;
-// The client area the window shows: the width above, and room below the lowest element.
+// The client area the window shows: the table's width (the window is 14532 twips wide with
+// its frame), and room below the lowest element.
 constexpr int kTableWidth = 14400;
 constexpr int kTableHeight = 10020;
 
