@@ -1,12 +1,18 @@
 // Solo Whist: the window program.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "state/Random.h"
+#include "store/FolderLock.h"
 #include "table/Game.h"
 #include "ui/DataFolder.h"
 #include "ui/FrmMain.h"
@@ -27,41 +33,89 @@ bool HasDisplay() {
 #endif
 }
 
+// A wrong command line gets one clear line and status 2, as command-line tools do.
+[[noreturn]] void Refuse(const QString& why) {
+  std::fprintf(stderr, "solo-whist: %s\n", qUtf8Printable(why));
+  std::exit(2);
+}
+
+// Two copies saving into one folder would undo each other's points: the second copy asks.
+// Returns false when the person chooses to quit.
+bool MayPlayBesideAnotherCopy(const QString& folder) {
+  QMessageBox box(QMessageBox::Warning, "Solo Whist",
+                  "Another copy of Solo Whist is already using the folder \"" + QDir::toNativeSeparators(folder) +
+                      "\" for its names and points.\n\nIf both copies saved there, each would undo the other's "
+                      "points. You can quit this copy, or play in it without saving names or points.");
+  QPushButton* quit = box.addButton("Quit", QMessageBox::RejectRole);
+  box.addButton("Play Without Saving", QMessageBox::AcceptRole);
+  box.setDefaultButton(quit);
+  box.exec();
+  return box.clickedButton() != quit;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::fputs("Solo Whist needs a display: run it from a desktop session, or headless with: xvfb-run -a ./play.sh\n",
-               stderr);
-    return 2;
-  }
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Solo Whist");
-  QApplication::setApplicationVersion(QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
-  QApplication::setDesktopFileName("solo-whist");
+  // The command line is read before anything needs a display, so --help works anywhere.
+  const bool display = HasDisplay();
+  std::unique_ptr<QCoreApplication> app =
+      display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+  QCoreApplication::setApplicationName("Solo Whist");
+  QCoreApplication::setApplicationVersion(
+      QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
 
   QCommandLineParser options;
   options.setApplicationDescription("Solo whist against three computer players.");
-  options.addHelpOption();
-  options.addVersionOption();
+  const QCommandLineOption help = options.addHelpOption();
+  const QCommandLineOption version = options.addVersionOption();
   const QCommandLineOption dataDir("data-dir", "Keep the names and points files in <dir>.", "dir");
   const QCommandLineOption seed("seed", "Deal from a fixed random seed <n> (the same deals every time).", "n");
   const QCommandLineOption fast("fast", "Play every pause ten times faster.");
   options.addOption(dataDir);
   options.addOption(seed);
   options.addOption(fast);
-  options.process(app);
+  if (!options.parse(QCoreApplication::arguments())) Refuse(options.errorText());
+  if (options.isSet(help)) options.showHelp(0);
+  if (options.isSet(version)) options.showVersion();
+  if (!options.positionalArguments().isEmpty()) Refuse("unexpected argument " + options.positionalArguments().first());
+
+  qulonglong fixedSeed = 0;
+  if (options.isSet(seed)) {
+    const QString text = options.value(seed);
+    bool ok = !text.isEmpty();
+    for (const QChar c : text) ok = ok && c >= '0' && c <= '9';
+    if (ok) fixedSeed = text.toULongLong(&ok);
+    if (!ok) Refuse("--seed takes a whole number from 0 to 18446744073709551615, not \"" + text + "\"");
+  }
+  if (options.isSet(dataDir)) {
+    const QString dir = options.value(dataDir);
+    if (dir.isEmpty()) Refuse("--data-dir needs a folder");
+    if (QFileInfo(dir).exists() && !QFileInfo(dir).isDir()) Refuse("--data-dir: \"" + dir + "\" is not a folder");
+    if (!QDir().mkpath(dir)) Refuse("--data-dir: the folder \"" + dir + "\" cannot be made");
+  }
+
+  if (!display) {
+    std::fputs("Solo Whist needs a display: run it from a desktop session, or headless with: xvfb-run -a ./play.sh\n",
+               stderr);
+    return 2;
+  }
+  QGuiApplication::setDesktopFileName("solo-whist");
 
   const QString folder = solo::ui::ChooseDataFolder(options.value(dataDir));
-  bool seeded = false;
-  const qulonglong fixedSeed = options.value(seed).toULongLong(&seeded);
+  const solo::FolderLock lock(folder.toStdString());
+  solo::FileAccess access = solo::FileAccess::ReadWrite;
+  if (lock.state() == solo::FolderLock::State::Busy) {
+    if (!MayPlayBesideAnotherCopy(folder)) return 0;
+    access = solo::FileAccess::ReadOnly;
+  }
+
   solo::ui::QtHost host(QCoreApplication::applicationDirPath());
   if (options.isSet(fast)) host.SetSpeed(10);
-  solo::FolderStorage storage(folder.toStdString());
-  solo::Game game(host, storage, seeded ? fixedSeed : solo::FreshSeed());
+  solo::FolderStorage storage(folder.toStdString(), access);
+  solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());
 
   solo::ui::FrmMain window(game, host);
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.Start(); });
-  return QApplication::exec();
+  return QCoreApplication::exec();
 }

@@ -1,5 +1,7 @@
 // solo-sim: plays Solo Whist without a window, as fast as the rules allow.
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,13 +10,16 @@
 #include <iostream>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "sim/Simulator.h"
+#include "store/DataFiles.h"
+#include "store/FolderLock.h"
 
 namespace {
 
-void Usage() {
-  std::cerr << "usage: solo-sim [--hands N] [--seed S] [--trace FILE] [--data-dir DIR] [--quiet]\n"
+void Usage(std::ostream& out) {
+  out << "usage: solo-sim [--hands N] [--seed S] [--trace FILE] [--data-dir DIR] [--quiet]\n"
                "  --hands N      hands to play (default 1000)\n"
                "  --seed S       the random seed of the deals (default 1)\n"
                "  --trace FILE   write one JSON object per hand to FILE\n"
@@ -22,11 +27,25 @@ void Usage() {
                "  --quiet        print the summary only\n";
 }
 
-bool ParseNumber(const char* text, unsigned long long& value) {
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtoull(text, &end, 10);
-  return errno == 0 && end && *end == '\0' && *text != '-' && *text != '\0';
+// A whole number written in digits only (no sign, no blanks), at most `max`.
+bool ParseNumber(const char* text, unsigned long long max, unsigned long long& value) {
+  const std::string_view digits(text);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return ec == std::errc() && end == digits.data() + digits.size() && value <= max;
+}
+
+// Whether `file` names one of the two data files of `folder` (by any spelling of its path).
+bool IsADataFile(const std::filesystem::path& file, const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path target = fs::weakly_canonical(file, ec);
+  for (const char* name : {solo::kNamesFileName, solo::kPointsFileName, solo::kLockFileName}) {
+    const fs::path data = folder / name;
+    std::error_code ec2;
+    if (fs::weakly_canonical(data, ec2) == target || fs::equivalent(data, file, ec2)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -46,21 +65,31 @@ int main(int argc, char** argv) {
       return argv[++i];
     };
     unsigned long long n = 0;
+    const auto number = [&](unsigned long long max) {
+      const char* text = value();
+      if (!ParseNumber(text, max, n)) {
+        std::cerr << "solo-sim: " << arg << " takes a whole number from 0 to " << max << ", not \"" << text << "\"\n";
+        std::exit(2);
+      }
+      return n;
+    };
     if (arg == "--hands") {
-      if (!ParseNumber(value(), n) || n > 1000000000ull) return Usage(), 2;
-      options.hands = static_cast<long>(n);
+      options.hands = static_cast<long>(number(1000000000ull));
     } else if (arg == "--seed") {
-      if (!ParseNumber(value(), n)) return Usage(), 2;
-      options.seed = n;
+      options.seed = number(UINT64_MAX);
     } else if (arg == "--trace") {
       traceFile = value();
     } else if (arg == "--data-dir") {
       dataDir = value();
     } else if (arg == "--quiet") {
       quiet = true;
+    } else if (arg == "--help" || arg == "-h") {
+      Usage(std::cout);
+      return 0;
     } else {
-      Usage();
-      return arg == "--help" || arg == "-h" ? 0 : 2;
+      std::cerr << "solo-sim: unknown option " << arg << "\n";
+      Usage(std::cerr);
+      return 2;
     }
   }
 
@@ -84,19 +113,35 @@ int main(int argc, char** argv) {
     return 1;
   }
   options.dataDir = dataDir;
+  if (!traceFile.empty() && IsADataFile(traceFile, dataDir)) {
+    std::cerr << "solo-sim: the trace " << traceFile << " would overwrite a data file of " << dataDir << "\n";
+    return 2;
+  }
+  // Another program saving into the same folder would undo the points of this run.
+  const solo::FolderLock lock(dataDir);
+  if (lock.state() == solo::FolderLock::State::Busy) {
+    std::cerr << "solo-sim: the folder " << dataDir << " is in use by another copy of Solo Whist or solo-sim\n";
+    return 2;
+  }
 
+  // The trace is opened only once the data files have been read.
   std::ofstream trace;
   if (!traceFile.empty()) {
-    trace.open(traceFile, std::ios::binary | std::ios::trunc);
-    if (!trace) {
-      std::cerr << "solo-sim: cannot write " << traceFile << ": " << std::strerror(errno) << "\n";
-      return 1;
-    }
+    options.ready = [&]() -> std::string {
+      trace.open(traceFile, std::ios::binary | std::ios::trunc);
+      if (!trace) return "cannot write " + traceFile + ": " + std::strerror(errno);
+      return {};
+    };
     options.trace = [&trace](const std::string& line) { trace << line; };
   }
+  options.tell = [](const std::string& text) { std::cerr << "solo-sim: " << text << "\n"; };
   if (!quiet) std::cerr << "Playing " << options.hands << " hands from seed " << options.seed << "...\n";
   const solo::SimulationResult result = solo::Simulate(options);
   if (temporary) fs::remove_all(dataDir, ec);
+  if (!result.startError.empty()) {
+    std::cerr << "solo-sim: " << result.startError << "\n";
+    return 1;
+  }
   if (trace.is_open()) {
     trace.close();
     if (!trace) {

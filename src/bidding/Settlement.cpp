@@ -79,7 +79,8 @@ Settled EndOfHand(Game& g, int seat) {
     settled = true;
     const bool made = outcome == Outcome::Made;
     const int units = kUnits[code];
-    for (int i = 0; i < kSeats; ++i) s.LngPoints[i] += (i == seat ? 3 * units : -units) * (made ? 1 : -1);
+    for (int i = 0; i < kSeats; ++i)
+      s.LngPoints[i] = AddPoints(s.LngPoints[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
     g.t.StatusBar1.Panel1.clear();
     g.t.StatusBar1.Panel2.clear();
     const ResultTexts texts = TextsFor(code);
@@ -91,11 +92,12 @@ Settled EndOfHand(Game& g, int seat) {
   if (!settled) return Settled::No;
 
   for (int i = 0; i < kSeats; ++i) SetNumber(g.t.LblMoney[i], s.LngPoints[i]);
-  // A points file that cannot be written is told; the settlement goes on.
-  SavePoints(g);
+  // A points file that cannot be written is told; the settlement goes on, and the question
+  // after it does not claim the points are saved.
+  const bool saved = SavePoints(g);
   DeluxeMsgBox(g,
-               s.StrUserName +
-                   " click New Round to play another or Exit Game to leave the game. Your points are saved.",
+               s.StrUserName + " click New Round to play another or Exit Game to leave the game." +
+                   (saved ? " Your points are saved." : " Your points could not be saved."),
                "New Round", "Exit Game", "", 1, "New game or exit.");
   if (s.IntMsgBoxButton == 0) {
     s.BlnNoShuffle = false;

@@ -8,13 +8,13 @@
 
 namespace solo {
 
-std::string DeferredStorage::SaveNames(const SeatNames& names) {
+SaveResult DeferredStorage::SaveNames(const SeatNames& names) {
   names_ = names;
   namesChanged_ = true;
   return {};
 }
 
-std::string DeferredStorage::SavePoints(const SeatPoints& points) {
+SaveResult DeferredStorage::SavePoints(const SeatPoints& points) {
   points_ = points;
   pointsChanged_ = true;
   return {};
@@ -22,8 +22,11 @@ std::string DeferredStorage::SavePoints(const SeatPoints& points) {
 
 std::string DeferredStorage::Flush() {
   std::string error;
-  if (namesChanged_) error += files_.SaveNames(names_);
-  if (pointsChanged_) error += files_.SavePoints(points_);
+  if (namesChanged_) error = files_.SaveNames(names_).message;
+  if (pointsChanged_) {
+    const std::string points = files_.SavePoints(points_).message;
+    error += (error.empty() || points.empty() ? "" : " ") + points;
+  }
   namesChanged_ = pointsChanged_ = false;
   return error;
 }

@@ -17,9 +17,10 @@ class DeferredStorage : public Storage {
   explicit DeferredStorage(std::string folder) : files_(std::move(folder)) {}
   NamesRead LoadNames() override { return files_.LoadNames(); }
   PointsRead LoadPoints() override { return files_.LoadPoints(); }
-  std::string SaveNames(const SeatNames& names) override;
-  std::string SavePoints(const SeatPoints& points) override;
-  // Writes what changed; a plain-words message on failure.
+  SaveResult SaveNames(const SeatNames& names) override;
+  SaveResult SavePoints(const SeatPoints& points) override;
+  // Writes what changed; a plain-words message on failure. A file that could not be used at
+  // loading and was left in place is not written (that was told when it was loaded).
   std::string Flush();
 
  private:
@@ -29,17 +30,19 @@ class DeferredStorage : public Storage {
   bool namesChanged_ = false, pointsChanged_ = false;
 };
 
-// Pauses take no time, boxes are answered by `answer` (the first button when unset) and waits
-// are met by `player`.
+// Pauses take no time, boxes are answered by `answer` (the first button when unset), waits
+// are met by `player`, and what the game tells the person goes to `tell`.
 class SimHost : public Host {
  public:
   std::function<void()> player;
   std::function<int(const DeluxeBox&)> answer;
+  std::function<void(const std::string&)> tell;
 
   void Pause(int, const Interruption&) override {}
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
-  BoxAnswer ShowMessageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
+  BoxAnswer ShowMessageBox(const std::string& text, const std::string&, BoxButtons buttons, BoxIcon) override {
+    if (tell) tell(text);
     return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   }
   std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {

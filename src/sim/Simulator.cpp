@@ -42,8 +42,13 @@ SimulationResult Simulate(const SimulationOptions& options) {
     return 0;
   };
 
+  host.tell = options.tell;
   const auto start = std::chrono::steady_clock::now();
-  if (options.hands > 0 && Form_Load(g) == Next::StartHands) RunHands(g);
+  if (options.hands > 0 && Form_Load(g) == Next::StartHands) {
+    result.startError = options.ready ? options.ready() : std::string();
+    if (!result.startError.empty()) return result;
+    RunHands(g);
+  }
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = sim.storage.Flush();
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];

@@ -17,6 +17,11 @@ struct SimulationOptions {
   std::string dataDir;
   // Receives every line of the trace, when set.
   std::function<void(const std::string&)> trace;
+  // Receives what the game tells the person (a damaged data file, say), when set.
+  std::function<void(const std::string&)> tell;
+  // Called once the names and points files have been read, before the first hand; a
+  // non-empty answer stops the run with that error (a trace file that can't be opened, say).
+  std::function<std::string()> ready;
 };
 
 struct ContractTally {
@@ -33,6 +38,8 @@ struct SimulationResult {
   double seconds = 0;
   // Why the names or points files could not be written at the end, if they could not.
   std::string saveError;
+  // What `ready` answered, when it stopped the run.
+  std::string startError;
 };
 
 SimulationResult Simulate(const SimulationOptions& options);

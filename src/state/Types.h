@@ -22,6 +22,13 @@ constexpr Integer kOwnerNone = 9;
 // Drawn from the pack during the deal, for the instant before the receiver is written.
 constexpr Integer kOwnerDrawn = 10;
 
+// A change of a points total. Totals are kept in 32 bits (the points file's range), so a
+// total at the limit stays there rather than wrapping round to the other sign.
+constexpr Long AddPoints(Long total, long long change) {
+  const long long sum = static_cast<long long>(total) + change;
+  return static_cast<Long>(sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : sum);
+}
+
 constexpr int kCards = 52;
 constexpr int kCardsPerSuit = 13;
 constexpr int kAce = 14, kKing = 13, kQueen = 12, kJack = 11;

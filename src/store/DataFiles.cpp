@@ -1,26 +1,15 @@
 #include "store/DataFiles.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "store/NameText.h"
+#include "store/SafeFile.h"
 
 namespace solo {
 
@@ -76,83 +65,30 @@ std::string CountProblem(std::size_t found) {
   return out.str();
 }
 
-std::optional<std::string> ReadWhole(const fs::path& path, bool& missing) {
-  std::error_code ec;
-  missing = !fs::exists(path, ec);
-  if (missing) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
-}
-
-// Moves a damaged file out of the way, under a name that keeps any older damaged copy.
-std::string SetAside(const fs::path& path) {
-  fs::path target = path;
-  target += ".bad";
-  std::error_code ec;
-  for (int n = 2; fs::exists(target, ec); ++n) {
-    target = path;
-    target += ".bad" + std::to_string(n);
-  }
-  fs::rename(path, target, ec);
-  if (ec) return {};
-  return target.string();
-}
-
 std::string Quote(const fs::path& p) { return "\"" + p.string() + "\""; }
 
-// Writes through a temporary file beside the target, flushed to disk, then renamed over it.
-// Returns why it failed, or empty; on failure the target is untouched.
-std::string WriteAtomically(const fs::path& path, const std::string& content) {
-  fs::path temp = path;
-  temp += ".tmp";
-  const auto fail = [&](const std::string& why) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return why;
-  };
-  std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-  if (!f) return fail(std::strerror(errno));
-  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-  int err = ok ? 0 : errno;
-  if (ok && std::fflush(f) != 0) ok = false, err = errno;
-#ifdef _WIN32
-  if (ok && _commit(_fileno(f)) != 0) ok = false, err = errno;
-#else
-  if (ok && fsync(fileno(f)) != 0) ok = false, err = errno;
-#endif
-  if (std::fclose(f) != 0 && ok) ok = false, err = errno;
-  if (!ok) return fail(std::strerror(err ? err : EIO));
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) return fail(ec.message());
-  return {};
+// A file that is there but cannot be used is never written over unless it was set aside first.
+std::string CannotSetAside(const std::string& usedInstead) {
+  return "It could not be set aside either, so it is left exactly as it is and nothing is saved over it: " +
+         usedInstead + " for this game only. Make the file readable (or move it away) and start the game again.";
 }
 
-std::string SaveMessage(const fs::path& path, const std::string& why) {
-  if (why.empty()) return {};
-  return "The file " + Quote(path) + " could not be saved: " + why + ". The old file is unchanged.";
-}
+struct Unusable {
+  std::string message;
+  bool mustNotSave = false;
+};
 
-// A missing file is created with the defaults; only a failure to do so is worth a message.
-std::string CreateMissing(const fs::path& path, const std::string& content) {
-  const std::string why = WriteAtomically(path, content);
-  if (why.empty()) return {};
-  return "The file " + Quote(path) + " did not exist and could not be created: " + why + ".";
-}
-
-// Sets a damaged file aside, puts a file with the defaults in its place, and says so.
-// `usedInstead` says what the game uses now ("the default names are used").
-std::string ReplaceDamaged(const fs::path& path, const std::string& problem, const std::string& usedInstead,
-                           const std::string& defaults) {
-  std::string message = "The file " + Quote(path) + " could not be read: " + problem + ". ";
+// Sets a file that cannot be used aside, puts a file with the defaults in its place, and says
+// so. `usedInstead` says what the game uses now ("the default names are used").
+Unusable SetAsideUnusable(const fs::path& path, const std::string& opening, const std::string& usedInstead,
+                          const std::string& defaults, FileAccess access) {
+  if (access == FileAccess::ReadOnly) return {opening + "; " + usedInstead + ".", true};
   const std::string kept = SetAside(path);
-  if (kept.empty()) return message + "It could not be set aside either; " + usedInstead + " for this game.";
-  WriteAtomically(path, defaults);
-  return message + "It has been kept as " + Quote(kept) + " and " + usedInstead + ".";
+  if (kept.empty()) return {opening + ". " + CannotSetAside(usedInstead), true};
+  std::string message = opening + ". It has been kept as " + Quote(kept) + " and " + usedInstead;
+  if (const std::string why = WriteAtomically(path, defaults); !why.empty())
+    message += ", but a new file could not be written in its place: " + why;
+  return {message + ".", false};
 }
 
 }  // namespace
@@ -179,32 +115,47 @@ std::string FormatPoints(const SeatPoints& points) {
 
 namespace {
 
-// Reads one data file. Returns its four fields, or nothing when there are no fields to use;
-// then `message` says why (empty for a missing file that has been created with the defaults).
-// `interpret` may find a problem with the fields themselves. `usedInstead` says in words what
-// the game uses when the file cannot be used, and `defaults` is the file's text with them.
-std::optional<std::vector<Field>> ReadFields(
-    const fs::path& path, const std::string& usedInstead, const std::string& defaults, std::string& message,
-    const std::function<std::string(const std::vector<Field>&)>& interpret) {
-  bool missing = false;
-  const std::optional<std::string> bytes = ReadWhole(path, missing);
-  if (missing) {
-    message = CreateMissing(path, defaults);
-    return std::nullopt;
-  }
-  if (!bytes) {
-    message = "The file " + Quote(path) + " could not be opened; " + usedInstead + ".";
-    return std::nullopt;
-  }
-  std::vector<Field> fields;
-  std::string problem = SplitFields(DecodeFileText(*bytes), fields);
+// Fields of a file's text: four of them, or why not.
+std::string SplitFour(std::string_view bytes, std::vector<Field>& fields) {
+  if (bytes.size() > kMaxDataFileBytes) return "it is far too large for this file";
+  std::string problem = SplitFields(DecodeFileText(bytes), fields);
   if (problem.empty() && fields.size() != kSeats) problem = CountProblem(fields.size());
-  if (problem.empty()) problem = interpret(fields);
-  if (!problem.empty()) {
-    message = ReplaceDamaged(path, problem, usedInstead, defaults);
-    return std::nullopt;
+  return problem;
+}
+
+void Report(const Unusable& u, std::string& message, bool& mustNotSave) {
+  message = u.message;
+  mustNotSave = u.mustNotSave;
+}
+
+// Reads one data file into `result` through `parse`, which gives the file's problem or stores
+// the values. When the file can't be used, `result.message` says why (it stays empty for a
+// missing file that has been created with the defaults). `usedInstead` says in words what the
+// game uses then, and `defaults` is the file's text with them.
+template <typename Read, typename Parse>
+void ReadDataFile(const fs::path& path, FileAccess access, const std::string& usedInstead,
+                  const std::string& defaults, Read& result, Parse parse) {
+  const SmallFile file = ReadSmallFile(path, kMaxDataFileBytes);
+  switch (file.kind) {
+    case SmallFile::Kind::Missing:
+      if (access == FileAccess::ReadOnly) return;
+      if (const std::string why = WriteAtomically(path, defaults); !why.empty())
+        result.message = "The file " + Quote(path) + " did not exist and could not be created: " + why + ".";
+      return;
+    case SmallFile::Kind::Unreadable:
+      Report(SetAsideUnusable(path, "The file " + Quote(path) + " could not be opened: " + file.problem, usedInstead,
+                              defaults, access),
+             result.message, result.mustNotSave);
+      return;
+    case SmallFile::Kind::Damaged:
+    case SmallFile::Kind::Read:
+      break;
   }
-  return fields;
+  const std::string problem = file.kind == SmallFile::Kind::Read ? parse(file.bytes) : file.problem;
+  if (problem.empty()) return;
+  Report(SetAsideUnusable(path, "The file " + Quote(path) + " could not be read: " + problem, usedInstead, defaults,
+                          access),
+         result.message, result.mustNotSave);
 }
 
 // A points total: a whole number in the 32-bit range, unquoted, with an optional sign.
@@ -214,51 +165,78 @@ std::string ParsePoints(const Field& field, Long& points) {
   long long value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || field.quoted || ec == std::errc::invalid_argument || end != text.data() + text.size())
-    return "\"" + field.text + "\" is not a whole number";
+    return QuoteForMessage(field.text) + " is not a whole number";
   if (ec == std::errc::result_out_of_range || value < INT32_MIN || value > INT32_MAX)
-    return "\"" + field.text + "\" is too large for a points total";
+    return QuoteForMessage(field.text) + " is too large for a points total";
   points = static_cast<Long>(value);
   return {};
 }
 
+std::string InterpretPoints(const std::vector<Field>& fields, SeatPoints& points) {
+  SeatPoints read{};
+  for (int i = 0; i < kSeats; ++i)
+    if (std::string problem = ParsePoints(fields[i], read[i]); !problem.empty()) return problem;
+  points = read;
+  return {};
+}
+
+// A name that is empty once cleaned falls back to the seat's default name.
+void InterpretNames(const std::vector<Field>& fields, SeatNames& names) {
+  const SeatNames defaults = DefaultNames();
+  for (int i = 0; i < kSeats; ++i) {
+    std::string name = CleanName(fields[i].text);
+    names[i] = name.empty() ? defaults[i] : std::move(name);
+  }
+}
+
+std::string SaveMessage(const fs::path& path, bool existed, const std::string& why) {
+  if (why.empty()) return {};
+  return "The file " + Quote(path) + " could not be saved: " + why + "." + (existed ? " The old file is unchanged." : "");
+}
+
+std::string Save(const fs::path& path, const std::string& content) {
+  std::error_code ec;
+  const bool existed = fs::symlink_status(path, ec).type() != fs::file_type::not_found;
+  return SaveMessage(path, existed, WriteAtomically(path, content));
+}
+
 }  // namespace
 
-NamesRead ReadNamesFile(const std::string& folder) {
-  NamesRead result{DefaultNames(), {}};
-  const auto fields = ReadFields(fs::path(folder) / kNamesFileName, "the default names are used",
-                                 FormatNames(result.names), result.message,
-                                 [](const std::vector<Field>&) { return std::string(); });
-  if (!fields) return result;
-  // A name that is empty once cleaned falls back to the seat's default name.
-  for (int i = 0; i < kSeats; ++i) {
-    std::string name = CleanName((*fields)[i].text);
-    if (!name.empty()) result.names[i] = std::move(name);
-  }
+NamesRead ReadNamesFile(const std::string& folder, FileAccess access) {
+  NamesRead result{DefaultNames(), {}, false};
+  ReadDataFile(fs::path(folder) / kNamesFileName, access, "the default names are used", FormatNames(result.names),
+               result, [&result](std::string_view bytes) { return ParseNamesText(bytes, result.names); });
   return result;
 }
 
-PointsRead ReadPointsFile(const std::string& folder) {
+PointsRead ReadPointsFile(const std::string& folder, FileAccess access) {
   PointsRead result;
-  SeatPoints points{};
-  const auto fields = ReadFields(fs::path(folder) / kPointsFileName, "the points start again from 0",
-                                 FormatPoints(result.points), result.message, [&points](const std::vector<Field>& f) {
-                                   for (int i = 0; i < kSeats; ++i)
-                                     if (std::string problem = ParsePoints(f[i], points[i]); !problem.empty())
-                                       return problem;
-                                   return std::string();
-                                 });
-  if (fields) result.points = points;
+  ReadDataFile(fs::path(folder) / kPointsFileName, access, "the points start again from 0",
+               FormatPoints(result.points), result,
+               [&result](std::string_view bytes) { return ParsePointsText(bytes, result.points); });
   return result;
+}
+
+std::string ParseNamesText(std::string_view bytes, SeatNames& names) {
+  std::vector<Field> fields;
+  std::string problem = SplitFour(bytes, fields);
+  if (problem.empty()) InterpretNames(fields, names);
+  return problem;
+}
+
+std::string ParsePointsText(std::string_view bytes, SeatPoints& points) {
+  std::vector<Field> fields;
+  std::string problem = SplitFour(bytes, fields);
+  if (problem.empty()) problem = InterpretPoints(fields, points);
+  return problem;
 }
 
 std::string WriteNamesFile(const std::string& folder, const SeatNames& names) {
-  const fs::path path = fs::path(folder) / kNamesFileName;
-  return SaveMessage(path, WriteAtomically(path, FormatNames(names)));
+  return Save(fs::path(folder) / kNamesFileName, FormatNames(names));
 }
 
 std::string WritePointsFile(const std::string& folder, const SeatPoints& points) {
-  const fs::path path = fs::path(folder) / kPointsFileName;
-  return SaveMessage(path, WriteAtomically(path, FormatPoints(points)));
+  return Save(fs::path(folder) / kPointsFileName, FormatPoints(points));
 }
 
 }  // namespace solo

@@ -116,4 +116,22 @@ std::string CleanName(std::string_view raw) {
   return out;
 }
 
+std::string QuoteForMessage(std::string_view text) {
+  std::string out = "\"";
+  std::size_t count = 0;
+  while (!text.empty()) {
+    if (count == kMaxQuoted) {
+      out += "\xE2\x80\xA6";  // …
+      break;
+    }
+    char32_t cp = 0;
+    std::size_t len = DecodeOne(text, cp);
+    if (len == 0) cp = 0xFFFD, len = 1;
+    AppendUtf8(out, IsDropped(cp) && cp != U'"' ? U'?' : cp);
+    text.remove_prefix(len);
+    ++count;
+  }
+  return out + "\"";
+}
+
 }  // namespace solo

@@ -17,4 +17,9 @@ std::string DecodeFileText(std::string_view bytes);
 // blanks trimmed, at most kMaxNameLength characters. Input is UTF-8.
 std::string CleanName(std::string_view raw);
 
+// Text from a file quoted for a message: in double quotes, at most kMaxQuoted characters (then
+// "…"), control characters shown as "?". A huge or hostile field stays a short, safe message.
+constexpr std::size_t kMaxQuoted = 40;
+std::string QuoteForMessage(std::string_view text);
+
 }  // namespace solo

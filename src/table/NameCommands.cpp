@@ -11,8 +11,8 @@ namespace {
 void SaveNames(Game& g) {
   const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
                            g.s.StrPlayerName[kEast]};
-  const std::string error = g.storage->SaveNames(names);
-  if (!error.empty()) Tell(g, error, BoxIcon::Warning);
+  const SaveResult result = g.storage->SaveNames(names);
+  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
 }
 
 // Asks for a seat's new name. Cancel, or an entry with nothing left once cleaned, keeps the
@@ -44,9 +44,10 @@ void MnuEast_Click(Game& g) {
   AskName(g, kEast, "Replace East Robot with name of your choice?", "Enter name of East Bot", "East Bot");
 }
 
-void SavePoints(Game& g) {
-  const std::string error = g.storage->SavePoints(g.s.LngPoints);
-  if (!error.empty()) Tell(g, error, BoxIcon::Warning);
+bool SavePoints(Game& g) {
+  const SaveResult result = g.storage->SavePoints(g.s.LngPoints);
+  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
+  return result.saved;
 }
 
 void MnuErase_Click(Game& g) {

@@ -104,7 +104,27 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   const auto& n = tg.host.boxes.size();
   EXPECT_NE(tg.host.boxes[n - 2].prompt.find("could not be saved"), std::string::npos);
   EXPECT_EQ(tg.host.boxes[n - 1].title, "New game or exit.");
+  // ...without claiming the points are saved.
+  EXPECT_EQ(tg.host.boxes[n - 1].prompt,
+            "Player click New Round to play another or Exit Game to leave the game. Your points could not be saved.");
   EXPECT_EQ(g.t.LblMoney[kWest], "3");
+}
+
+TEST(EndOfHand, PointsStopAtTheLimitsOfTheFile) {
+  TestGame tg;
+  Game& g = tg.g;
+  Form_Load(g);
+  // West makes Abundance Declared (18 units in, 6 out of each other seat) from totals at the edges.
+  g.s.LngPoints = {INT32_MIN + 2, INT32_MAX - 1, 5, INT32_MIN};
+  g.s.BlnAbundanceDeclared[kWest] = true;
+  g.s.IntTricksWon = {0, 13, 0, 0};
+  g.s.IntTricksPlayed = 13;
+  tg.host.deluxeAnswers = {0, 1};
+  EXPECT_EQ(EndOfHand(g, kWest), Settled::ExitGame);
+  EXPECT_EQ(g.s.LngPoints, (SeatPoints{INT32_MIN, INT32_MAX, -1, INT32_MIN}));
+  EXPECT_EQ(g.t.LblMoney[kWest], "2147483647");
+  std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "-2147483648,2147483647,-1,-2147483648\r\n");
 }
 
 }  // namespace

@@ -5,10 +5,16 @@
 #include <sstream>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
+#include <set>
+
 #include "store/DataFiles.h"
+#include "store/FolderLock.h"
 #include "store/NameText.h"
+#include "store/Storage.h"
 
 namespace solo {
 namespace {
@@ -24,7 +30,7 @@ class DataFilesTest : public ::testing::Test {
     fs::create_directories(dir_);
   }
   void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(dir_, fs::perms::all);
     fs::remove_all(dir_);
   }
   void Put(const char* name, const std::string& bytes) { std::ofstream(dir_ / name, std::ios::binary) << bytes; }
@@ -129,17 +135,149 @@ TEST_F(DataFilesTest, ReadingToleratesWhatRealFilesHold) {
   EXPECT_EQ(ReadPointsFile(Dir()).points, (SeatPoints{-3, 4, 5, 6}));
 }
 
-TEST_F(DataFilesTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
+// Runs `work` as a user the folder's permissions apply to. Root passes every permission check,
+// so as root the work runs in a child process that has given up root; it returns its answer.
+std::string AsUnprivilegedUser(const std::function<std::string()>& work) {
+  if (::geteuid() != 0) return work();
+  int pipes[2];
+  if (::pipe(pipes) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipes[0]);
+    std::string answer = "could not give up root";
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) answer = work();
+    const ssize_t ignored = ::write(pipes[1], answer.data(), answer.size());
+    (void)ignored;
+    ::_exit(0);
+  }
+  ::close(pipes[1]);
+  std::string answer;
+  char buf[4096];
+  for (ssize_t n; (n = ::read(pipes[0], buf, sizeof buf)) > 0;) answer.append(buf, static_cast<std::size_t>(n));
+  ::close(pipes[0]);
+  ::waitpid(child, nullptr, 0);
+  return answer;
+}
+
+// A file that is there but can't be used is set aside when the folder allows it, and otherwise
+// left exactly as it is: nothing is ever saved over it in that run.
+TEST_F(DataFilesTest, AFileThatCannotBeUsedIsNeverSavedOver) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    fs::perms fileMode;
+    bool folderWritable;
+    const char* says;
+  };
+  const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+  const Case cases[] = {
+      {"unreadable, set aside", "5,6,7,-18\r\n", fs::perms::none, true, "could not be opened"},
+      {"unreadable, cannot be set aside", "5,6,7,-18\r\n", fs::perms::none, false, "could not be set aside either"},
+      {"damaged, cannot be set aside", "5,6,seven\r\n", rw, false, "could not be set aside either"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::permissions(dir_, fs::perms::all);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    Put(kPointsFileName, c.bytes);
+    fs::permissions(dir_ / kPointsFileName, c.fileMode);
+    fs::permissions(dir_, c.folderWritable ? fs::perms::all : fs::perms::owner_all | fs::perms::others_read |
+                                                                  fs::perms::others_exec | fs::perms::group_read |
+                                                                  fs::perms::group_exec);
+    const std::string answer = AsUnprivilegedUser([&] {
+      FolderStorage storage(Dir());
+      const PointsRead read = storage.LoadPoints();
+      const SaveResult save = storage.SavePoints({1, 2, 3, -6});
+      return read.message + "|" + (save.saved ? "saved" : "not saved") + "|" + save.message;
+    });
+    fs::permissions(dir_, fs::perms::all);
+    fs::permissions(dir_ / (c.folderWritable ? "Points.dat.bad" : kPointsFileName), rw);
+    EXPECT_NE(answer.find(c.says), std::string::npos) << answer;
+    EXPECT_NE(answer.find("Points.dat"), std::string::npos) << answer;
+    if (c.folderWritable) {
+      EXPECT_EQ(Get("Points.dat.bad"), c.bytes);
+      EXPECT_EQ(Get(kPointsFileName), "1,2,3,-6\r\n");
+    } else {
+      EXPECT_NE(answer.find("|not saved|"), std::string::npos) << answer;
+      EXPECT_EQ(Get(kPointsFileName), c.bytes);
+    }
+  }
+}
+
+TEST_F(DataFilesTest, AFailedWriteSaysWhyAndOnlyClaimsAnUnchangedFileWhenThereWasOne) {
   ASSERT_EQ(WritePointsFile(Dir(), {1, 2, 3, -6}), "");
-  // Root may write into a read-only folder, so the temporary file is also blocked by a folder
-  // of its name: either way nothing can be written beside the points file.
-  fs::create_directories(dir_ / "Points.dat.tmp" / "in-the-way");
-  if (::geteuid() != 0) fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  const std::string error = WritePointsFile(Dir(), {9, 9, 9, -27});
-  fs::permissions(dir_, fs::perms::owner_all);
-  EXPECT_NE(error.find("could not be saved"), std::string::npos) << error;
-  EXPECT_NE(error.find("Points.dat"), std::string::npos) << error;
+  fs::permissions(dir_, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  const std::string answer = AsUnprivilegedUser(
+      [&] { return WritePointsFile(Dir(), {9, 9, 9, -27}) + "|" + WriteNamesFile(Dir(), DefaultNames()); });
+  fs::permissions(dir_, fs::perms::all);
+  const std::string points = answer.substr(0, answer.find('|'));
+  const std::string names = answer.substr(answer.find('|') + 1);
+  EXPECT_NE(points.find("could not be saved"), std::string::npos) << points;
+  EXPECT_NE(points.find("The old file is unchanged."), std::string::npos) << points;
+  EXPECT_NE(names.find("could not be saved"), std::string::npos) << names;
+  EXPECT_EQ(names.find("unchanged"), std::string::npos) << names;
   EXPECT_EQ(Get(kPointsFileName), "1,2,3,-6\r\n");
+  EXPECT_FALSE(fs::exists(dir_ / kNamesFileName));
+}
+
+// What is not a small ordinary file is set aside without being read: it neither hangs the game
+// (a pipe), nor fills its memory (a device, a huge file), nor floods the message.
+TEST_F(DataFilesTest, PipesDevicesFoldersAndHugeFilesAreSetAsideUnread) {
+  struct Case {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"a pipe", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); }, "not an ordinary file"},
+      {"a device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, "not an ordinary file"},
+      {"a folder", [](const fs::path& p) { fs::create_directories(p / "inside"); }, "a folder"},
+      {"10 MB", [](const fs::path& p) { std::ofstream(p) << "1" << std::string(10 << 20, '0') << ",0,0,0"; },
+       "far too large"},
+      {"a 60 KB number", [](const fs::path& p) { std::ofstream(p) << "1,2,3," << std::string(60000, '7'); },
+       "\"7777777777777777777777777777777777777777\xE2\x80\xA6\" is too large"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    c.make(dir_ / kPointsFileName);
+    const PointsRead p = ReadPointsFile(Dir());
+    EXPECT_EQ(p.points, (SeatPoints{0, 0, 0, 0}));
+    EXPECT_NE(p.message.find(c.problem), std::string::npos) << p.message.substr(0, 300);
+    EXPECT_LT(p.message.size(), 400u);
+    EXPECT_FALSE(p.mustNotSave);
+    EXPECT_TRUE(fs::exists(fs::symlink_status(dir_ / "Points.dat.bad")));
+    EXPECT_EQ(Get(kPointsFileName), "0,0,0,0\r\n");
+  }
+}
+
+TEST_F(DataFilesTest, TheFolderLockAdmitsOneProgramAndClearsOnlyOurLeftovers) {
+  for (const char* name : {"Points.dat.tmp", "Points.dat.tmp-a1b2c3", "Names2.dat.tmp-zz9zz9", "Points.dat.tmp-notours",
+                           "Points.dat.bad", "Points.dat.tmpx"})
+    Put(name, "x");
+  {
+    const FolderLock first(Dir());
+    EXPECT_EQ(first.state(), FolderLock::State::Held);
+    const FolderLock second(Dir());
+    EXPECT_EQ(second.state(), FolderLock::State::Busy);
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir_)) left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{kLockFileName, "Points.dat.tmp-notours", "Points.dat.bad",
+                                            "Points.dat.tmpx"}));
+  }
+  // The lock goes with the program that held it.
+  EXPECT_EQ(FolderLock(Dir()).state(), FolderLock::State::Held);
+  // A copy that may not write leaves a missing or damaged file alone.
+  Put(kNamesFileName, "\"Ann\"\r\n");
+  FolderStorage readOnly(Dir(), FileAccess::ReadOnly);
+  EXPECT_EQ(readOnly.LoadNames().names, DefaultNames());
+  EXPECT_EQ(readOnly.LoadPoints().points, (SeatPoints{0, 0, 0, 0}));
+  EXPECT_FALSE(readOnly.SavePoints({1, 2, 3, -6}).saved);
+  EXPECT_EQ(Get(kNamesFileName), "\"Ann\"\r\n");
+  EXPECT_FALSE(fs::exists(dir_ / kPointsFileName));
+  EXPECT_FALSE(fs::exists(dir_ / "Names2.dat.bad"));
 }
 
 TEST_F(DataFilesTest, AWriteIntoAMissingFolderFailsWithAMessage) {
