@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Command lines of solo-sim and solo-whist: a bad argument gets one line on stderr and status 2,
+# and a refused run writes nothing. Usage: command_lines.sh SOLO_SIM [SOLO_WHIST]
+set -u
+sim=$1
+game=${2:-}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+# expect STATUS COMMAND...: runs it, checks the status and, for 2, a single line on stderr.
+expect() {
+  local want=$1
+  shift
+  "$@" >"$dir/out" 2>"$dir/err" </dev/null
+  local got=$?
+  if [ "$got" != "$want" ]; then
+    echo "FAIL: $* exited $got, expected $want: $(head -c 300 "$dir/err")"
+    failures=$((failures + 1))
+  elif [ "$want" = 2 ] && [ "$(wc -l <"$dir/err")" -lt 1 ]; then
+    echo "FAIL: $* gave no reason"
+    failures=$((failures + 1))
+  fi
+}
+
+data="$dir/data"
+mkdir -p "$data"
+printf '5,6,7,-18\r\n' >"$data/Points.dat"
+for args in "--seed -1" "--seed +5" "--seed 12x" "--seed 18446744073709551616" "--seed" \
+            "--hands 1000000001" "--hands 0x10" "--hands 1e3" "--bogus" "extra"; do
+  # shellcheck disable=SC2086
+  expect 2 "$sim" --data-dir "$data" $args
+done
+expect 2 "$sim" --hands 3 --data-dir "$data" --trace "$data/Points.dat"
+expect 2 "$sim" --hands 3 --data-dir "$data" --trace "$data/../data/./Names2.dat"
+[ "$(cat "$data/Points.dat")" = $'5,6,7,-18\r' ] || { echo "FAIL: a refused trace touched Points.dat"; failures=$((failures + 1)); }
+
+# A folder held by another program is refused, and left as it was.
+exec 9>"$data/.solo-whist.lock"
+flock -n 9 || { echo "FAIL: could not take the lock for the test"; failures=$((failures + 1)); }
+expect 2 "$sim" --hands 3 --data-dir "$data"
+exec 9>&-
+[ "$(cat "$data/Points.dat")" = $'5,6,7,-18\r' ] || { echo "FAIL: a locked folder was written"; failures=$((failures + 1)); }
+
+expect 0 "$sim" --help
+grep -q -- "--hands" "$dir/out" || { echo "FAIL: --help printed no usage"; failures=$((failures + 1)); }
+expect 0 "$sim" --hands 3 --seed 18446744073709551615 --data-dir "$data" --trace "$dir/trace.jsonl" --quiet
+[ "$(wc -l <"$dir/trace.jsonl")" = 3 ] || { echo "FAIL: the trace has not 3 hands"; failures=$((failures + 1)); }
+
+if [ -n "$game" ]; then
+  touch "$dir/a-file"
+  expect 2 "$game" --seed abc
+  expect 2 "$game" --seed -3
+  expect 2 "$game" --bogus
+  expect 2 "$game" --data-dir "$dir/a-file"
+  expect 0 "$game" --help
+  expect 0 "$game" --version
+fi
+
+echo "$failures failed"
+[ "$failures" = 0 ]
