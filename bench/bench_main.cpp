@@ -12,8 +12,8 @@
 #include "play/Strategy.h"
 #include "play/TrickRules.h"
 #include "sim/SimGame.h"
-#include "table/GameStart.h"
-#include "table/HandLoop.h"
+#include "game/GameStart.h"
+#include "game/HandLoop.h"
 
 namespace solo {
 namespace {

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "table/Game.h"
-#include "table/ScriptedHost.h"
+#include "support/ScriptedHost.h"
 
 namespace solo::test {
 

@@ -4,7 +4,7 @@
 
 #include "bidding/UserBid.h"
 #include "table/Game.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 #include "table/HandObserver.h"
 
 namespace solo::test {

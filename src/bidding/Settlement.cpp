@@ -3,7 +3,7 @@
 #include "bidding/BidLadder.h"
 #include "table/HandObserver.h"
 #include "table/Messages.h"
-#include "table/NameCommands.h"
+#include "table/Saving.h"
 
 namespace solo {
 

@@ -10,8 +10,8 @@
 
 #include "bidding/UserBid.h"
 #include "play/TrickPlay.h"
-#include "table/GameStart.h"
-#include "table/NameCommands.h"
+#include "game/GameStart.h"
+#include "game/NameCommands.h"
 #include "table/TableLayout.h"
 #include "ui/CardArt.h"
 #include "ui/FrmAbout.h"

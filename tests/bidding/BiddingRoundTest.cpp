@@ -5,7 +5,7 @@
 #include "bidding/BidLadder.h"
 #include "bidding/BiddingRound.h"
 #include "bidding/UserBid.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 #include "table/Trumps.h"
 
 namespace solo {

@@ -5,7 +5,7 @@
 #include "GameFixture.h"
 #include "bidding/BidLadder.h"
 #include "bidding/Settlement.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 
 namespace solo {
 namespace {

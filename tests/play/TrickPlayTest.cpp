@@ -5,7 +5,7 @@
 #include "bidding/BidLadder.h"
 #include "play/TrickPlay.h"
 #include "table/CardMovement.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 
 namespace solo {
 namespace {

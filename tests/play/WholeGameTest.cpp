@@ -9,7 +9,7 @@
 #include "bidding/BidLadder.h"
 #include "play/CardQueries.h"
 #include "play/TrickPlay.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 
 namespace solo {
 namespace {

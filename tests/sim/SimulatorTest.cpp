@@ -6,7 +6,7 @@
 #include "sim/SimGame.h"
 #include "sim/Simulator.h"
 #include "sim/Trace.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 
 namespace solo {
 namespace {

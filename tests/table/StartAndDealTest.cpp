@@ -6,9 +6,9 @@
 #include "GameFixture.h"
 #include "play/CardQueries.h"
 #include "table/Deal.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 #include "table/HandLayout.h"
-#include "table/NameCommands.h"
+#include "game/NameCommands.h"
 #include "table/Trumps.h"
 
 namespace solo {

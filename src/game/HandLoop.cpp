@@ -1,8 +1,8 @@
-#include "table/HandLoop.h"
+#include "game/HandLoop.h"
 
 #include "bidding/BiddingRound.h"
 #include "play/TrickPlay.h"
-#include "table/GameStart.h"
+#include "table/NewHand.h"
 #include "table/HandObserver.h"
 
 namespace solo {

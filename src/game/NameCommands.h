@@ -10,8 +10,4 @@ void MnuNorth_Click(Game& g);
 void MnuEast_Click(Game& g);
 void MnuErase_Click(Game& g);
 
-// Writes the points file; a failure is told to the person and the game goes on. Says whether
-// the points are now kept.
-bool SavePoints(Game& g);
-
 }  // namespace solo

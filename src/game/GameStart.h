@@ -1,16 +1,13 @@
 #pragma once
-// Start-up, the start of every hand, the clearing of the table, the greetings, the menu
-// commands of the Game menu and leaving the program, and the hand loop.
+// Start-up, the menu commands of the Game menu and leaving the program, and the hand loop.
 #include "table/Game.h"
+#include "table/NewHand.h"
 
 namespace solo {
 
 // Start-up: names and points read, the pack shown and built, the first dealer drawn, the
 // welcome box. StartHands when the person chose to play at once.
 Next Form_Load(Game& g);
-void Welcome(Game& g);
-void NewHand(Game& g);
-void ClearForNextRound(Game& g);
 
 // New Game (F2): asks, then abandons the running hand or starts the first one.
 Next MnuNew_Click(Game& g);

@@ -5,7 +5,7 @@
 #include "GameFixture.h"
 #include "play/CardQueries.h"
 #include "Players.h"
-#include "table/GameStart.h"
+#include "game/GameStart.h"
 
 namespace solo {
 namespace {

@@ -1,19 +1,13 @@
-#include "table/NameCommands.h"
+#include "game/NameCommands.h"
 
 #include "store/NameText.h"
-#include "table/GameStart.h"
+#include "table/NewHand.h"
 #include "table/Messages.h"
+#include "table/Saving.h"
 
 namespace solo {
 
 namespace {
-
-void SaveNames(Game& g) {
-  const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
-                           g.s.StrPlayerName[kEast]};
-  const SaveResult result = g.storage->SaveNames(names);
-  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
-}
 
 // Asks for a seat's new name. Cancel, or an entry with nothing left once cleaned, keeps the
 // old name: an empty name would leave the seat unnamed on the table and in the file.
@@ -42,12 +36,6 @@ void MnuNorth_Click(Game& g) {
 
 void MnuEast_Click(Game& g) {
   AskName(g, kEast, "Replace East Robot with name of your choice?", "Enter name of East Bot", "East Bot");
-}
-
-bool SavePoints(Game& g) {
-  const SaveResult result = g.storage->SavePoints(g.s.LngPoints);
-  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
-  return result.saved;
 }
 
 void MnuErase_Click(Game& g) {

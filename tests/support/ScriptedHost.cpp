@@ -1,4 +1,4 @@
-#include "table/ScriptedHost.h"
+#include "support/ScriptedHost.h"
 
 #include <stdexcept>
 

@@ -1,0 +1,13 @@
+#pragma once
+// The start of every hand on the table: the greetings, the table cleared, shuffled and dealt.
+#include "table/Game.h"
+
+namespace solo {
+
+// Every seat's name label greets the user; the points panel shows the names.
+void Welcome(Game& g);
+// Clears the table, shows the shuffle, moves the deal on and deals.
+void NewHand(Game& g);
+void ClearForNextRound(Game& g);
+
+}  // namespace solo
