@@ -11,16 +11,16 @@ namespace solo::test {
 
 // Passes every bid; names Diamonds if ever asked for trumps.
 inline bool AnswerBidding(Game& g, int bid = 0) {
-  if (g.waitingForBid) {
+  if (g.Awaits(Waiting::Bid)) {
     OptBid_Click(g, bid);
     CmdCnfBid_Click(g);
-    if (!g.s.BlnUserHasBid) {  // refused: pass instead
+    if (g.answer == kNoAnswer) {  // refused: pass instead
       OptBid_Click(g, 0);
       CmdCnfBid_Click(g);
     }
     return true;
   }
-  if (g.waitingForTrumps) {
+  if (g.Awaits(Waiting::Trumps)) {
     CmdMarriage_Click(g, 1);
     return true;
   }

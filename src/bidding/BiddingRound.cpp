@@ -57,19 +57,15 @@ void WaitForUsersBid(Game& g, const std::array<int, kSeats>& order) {
   s.IntUsersBid = kPass;
   g.t.CmdCnfBid = "PASS";
   g.t.LblconfirmVisible = false;
-  g.waitingForBid = true;
-  WaitUntil(g, [&s] { return s.BlnUserHasBid; });
-  g.waitingForBid = false;
-  s.BlnUserHasBid = false;
+  WaitForAnswer(g, Waiting::Bid);
+  EndWait(g);
 }
 
 void WaitForUsersTrumps(Game& g) {
   g.t.FramTrumpsVisible = true;
   SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " choose your trumps please"});
-  g.waitingForTrumps = true;
-  WaitUntil(g, [&g] { return g.s.BlnUserActed; });
-  g.waitingForTrumps = false;
-  g.s.BlnUserActed = false;
+  WaitForAnswer(g, Waiting::Trumps);
+  EndWait(g);
 }
 
 }  // namespace
@@ -137,7 +133,7 @@ BidOutcome MakeTheBids(Game& g) {
 
   if (AllPassed(s)) {
     g.t.StatusBar1.Panel1 = " Everybody passed so there will be a new dea.l";
-    DeluxeMsgBox(g, "Everybody passed so there will be a new deal with no shuffle of cards.", "Right", "", "", 3,
+    DeluxeMsgBox(g, BoxPurpose::PassedOut, "Everybody passed so there will be a new deal with no shuffle of cards.", "Right", "", "", 3,
                  "New Deal with no shuffle");
     s.BlnNoShuffle = true;
     return BidOutcome::PassedOut;

@@ -50,7 +50,7 @@ std::vector<int> SeatsBeforeUser(int dealer) {
 }
 
 void OptBid_Click(Game& g, int index) {
-  if (!g.waitingForBid) return;
+  if (!g.Awaits(Waiting::Bid)) return;
   g.t.LblconfirmVisible = true;
   if (index < 0 || index >= kBidKinds) return;
   g.s.IntUsersBid = static_cast<Integer>(index);
@@ -59,27 +59,27 @@ void OptBid_Click(Game& g, int index) {
 }
 
 void CmdCnfBid_Click(Game& g) {
-  if (!g.waitingForBid || g.s.BlnUserHasBid) return;
+  if (!g.Awaits(Waiting::Bid)) return;
   GameState& s = g.s;
   const int bid = s.IntUsersBid;
   if (bid == kPass) {
     s.BlnPassed[kSouth] = true;
     g.t.FramBidingVisible = false;
-    s.BlnUserHasBid = true;
+    g.answer = kPass;
     SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
     return;
   }
   // Only the computer seats that have already spoken are looked at.
   for (int seat : SeatsBeforeUser(s.IntDealer)) {
     if (HighestKind(s, seat) < bid) continue;
-    DeluxeMsgBox(g, s.StrUserName + RefusalText(bid, s.IntDealer), "Right", "", "", 3, "Make higher bid or Pass");
+    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, s.StrUserName + RefusalText(bid, s.IntDealer), "Right", "", "", 3, "Make higher bid or Pass");
     return;
   }
   KindFlags(s, bid)[kSouth] = true;
   s.BlnPassed[kSouth] = false;
   s.IntBidder = kSouth;
   s.BlnHasBid[kSouth] = true;
-  s.BlnUserHasBid = true;
+  g.answer = bid;
   const auto anyComputer = [&s](int code) {
     const PerSeat<bool>& flags = KindFlags(s, code);
     return flags[kWest] || flags[kNorth] || flags[kEast];
@@ -94,13 +94,13 @@ void CmdCnfBid_Click(Game& g) {
 }
 
 void CmdMarriage_Click(Game& g, int index) {
-  if (!g.waitingForTrumps || g.s.BlnUserActed || index < 1 || index > 4) return;
+  if (!g.Awaits(Waiting::Trumps) || index < 1 || index > 4) return;
   constexpr Integer kSuitOfButton[5] = {0, kDiamonds, kClubs, kHearts, kSpades};
   g.s.IntTrumps = kSuitOfButton[index];
   g.s.IntNewTrumps = g.s.IntTrumps;
   AnnounceTrumps(g, g.s.IntNewTrumps);
   g.t.FramTrumpsVisible = false;
-  g.s.BlnUserActed = true;
+  g.answer = index;
 }
 
 }  // namespace solo

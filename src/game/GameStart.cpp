@@ -18,12 +18,7 @@ void RequestDuringHand(Game& g, Request request) {
 
 // After a hand ends, however it ends, nothing of its waits may accept a click.
 void EndWaits(Game& g) {
-  g.s.BlnWaitingForCard = false;
-  g.s.BlnUserActed = false;
-  g.s.BlnUserHasBid = false;
-  g.waitingForBid = false;
-  g.waitingForTrumps = false;
-  g.userCardChosen = false;
+  EndWait(g);
   g.t.FramBidingVisible = false;
   g.t.FramTrumpsVisible = false;
   g.s.IntPauseLength = g.s.IntNormalPause;
@@ -56,16 +51,16 @@ Next Form_Load(Game& g) {
   if (early == Request::Exit) return Next::Quit;
   if (early == Request::NewGame) return Next::StartHands;
 
-  DeluxeMsgBox(g,
+  const int answer = DeluxeMsgBox(g, BoxPurpose::Welcome,
                "If this is your first time playing you may wish to view the Help File, change players names or look at "
                "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
                "pressing F2. If this is not your first time then just click on OK to start your game.",
                "O.K.", "Cancel", "", 1, "Welcome to Solo");
-  return g.s.IntMsgBoxButton == 0 ? Next::StartHands : Next::Stay;
+  return answer == 0 ? Next::StartHands : Next::Stay;
 }
 
 Next MnuNew_Click(Game& g) {
-  if (g.host.ShowMessageBox(g.s.StrUserName + " are you sure you wish to start a new game?  ",
+  if (g.host.ShowMessageBox(BoxPurpose::ReallyNewGame, g.s.StrUserName + " are you sure you wish to start a new game?  ",
                             "Really start a new game?", BoxButtons::YesNo, BoxIcon::Question) != BoxAnswer::Yes)
     return Next::Stay;
   if (g.handRunning || g.loading) {
@@ -76,7 +71,7 @@ Next MnuNew_Click(Game& g) {
 }
 
 Next MnuExit_Click(Game& g) {
-  if (g.host.ShowMessageBox(g.s.StrUserName + " are  you sure you wish to close everything down  ", "Really Exit?",
+  if (g.host.ShowMessageBox(BoxPurpose::ReallyExit, g.s.StrUserName + " are  you sure you wish to close everything down  ", "Really Exit?",
                             BoxButtons::OkCancel, BoxIcon::Question) != BoxAnswer::Ok)
     return Next::Stay;
   if (g.handRunning || g.loading) {
@@ -89,7 +84,7 @@ Next MnuExit_Click(Game& g) {
 Next Form_QueryUnload(Game& g, int reason, bool& cancel) {
   cancel = false;
   if (reason == 0 &&
-      g.host.ShowMessageBox("If you click OK then everything will shut down, else click on Cancel and carry on with your "
+      g.host.ShowMessageBox(BoxPurpose::ReallyShutDown, "If you click OK then everything will shut down, else click on Cancel and carry on with your "
                             "game  ",
                             "Do you really wish to shut everything down?", BoxButtons::OkCancel,
                             BoxIcon::Critical) != BoxAnswer::Ok) {

@@ -39,9 +39,9 @@ void MnuEast_Click(Game& g) {
 }
 
 void MnuErase_Click(Game& g) {
-  DeluxeMsgBox(g, g.s.StrUserName + " are you sure you wish to erase all the statistics?", "Yes", "No", "", 1,
-               "Really Erase?");
-  if (g.s.IntMsgBoxButton != 0) return;
+  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, g.s.StrUserName + " are you sure you wish to erase all the statistics?",
+                   "Yes", "No", "", 1, "Really Erase?") != 0)
+    return;
   for (int seat = 0; seat < kSeats; ++seat) {
     g.s.LngPoints[seat] = 0;
     g.t.LblMoney[seat] = "0";

@@ -17,16 +17,12 @@ namespace {
 
 void WaitForUsersCard(Game& g, int position) {
   GameState& s = g.s;
-  s.BlnWaitingForCard = true;
-  g.userCardChosen = false;
   SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " click on the card you wish to play"});
-  WaitUntil(g, [&g] { return g.userCardChosen; });
+  WaitForAnswer(g, Waiting::Card);
   // The chosen card moves in the trick, not in the click handler: the trick goes on only once
   // it has landed, and no second card is taken meanwhile.
   PlayEm(g, kSouth, position);
-  s.BlnWaitingForCard = false;
-  s.BlnUserActed = false;
-  g.userCardChosen = false;
+  EndWait(g);
 }
 
 void PlayRound(Game& g, int leader, bool lose) {
@@ -92,7 +88,7 @@ int UsersPosition(int leader) {
 void Cds_Click(Game& g, int index) {
   GameState& s = g.s;
   if (index < 1 || index > kCards) return;
-  if (s.Pack[index].Owner != kSouth || !s.BlnWaitingForCard || g.userCardChosen) return;
+  if (s.Pack[index].Owner != kSouth || !g.Awaits(Waiting::Card)) return;
   const int position = UsersPosition(s.IntLeader);
   if (position > 1) {
     const int led = s.Pack[s.IntFirstCard].Suit;
@@ -102,7 +98,7 @@ void Cds_Click(Game& g, int index) {
     }
   }
   TrickCard(s, position) = static_cast<Integer>(index);
-  g.userCardChosen = true;
+  g.answer = index;
 }
 
 TrickResult CheckWinnerOfTrick(Game& g) {

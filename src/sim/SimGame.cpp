@@ -39,16 +39,16 @@ void SimHost::WaitFor(const std::function<bool()>& done) {
 }
 
 void PlaySouth(Game& g) {
-  if (g.waitingForBid) {
+  if (g.Awaits(Waiting::Bid)) {
     OptBid_Click(g, BidForPoints(CountBidPoints(g.s, kSouth).points));
     CmdCnfBid_Click(g);
-    if (!g.s.BlnUserHasBid) {
+    if (g.answer == kNoAnswer) {
       OptBid_Click(g, kPass);
       CmdCnfBid_Click(g);
     }
-  } else if (g.waitingForTrumps) {
+  } else if (g.Awaits(Waiting::Trumps)) {
     CmdMarriage_Click(g, 1);
-  } else if (g.s.BlnWaitingForCard) {
+  } else if (g.Awaits(Waiting::Card)) {
     Cds_Click(g, ChooseCard(g.s, kSouth, UsersPosition(g.s.IntLeader), PlayingToLose(g.s)));
   }
 }

@@ -41,7 +41,8 @@ class SimHost : public Host {
   void Pause(int, const Interruption&) override {}
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
-  BoxAnswer ShowMessageBox(const std::string& text, const std::string&, BoxButtons buttons, BoxIcon) override {
+  BoxAnswer ShowMessageBox(BoxPurpose, const std::string& text, const std::string&, BoxButtons buttons,
+                           BoxIcon) override {
     if (tell) tell(text);
     return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   }

@@ -31,11 +31,11 @@ SimulationResult Simulate(const SimulationOptions& options) {
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {
-    if (box.title == "New game or exit.") {
+    if (box.purpose == BoxPurpose::NewGameOrExit) {
       tally();
       return result.hands >= options.hands ? 1 : 0;
     }
-    if (box.title == "New Deal with no shuffle") {
+    if (box.purpose == BoxPurpose::PassedOut) {
       tally();
       if (result.hands >= options.hands) MnuExit_Click(g);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The whole state of a game: the pack (which also says who holds each card), the seats' names
-// and points, the hand and trick in progress, the bid records and the flags through which the
-// table's handlers and the game's waits talk to each other. One object per game, no globals.
+// and points, the hand and trick in progress and the bid records. One object per game, no
+// globals. What the table shows (pile places, the answer of a box) lives in the table.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -51,18 +51,11 @@ struct GameState {
   PerSeat<Integer> IntBidPoints{};
   PerSeat<bool> BlnHasBid{}, BlnPassed{}, BlnSolo{}, BlnMisere{}, BlnMisereOpen{}, BlnAbundanceOpen{},
       BlnAbundanceTrumps{}, BlnAbundanceDeclared{};
-  bool BlnUserHasBid = false;
 
-  // Waiting flags.
-  bool BlnWaitingForCard = false;
-  bool BlnUserActed = false;
-
-  // Pacing, trick piles and the message box.
+  // Pacing.
   Integer IntPauseLength = 0;
   Integer IntNormalPause = 0;
   Long LngPauseStart = 0;
-  Integer IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
-  Integer IntMsgBoxButton = 0;
 
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.

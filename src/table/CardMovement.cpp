@@ -54,8 +54,6 @@ void PlayCard(Game& g, int seat, int card) {
   g.t.Cds[card].Picture = card;
   g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
   CardSoundAndPause(g);
-  // Only once the card has landed may the trick go on.
-  if (seat == kSouth) s.BlnUserActed = true;
   SetOwner(s, card, kOwnerNone);
   s.Pack[card].Played = true;
   g.t.LstCardsPlayed.Add(s.StrPlayerName[seat], " played ", s.Pack[card].FullName);
@@ -91,20 +89,20 @@ void JustMoveCardsOut(Game& g, int winner) {
     PileBox& box = t.ImgBack[pile];
     switch (winner) {
       case kSouth:
-        s.IntSouthPileLeft += kPileStep;
-        box.Left = s.IntSouthPileLeft, box.Top = 8520;
+        t.IntSouthPileLeft += kPileStep;
+        box.Left = t.IntSouthPileLeft, box.Top = 8520;
         break;
       case kWest:
-        s.IntWestPileTop += kPileStep;
-        box.Left = 0, box.Top = s.IntWestPileTop;
+        t.IntWestPileTop += kPileStep;
+        box.Left = 0, box.Top = t.IntWestPileTop;
         break;
       case kNorth:
-        s.IntNorthPileLeft += kPileStep;
-        box.Left = s.IntNorthPileLeft, box.Top = 0;
+        t.IntNorthPileLeft += kPileStep;
+        box.Left = t.IntNorthPileLeft, box.Top = 0;
         break;
       default:
-        s.IntEastPileTop += kPileStep;
-        box.Left = 10680, box.Top = s.IntEastPileTop;
+        t.IntEastPileTop += kPileStep;
+        box.Left = 10680, box.Top = t.IntEastPileTop;
         break;
     }
     box.Visible = true;

@@ -32,6 +32,9 @@ enum class Request { None, NewGame, Exit };
 
 class HandObserver;
 
+enum class Waiting { Nothing, Bid, Trumps, Card };
+inline constexpr int kNoAnswer = -1;
+
 struct Game : Interruption {
   Game(Host& h, Storage& store, std::uint64_t seed) : host(h), storage(&store), rng(seed) {}
 
@@ -48,10 +51,12 @@ struct Game : Interruption {
   bool handRunning = false;  // the hand loop is running
   Request request = Request::None;
 
-  // What the user's handlers may accept right now.
-  bool waitingForBid = false;
-  bool waitingForTrumps = false;
-  bool userCardChosen = false;  // the user's card for this wait has been taken
+  // What the game waits for from the person, and the answer once it is given: a bid code, a
+  // trump button (1-4) or a card number. A handler acts only while its kind of answer is
+  // awaited and none has been given, so a wait takes exactly one answer.
+  Waiting waiting = Waiting::Nothing;
+  int answer = kNoAnswer;
+  bool Awaits(Waiting what) const { return waiting == what && answer == kNoAnswer; }
 
   // A pause or wait of the running hand ends early once New Game or leaving was chosen.
   bool Interrupted() const final { return handRunning && request != Request::None; }

@@ -27,9 +27,26 @@ enum class BoxButtons { Ok, OkCancel, YesNo };
 enum class BoxIcon { None, Question, Critical, Information, Warning };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
+// Why a box is shown. Whoever answers boxes without a person (the simulator, the tests)
+// answers by purpose, never by the box's words.
+enum class BoxPurpose {
+  Notice,           // something to tell, with an OK button
+  Welcome,          // start at once, or look around first
+  HigherBidOrPass,  // the user's bid does not beat one already made
+  PassedOut,        // everybody passed: a new deal without a shuffle
+  TrumpsChanged,    // the contract changed the trumps
+  HandResult,       // the contract made or failed
+  NewGameOrExit,    // after the settlement
+  ReallyErase,      // erase all the points?
+  ReallyNewGame,    // abandon the game for a new one?
+  ReallyExit,       // leave the program?
+  ReallyShutDown,   // the window's close button
+};
+
 // The program's own message box: a prompt, up to three buttons (an empty caption is no
 // button), a picture 1-3 and a title.
 struct DeluxeBox {
+  BoxPurpose purpose = BoxPurpose::Notice;
   std::string prompt;
   std::string button1, button2, button3;
   int icon = 1;
@@ -50,8 +67,8 @@ class Host {
 
   // Shows the program's message box and returns the index of the clicked button (0-2).
   virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;
-  virtual BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
-                                   BoxIcon icon) = 0;
+  virtual BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title,
+                                   BoxButtons buttons, BoxIcon icon) = 0;
   // The text-input box; nothing when the person cancels it.
   virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                               const std::string& defaultText) = 0;

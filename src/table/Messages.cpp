@@ -2,10 +2,10 @@
 
 namespace solo {
 
-void DeluxeMsgBox(Game& g, const std::string& prompt, const std::string& button1, const std::string& button2,
-                  const std::string& button3, int icon, const std::string& title) {
+int DeluxeMsgBox(Game& g, BoxPurpose purpose, const std::string& prompt, const std::string& button1,
+                 const std::string& button2, const std::string& button3, int icon, const std::string& title) {
   g.host.Beep();
-  g.s.IntMsgBoxButton = static_cast<Integer>(g.host.ShowDeluxeBox({prompt, button1, button2, button3, icon, title}));
+  return g.host.ShowDeluxeBox({purpose, prompt, button1, button2, button3, icon, title});
 }
 
 int DecliningButton(const DeluxeBox& box) {
@@ -17,7 +17,7 @@ int DecliningButton(const DeluxeBox& box) {
 }
 
 void Tell(Game& g, const std::string& text, BoxIcon icon) {
-  g.host.ShowMessageBox(text, kAppTitle, BoxButtons::Ok, icon);
+  g.host.ShowMessageBox(BoxPurpose::Notice, text, kAppTitle, BoxButtons::Ok, icon);
 }
 
 }  // namespace solo

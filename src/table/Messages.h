@@ -1,12 +1,12 @@
 #pragma once
-// The program's own message box, as the game calls it: the answer is left in IntMsgBoxButton.
+// The program's own message box, as the game calls it; it returns the button pressed (0-2).
 #include <string>
 
 #include "table/Game.h"
 
 namespace solo {
 
-void DeluxeMsgBox(Game& g, const std::string& prompt, const std::string& button1, const std::string& button2,
+int DeluxeMsgBox(Game& g, BoxPurpose purpose, const std::string& prompt, const std::string& button1, const std::string& button2,
                   const std::string& button3, int icon, const std::string& title);
 
 // The button that Escape or the window's close button answers: the box's declining button

@@ -28,15 +28,14 @@ void NewHand(Game& g) {
 void ClearForNextRound(Game& g) {
   GameState& s = g.s;
   Table& t = g.t;
-  s.BlnUserHasBid = false;
   t.FramBidingVisible = false;
   // A trump choice left open by an abandoned hand must not linger into the next one.
   t.FramTrumpsVisible = false;
   for (int n = 1; n <= 13; ++n) t.ImgBack[n].Visible = false;
-  s.IntSouthPileLeft = 3360;
-  s.IntWestPileTop = 2280;
-  s.IntNorthPileLeft = 3360;
-  s.IntEastPileTop = 2280;
+  t.IntSouthPileLeft = 3360;
+  t.IntWestPileTop = 2280;
+  t.IntNorthPileLeft = 3360;
+  t.IntEastPileTop = 2280;
   t.LstCardsPlayed.Clear();
   s.IntFirstPlayer = s.IntSecondPlayer = s.IntThirdPlayer = s.IntFourthPlayer = kNoSeat;
   s.IntTricksPlayed = 0;

@@ -17,6 +17,18 @@ void CardSoundAndPause(Game& g) {
   JustPause(g);
 }
 
+int WaitForAnswer(Game& g, Waiting what) {
+  g.waiting = what;
+  g.answer = kNoAnswer;
+  WaitUntil(g, [&g] { return g.answer != kNoAnswer; });
+  return g.answer;
+}
+
+void EndWait(Game& g) {
+  g.waiting = Waiting::Nothing;
+  g.answer = kNoAnswer;
+}
+
 void WaitUntil(Game& g, const std::function<bool()>& done) {
   ThrowIfAbandoned(g);
   g.host.WaitFor([&] { return done() || g.Interrupted(); });

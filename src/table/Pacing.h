@@ -14,6 +14,10 @@ void JustPause(Game& g);
 void CardSoundAndPause(Game& g);
 // Lets the table run until `done()`; abandons the hand if it is abandoned meanwhile.
 void WaitUntil(Game& g, const std::function<bool()>& done);
+// Waits for the person's answer of one kind (a bid, trumps, a card); the handler that takes it
+// leaves it in g.answer. The wait stays open, taking no second answer, until EndWait.
+int WaitForAnswer(Game& g, Waiting what);
+void EndWait(Game& g);
 // Throws HandAbandoned when the running hand has been abandoned.
 void ThrowIfAbandoned(const Game& g);
 

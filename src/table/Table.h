@@ -87,6 +87,9 @@ struct Table {
   bool LblconfirmVisible = false;
   bool FramTrumpsVisible = false;
 
+  // Where the next trick pile of each seat goes: each pile steps on from the last.
+  int IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
+
   std::uint32_t topZ = 0;
   void BringToFront(CardBox& box) { box.Z = ++topZ; }
   void BringToFront(PileBox& box) { box.Z = ++topZ; }

@@ -58,7 +58,7 @@ void AnnounceTrumps(Game& g, int suit) {
   g.t.imgtrumpsVisible = true;
   g.s.IntTrumps = static_cast<Integer>(suit);
   // The prompt has two blanks between "are" and "now", whatever the contract.
-  DeluxeMsgBox(g,
+  DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,
                std::string("Due to a Misere or Abundance Open being bid trumps are  now changed to ") + SuitWords(suit) +
                    ".",
                "O.K", "", "", 2, SuitTitle(suit));

@@ -85,7 +85,7 @@ int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
   return deluxe_->Ask(box, at);
 }
 
-BoxAnswer QtHost::ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
+BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std::string& title, BoxButtons buttons,
                                  BoxIcon icon) {
   Mirror();
   QMessageBox box(window_);

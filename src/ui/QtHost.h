@@ -34,7 +34,7 @@ class QtHost : public Host {
   void WaitFor(const std::function<bool()>& done) override;
   void Wake() override;
   int ShowDeluxeBox(const DeluxeBox& box) override;
-  BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
+  BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title, BoxButtons buttons,
                            BoxIcon icon) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;

@@ -38,7 +38,7 @@ void UserBids(TestGame& tg, std::vector<int> bids) {
   auto queue = std::make_shared<std::vector<int>>(std::move(bids));
   tg.host.player = [&tg, queue] {
     Game& g = tg.g;
-    if (g.waitingForBid && !queue->empty()) {
+    if (g.Awaits(Waiting::Bid) && !queue->empty()) {
       OptBid_Click(g, queue->front());
       queue->erase(queue->begin());
       CmdCnfBid_Click(g);
@@ -179,17 +179,18 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
     PrepareRound(g, c.dealer, c.computerSeat, c.computerCode);
     UserBids(tg, c.userTries);
     tg.host.onBox = [&](const ScriptedHost::Box& box) {
-      if (box.title != "Make higher bid or Pass") return;
+      if (box.purpose != BoxPurpose::HigherBidOrPass) return;
+      EXPECT_EQ(box.title, "Make higher bid or Pass");
       // A refusal leaves the panel open and the user still to bid.
       EXPECT_TRUE(g.t.FramBidingVisible);
-      EXPECT_FALSE(g.s.BlnUserHasBid);
+      EXPECT_TRUE(g.Awaits(Waiting::Bid));
       EXPECT_EQ(box.buttons, (std::vector<std::string>{"Right", "", ""}));
       EXPECT_EQ(box.icon, 3);
     };
     MakeTheBids(g);
     std::vector<std::string> refusals;
     for (const auto& b : tg.host.boxes)
-      if (b.title == "Make higher bid or Pass") refusals.push_back(b.prompt);
+      if (b.purpose == BoxPurpose::HigherBidOrPass) refusals.push_back(b.prompt);
     EXPECT_EQ(refusals, c.refusals);
     EXPECT_FALSE(g.t.FramBidingVisible);
     if (c.accepted == kPass) {
@@ -250,7 +251,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   PrepareRound(g, kNorth);
   int trumpWaits = 0;
   tg.host.player = [&] {
-    if (g.waitingForBid) {
+    if (g.waiting == Waiting::Bid) {
       OptBid_Click(g, kAbundanceOpen);
       EXPECT_EQ(g.t.CmdCnfBid, "Choose trumps-9 tricks");
       EXPECT_TRUE(g.t.LblconfirmVisible);
@@ -260,7 +261,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
       EXPECT_EQ(g.s.IntTrumps, kClubs);
       return;
     }
-    ASSERT_TRUE(g.waitingForTrumps);
+    ASSERT_TRUE(g.Awaits(Waiting::Trumps));
     ++trumpWaits;
     EXPECT_TRUE(g.t.FramTrumpsVisible);
     EXPECT_EQ(g.t.StatusBar1.Panel1, "Player choose your trumps please");
@@ -271,7 +272,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   EXPECT_EQ(g.s.IntTrumps, kSpades);
   EXPECT_EQ(g.s.IntNewTrumps, kSpades);
   EXPECT_FALSE(g.t.FramTrumpsVisible);
-  EXPECT_FALSE(g.s.BlnUserActed);
+  EXPECT_EQ(g.waiting, Waiting::Nothing);
   EXPECT_EQ(tg.host.LastBox().title, "Spades are trumps.");
   EXPECT_EQ(g.t.Pictrumps2, kSignClubs);
 }
@@ -282,7 +283,7 @@ TEST(UsersBid, TheBidPanelAcceptsNothingWhileTheRoundIsNotWaiting) {
   PrepareRound(g, kSouth);
   OptBid_Click(g, kSolo);
   CmdCnfBid_Click(g);
-  EXPECT_FALSE(g.s.BlnUserHasBid);
+  EXPECT_EQ(g.answer, kNoAnswer);
   EXPECT_FALSE(g.s.BlnSolo[kSouth]);
   EXPECT_EQ(g.s.IntBidder, kNoSeat);
 }

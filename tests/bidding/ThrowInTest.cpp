@@ -31,7 +31,7 @@ TEST(ThrowIn, WhenEverybodyPassesTheNextDealIsAGoulashByTheNextDealer) {
   g.observer = &watch;
   bool passedOut = false, checked = false;
   tg.host.onBox = [&](const ScriptedHost::Box& box) {
-    if (box.title == "New Deal with no shuffle") passedOut = true;
+    if (box.purpose == BoxPurpose::PassedOut) passedOut = true;
   };
   watch.onDealt = [&](const Game& game) {
     if (!passedOut || checked) return;

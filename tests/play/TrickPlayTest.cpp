@@ -102,17 +102,13 @@ TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   Game& g = tg.g;
   PrepareHand(g, kWest, kSolo);
   test::Give(g.s, kSouth, {"QH", "2C"});
-  bool actedDuringPause = true;
   tg.host.onPause = [&](int ms) {
     EXPECT_EQ(ms, 500);
-    actedDuringPause = g.s.BlnUserActed;
     EXPECT_EQ(g.t.Cds[Card("QH")].Left, 5040);
     EXPECT_EQ(g.t.Cds[Card("QH")].Top, 4920);
     EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kSouth) << "the card leaves the hand once it has landed";
   };
   PlayCard(g, kSouth, Card("QH"));
-  EXPECT_FALSE(actedDuringPause);
-  EXPECT_TRUE(g.s.BlnUserActed);
   EXPECT_EQ(tg.host.clock, 500);
   EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kOwnerNone);
   EXPECT_EQ(g.t.StatusBar1.Panel1, "Player played Queen of  Hearts");
@@ -140,25 +136,25 @@ TEST(Cds_Click, FollowSuitAndOneCardPerWait) {
   g.s.IntFirstCard = static_cast<Integer>(Card("5H"));
 
   Cds_Click(g, Card("9H"));
-  EXPECT_FALSE(g.userCardChosen) << "not waiting for a card";
-  g.s.BlnWaitingForCard = true;
+  EXPECT_EQ(g.answer, kNoAnswer) << "not waiting for a card";
+  g.waiting = Waiting::Card;
   Cds_Click(g, Card("3S"));
-  EXPECT_FALSE(g.userCardChosen) << "not the user's card";
+  EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
   Cds_Click(g, Card("2C"));
-  EXPECT_FALSE(g.userCardChosen);
+  EXPECT_EQ(g.answer, kNoAnswer);
   EXPECT_EQ(g.t.StatusBar1.Panel1, "Player sorry, you must follow suit. Please try again");
   Cds_Click(g, Card("9H"));
-  EXPECT_TRUE(g.userCardChosen);
+  EXPECT_EQ(g.answer, Card("9H"));
   EXPECT_EQ(g.s.IntFourthCard, Card("9H"));
   Cds_Click(g, Card("KH"));
   EXPECT_EQ(g.s.IntFourthCard, Card("9H")) << "one card per wait";
 
   // Void in the led suit, or leading: any card.
-  g.userCardChosen = false;
+  g.answer = kNoAnswer;
   g.s.IntFirstCard = static_cast<Integer>(Card("5S"));
   Cds_Click(g, Card("2C"));
   EXPECT_EQ(g.s.IntFourthCard, Card("2C"));
-  g.userCardChosen = false;
+  g.answer = kNoAnswer;
   g.s.IntLeader = kSouth;
   Cds_Click(g, Card("KH"));
   EXPECT_EQ(g.s.IntFirstCard, Card("KH"));
@@ -175,7 +171,7 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   std::vector<std::string> playedBeforeUser;
   tg.host.player = [&] {
     EXPECT_EQ(g.t.StatusBar1.Panel1, "Player click on the card you wish to play");
-    EXPECT_TRUE(g.s.BlnWaitingForCard);
+    EXPECT_TRUE(g.Awaits(Waiting::Card));
     for (std::size_t i = 0; i < g.t.LstCardsPlayed.size(); ++i) playedBeforeUser.push_back(g.t.LstCardsPlayed[i]);
     Cds_Click(g, Card("9C"));
   };
@@ -185,8 +181,7 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
                                                         "East Bot played Seven of  Clubs"}));
   EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played Three of  Clubs") << "West plays after the user";
   EXPECT_EQ(g.s.IntThirdCard, Card("9C"));
-  EXPECT_FALSE(g.s.BlnWaitingForCard);
-  EXPECT_FALSE(g.s.BlnUserActed);
+  EXPECT_EQ(g.waiting, Waiting::Nothing);
 }
 
 }  // namespace

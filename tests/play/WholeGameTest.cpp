@@ -22,7 +22,7 @@ struct RandomSouth {
 
   void Act() {
     if (test::AnswerBidding(g, static_cast<int>(rng() % 7))) return;
-    ASSERT_TRUE(g.s.BlnWaitingForCard) << "the game waits for something South cannot give";
+    ASSERT_TRUE(g.Awaits(Waiting::Card)) << "the game waits for something South cannot give";
     std::vector<int> legal;
     const bool leading = g.s.IntLeader == kSouth;
     const int led = leading ? 0 : g.s.Pack[g.s.IntFirstCard].Suit;
@@ -91,7 +91,7 @@ TEST(WholeGame, TwoThousandSeededHandsPlayByTheRules) {
   tg.host.player = [&] { south.Act(); };
   int settlements = 0;
   tg.host.onBox = [&](const ScriptedHost::Box& box) {
-    if (box.title != "New game or exit.") return;
+    if (box.purpose != BoxPurpose::NewGameOrExit) return;
     ++settlements;
     // The points file holds what the labels show.
     std::ifstream in(tg.dir / "Points.dat", std::ios::binary);

@@ -96,7 +96,7 @@ TEST(Simulator, TheTraceRecordsWhatTheTableShowed) {
   trace.SetSink([&](const std::string& line) { lines.push_back(line); });
   Tee tee(trace);
   sim.g.observer = &tee;
-  sim.host.answer = [&](const DeluxeBox& box) { return box.title == "New game or exit." && lines.size() >= 40 ? 1 : 0; };
+  sim.host.answer = [&](const DeluxeBox& box) { return box.purpose == BoxPurpose::NewGameOrExit && lines.size() >= 40 ? 1 : 0; };
   Form_Load(sim.g);
   // Stop after a throw-in too, once enough hands are recorded.
   const auto stop = [&] {

@@ -25,16 +25,16 @@ void ScriptedHost::Record(Box box) {
 }
 
 int ScriptedHost::ShowDeluxeBox(const DeluxeBox& box) {
-  Record({Box::Deluxe, box.prompt, box.title, {box.button1, box.button2, box.button3}, box.icon});
+  Record({Box::Deluxe, box.purpose, box.prompt, box.title, {box.button1, box.button2, box.button3}, box.icon});
   if (deluxeAnswers.empty()) return 0;
   const int answer = deluxeAnswers.front();
   deluxeAnswers.pop_front();
   return answer;
 }
 
-BoxAnswer ScriptedHost::ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
-                                       BoxIcon icon) {
-  Record({Box::Message, text, title, {}, static_cast<int>(icon)});
+BoxAnswer ScriptedHost::ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title,
+                                       BoxButtons buttons, BoxIcon icon) {
+  Record({Box::Message, purpose, text, title, {}, static_cast<int>(icon)});
   if (messageAnswers.empty()) return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   const BoxAnswer answer = messageAnswers.front();
   messageAnswers.pop_front();
@@ -43,7 +43,7 @@ BoxAnswer ScriptedHost::ShowMessageBox(const std::string& text, const std::strin
 
 std::optional<std::string> ScriptedHost::InputBox(const std::string& prompt, const std::string& title,
                                                   const std::string& defaultText) {
-  Record({Box::Input, prompt, title, {defaultText}, 0});
+  Record({Box::Input, BoxPurpose::Notice, prompt, title, {defaultText}, 0});
   if (inputAnswers.empty()) return std::nullopt;
   std::optional<std::string> answer = inputAnswers.front();
   inputAnswers.pop_front();

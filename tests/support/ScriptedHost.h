@@ -15,6 +15,7 @@ class ScriptedHost : public Host {
  public:
   struct Box {
     enum Kind { Deluxe, Message, Input } kind;
+    BoxPurpose purpose = BoxPurpose::Notice;
     std::string prompt, title;
     std::vector<std::string> buttons;
     int icon = 0;
@@ -47,8 +48,8 @@ class ScriptedHost : public Host {
   void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override;
-  BoxAnswer ShowMessageBox(const std::string& text, const std::string& title, BoxButtons buttons,
-                           BoxIcon icon) override;
+  BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title,
+                           BoxButtons buttons, BoxIcon icon) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   void Beep() override { ++beeps; }

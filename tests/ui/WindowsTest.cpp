@@ -61,10 +61,10 @@ TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
     int decline;
   };
   const Case cases[] = {
-      {{"Once.", "O.K", "", "", 2, "t"}, {2250 - 637}, 0},
-      {{"Twice.", "Yes", "No", "", 1, "t"}, {2250 - 1275 - 23, 2250 + 23}, 1},
-      {{"Thrice.", "A", "B", "C", 1, "t"}, {2250 - 1275 - 637 - 45, 2250 - 637, 2250 + 637 + 45}, -1},
-      {{"Settle.", "New Round", "Exit Game", "", 1, "New game or exit."}, {2250 - 1275 - 23, 2250 + 23}, -1},
+      {{BoxPurpose::Notice, "Once.", "O.K", "", "", 2, "t"}, {2250 - 637}, 0},
+      {{BoxPurpose::Notice, "Twice.", "Yes", "No", "", 1, "t"}, {2250 - 1275 - 23, 2250 + 23}, 1},
+      {{BoxPurpose::Notice, "Thrice.", "A", "B", "C", 1, "t"}, {2250 - 1275 - 637 - 45, 2250 - 637, 2250 + 637 + 45}, -1},
+      {{BoxPurpose::NewGameOrExit, "Settle.", "New Round", "Exit Game", "", 1, "New game or exit."}, {2250 - 1275 - 23, 2250 + 23}, -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DecliningButton(c.content), c.decline) << c.content.prompt;
@@ -87,7 +87,7 @@ TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&box, &escape);
   });
-  EXPECT_EQ(box.Ask({"Sure?", "Yes", "No", "", 1, "Really Erase?"}, QPoint(10, 10)), 1);
+  EXPECT_EQ(box.Ask({BoxPurpose::ReallyErase, "Sure?", "Yes", "No", "", 1, "Really Erase?"}, QPoint(10, 10)), 1);
   int tallHeight = 0;
   QTimer::singleShot(0, &box, [&] {
     tallHeight = box.BoxHeightTwips();
@@ -98,7 +98,7 @@ TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(&box, &enter);  // ... so the box is answered with Enter
   });
-  box.Ask({std::string(400, 'x').replace(50, 1, " ").replace(120, 1, " ").replace(200, 1, " "), "New Round",
+  box.Ask({BoxPurpose::NewGameOrExit, std::string(400, 'x').replace(50, 1, " ").replace(120, 1, " ").replace(200, 1, " "), "New Round",
            "Exit Game", "", 1, "New game or exit."},
           QPoint(10, 10));
   EXPECT_GT(tallHeight, shortHeight);
