@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "play/Players.h"
 #include "table/Game.h"
 #include "support/ScriptedHost.h"
 
@@ -21,7 +22,9 @@ inline std::filesystem::path FreshFolder() {
 }
 
 struct TestGame {
-  explicit TestGame(std::uint64_t seed = 7) : dir(FreshFolder()), storage(dir.string()), g(host, storage, seed) {}
+  explicit TestGame(std::uint64_t seed = 7) : dir(FreshFolder()), storage(dir.string()), g(host, storage, seed) {
+    SeatPlayers(g);
+  }
   ~TestGame() {
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);

@@ -64,7 +64,6 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
 }
 
 void BotsBidsPoints(GameState& s, int seat) {
-  s.StrPlayerName[kSouth] = s.StrUserName;
   const BidPointCount count = CountBidPoints(s, seat);
   s.IntBidPoints[seat] = count.points;
   if (count.longSuit >= 0) s.IntNewTrumps = count.longSuit;

@@ -2,6 +2,7 @@
 
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
+#include "bidding/UserBid.h"
 #include "table/HandObserver.h"
 #include "table/Messages.h"
 #include "table/Pacing.h"
@@ -45,29 +46,6 @@ bool AllPassed(const GameState& s) {
 
 bool AnySeat(const PerSeat<bool>& flags) { return flags[0] || flags[1] || flags[2] || flags[3]; }
 
-void WaitForUsersBid(Game& g, const std::array<int, kSeats>& order) {
-  GameState& s = g.s;
-  bool afterUser = false;
-  for (int seat : order) {
-    if (afterUser) SetText(g.t.LblOtherBids[seat], {s.StrPlayerName[seat], " has not yet bid"});
-    if (seat == kSouth) afterUser = true;
-  }
-  g.t.FramBidingVisible = true;
-  g.t.OptBid = kPass;
-  s.IntUsersBid = kPass;
-  g.t.CmdCnfBid = "PASS";
-  g.t.LblconfirmVisible = false;
-  WaitForAnswer(g, Waiting::Bid);
-  EndWait(g);
-}
-
-void WaitForUsersTrumps(Game& g) {
-  g.t.FramTrumpsVisible = true;
-  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " choose your trumps please"});
-  WaitForAnswer(g, Waiting::Trumps);
-  EndWait(g);
-}
-
 }  // namespace
 
 std::array<int, kSeats> SpeakingOrder(int dealer) {
@@ -76,23 +54,18 @@ std::array<int, kSeats> SpeakingOrder(int dealer) {
   return order;
 }
 
-ComputerBid ChooseComputerBid(const PerSeat<Integer>& points) {
-  const auto inRange = [&](int seat, int lo, int hi) { return points[seat] >= lo && points[seat] <= hi; };
-  struct Category {
-    int lo, hi, code;
-  };
-  constexpr Category kCategories[] = {
-      {14, 32767, kAbundanceDeclared}, {9, 13, kAbundanceTrumps}, {-32768, 0, kMisere}, {5, 8, kSolo}};
-  for (const Category& c : kCategories)
-    for (int seat = kWest; seat <= kEast; ++seat)
-      if (inRange(seat, c.lo, c.hi)) return {seat, c.code};
-  return {};
+ComputerBid ChooseComputerBid(const PerSeat<int>& offers) {
+  ComputerBid chosen;
+  for (int seat = kWest; seat <= kEast; ++seat)
+    if (offers[seat] > chosen.code) chosen = {seat, offers[seat]};
+  return chosen;
 }
 
 BidOutcome Bids(Game& g) {
   GameState& s = g.s;
-  for (int seat = kWest; seat <= kEast; ++seat) BotsBidsPoints(s, seat);
-  const ComputerBid bid = ChooseComputerBid(s.IntBidPoints);
+  PerSeat<int> offers{};
+  for (int seat = kWest; seat <= kEast; ++seat) offers[seat] = g.players[seat]->OfferBid(g, seat);
+  const ComputerBid bid = ChooseComputerBid(offers);
   if (bid.seat == kNoSeat) {
     s.BlnPassed[kWest] = s.BlnPassed[kEast] = s.BlnPassed[kNorth] = true;
   } else {
@@ -111,7 +84,7 @@ BidOutcome MakeTheBids(Game& g) {
   for (int seat : order) {
     ShowNowBidding(g, seat);
     if (seat == kSouth) {
-      WaitForUsersBid(g, order);
+      AcceptUsersBid(g, g.players[kSouth]->Bid(g, kSouth));
       if (g.observer) g.observer->BidShown(g, kSouth, s.BlnPassed[kSouth] ? kPass : HighestKind(s, kSouth));
     } else if (seat == s.IntBidder) {
       CheckAnnounceBid(g, seat);
@@ -141,7 +114,12 @@ BidOutcome MakeTheBids(Game& g) {
 
   if (s.BlnAbundanceDeclared[kWest] || s.BlnAbundanceDeclared[kNorth] || s.BlnAbundanceDeclared[kEast])
     AnnounceTrumps(g, s.IntNewTrumps);
-  if (s.BlnAbundanceOpen[kSouth]) WaitForUsersTrumps(g);
+  if (s.BlnAbundanceOpen[kSouth]) {
+    s.IntTrumps = static_cast<Integer>(g.players[kSouth]->Trumps(g, kSouth));
+    s.IntNewTrumps = s.IntTrumps;
+    AnnounceTrumps(g, s.IntNewTrumps);
+    g.t.FramTrumpsVisible = false;
+  }
   if (AnySeat(s.BlnMisere)) {
     s.IntNewTrumps = kNoTrumps;
     AnnounceTrumps(g, kNoTrumps);

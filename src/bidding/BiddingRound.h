@@ -9,16 +9,16 @@ namespace solo {
 // How the round ended.
 enum class BidOutcome { PassedOut, PlayToWin, PlayToLose };
 
-// The computer bidder chosen from the three counts (seats 1-3): the category decides first
+// The computer bidder chosen from the offers of seats 1-3 (bid codes): the highest bid first
 // (Abundance Declared, Abundance Trumps, Misere, Solo), then the lowest seat. Seat -1 when all
 // three pass.
 struct ComputerBid {
   int seat = kNoSeat;
   int code = 0;
 };
-ComputerBid ChooseComputerBid(const PerSeat<Integer>& points);
+ComputerBid ChooseComputerBid(const PerSeat<int>& offers);
 
-// Counts the computer hands, chooses the computer bidder and runs the round.
+// Asks the computer seats for their offers, chooses the computer bidder and runs the round.
 BidOutcome Bids(Game& g);
 // The round itself, its trump changes, and which way the play goes.
 BidOutcome MakeTheBids(Game& g);

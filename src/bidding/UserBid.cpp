@@ -1,6 +1,7 @@
 #include "bidding/UserBid.h"
 
 #include "bidding/BidLadder.h"
+#include "bidding/BiddingRound.h"
 #include "table/Messages.h"
 #include "table/Trumps.h"
 
@@ -58,28 +59,52 @@ void OptBid_Click(Game& g, int index) {
   g.t.CmdCnfBid = kConfirmCaptions[index];
 }
 
+bool UsersBidRefused(const GameState& s, int bid) {
+  if (bid == kPass) return false;
+  // Only the computer seats that have already spoken are looked at.
+  for (int seat : SeatsBeforeUser(s.IntDealer))
+    if (HighestKind(s, seat) >= bid) return true;
+  return false;
+}
+
+void OpenBidPanel(Game& g) {
+  GameState& s = g.s;
+  bool afterUser = false;
+  for (int seat : SpeakingOrder(s.IntDealer)) {
+    if (afterUser) SetText(g.t.LblOtherBids[seat], {s.StrPlayerName[seat], " has not yet bid"});
+    if (seat == kSouth) afterUser = true;
+  }
+  g.t.FramBidingVisible = true;
+  g.t.OptBid = kPass;
+  s.IntUsersBid = kPass;
+  g.t.CmdCnfBid = "PASS";
+  g.t.LblconfirmVisible = false;
+}
+
 void CmdCnfBid_Click(Game& g) {
   if (!g.Awaits(Waiting::Bid)) return;
-  GameState& s = g.s;
+  const GameState& s = g.s;
   const int bid = s.IntUsersBid;
-  if (bid == kPass) {
-    s.BlnPassed[kSouth] = true;
-    g.t.FramBidingVisible = false;
-    g.answer = kPass;
-    SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
+  if (UsersBidRefused(s, bid)) {
+    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, s.StrUserName + RefusalText(bid, s.IntDealer), "Right", "", "", 3,
+                 "Make higher bid or Pass");
     return;
   }
-  // Only the computer seats that have already spoken are looked at.
-  for (int seat : SeatsBeforeUser(s.IntDealer)) {
-    if (HighestKind(s, seat) < bid) continue;
-    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, s.StrUserName + RefusalText(bid, s.IntDealer), "Right", "", "", 3, "Make higher bid or Pass");
+  g.answer = bid;
+}
+
+void AcceptUsersBid(Game& g, int bid) {
+  GameState& s = g.s;
+  g.t.FramBidingVisible = false;
+  if (bid == kPass) {
+    s.BlnPassed[kSouth] = true;
+    SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
     return;
   }
   KindFlags(s, bid)[kSouth] = true;
   s.BlnPassed[kSouth] = false;
   s.IntBidder = kSouth;
   s.BlnHasBid[kSouth] = true;
-  g.answer = bid;
   const auto anyComputer = [&s](int code) {
     const PerSeat<bool>& flags = KindFlags(s, code);
     return flags[kWest] || flags[kNorth] || flags[kEast];
@@ -88,7 +113,6 @@ void CmdCnfBid_Click(Game& g) {
   if (bid >= kAbundanceOpen && anyComputer(kMisere)) RemoveMisereBid(g);
   if (bid >= kAbundanceTrumps && anyComputer(kAbundanceOpen)) RemoveAbundanceOpenBid(g);
   if (bid >= kMisereOpen && anyComputer(kAbundanceTrumps)) RemoveAbundanceTrumpsBid(g);
-  g.t.FramBidingVisible = false;
   SetText(g.t.LblName[kSouth], {s.StrUserName, kAccepted[bid].label});
   SetText(g.t.StatusBar1.Panel2, {s.StrUserName, kAccepted[bid].status});
 }
@@ -96,11 +120,7 @@ void CmdCnfBid_Click(Game& g) {
 void CmdMarriage_Click(Game& g, int index) {
   if (!g.Awaits(Waiting::Trumps) || index < 1 || index > 4) return;
   constexpr Integer kSuitOfButton[5] = {0, kDiamonds, kClubs, kHearts, kSpades};
-  g.s.IntTrumps = kSuitOfButton[index];
-  g.s.IntNewTrumps = g.s.IntTrumps;
-  AnnounceTrumps(g, g.s.IntNewTrumps);
-  g.t.FramTrumpsVisible = false;
-  g.answer = index;
+  g.answer = kSuitOfButton[index];
 }
 
 }  // namespace solo

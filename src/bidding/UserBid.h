@@ -1,5 +1,6 @@
 #pragma once
-// The user's bid panel and trump panel. They act only while the bidding round waits for them.
+// The user's bid panel and trump panel, and the rules of a bid made at the user's place. The
+// panels act only while the bidding round waits for them.
 #include "table/Game.h"
 
 namespace solo {
@@ -8,8 +9,19 @@ namespace solo {
 void OptBid_Click(Game& g, int index);
 // The bid button: refuses a bid that does not beat one already made, else records it.
 void CmdCnfBid_Click(Game& g);
-// A suit button of the trump panel (1 Diamonds, 2 Clubs, 3 Hearts, 4 Spades).
+// A suit button of the trump panel (1 Diamonds, 2 Clubs, 3 Hearts, 4 Spades): its suit code
+// is the answer.
 void CmdMarriage_Click(Game& g, int index);
+
+// Whether a bid at the user's place is refused: a computer seat that has already spoken bid as
+// high or higher. A pass is never refused.
+bool UsersBidRefused(const GameState& s, int bid);
+// Records the bid made at the user's place (or the pass): the bid records, the computer bids it
+// beats withdrawn, the panel closed and the bid announced.
+void AcceptUsersBid(Game& g, int bid);
+// Opens the bid panel: the computer seats that speak after the user have not yet bid, and Pass
+// is chosen.
+void OpenBidPanel(Game& g);
 
 // The computer seats that speak before the user, by dealer.
 std::vector<int> SeatsBeforeUser(int dealer);

@@ -5,8 +5,6 @@
 
 #include "play/CardQueries.h"
 #include "play/TrickRules.h"
-#include "table/CardMovement.h"
-#include "table/Messages.h"
 
 namespace solo {
 
@@ -37,15 +35,6 @@ Integer FirstOf(std::initializer_list<Integer> cards) {
   for (Integer c : cards)
     if (c) return c;
   return 0;
-}
-
-void Play(Game& g, int seat, int position, Integer card, const char* notFound) {
-  if (card == 0) {
-    Tell(g, notFound);
-    return;
-  }
-  TrickCard(g.s, position) = card;
-  PlayEm(g, seat, position);
 }
 
 }  // namespace
@@ -194,31 +183,6 @@ Integer ChooseCard(const GameState& s, int seat, int position, bool playToLose) 
     case 4: return playToLose ? ChooseFourthCardLose(s, seat) : ChooseFourthCard(s, seat);
     default: return 0;
   }
-}
-
-void StrategyFirstCardLose(Game& g, int seat) {
-  Play(g, seat, 1, ChooseFirstCardLose(g.s, seat), "error here card not found firstcardlose");
-}
-void StrategyFirstCard(Game& g, int seat) {
-  Play(g, seat, 1, ChooseFirstCard(g.s, seat), "error here card not found strategy first card");
-}
-void StrategySecondCardLose(Game& g, int seat) {
-  Play(g, seat, 2, ChooseSecondCardLose(g.s, seat), "error here card not found strategysecondcard win");
-}
-void StrategySecondCard(Game& g, int seat) {
-  Play(g, seat, 2, ChooseSecondCard(g.s, seat), "error here card not found strategy second card");
-}
-void StrategyThirdCardLose(Game& g, int seat) {
-  Play(g, seat, 3, ChooseThirdCardLose(g.s, seat), "error here card not found strategythirdcardlose");
-}
-void StrategyThirdCard(Game& g, int seat) {
-  Play(g, seat, 3, ChooseThirdCard(g.s, seat), "error here card not found strategy third");
-}
-void StrategyFourthCardLose(Game& g, int seat) {
-  Play(g, seat, 4, ChooseFourthCardLose(g.s, seat), "error here card not found strategy third card lost");
-}
-void StrategyFourthCard(Game& g, int seat) {
-  Play(g, seat, 4, ChooseFourthCard(g.s, seat), "error here card not found strategy fourth card");
 }
 
 }  // namespace solo

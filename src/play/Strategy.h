@@ -5,9 +5,8 @@
 // gives the same card.
 //
 // Each Choose function is the choice alone, a pure function of the state (0 when the seat has
-// no card); each Strategy procedure plays the chosen card.
+// no card); the computer player answers with it.
 #include "state/GameState.h"
-#include "table/Game.h"
 
 namespace solo {
 
@@ -21,14 +20,5 @@ Integer ChooseFourthCardLose(const GameState& s, int seat);
 Integer ChooseFourthCard(const GameState& s, int seat);
 // The choice for a position (1-4) of either family.
 Integer ChooseCard(const GameState& s, int seat, int position, bool playToLose);
-
-void StrategyFirstCardLose(Game& g, int seat);
-void StrategyFirstCard(Game& g, int seat);
-void StrategySecondCardLose(Game& g, int seat);
-void StrategySecondCard(Game& g, int seat);
-void StrategyThirdCardLose(Game& g, int seat);
-void StrategyThirdCard(Game& g, int seat);
-void StrategyFourthCardLose(Game& g, int seat);
-void StrategyFourthCard(Game& g, int seat);
 
 }  // namespace solo

@@ -5,24 +5,24 @@
 
 #include "bidding/Settlement.h"
 #include "play/CardQueries.h"
-#include "play/Strategy.h"
 #include "play/TrickRules.h"
 #include "table/CardMovement.h"
 #include "table/HandObserver.h"
+#include "table/Messages.h"
 #include "table/Pacing.h"
 
 namespace solo {
 
 namespace {
 
-void WaitForUsersCard(Game& g, int position) {
-  GameState& s = g.s;
-  SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " click on the card you wish to play"});
-  WaitForAnswer(g, Waiting::Card);
-  // The chosen card moves in the trick, not in the click handler: the trick goes on only once
-  // it has landed, and no second card is taken meanwhile.
-  PlayEm(g, kSouth, position);
-  EndWait(g);
+// What a seat that has no card to give says, by the rules it plays by and its position.
+const char* NotFound(bool lose, int position) {
+  static const char* const kTexts[2][4] = {
+      {"error here card not found strategy first card", "error here card not found strategy second card",
+       "error here card not found strategy third", "error here card not found strategy fourth card"},
+      {"error here card not found firstcardlose", "error here card not found strategysecondcard win",
+       "error here card not found strategythirdcardlose", "error here card not found strategy third card lost"}};
+  return kTexts[lose ? 1 : 0][position - 1];
 }
 
 void PlayRound(Game& g, int leader, bool lose) {
@@ -36,12 +36,13 @@ void PlayRound(Game& g, int leader, bool lose) {
   const Integer seats[4] = {s.IntFirstPlayer, s.IntSecondPlayer, s.IntThirdPlayer, s.IntFourthPlayer};
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
-    if (seat == kSouth)
-      WaitForUsersCard(g, position);
-    else if (lose)
-      PlayBotCardLose(g, seat, position);
-    else
-      PlayBotCardWin(g, seat, position);
+    const int card = g.players[seat]->Card(g, seat, position, lose);
+    if (card < 1 || card > kCards) {
+      Tell(g, NotFound(lose, position));
+      continue;
+    }
+    TrickCard(s, position) = static_cast<Integer>(card);
+    PlayEm(g, seat, position);
   }
 }
 
@@ -55,26 +56,6 @@ bool PlayingToLose(const GameState& s) {
 
 void PlayRoundLose(Game& g, int leader) { PlayRound(g, leader, true); }
 void PlayRoundWin(Game& g, int leader) { PlayRound(g, leader, false); }
-
-void PlayBotCardLose(Game& g, int seat, int position) {
-  switch (position) {
-    case 1: StrategyFirstCardLose(g, seat); break;
-    case 2: StrategySecondCardLose(g, seat); break;
-    case 3: StrategyThirdCardLose(g, seat); break;
-    case 4: StrategyFourthCardLose(g, seat); break;
-    default: break;
-  }
-}
-
-void PlayBotCardWin(Game& g, int seat, int position) {
-  switch (position) {
-    case 1: StrategyFirstCard(g, seat); break;
-    case 2: StrategySecondCard(g, seat); break;
-    case 3: StrategyThirdCard(g, seat); break;
-    case 4: StrategyFourthCard(g, seat); break;
-    default: break;
-  }
-}
 
 int UsersPosition(int leader) {
   switch (leader) {
@@ -97,7 +78,6 @@ void Cds_Click(Game& g, int index) {
       return;
     }
   }
-  TrickCard(s, position) = static_cast<Integer>(index);
   g.answer = index;
 }
 

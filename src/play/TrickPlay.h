@@ -1,6 +1,6 @@
 #pragma once
-// Playing a hand's tricks: the order of play from the leader, the computer players' cards,
-// the wait for the user's card (held to following suit), and the result of each trick.
+// Playing a hand's tricks: the order of play from the leader, each seat's card asked of its
+// player (the user's held to following suit), and the result of each trick.
 #include "table/Game.h"
 
 namespace solo {
@@ -11,8 +11,6 @@ enum class TrickResult { NextTrick, NewRound, ExitGame };
 // One trick led by `leader`, with the computer seats choosing by the lose or win rules.
 void PlayRoundLose(Game& g, int leader);
 void PlayRoundWin(Game& g, int leader);
-void PlayBotCardLose(Game& g, int seat, int position);
-void PlayBotCardWin(Game& g, int seat, int position);
 // A click on card `index`: accepted only from South's hand while a trick waits for it, one
 // card per wait; a card of another suit is refused while South can follow.
 void Cds_Click(Game& g, int index);

@@ -1,10 +1,5 @@
 #include "sim/SimGame.h"
 
-#include "bidding/BidEvaluation.h"
-#include "bidding/BidLadder.h"
-#include "bidding/UserBid.h"
-#include "play/Strategy.h"
-#include "play/TrickPlay.h"
 
 namespace solo {
 
@@ -32,25 +27,7 @@ std::string DeferredStorage::Flush() {
 }
 
 void SimHost::WaitFor(const std::function<bool()>& done) {
-  for (int tries = 0; !done(); ++tries) {
-    if (tries == 3 || !player) throw std::logic_error("South does not answer what the game waits for");
-    player();
-  }
-}
-
-void PlaySouth(Game& g) {
-  if (g.Awaits(Waiting::Bid)) {
-    OptBid_Click(g, BidForPoints(CountBidPoints(g.s, kSouth).points));
-    CmdCnfBid_Click(g);
-    if (g.answer == kNoAnswer) {
-      OptBid_Click(g, kPass);
-      CmdCnfBid_Click(g);
-    }
-  } else if (g.Awaits(Waiting::Trumps)) {
-    CmdMarriage_Click(g, 1);
-  } else if (g.Awaits(Waiting::Card)) {
-    Cds_Click(g, ChooseCard(g.s, kSouth, UsersPosition(g.s.IntLeader), PlayingToLose(g.s)));
-  }
+  if (!done()) throw std::logic_error("the simulator's game waits for a person");
 }
 
 }  // namespace solo

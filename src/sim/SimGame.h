@@ -1,10 +1,11 @@
 #pragma once
-// A game played without a window and without waiting: the host answers every box at once and
-// meets every wait with South's own rules; the names and points are kept in memory until the
-// end. The simulator, its tests and the benchmarks play through it.
+// A game played without a window and without waiting: every seat is a computer player, the
+// host answers every box at once by its purpose, and the names and points are kept in memory
+// until the end. The simulator, its tests and the benchmarks play through it.
 #include <functional>
 #include <stdexcept>
 
+#include "play/Players.h"
 #include "store/Storage.h"
 #include "table/Game.h"
 
@@ -30,11 +31,10 @@ class DeferredStorage : public Storage {
   bool namesChanged_ = false, pointsChanged_ = false;
 };
 
-// Pauses take no time, boxes are answered by `answer` (the first button when unset), waits
-// are met by `player`, and what the game tells the person goes to `tell`.
+// Pauses take no time, boxes are answered by `answer` (the first button when unset), and what
+// the game tells the person goes to `tell`. Nothing is ever waited for: no seat is a person.
 class SimHost : public Host {
  public:
-  std::function<void()> player;
   std::function<int(const DeluxeBox&)> answer;
   std::function<void(const std::string&)> tell;
 
@@ -53,15 +53,11 @@ class SimHost : public Host {
   void PlaySound(Sound) override {}
 };
 
-// South played by the computer rules: it bids what its point count gives (never Abundance Open
-// or Misere Open) through the bid panel's handlers, passing when that is refused, and chooses
-// its card as a computer seat would.
-void PlaySouth(Game& g);
-
-// A whole game ready to play: host, storage and game, South played by PlaySouth.
+// A whole game ready to play: host, storage and game, every seat played by the computer (South
+// bids what its point count gives, never Abundance Open or Misere Open, passing when refused).
 struct SimGame {
   SimGame(std::string folder, std::uint64_t seed) : storage(std::move(folder)), g(host, storage, seed) {
-    host.player = [this] { PlaySouth(g); };
+    SeatPlayers(g, true);
   }
   SimHost host;
   DeferredStorage storage;

@@ -8,6 +8,7 @@
 #include "state/Random.h"
 #include "store/Storage.h"
 #include "table/Host.h"
+#include "table/SeatPlayer.h"
 #include "table/Table.h"
 
 namespace solo {
@@ -45,6 +46,8 @@ struct Game : Interruption {
   Random rng;
   Pacing pacing;
   HandObserver* observer = nullptr;
+  // Who decides for each seat; set by whoever makes the game.
+  PerSeat<SeatPlayer*> players{};
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

@@ -68,7 +68,7 @@ TEST(ChooseComputerBid, TheCategoryDecidesBeforeTheSeat) {
       {1, 4, 5, kEast, kSolo},
   };
   for (const Case& c : cases) {
-    const ComputerBid bid = ChooseComputerBid({-1, c.west, c.north, c.east});
+    const ComputerBid bid = ChooseComputerBid({kPass, BidForPoints(c.west), BidForPoints(c.north), BidForPoints(c.east)});
     EXPECT_EQ(bid.seat, c.seat) << c.west << "," << c.north << "," << c.east;
     EXPECT_EQ(bid.code, c.code) << c.west << "," << c.north << "," << c.east;
   }

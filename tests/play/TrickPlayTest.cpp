@@ -126,38 +126,45 @@ TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played King  of  Spades");
 }
 
-TEST(Cds_Click, FollowSuitAndOneCardPerWait) {
-  TestGame tg;
-  Game& g = tg.g;
-  PrepareHand(g, kWest, kSolo);
-  test::Give(g.s, kSouth, {"2C", "9H", "KH"});
-  test::Give(g.s, kEast, {"3S"});
-  g.s.IntLeader = kWest;  // the user plays fourth
-  g.s.IntFirstCard = static_cast<Integer>(Card("5H"));
-
-  Cds_Click(g, Card("9H"));
-  EXPECT_EQ(g.answer, kNoAnswer) << "not waiting for a card";
-  g.waiting = Waiting::Card;
-  Cds_Click(g, Card("3S"));
-  EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
-  Cds_Click(g, Card("2C"));
-  EXPECT_EQ(g.answer, kNoAnswer);
-  EXPECT_EQ(g.t.StatusBar1.Panel1, "Player sorry, you must follow suit. Please try again");
-  Cds_Click(g, Card("9H"));
-  EXPECT_EQ(g.answer, Card("9H"));
-  EXPECT_EQ(g.s.IntFourthCard, Card("9H"));
-  Cds_Click(g, Card("KH"));
-  EXPECT_EQ(g.s.IntFourthCard, Card("9H")) << "one card per wait";
-
-  // Void in the led suit, or leading: any card.
-  g.answer = kNoAnswer;
-  g.s.IntFirstCard = static_cast<Integer>(Card("5S"));
-  Cds_Click(g, Card("2C"));
-  EXPECT_EQ(g.s.IntFourthCard, Card("2C"));
-  g.answer = kNoAnswer;
-  g.s.IntLeader = kSouth;
-  Cds_Click(g, Card("KH"));
-  EXPECT_EQ(g.s.IntFirstCard, Card("KH"));
+// A whole trick with South in each place: an off-suit click is refused while South can follow,
+// one card is taken per wait, and a click on another seat's card or out of turn does nothing.
+TEST(Cds_Click, SouthFollowsSuitInEveryPosition) {
+  struct Case {
+    int leader;
+    const char* played;  // South's card in the trick
+  };
+  const Case cases[] = {{kSouth, "2C"}, {kEast, "9H"}, {kNorth, "9H"}, {kWest, "9H"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.leader);
+    TestGame tg;
+    Game& g = tg.g;
+    PrepareHand(g, kWest, kSolo);
+    test::Give(g.s, kSouth, {"2C", "9H"});
+    test::Give(g.s, kWest, {"3H"});
+    test::Give(g.s, kNorth, {"4H"});
+    test::Give(g.s, kEast, {"5H"});
+    Cds_Click(g, Card("9H"));
+    EXPECT_EQ(g.answer, kNoAnswer) << "not waiting for a card";
+    int waits = 0;
+    tg.host.player = [&] {
+      ++waits;
+      Cds_Click(g, Card("3H"));
+      EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
+      Cds_Click(g, Card("2C"));
+      if (c.leader != kSouth) {
+        EXPECT_EQ(g.answer, kNoAnswer);
+        EXPECT_EQ(g.t.StatusBar1.Panel1, "Player sorry, you must follow suit. Please try again");
+        Cds_Click(g, Card("9H"));
+      }
+      Cds_Click(g, Card(c.leader == kSouth ? "9H" : "2C"));  // one card per wait
+    };
+    g.s.IntLeader = static_cast<Integer>(c.leader);
+    PlayRoundWin(g, c.leader);
+    EXPECT_EQ(waits, 1);
+    EXPECT_EQ(TrickCard(g.s, UsersPosition(c.leader)), Card(c.played));
+    EXPECT_EQ(g.s.Pack[Card(c.played)].Owner, kOwnerNone);
+    EXPECT_EQ(g.waiting, Waiting::Nothing);
+  }
 }
 
 TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {

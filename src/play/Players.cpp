@@ -1,0 +1,65 @@
+#include "play/Players.h"
+
+#include <bit>
+
+#include "bidding/BidEvaluation.h"
+#include "bidding/BidLadder.h"
+#include "bidding/UserBid.h"
+#include "play/Strategy.h"
+#include "table/Pacing.h"
+
+namespace solo {
+
+int ComputerPlayer::OfferBid(Game& g, int seat) {
+  BotsBidsPoints(g.s, seat);
+  return BidForPoints(g.s.IntBidPoints[seat]);
+}
+
+int ComputerPlayer::Bid(Game& g, int seat) {
+  const int bid = BidForPoints(CountBidPoints(g.s, seat).points);
+  return UsersBidRefused(g.s, bid) ? kPass : bid;
+}
+
+int ComputerPlayer::Trumps(Game& g, int seat) {
+  int best = kDiamonds;
+  for (int suit = kClubs; suit <= kSpades; ++suit)
+    if (std::popcount(g.s.Hand[seat] & SuitMask(suit)) > std::popcount(g.s.Hand[seat] & SuitMask(best))) best = suit;
+  return best;
+}
+
+int ComputerPlayer::Card(Game& g, int seat, int position, bool playToLose) {
+  return ChooseCard(g.s, seat, position, playToLose);
+}
+
+int HumanPlayer::Bid(Game& g, int) {
+  OpenBidPanel(g);
+  const int bid = WaitForAnswer(g, Waiting::Bid);
+  EndWait(g);
+  return bid;
+}
+
+int HumanPlayer::Trumps(Game& g, int) {
+  g.t.FramTrumpsVisible = true;
+  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " choose your trumps please"});
+  const int suit = WaitForAnswer(g, Waiting::Trumps);
+  EndWait(g);
+  return suit;
+}
+
+int HumanPlayer::Card(Game& g, int, int, bool) {
+  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " click on the card you wish to play"});
+  // Once the wait ends no further click is taken: the chosen card moves in the trick, and the
+  // trick goes on only once it has landed.
+  const int card = WaitForAnswer(g, Waiting::Card);
+  EndWait(g);
+  return card;
+}
+
+void SeatPlayers(Game& g, bool computerSouth) {
+  static ComputerPlayer computer;
+  static HumanPlayer human;
+  for (int seat = kWest; seat <= kEast; ++seat) g.players[seat] = &computer;
+  g.players[kSouth] = computerSouth ? static_cast<SeatPlayer*>(&computer) : &human;
+}
+
+}  // namespace solo
