@@ -62,8 +62,8 @@ std::vector<Position> MakePositions(int count, int place) {
         s.Pack[card].Played = true;
       }
     const int leader = static_cast<int>(rng() % 4);
-    Integer* cards[4] = {&s.IntFirstCard, &s.IntSecondCard, &s.IntThirdCard, &s.IntFourthCard};
-    Integer* players[4] = {&s.IntFirstPlayer, &s.IntSecondPlayer, &s.IntThirdPlayer, &s.IntFourthPlayer};
+    Integer* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
+    Integer* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
     s.IntBidderCard = 0;
     for (int k = 0; k < 4; ++k) {
       *players[k] = static_cast<Integer>((leader + k) % 4);
@@ -71,7 +71,7 @@ std::vector<Position> MakePositions(int count, int place) {
     }
     for (int k = 0; k < place - 1; ++k) {
       const int seat = *players[k];
-      int card = k == 0 ? IntHighestCard(s, seat) : IntLowestOfSuit(s, seat, s.Pack[s.IntFirstCard].Suit);
+      int card = k == 0 ? IntHighestCard(s, seat) : IntLowestOfSuit(s, seat, s.Pack[s.trick[0].card].Suit);
       if (!card) card = IntLowestCard(s, seat);
       *cards[k] = static_cast<Integer>(card);
       SetOwner(s, card, kOwnerNone);
@@ -111,7 +111,7 @@ void BM_CardQueries(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const Position& p = positions[i++ & 255];
-    const int led = p.s.Pack[p.s.IntFirstCard].Suit;
+    const int led = p.s.Pack[p.s.trick[0].card].Suit;
     benchmark::DoNotOptimize(BlnHasSuit(p.s, p.seat, led));
     benchmark::DoNotOptimize(IntLowestOfSuit(p.s, p.seat, led));
     benchmark::DoNotOptimize(IntHighestOfSuit(p.s, p.seat, led));
@@ -119,8 +119,8 @@ void BM_CardQueries(benchmark::State& state) {
     benchmark::DoNotOptimize(IntHighestCard(p.s, p.seat));
     benchmark::DoNotOptimize(IntLongestSuit(p.s, p.seat));
     benchmark::DoNotOptimize(IntMasterKing(p.s, p.seat, led));
-    benchmark::DoNotOptimize(IntHasCardBeatPrevious(p.s, p.seat, p.s.IntFirstCard));
-    benchmark::DoNotOptimize(HighestCardUnderCardPlayed(p.s, p.seat, p.s.IntFirstCard));
+    benchmark::DoNotOptimize(IntHasCardBeatPrevious(p.s, p.seat, p.s.trick[0].card));
+    benchmark::DoNotOptimize(HighestCardUnderCardPlayed(p.s, p.seat, p.s.trick[0].card));
   }
 }
 BENCHMARK(BM_CardQueries);

@@ -95,8 +95,8 @@ Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
 }
 
 Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
-  if (!ValidCard(card) || !ValidCard(s.IntFirstCard)) return 0;
-  const int led = s.Pack[s.IntFirstCard].Suit;
+  if (!ValidCard(card) || !ValidCard(s.trick[0].card)) return 0;
+  const int led = s.Pack[s.trick[0].card].Suit;
   // The led suit's cards whose value is below the given card's.
   const std::uint64_t below = ((std::uint64_t{1} << (s.Pack[card].Value - 2)) - 1) << SuitShift(led);
   return Highest(HandOf(s, seat) & below);

@@ -12,7 +12,7 @@ namespace {
 
 int SuitOf(const GameState& s, int card) { return s.Pack[card].Suit; }
 int ValueOf(const GameState& s, int card) { return card >= 1 && card <= kCards ? s.Pack[card].Value : 0; }
-int LedSuit(const GameState& s) { return s.IntFirstCard >= 1 ? SuitOf(s, s.IntFirstCard) : 0; }
+int LedSuit(const GameState& s) { return s.trick[0].card >= 1 ? SuitOf(s, s.trick[0].card) : 0; }
 
 // The first of the seat's cards of a suit, going from the highest value down, whose value is
 // below `limit`; its highest card of the suit if none is.
@@ -58,8 +58,8 @@ Integer ChooseFirstCard(const GameState& s, int seat) {
 Integer ChooseSecondCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
   if (BlnHasSuit(s, seat, led)) {
-    const Integer under = seat == s.IntBidder ? HighestCardUnderCardPlayed(s, seat, s.IntFirstCard)
-                                              : GetCardUnderCardPlayed(s, seat, s.IntFirstCard);
+    const Integer under = seat == s.IntBidder ? HighestCardUnderCardPlayed(s, seat, s.trick[0].card)
+                                              : GetCardUnderCardPlayed(s, seat, s.trick[0].card);
     return under ? under : IntLowestOfSuit(s, seat, led);
   }
   return IntHighestCard(s, seat);
@@ -68,12 +68,12 @@ Integer ChooseSecondCardLose(const GameState& s, int seat) {
 Integer ChooseSecondCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
   const bool declarer = seat == s.IntBidder;
-  const bool declarerLed = s.IntBidderCard == s.IntFirstCard;
+  const bool declarerLed = s.IntBidderCard == s.trick[0].card;
   if (BlnHasSuit(s, seat, led)) {
     const Integer lowest = IntLowestOfSuit(s, seat, led);
-    if (ValueOf(s, s.IntFirstCard) == kAce) return lowest;
+    if (ValueOf(s, s.trick[0].card) == kAce) return lowest;
     if (declarerLed)
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
     if (declarer)
       return FirstOf({IntMasterAce(s, seat, led), IntMasterKing(s, seat, led), IntMasterQueen(s, seat, led),
                       IntMasterJack(s, seat, led), lowest});
@@ -89,45 +89,45 @@ Integer ChooseSecondCard(const GameState& s, int seat) {
 
 Integer ChooseThirdCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  const int v1 = ValueOf(s, s.IntFirstCard), v2 = ValueOf(s, s.IntSecondCard);
+  const int v1 = ValueOf(s, s.trick[0].card), v2 = ValueOf(s, s.trick[1].card);
   if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
   // The second card's value counts whatever its suit.
   if (seat == s.IntBidder) return HighestBelowElseHighest(s, seat, led, std::max(v1, v2));
-  if (s.IntBidder == s.IntFirstPlayer && BlnSecondBeatsFirst(s)) return IntHighestOfSuit(s, seat, led);
-  if (s.IntBidder == s.IntSecondPlayer && BlnFirstBeatsSecond(s))
-    if (const Integer c = GetCardUnderCardPlayed(s, seat, s.IntFirstCard)) return c;
+  if (s.IntBidder == s.trick[0].seat && BlnSecondBeatsFirst(s)) return IntHighestOfSuit(s, seat, led);
+  if (s.IntBidder == s.trick[1].seat && BlnFirstBeatsSecond(s))
+    if (const Integer c = GetCardUnderCardPlayed(s, seat, s.trick[0].card)) return c;
   return IntLowestOfSuit(s, seat, led);
 }
 
 Integer ChooseFourthCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
   if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
-  const int highest = std::max({ValueOf(s, s.IntFirstCard), ValueOf(s, s.IntSecondCard), ValueOf(s, s.IntThirdCard)});
+  const int highest = std::max({ValueOf(s, s.trick[0].card), ValueOf(s, s.trick[1].card), ValueOf(s, s.trick[2].card)});
   return HighestBelowElseHighest(s, seat, led, highest);
 }
 
 Integer ChooseThirdCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
   const bool declarer = seat == s.IntBidder;
-  const bool declarerFirst = s.IntBidderCard == s.IntFirstCard;
-  const bool declarerSecond = s.IntBidderCard == s.IntSecondCard;
+  const bool declarerFirst = s.IntBidderCard == s.trick[0].card;
+  const bool declarerSecond = s.IntBidderCard == s.trick[1].card;
   const bool secondBeatsFirst = BlnSecondBeatsFirst(s);
   const bool secondIsTrump = BlnSecondIsTrump(s);
   if (BlnHasSuit(s, seat, led)) {
     const Integer lowest = IntLowestOfSuit(s, seat, led);
     // The suit of the second card is not looked at for its Ace.
-    if (ValueOf(s, s.IntFirstCard) == kAce || ValueOf(s, s.IntSecondCard) == kAce) return lowest;
+    if (ValueOf(s, s.trick[0].card) == kAce || ValueOf(s, s.trick[1].card) == kAce) return lowest;
     if (declarerFirst) {
       if (secondBeatsFirst) return lowest;
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
     }
     if (declarerSecond && secondBeatsFirst && !secondIsTrump)
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntSecondCard)) return c;
+      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[1].card)) return c;
     if (declarer) {
       if (!secondBeatsFirst) {
-        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntFirstCard)) return c;
+        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
       } else if (!secondIsTrump) {
-        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.IntSecondCard)) return c;
+        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[1].card)) return c;
       }
     }
     return lowest;
@@ -138,7 +138,7 @@ Integer ChooseThirdCard(const GameState& s, int seat) {
     if (!secondIsTrump) {
       if (const Integer trump = IntLowestOfSuit(s, seat, s.IntTrumps)) return trump;
     } else {
-      if (const Integer c = LowestAbove(s, seat, s.IntTrumps, ValueOf(s, s.IntSecondCard))) return c;
+      if (const Integer c = LowestAbove(s, seat, s.IntTrumps, ValueOf(s, s.trick[1].card))) return c;
     }
   }
   if (longest) return IntLowestOfSuit(s, seat, longest);
@@ -148,13 +148,13 @@ Integer ChooseThirdCard(const GameState& s, int seat) {
 Integer ChooseFourthCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
   const bool declarer = seat == s.IntBidder;
-  const int v1 = ValueOf(s, s.IntFirstCard), v2 = ValueOf(s, s.IntSecondCard), v3 = ValueOf(s, s.IntThirdCard);
+  const int v1 = ValueOf(s, s.trick[0].card), v2 = ValueOf(s, s.trick[1].card), v3 = ValueOf(s, s.trick[2].card);
   if (BlnHasSuit(s, seat, led)) {
     const Integer lowest = IntLowestOfSuit(s, seat, led);
     if (v1 == kAce || v2 == kAce || v3 == kAce) return lowest;
-    if (s.IntBidderCard == s.IntFirstCard && (BlnSecondBeatsFirst(s) || BlnThirdBeatsFirst(s))) return lowest;
-    if (s.IntBidderCard == s.IntSecondCard && (BlnFirstBeatsSecond(s) || BlnThirdBeatsSecond(s))) return lowest;
-    if (s.IntBidderCard == s.IntThirdCard && (BlnFirstBeatsThird(s) || BlnSecondBeatsThird(s))) return lowest;
+    if (s.IntBidderCard == s.trick[0].card && (BlnSecondBeatsFirst(s) || BlnThirdBeatsFirst(s))) return lowest;
+    if (s.IntBidderCard == s.trick[1].card && (BlnFirstBeatsSecond(s) || BlnThirdBeatsSecond(s))) return lowest;
+    if (s.IntBidderCard == s.trick[2].card && (BlnFirstBeatsThird(s) || BlnSecondBeatsThird(s))) return lowest;
     // The values of the second and third cards count whatever their suits.
     if (declarer)
       if (const Integer c = LowestAbove(s, seat, led, std::max({v1, v2, v3}))) return c;
@@ -166,9 +166,9 @@ Integer ChooseFourthCard(const GameState& s, int seat) {
     if (!secondIsTrump && !thirdIsTrump)
       trump = IntLowestOfSuit(s, seat, s.IntTrumps);
     else if (secondIsTrump && !thirdIsTrump)
-      trump = IntHasCardBeatPrevious(s, seat, s.IntSecondCard);
+      trump = IntHasCardBeatPrevious(s, seat, s.trick[1].card);
     else if (thirdIsTrump && !secondIsTrump)
-      trump = IntHasCardBeatPrevious(s, seat, s.IntThirdCard);
+      trump = IntHasCardBeatPrevious(s, seat, s.trick[2].card);
     if (trump) return trump;
   }
   if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);

@@ -27,13 +27,13 @@ const char* NotFound(bool lose, int position) {
 
 void PlayRound(Game& g, int leader, bool lose) {
   GameState& s = g.s;
-  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = -1;
+  s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = -1;
   if (leader < 0 || leader >= kSeats) return;
-  s.IntFirstPlayer = static_cast<Integer>(leader);
-  s.IntSecondPlayer = NextSeat(leader);
-  s.IntThirdPlayer = NextSeat(s.IntSecondPlayer);
-  s.IntFourthPlayer = NextSeat(s.IntThirdPlayer);
-  const Integer seats[4] = {s.IntFirstPlayer, s.IntSecondPlayer, s.IntThirdPlayer, s.IntFourthPlayer};
+  s.trick[0].seat = static_cast<Integer>(leader);
+  s.trick[1].seat = NextSeat(leader);
+  s.trick[2].seat = NextSeat(s.trick[1].seat);
+  s.trick[3].seat = NextSeat(s.trick[2].seat);
+  const Integer seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
     const int card = g.players[seat]->Card(g, seat, position, lose);
@@ -72,7 +72,7 @@ void Cds_Click(Game& g, int index) {
   if (s.Pack[index].Owner != kSouth || !g.Awaits(Waiting::Card)) return;
   const int position = UsersPosition(s.IntLeader);
   if (position > 1) {
-    const int led = s.Pack[s.IntFirstCard].Suit;
+    const int led = s.Pack[s.trick[0].card].Suit;
     if (BlnHasSuit(s, kSouth, led) && s.Pack[index].Suit != led) {
       SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " sorry, you must follow suit. Please try again"});
       return;

@@ -19,8 +19,8 @@ bool BeatsUnlessOffSuit(const GameState& s, int a, int b, bool offSuitResult) {
 }  // namespace
 
 Integer GetWinner(const GameState& s) {
-  const int cards[4] = {s.IntFirstCard, s.IntSecondCard, s.IntThirdCard, s.IntFourthCard};
-  const Integer seats[4] = {s.IntFirstPlayer, s.IntSecondPlayer, s.IntThirdPlayer, s.IntFourthPlayer};
+  const int cards[4] = {s.trick[0].card, s.trick[1].card, s.trick[2].card, s.trick[3].card};
+  const Integer seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
   for (int c : cards)
     if (c < 1 || c > kCards) return kNoSeat;
   bool trumped = false;
@@ -35,37 +35,37 @@ Integer GetWinner(const GameState& s) {
 }
 
 bool BlnSecondBeatsFirst(const GameState& s) {
-  return BeatsUnlessOffSuit(s, s.IntSecondCard, s.IntFirstCard, IsTrump(s, s.IntSecondCard));
+  return BeatsUnlessOffSuit(s, s.trick[1].card, s.trick[0].card, IsTrump(s, s.trick[1].card));
 }
 
 bool BlnThirdBeatsFirst(const GameState& s) {
-  return BeatsUnlessOffSuit(s, s.IntThirdCard, s.IntFirstCard, IsTrump(s, s.IntThirdCard));
+  return BeatsUnlessOffSuit(s, s.trick[2].card, s.trick[0].card, IsTrump(s, s.trick[2].card));
 }
 
 bool BlnThirdBeatsSecond(const GameState& s) {
-  return BeatsUnlessOffSuit(s, s.IntThirdCard, s.IntSecondCard, IsTrump(s, s.IntThirdCard));
+  return BeatsUnlessOffSuit(s, s.trick[2].card, s.trick[1].card, IsTrump(s, s.trick[2].card));
 }
 
 // Off suit it is always False, even when the first card is a trump.
-bool BlnFirstBeatsSecond(const GameState& s) { return BeatsUnlessOffSuit(s, s.IntFirstCard, s.IntSecondCard, false); }
+bool BlnFirstBeatsSecond(const GameState& s) { return BeatsUnlessOffSuit(s, s.trick[0].card, s.trick[1].card, false); }
 
 // Off suit it is True whenever the third card is not a trump.
 bool BlnFirstBeatsThird(const GameState& s) {
-  return BeatsUnlessOffSuit(s, s.IntFirstCard, s.IntThirdCard, !IsTrump(s, s.IntThirdCard));
+  return BeatsUnlessOffSuit(s, s.trick[0].card, s.trick[2].card, !IsTrump(s, s.trick[2].card));
 }
 
 bool BlnSecondBeatsThird(const GameState& s) {
-  const Card& first = At(s, s.IntFirstCard);
-  const Card& second = At(s, s.IntSecondCard);
-  const Card& third = At(s, s.IntThirdCard);
+  const Card& first = At(s, s.trick[0].card);
+  const Card& second = At(s, s.trick[1].card);
+  const Card& third = At(s, s.trick[2].card);
   // A second card that followed suit is compared by value alone, whatever the third card is.
   if (second.Suit == first.Suit) return second.Value > third.Value;
-  if (!IsTrump(s, s.IntSecondCard)) return false;
-  if (!IsTrump(s, s.IntThirdCard)) return true;
+  if (!IsTrump(s, s.trick[1].card)) return false;
+  if (!IsTrump(s, s.trick[2].card)) return true;
   return second.Value > third.Value;
 }
 
-bool BlnSecondIsTrump(const GameState& s) { return At(s, s.IntSecondCard).Suit == s.IntTrumps; }
-bool BlnThirdIsTrump(const GameState& s) { return At(s, s.IntThirdCard).Suit == s.IntTrumps; }
+bool BlnSecondIsTrump(const GameState& s) { return At(s, s.trick[1].card).Suit == s.IntTrumps; }
+bool BlnThirdIsTrump(const GameState& s) { return At(s, s.trick[2].card).Suit == s.IntTrumps; }
 
 }  // namespace solo

@@ -43,7 +43,7 @@ void TraceRecorder::PlayStarts(const Game& g) {
 }
 
 void TraceRecorder::TrickWon(const Game& g, int winner) {
-  tricks_.push_back({g.s.IntFirstPlayer, {g.s.IntFirstCard, g.s.IntSecondCard, g.s.IntThirdCard, g.s.IntFourthCard},
+  tricks_.push_back({g.s.trick[0].seat, {g.s.trick[0].card, g.s.trick[1].card, g.s.trick[2].card, g.s.trick[3].card},
                      winner});
 }
 

@@ -24,6 +24,14 @@ struct Card {
 template <typename T>
 using PerSeat = std::array<T, kSeats>;
 
+// One card of a trick: who played it, and the card (0 or -1 while it is not played yet).
+struct Play {
+  Integer seat = 0;
+  Integer card = 0;
+};
+// A trick is four plays, in playing order from the leader.
+using Trick = std::array<Play, 4>;
+
 struct GameState {
   // Pack and players. Pack[0] is unused: a card is known by its number 1-52.
   std::array<Card, kCards + 1> Pack{};
@@ -40,9 +48,8 @@ struct GameState {
   Integer IntTricksPlayed = 0;
   PerSeat<Integer> IntTricksWon{};
 
-  // The trick in progress.
-  Integer IntFirstPlayer = 0, IntSecondPlayer = 0, IntThirdPlayer = 0, IntFourthPlayer = 0;
-  Integer IntFirstCard = 0, IntSecondCard = 0, IntThirdCard = 0, IntFourthCard = 0;
+  // The trick in progress: trick[0] is the lead, trick[3] the fourth card.
+  Trick trick{};
   Integer IntBidderCard = 0;
 
   // Bidding.

@@ -28,14 +28,7 @@ void Carry(Game& g, int card, Point to) {
 
 }  // namespace
 
-Integer& TrickCard(GameState& s, int position) {
-  switch (position) {
-    case 1: return s.IntFirstCard;
-    case 2: return s.IntSecondCard;
-    case 3: return s.IntThirdCard;
-    default: return s.IntFourthCard;
-  }
-}
+Integer& TrickCard(GameState& s, int position) { return s.trick[position >= 1 && position <= 4 ? position - 1 : 3].card; }
 
 Integer TrickCard(const GameState& s, int position) { return TrickCard(const_cast<GameState&>(s), position); }
 
@@ -64,7 +57,7 @@ void PlayCard(Game& g, int seat, int card) {
 void JustMoveCardsOut(Game& g, int winner) {
   GameState& s = g.s;
   Table& t = g.t;
-  const int cards[4] = {s.IntFirstCard, s.IntSecondCard, s.IntThirdCard, s.IntFourthCard};
+  const int cards[4] = {s.trick[0].card, s.trick[1].card, s.trick[2].card, s.trick[3].card};
   for (int card : cards) {
     if (card <= 0 || card > kCards) {
       // A trick without its four cards cannot be gathered.
@@ -110,7 +103,7 @@ void JustMoveCardsOut(Game& g, int winner) {
   }
   t.Cds[carried].Visible = false;
   for (int card : cards) s.Pack[card].Played = true;
-  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = -1;
+  s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = -1;
   ShowWestHand(g);
   ShowNorthHand(g);
   ShowSouthHand(g);

@@ -37,7 +37,7 @@ void ClearForNextRound(Game& g) {
   t.IntNorthPileLeft = 3360;
   t.IntEastPileTop = 2280;
   t.LstCardsPlayed.Clear();
-  s.IntFirstPlayer = s.IntSecondPlayer = s.IntThirdPlayer = s.IntFourthPlayer = kNoSeat;
+  s.trick[0].seat = s.trick[1].seat = s.trick[2].seat = s.trick[3].seat = kNoSeat;
   s.IntTricksPlayed = 0;
   s.IntNewTrumps = -1;
   for (int seat = kWest; seat <= kEast; ++seat) s.IntBidPoints[seat] = -1;
@@ -51,7 +51,7 @@ void ClearForNextRound(Game& g) {
     t.Cds[card].Visible = true;
     s.Pack[card].Played = false;
   }
-  s.IntFirstCard = s.IntSecondCard = s.IntThirdCard = s.IntFourthCard = 0;
+  s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = 0;
   s.IntBidderCard = 0;
   s.IntBidder = kNoSeat;
   t.StatusBar1.Panel1.clear();

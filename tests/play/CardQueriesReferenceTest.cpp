@@ -66,7 +66,7 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
       SetOwner(s, card, where < 4 ? where : kOwnerNone);
       s.Pack[card].Played = where == 4;
     }
-    s.IntFirstCard = static_cast<Integer>(1 + rng() % 52);
+    s.trick[0].card = static_cast<Integer>(1 + rng() % 52);
     const int seat = static_cast<int>(rng() % 4);
     const int suit = 4 + static_cast<int>(rng() % 5);  // a suit, or no trumps
     const int card = static_cast<int>(1 + rng() % 52);
@@ -74,7 +74,7 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
     using namespace reference;
     const auto ofSuit = Cards(s, seat, suit);
     const Card& given = s.Pack[card];
-    const int led = s.Pack[s.IntFirstCard].Suit;
+    const int led = s.Pack[s.trick[0].card].Suit;
     ASSERT_EQ(BlnHasSuit(s, seat, suit), !ofSuit.empty());
     ASSERT_EQ(IntLowestOfSuit(s, seat, suit), First(ofSuit));
     ASSERT_EQ(IntHighestOfSuit(s, seat, suit), Last(ofSuit));

@@ -86,7 +86,7 @@ TEST(CardQueries, CardsJustAboveAndJustBelow) {
   EXPECT_EQ(HighestCardUnderCardPlayed(s, kSouth, Card("4S")), 0);
 
   // Hearts led; the given card is a Spade, yet the answer is the highest Heart under its value.
-  s.IntFirstCard = static_cast<Integer>(Card("8H"));
+  s.trick[0].card = static_cast<Integer>(Card("8H"));
   EXPECT_EQ(GetCardUnderCardPlayed(s, kSouth, Card("10S")), Card("6H"));
   EXPECT_EQ(GetCardUnderCardPlayed(s, kSouth, Card("2S")), 0);
 }

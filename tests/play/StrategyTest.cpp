@@ -30,8 +30,8 @@ int Choose(const Spot& spot, bool lose) {
   s.IntBidder = static_cast<Integer>(spot.declarer);
   const int position = static_cast<int>(spot.trick.size()) + 1;
   const int leader = (spot.seat - (position - 1) + 4) % 4;
-  Integer* cards[4] = {&s.IntFirstCard, &s.IntSecondCard, &s.IntThirdCard, &s.IntFourthCard};
-  Integer* players[4] = {&s.IntFirstPlayer, &s.IntSecondPlayer, &s.IntThirdPlayer, &s.IntFourthPlayer};
+  Integer* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
+  Integer* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
   for (int i = 0; i < 4; ++i) {
     *players[i] = static_cast<Integer>((leader + i) % 4);
     *cards[i] = -1;

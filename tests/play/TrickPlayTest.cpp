@@ -27,8 +27,8 @@ void PrepareHand(Game& g, int declarer, int code) {
 
 // Lays four cards in the centre as a trick led by `leader`.
 void LayTrick(Game& g, int leader, std::array<const char*, 4> cards) {
-  Integer* slots[4] = {&g.s.IntFirstCard, &g.s.IntSecondCard, &g.s.IntThirdCard, &g.s.IntFourthCard};
-  Integer* players[4] = {&g.s.IntFirstPlayer, &g.s.IntSecondPlayer, &g.s.IntThirdPlayer, &g.s.IntFourthPlayer};
+  Integer* slots[4] = {&g.s.trick[0].card, &g.s.trick[1].card, &g.s.trick[2].card, &g.s.trick[3].card};
+  Integer* players[4] = {&g.s.trick[0].seat, &g.s.trick[1].seat, &g.s.trick[2].seat, &g.s.trick[3].seat};
   for (int i = 0; i < 4; ++i) {
     *slots[i] = static_cast<Integer>(Card(cards[i]));
     *players[i] = static_cast<Integer>((leader + i) % 4);
@@ -61,8 +61,8 @@ TEST(CheckWinnerOfTrick, AnnouncesCountsAndCarriesTheTrickToTheWinner) {
     EXPECT_EQ(g.s.Pack[Card(c)].Owner, kOwnerNone);
     EXPECT_TRUE(g.s.Pack[Card(c)].Played);
   }
-  EXPECT_EQ(g.s.IntFirstCard, -1);
-  EXPECT_EQ(g.s.IntFourthCard, -1);
+  EXPECT_EQ(g.s.trick[0].card, -1);
+  EXPECT_EQ(g.s.trick[3].card, -1);
   EXPECT_EQ(g.s.IntPauseLength, 200);
   // A silent pause and a card-sound pause while the trick is carried away.
   EXPECT_EQ(tg.host.clock, 1000);
@@ -86,8 +86,8 @@ TEST(JustMoveCardsOut, PilesStepOnPerSideAndAreNumberedByTheHandsTricks) {
   int card = 1;
   for (const Step& st : steps) {
     LayTrick(g, kSouth, {"2C", "3C", "4C", "5C"});
-    g.s.IntFirstCard = static_cast<Integer>(card++), g.s.IntSecondCard = static_cast<Integer>(card++);
-    g.s.IntThirdCard = static_cast<Integer>(card++), g.s.IntFourthCard = static_cast<Integer>(card++);
+    g.s.trick[0].card = static_cast<Integer>(card++), g.s.trick[1].card = static_cast<Integer>(card++);
+    g.s.trick[2].card = static_cast<Integer>(card++), g.s.trick[3].card = static_cast<Integer>(card++);
     ++g.s.IntTricksWon[st.winner];
     JustMoveCardsOut(g, st.winner);
     const PileBox& pile = g.t.ImgBack[st.pile];
@@ -118,7 +118,7 @@ TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   // A computer player's card turns face up in the centre; the declarer's card is remembered.
   tg.host.onPause = nullptr;
   test::Give(g.s, kWest, {"KS"});
-  g.s.IntFirstCard = static_cast<Integer>(Card("KS"));
+  g.s.trick[0].card = static_cast<Integer>(Card("KS"));
   PlayEm(g, kWest, 1);
   EXPECT_EQ(g.t.Cds[Card("KS")].Picture, Card("KS"));
   EXPECT_EQ(g.t.Cds[Card("KS")].Left, 3000);
@@ -187,7 +187,7 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   EXPECT_EQ(playedBeforeUser, (std::vector<std::string>{"North Bot played Five of  Clubs",
                                                         "East Bot played Seven of  Clubs"}));
   EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played Three of  Clubs") << "West plays after the user";
-  EXPECT_EQ(g.s.IntThirdCard, Card("9C"));
+  EXPECT_EQ(g.s.trick[2].card, Card("9C"));
   EXPECT_EQ(g.waiting, Waiting::Nothing);
 }
 

@@ -12,11 +12,11 @@ using test::Card;
 GameState Trick(int trumps, const char* a, const char* b, const char* c, const char* d = nullptr) {
   GameState s = test::FreshState();
   s.IntTrumps = static_cast<Integer>(trumps);
-  s.IntFirstPlayer = kWest, s.IntSecondPlayer = kNorth, s.IntThirdPlayer = kEast, s.IntFourthPlayer = kSouth;
-  s.IntFirstCard = static_cast<Integer>(Card(a));
-  s.IntSecondCard = static_cast<Integer>(Card(b));
-  s.IntThirdCard = static_cast<Integer>(Card(c));
-  s.IntFourthCard = static_cast<Integer>(d ? Card(d) : -1);
+  s.trick[0].seat = kWest, s.trick[1].seat = kNorth, s.trick[2].seat = kEast, s.trick[3].seat = kSouth;
+  s.trick[0].card = static_cast<Integer>(Card(a));
+  s.trick[1].card = static_cast<Integer>(Card(b));
+  s.trick[2].card = static_cast<Integer>(Card(c));
+  s.trick[3].card = static_cast<Integer>(d ? Card(d) : -1);
   return s;
 }
 

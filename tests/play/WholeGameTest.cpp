@@ -25,7 +25,7 @@ struct RandomSouth {
     ASSERT_TRUE(g.Awaits(Waiting::Card)) << "the game waits for something South cannot give";
     std::vector<int> legal;
     const bool leading = g.s.IntLeader == kSouth;
-    const int led = leading ? 0 : g.s.Pack[g.s.IntFirstCard].Suit;
+    const int led = leading ? 0 : g.s.Pack[g.s.trick[0].card].Suit;
     const bool canFollow = !leading && BlnHasSuit(g.s, kSouth, led);
     for (int card = 1; card <= kCards; ++card)
       if (g.s.Pack[card].Owner == kSouth && (!canFollow || g.s.Pack[card].Suit == led)) legal.push_back(card);
@@ -57,7 +57,7 @@ struct HandAudit : HandObserver {
       for (int seat = 0; seat < 4; ++seat)
         ASSERT_EQ((g.s.Hand[seat] >> (card - 1)) & 1, g.s.Pack[card].Owner == seat ? 1u : 0u);
     ++tricks;
-    for (int card : {g.s.IntFirstCard, g.s.IntSecondCard, g.s.IntThirdCard, g.s.IntFourthCard})
+    for (int card : {g.s.trick[0].card, g.s.trick[1].card, g.s.trick[2].card, g.s.trick[3].card})
       ASSERT_TRUE(played.insert(card).second) << "card " << card << " played twice";
   }
   void HandEnded(const Game& g, const char* result) override {
