@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "play/Players.h"
+#include "game/TablePresentation.h"
 #include "table/Game.h"
 #include "support/ScriptedHost.h"
 
@@ -23,7 +23,7 @@ inline std::filesystem::path FreshFolder() {
 
 struct TestGame {
   explicit TestGame(std::uint64_t seed = 7) : dir(FreshFolder()), storage(dir.string()), g(host, storage, seed) {
-    SeatPlayers(g);
+    SetUpTable(g);
   }
   ~TestGame() {
     std::error_code ignored;

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "play/Players.h"
+#include "game/TablePresentation.h"
 #include "state/Random.h"
 #include "store/FolderLock.h"
 #include "table/Game.h"
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   if (options.isSet(fast)) host.SetSpeed(10);
   solo::FolderStorage storage(folder.toStdString(), access);
   solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());
-  solo::SeatPlayers(game);
+  solo::SetUpTable(game);
 
   solo::ui::FrmMain window(game, host);
   window.show();

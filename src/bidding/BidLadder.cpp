@@ -12,7 +12,7 @@ void Withdraw(Game& g, int code, const char* labelText) {
     flags[seat] = false;
     g.s.BlnHasBid[seat] = false;
     g.s.BlnPassed[seat] = true;
-    SetText(g.t.LblName[seat], {g.s.StrPlayerName[seat], labelText});
+    g.show->BidWithdrawn(g, seat, labelText);
     return;
   }
 }

@@ -29,15 +29,6 @@ AnnounceTexts TextsFor(int code) {
   }
 }
 
-// The pass texts differ when West deals: North's bid label reads "Passes." and East's name
-// label has no full stop.
-void ShowPass(Game& g, int seat) {
-  const std::string& name = g.s.StrPlayerName[seat];
-  const bool westDeals = g.s.IntDealer == kWest;
-  SetText(g.t.LblName[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
-  SetText(g.t.LblOtherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
-}
-
 bool AllPassed(const GameState& s) {
   for (int seat = 0; seat < kSeats; ++seat)
     if (!s.BlnPassed[seat]) return false;
@@ -47,6 +38,15 @@ bool AllPassed(const GameState& s) {
 bool AnySeat(const PerSeat<bool>& flags) { return flags[0] || flags[1] || flags[2] || flags[3]; }
 
 }  // namespace
+
+// The pass texts differ when West deals: North's bid label reads "Passes." and East's name
+// label has no full stop.
+void ShowPass(Game& g, int seat) {
+  const std::string& name = g.s.StrPlayerName[seat];
+  const bool westDeals = g.s.IntDealer == kWest;
+  SetText(g.t.LblName[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
+  SetText(g.t.LblOtherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
+}
 
 std::array<int, kSeats> SpeakingOrder(int dealer) {
   std::array<int, kSeats> order{};
@@ -79,10 +79,9 @@ BidOutcome Bids(Game& g) {
 
 BidOutcome MakeTheBids(Game& g) {
   GameState& s = g.s;
-  s.IntPauseLength = g.pacing.bidding;
   const auto order = SpeakingOrder(s.IntDealer);
   for (int seat : order) {
-    ShowNowBidding(g, seat);
+    g.show->NowBidding(g, seat);
     if (seat == kSouth) {
       AcceptUsersBid(g, g.players[kSouth]->Bid(g, kSouth));
       if (g.observer) g.observer->BidShown(g, kSouth, s.BlnPassed[kSouth] ? kPass : HighestKind(s, kSouth));
@@ -90,22 +89,19 @@ BidOutcome MakeTheBids(Game& g) {
       CheckAnnounceBid(g, seat);
       if (g.observer) g.observer->BidShown(g, seat, HighestKind(s, seat));
     } else {
-      ShowPass(g, seat);
       // A seat chosen to bid, but speaking after the user's accepted bid, is shown passing; its
       // bid must not stay behind, or it would still change the trumps and the way of play.
       if (HighestKind(s, seat) != kPass) {
         for (int code = kSolo; code <= kAbundanceDeclared; ++code) KindFlags(s, code)[seat] = false;
         s.BlnPassed[seat] = true;
       }
-      g.host.Beep();
-      JustPause(g);
+      g.show->PassShown(g, seat);
       if (g.observer) g.observer->BidShown(g, seat, kPass);
     }
   }
-  s.IntPauseLength = s.IntNormalPause;
 
   if (AllPassed(s)) {
-    g.t.StatusBar1.Panel1 = " Everybody passed so there will be a new dea.l";
+    g.show->PassedOutShown(g);
     DeluxeMsgBox(g, BoxPurpose::PassedOut, "Everybody passed so there will be a new deal with no shuffle of cards.", "Right", "", "", 3,
                  "New Deal with no shuffle");
     s.BlnNoShuffle = true;
@@ -141,16 +137,32 @@ void CheckAnnounceBid(Game& g, int seat) {
     if (!KindFlags(s, code)[seat]) continue;
     s.BlnHasBid[seat] = true;
     s.BlnPassed[seat] = false;
-    const AnnounceTexts texts = TextsFor(code);
-    const std::string& name = s.StrPlayerName[seat];
-    SetText(g.t.LblName[seat], {name, texts.name});
-    SetText(g.t.StatusBar1.Panel2, {name, texts.status});
-    SetText(g.t.LblOtherBids[seat], {name, texts.otherBids});
-    JustPause(g);
+    g.show->ComputerBidShown(g, seat, code);
     return;
   }
 }
 
 void ShowNowBidding(Game& g, int seat) { SetText(g.t.StatusBar1.Panel1, {g.s.StrPlayerName[seat], " now bidding."}); }
+
+void ShowComputerBid(Game& g, int seat, int code) {
+  const AnnounceTexts texts = TextsFor(code);
+  const std::string& name = g.s.StrPlayerName[seat];
+  SetText(g.t.LblName[seat], {name, texts.name});
+  SetText(g.t.StatusBar1.Panel2, {name, texts.status});
+  SetText(g.t.LblOtherBids[seat], {name, texts.otherBids});
+  g.s.IntPauseLength = g.pacing.bidding;
+  JustPause(g);
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+void ShowPassOnTable(Game& g, int seat) {
+  ShowPass(g, seat);
+  g.host.Beep();
+  g.s.IntPauseLength = g.pacing.bidding;
+  JustPause(g);
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+void ShowPassedOut(Game& g) { g.t.StatusBar1.Panel1 = " Everybody passed so there will be a new dea.l"; }
 
 }  // namespace solo

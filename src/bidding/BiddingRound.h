@@ -23,7 +23,14 @@ BidOutcome Bids(Game& g);
 // The round itself, its trump changes, and which way the play goes.
 BidOutcome MakeTheBids(Game& g);
 void CheckAnnounceBid(Game& g, int seat);
+
+// What the table shows of the round (the window's presentation).
 void ShowNowBidding(Game& g, int seat);
+void ShowPass(Game& g, int seat);
+// The pass shown, with the beep and the round's pause.
+void ShowPassOnTable(Game& g, int seat);
+void ShowComputerBid(Game& g, int seat, int code);
+void ShowPassedOut(Game& g);
 
 // Speaking order: the four seats from the one after the dealer.
 std::array<int, kSeats> SpeakingOrder(int dealer);

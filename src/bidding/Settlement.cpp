@@ -68,6 +68,15 @@ Outcome Decide(const GameState& s, int code, int seat) {
 
 }  // namespace
 
+void ShowResult(Game& g) {
+  g.t.StatusBar1.Panel1.clear();
+  g.t.StatusBar1.Panel2.clear();
+}
+
+void ShowPoints(Game& g) {
+  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.LblMoney[i], g.s.LngPoints[i]);
+}
+
 Settled EndOfHand(Game& g, int seat) {
   GameState& s = g.s;
   if (seat < 0 || seat >= kSeats) return Settled::No;
@@ -81,8 +90,7 @@ Settled EndOfHand(Game& g, int seat) {
     const int units = kUnits[code];
     for (int i = 0; i < kSeats; ++i)
       s.LngPoints[i] = AddPoints(s.LngPoints[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
-    g.t.StatusBar1.Panel1.clear();
-    g.t.StatusBar1.Panel2.clear();
+    g.show->ResultShown(g);
     const ResultTexts texts = TextsFor(code);
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
     DeluxeMsgBox(g, BoxPurpose::HandResult, s.StrPlayerName[seat] + (made ? texts.madePrompt : texts.failedPrompt), "O.K", "", "", icon,
@@ -91,7 +99,7 @@ Settled EndOfHand(Game& g, int seat) {
   }
   if (!settled) return Settled::No;
 
-  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.LblMoney[i], s.LngPoints[i]);
+  g.show->PointsShown(g);
   // A points file that cannot be written is told; the settlement goes on, and the question
   // after it does not claim the points are saved.
   const bool saved = SavePoints(g);

@@ -11,4 +11,9 @@ enum class Settled { No, NewRound, ExitGame };
 // Settles the hand if the declarer's contract is decided; No while it is still open.
 Settled EndOfHand(Game& g, int seat);
 
+// What the table shows (the window's presentation): the status bar cleared for the result, and
+// the new points.
+void ShowResult(Game& g);
+void ShowPoints(Game& g);
+
 }  // namespace solo

@@ -93,12 +93,22 @@ void CmdCnfBid_Click(Game& g) {
   g.answer = bid;
 }
 
-void AcceptUsersBid(Game& g, int bid) {
-  GameState& s = g.s;
+void ShowUsersBid(Game& g, int bid) {
+  const GameState& s = g.s;
   g.t.FramBidingVisible = false;
   if (bid == kPass) {
-    s.BlnPassed[kSouth] = true;
     SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
+    return;
+  }
+  SetText(g.t.LblName[kSouth], {s.StrUserName, kAccepted[bid].label});
+  SetText(g.t.StatusBar1.Panel2, {s.StrUserName, kAccepted[bid].status});
+}
+
+void AcceptUsersBid(Game& g, int bid) {
+  GameState& s = g.s;
+  if (bid == kPass) {
+    s.BlnPassed[kSouth] = true;
+    g.show->UsersBidShown(g, bid);
     return;
   }
   KindFlags(s, bid)[kSouth] = true;
@@ -113,8 +123,7 @@ void AcceptUsersBid(Game& g, int bid) {
   if (bid >= kAbundanceOpen && anyComputer(kMisere)) RemoveMisereBid(g);
   if (bid >= kAbundanceTrumps && anyComputer(kAbundanceOpen)) RemoveAbundanceOpenBid(g);
   if (bid >= kMisereOpen && anyComputer(kAbundanceTrumps)) RemoveAbundanceTrumpsBid(g);
-  SetText(g.t.LblName[kSouth], {s.StrUserName, kAccepted[bid].label});
-  SetText(g.t.StatusBar1.Panel2, {s.StrUserName, kAccepted[bid].status});
+  g.show->UsersBidShown(g, bid);
 }
 
 void CmdMarriage_Click(Game& g, int index) {

@@ -19,6 +19,8 @@ bool UsersBidRefused(const GameState& s, int bid);
 // Records the bid made at the user's place (or the pass): the bid records, the computer bids it
 // beats withdrawn, the panel closed and the bid announced.
 void AcceptUsersBid(Game& g, int bid);
+// What the table shows of it (the window's presentation).
+void ShowUsersBid(Game& g, int bid);
 // Opens the bid panel: the computer seats that speak after the user have not yet bid, and Pass
 // is chosen.
 void OpenBidPanel(Game& g);

@@ -57,6 +57,12 @@ bool PlayingToLose(const GameState& s) {
 void PlayRoundLose(Game& g, int leader) { PlayRound(g, leader, true); }
 void PlayRoundWin(Game& g, int leader) { PlayRound(g, leader, false); }
 
+void ShowTrickWon(Game& g, int winner) {
+  const GameState& s = g.s;
+  g.t.LstCardsPlayed.Add(winner == kSouth ? s.StrUserName : s.StrPlayerName[winner], " won the trick.");
+  g.t.LstCardsPlayed.Add("========================");
+}
+
 int UsersPosition(int leader) {
   switch (leader) {
     case kSouth: return 1;
@@ -87,13 +93,9 @@ TrickResult CheckWinnerOfTrick(Game& g) {
   s.IntLeader = w;
   ++s.IntTricksPlayed;
   ++s.IntTricksWon[w];
-  g.t.LstCardsPlayed.Add(w == kSouth ? s.StrUserName : s.StrPlayerName[w], " won the trick.");
-  g.t.LstCardsPlayed.Add("========================");
+  g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);
-  char number[8];
-  const auto end = std::to_chars(number, number + sizeof number, s.IntTricksPlayed).ptr;
-  SetText(g.t.StatusBar1.Panel1, {s.StrPlayerName[w], " won trick number ", std::string_view(number, end - number)});
   Settled settled = EndOfHand(g, s.IntBidder);
   if (settled == Settled::No && s.IntTricksPlayed == 13) {
     settled = EndOfHand(g, s.IntBidder);

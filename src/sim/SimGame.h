@@ -5,7 +5,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "play/Players.h"
+#include "game/TablePresentation.h"
 #include "store/Storage.h"
 #include "table/Game.h"
 
@@ -57,7 +57,7 @@ class SimHost : public Host {
 // bids what its point count gives, never Abundance Open or Misere Open, passing when refused).
 struct SimGame {
   SimGame(std::string folder, std::uint64_t seed) : storage(std::move(folder)), g(host, storage, seed) {
-    SeatPlayers(g, true);
+    SetUpHeadless(g);
   }
   SimHost host;
   DeferredStorage storage;

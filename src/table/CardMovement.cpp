@@ -1,5 +1,7 @@
 #include "table/CardMovement.h"
 
+#include <charconv>
+
 #include "table/HandLayout.h"
 #include "table/Messages.h"
 #include "table/Pacing.h"
@@ -41,35 +43,31 @@ void PlayEm(Game& g, int seat, int position) {
   if (seat == g.s.IntBidder) g.s.IntBidderCard = static_cast<Integer>(card);
 }
 
-void PlayCard(Game& g, int seat, int card) {
+void ShowCardPlayed(Game& g, int seat, int card) {
   GameState& s = g.s;
   s.IntPauseLength = g.pacing.cardPlay;
   g.t.Cds[card].Picture = card;
   g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
   CardSoundAndPause(g);
-  SetOwner(s, card, kOwnerNone);
-  s.Pack[card].Played = true;
   g.t.LstCardsPlayed.Add(s.StrPlayerName[seat], " played ", s.Pack[card].FullName);
   g.t.StatusBar1.Panel1 = g.t.LstCardsPlayed.back();
   s.IntPauseLength = s.IntNormalPause;
 }
 
-void JustMoveCardsOut(Game& g, int winner) {
+void PlayCard(Game& g, int seat, int card) {
+  // Only once the card has landed does it leave the hand.
+  g.show->CardPlayed(g, seat, card);
+  SetOwner(g.s, card, kOwnerNone);
+  g.s.Pack[card].Played = true;
+}
+
+void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   GameState& s = g.s;
   Table& t = g.t;
-  const int cards[4] = {s.trick[0].card, s.trick[1].card, s.trick[2].card, s.trick[3].card};
-  for (int card : cards) {
-    if (card <= 0 || card > kCards) {
-      // A trick without its four cards cannot be gathered.
-      Tell(g, "error here one of the card is zero or below");
-      return;
-    }
-  }
-  const int pile = s.IntTricksWon[0] + s.IntTricksWon[1] + s.IntTricksWon[2] + s.IntTricksWon[3];
+  const int cards[4] = {trick[0].card, trick[1].card, trick[2].card, trick[3].card};
   for (int card : cards) t.Cds[card].Picture = kPictureGathered;
   s.IntPauseLength = g.pacing.gather;
   for (int card : cards) t.Move(card, kGathered.left, kGathered.top);
-  for (int card : cards) SetOwner(s, card, kOwnerNone);
   for (int i = 0; i < 3; ++i) t.Cds[cards[i]].Visible = false;
 
   const int carried = cards[3];
@@ -102,13 +100,33 @@ void JustMoveCardsOut(Game& g, int winner) {
     t.BringToFront(box);
   }
   t.Cds[carried].Visible = false;
-  for (int card : cards) s.Pack[card].Played = true;
-  s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = -1;
   ShowWestHand(g);
   ShowNorthHand(g);
   ShowSouthHand(g);
   ShowEastHand(g);
   s.IntPauseLength = s.IntNormalPause;
+  char number[8];
+  const auto end = std::to_chars(number, number + sizeof number, s.IntTricksPlayed).ptr;
+  SetText(t.StatusBar1.Panel1, {s.StrPlayerName[winner], " won trick number ", std::string_view(number, end - number)});
+}
+
+void JustMoveCardsOut(Game& g, int winner) {
+  GameState& s = g.s;
+  for (const Play& play : s.trick) {
+    if (play.card <= 0 || play.card > kCards) {
+      // A trick without its four cards cannot be gathered.
+      Tell(g, "error here one of the card is zero or below");
+      return;
+    }
+  }
+  const int pile = s.IntTricksWon[0] + s.IntTricksWon[1] + s.IntTricksWon[2] + s.IntTricksWon[3];
+  const Trick trick = s.trick;
+  for (Play& play : s.trick) {
+    SetOwner(s, play.card, kOwnerNone);
+    s.Pack[play.card].Played = true;
+    play.card = -1;
+  }
+  g.show->TrickGathered(g, trick, winner, pile);
 }
 
 }  // namespace solo

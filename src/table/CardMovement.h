@@ -11,6 +11,12 @@ void PlayCard(Game& g, int seat, int card);
 // Gathers the finished trick face down and carries it to `winner`, where it becomes a pile.
 void JustMoveCardsOut(Game& g, int winner);
 
+// What the table shows of them (the window's presentation): the card moved to the seat's place
+// in the centre with its sound and pause, and announced; the trick gathered and carried to its
+// winner's pile, the hands laid out again, the trick's number announced.
+void ShowCardPlayed(Game& g, int seat, int card);
+void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile);
+
 // The trick-card variable of a position (1-4).
 Integer& TrickCard(GameState& s, int position);
 Integer TrickCard(const GameState& s, int position);

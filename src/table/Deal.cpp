@@ -17,12 +17,19 @@ struct DealPoints {
 constexpr DealPoints kDealPoints[kSeats] = {
     {4400, 4400, 3841, 4400}, {3720, 3840, 2400, 3240}, {4560, 3000, 3840, 1920}, {6240, 3480, 8520, 2900}};
 
-void ShowPile(Game& g, int x, int y) {
+// The pack back together, in no hand, before it is shown gathered.
+void GatherPack(Game& g, int x, int y) {
+  for (int card = 1; card <= kCards; ++card) SetOwner(g.s, card, kOwnerNone);
+  g.show->PackGathered(g, x, y);
+}
+
+}  // namespace
+
+void ShowPackOnTable(Game& g, int x, int y) {
   g.host.PlaySound(Sound::Shuffle);
   g.s.IntPauseLength = g.pacing.shuffle;
   JustPause(g);
   for (int card = 1; card <= kCards; ++card) {
-    SetOwner(g.s, card, kOwnerNone);
     CardBox& box = g.t.Cds[card];
     box.Picture = kPictureBack;
     box.Left = x;
@@ -35,22 +42,43 @@ void ShowPile(Game& g, int x, int y) {
   g.s.IntPauseLength = g.s.IntNormalPause;
 }
 
-// Hands one card to a seat: it rests at the first point for a pause, jumps to the second,
-// and the seat's hand is laid out again.
-void HandOver(Game& g, int seat, int card) {
-  SetOwner(g.s, card, seat);
+// A dealt card rests at the first point for a pause, jumps to the second, and the seat's hand
+// is laid out again.
+void ShowCardDealt(Game& g, int seat, int card, int pause) {
   const DealPoints& p = kDealPoints[seat];
+  g.s.IntPauseLength = static_cast<Integer>(pause);
   g.t.Move(card, p.firstLeft, p.firstTop);
   JustPause(g);
   g.t.Move(card, p.secondLeft, p.secondTop);
   ShowHand(g, seat);
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+void ShowPacketDealt(Game& g, int pause) {
+  g.s.IntPauseLength = static_cast<Integer>(pause);
+  CardSoundAndPause(g);
+  g.s.IntPauseLength = g.s.IntNormalPause;
+}
+
+void ShowDealer(Game& g) {
+  const GameState& s = g.s;
+  const std::string& leader = s.IntLeader == kSouth ? s.StrUserName : s.StrPlayerName[s.IntLeader];
+  const std::string& dealer = s.IntDealer == kSouth ? s.StrUserName : s.StrPlayerName[s.IntDealer];
+  // When East deals the text ends with a double quote.
+  SetText(g.t.StatusBar1.Panel1, {dealer, " is dealing and ", leader, " will lead", s.IntDealer == kEast ? "\"" : ""});
+}
+
+namespace {
+
+// Hands one card to a seat.
+void HandOver(Game& g, int seat, int card, int pause) {
+  SetOwner(g.s, card, seat);
+  g.show->CardDealt(g, seat, card, pause);
 }
 
 void DealTo(Game& g, int seat, int count) {
-  g.s.IntPauseLength = g.pacing.deal;
-  for (int i = 0; i < count; ++i) HandOver(g, seat, DrawRandomCard(g));
-  CardSoundAndPause(g);
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  for (int i = 0; i < count; ++i) HandOver(g, seat, DrawRandomCard(g), g.pacing.deal);
+  g.show->PacketDealt(g, g.pacing.deal);
 }
 
 void DealPacketTo(Game& g, int seat, int count) {
@@ -82,31 +110,26 @@ void DealGoulash(Game& g) {
   const int cut = RoundHalfEven(g.rng.Uniform() * 35) + 15;
   const auto order = GoulashOrder(cut);
   g.s.BlnNoShuffle = false;
-  g.s.IntPauseLength = g.pacing.goulash;
   const int first = NextSeat(g.s.IntDealer);
   int position = 1;
   for (int packet : {5, 5, 3}) {
     for (int i = 0; i < kSeats; ++i) {
       for (int k = 0; k < packet; ++k) GoulashTo(g, (first + i) % kSeats, order[position++]);
-      CardSoundAndPause(g);
+      g.show->PacketDealt(g, g.pacing.goulash);
     }
   }
-  g.s.IntPauseLength = g.s.IntNormalPause;
 }
 
 }  // namespace
 
-void ShuffleThePackAtStart(Game& g) { ShowPile(g, 1080, 360); }
-void ShuffleThePack(Game& g) { ShowPile(g, 5040, 3720); }
+void ShuffleThePackAtStart(Game& g) { GatherPack(g, 1080, 360); }
+void ShuffleThePack(Game& g) { GatherPack(g, 5040, 3720); }
 
 void NextDealer(Game& g) {
   GameState& s = g.s;
   s.IntDealer = NextSeat(s.IntDealer);
   s.IntLeader = NextSeat(s.IntDealer);
-  const std::string& leader = s.IntLeader == kSouth ? s.StrUserName : s.StrPlayerName[s.IntLeader];
-  const std::string& dealer = s.IntDealer == kSouth ? s.StrUserName : s.StrPlayerName[s.IntDealer];
-  // When East deals the text ends with a double quote.
-  SetText(g.t.StatusBar1.Panel1, {dealer, " is dealing and ", leader, " will lead", s.IntDealer == kEast ? "\"" : ""});
+  g.show->DealerMoved(g);
 }
 
 void DealCards(Game& g) {
@@ -133,10 +156,10 @@ Integer DrawRandomCard(Game& g) {
   }
 }
 
-void GoulashToSouth(Game& g, int card) { HandOver(g, kSouth, card); }
-void GoulashToWest(Game& g, int card) { HandOver(g, kWest, card); }
-void GoulashToNorth(Game& g, int card) { HandOver(g, kNorth, card); }
-void GoulashToEast(Game& g, int card) { HandOver(g, kEast, card); }
+void GoulashToSouth(Game& g, int card) { HandOver(g, kSouth, card, g.pacing.goulash); }
+void GoulashToWest(Game& g, int card) { HandOver(g, kWest, card, g.pacing.goulash); }
+void GoulashToNorth(Game& g, int card) { HandOver(g, kNorth, card, g.pacing.goulash); }
+void GoulashToEast(Game& g, int card) { HandOver(g, kEast, card, g.pacing.goulash); }
 
 std::array<Integer, kCards + 1> GoulashOrder(int cut) {
   std::array<Integer, kCards + 1> order{};

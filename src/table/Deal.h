@@ -8,6 +8,12 @@
 
 namespace solo {
 
+// What the table shows of the deal (the window's presentation).
+void ShowPackOnTable(Game& g, int x, int y);
+void ShowCardDealt(Game& g, int seat, int card, int pause);
+void ShowPacketDealt(Game& g, int pause);
+void ShowDealer(Game& g);
+
 void ShuffleThePackAtStart(Game& g);
 void ShuffleThePack(Game& g);
 void NextDealer(Game& g);

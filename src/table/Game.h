@@ -8,6 +8,7 @@
 #include "state/Random.h"
 #include "store/Storage.h"
 #include "table/Host.h"
+#include "table/Presentation.h"
 #include "table/SeatPlayer.h"
 #include "table/Table.h"
 
@@ -46,8 +47,9 @@ struct Game : Interruption {
   Random rng;
   Pacing pacing;
   HandObserver* observer = nullptr;
-  // Who decides for each seat; set by whoever makes the game.
+  // Who decides for each seat, and how the hand is shown; set by whoever makes the game.
   PerSeat<SeatPlayer*> players{};
+  Presentation* show = nullptr;
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

@@ -14,10 +14,14 @@ void Welcome(Game& g) {
   for (int seat = kWest; seat <= kEast; ++seat) g.t.LblMonName[seat] = s.StrPlayerName[seat];
 }
 
-void NewHand(Game& g) {
+void ShowNewHand(Game& g) {
   for (int seat = kWest; seat <= kEast; ++seat) g.t.LblName[seat] = g.s.StrPlayerName[seat];
   g.t.LblName[kSouth] = g.s.StrUserName;
   g.t.imgtrumpsVisible = false;
+}
+
+void NewHand(Game& g) {
+  g.show->NewHandShown(g);
   g.s.IntTrumps = kTrumpsNotSet;
   ClearForNextRound(g);
   ShuffleThePack(g);
@@ -25,8 +29,7 @@ void NewHand(Game& g) {
   DealCards(g);
 }
 
-void ClearForNextRound(Game& g) {
-  GameState& s = g.s;
+void ClearTable(Game& g) {
   Table& t = g.t;
   t.FramBidingVisible = false;
   // A trump choice left open by an abandoned hand must not linger into the next one.
@@ -37,7 +40,16 @@ void ClearForNextRound(Game& g) {
   t.IntNorthPileLeft = 3360;
   t.IntEastPileTop = 2280;
   t.LstCardsPlayed.Clear();
-  s.trick[0].seat = s.trick[1].seat = s.trick[2].seat = s.trick[3].seat = kNoSeat;
+  for (int card = 1; card <= kCards; ++card) t.Cds[card].Visible = true;
+  t.StatusBar1.Panel1.clear();
+  t.StatusBar1.Panel2.clear();
+  t.LblTrumps = "Trumps";
+  t.imgtrumpsVisible = false;
+}
+
+void ClearForNextRound(Game& g) {
+  GameState& s = g.s;
+  for (Play& play : s.trick) play.seat = kNoSeat;
   s.IntTricksPlayed = 0;
   s.IntNewTrumps = -1;
   for (int seat = kWest; seat <= kEast; ++seat) s.IntBidPoints[seat] = -1;
@@ -48,16 +60,12 @@ void ClearForNextRound(Game& g) {
   }
   for (int card = 1; card <= kCards; ++card) {
     SetOwner(s, card, kOwnerNone);
-    t.Cds[card].Visible = true;
     s.Pack[card].Played = false;
   }
-  s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = 0;
+  for (Play& play : s.trick) play.card = 0;
   s.IntBidderCard = 0;
   s.IntBidder = kNoSeat;
-  t.StatusBar1.Panel1.clear();
-  t.StatusBar1.Panel2.clear();
-  t.LblTrumps = "Trumps";
-  t.imgtrumpsVisible = false;
+  g.show->TableCleared(g);
 }
 
 }  // namespace solo

@@ -10,4 +10,8 @@ void Welcome(Game& g);
 void NewHand(Game& g);
 void ClearForNextRound(Game& g);
 
+// What the table shows of them (the window's presentation).
+void ShowNewHand(Game& g);
+void ClearTable(Game& g);
+
 }  // namespace solo

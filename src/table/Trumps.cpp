@@ -42,21 +42,23 @@ int TrumpSign(int trumps) {
   }
 }
 
-void DecideTrumps(Game& g) {
-  const Integer suit = kFirstTrumps[g.s.IntDealer];
+void ShowTrumps(Game& g, int suit, bool onBidPanel) {
   g.t.LblTrumpsVisible = true;
   g.t.imgtrumps = TrumpSign(suit);
   g.t.imgtrumpsVisible = true;
-  g.t.Pictrumps2 = TrumpSign(suit);
+  if (onBidPanel) g.t.Pictrumps2 = TrumpSign(suit);
+}
+
+void DecideTrumps(Game& g) {
+  const Integer suit = kFirstTrumps[g.s.IntDealer];
   g.s.IntTrumps = suit;
+  g.show->TrumpsShown(g, suit, true);
 }
 
 void AnnounceTrumps(Game& g, int suit) {
   if (suit < kDiamonds || suit > kNoTrumps) return;
-  g.t.LblTrumpsVisible = true;
-  g.t.imgtrumps = TrumpSign(suit);
-  g.t.imgtrumpsVisible = true;
   g.s.IntTrumps = static_cast<Integer>(suit);
+  g.show->TrumpsShown(g, suit, false);
   // The prompt has two blanks between "are" and "now", whatever the contract.
   DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,
                std::string("Due to a Misere or Abundance Open being bid trumps are  now changed to ") + SuitWords(suit) +

@@ -7,6 +7,8 @@ namespace solo {
 
 // The sign picture of a trump code (4-8), or 0.
 int TrumpSign(int trumps);
+// The trump sign on the table, and on the bid panel too when `onBidPanel`.
+void ShowTrumps(Game& g, int suit, bool onBidPanel);
 void DecideTrumps(Game& g);
 // Sets and announces the trump suit; a code other than 4-8 does nothing at all.
 void AnnounceTrumps(Game& g, int suit);

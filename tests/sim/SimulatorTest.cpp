@@ -3,6 +3,7 @@
 #include <map>
 
 #include "GameFixture.h"
+#include "game/TablePresentation.h"
 #include "sim/SimGame.h"
 #include "sim/Simulator.h"
 #include "sim/Trace.h"
@@ -91,6 +92,9 @@ struct Tee : HandObserver {
 TEST(Simulator, TheTraceRecordsWhatTheTableShowed) {
   const auto dir = test::FreshFolder();
   SimGame sim(dir.string(), 7);
+  // The simulator shows nothing; here the table is kept, to compare with what it shows.
+  TablePresentation table;
+  sim.g.show = &table;
   TraceRecorder trace(7);
   std::vector<std::string> lines;
   trace.SetSink([&](const std::string& line) { lines.push_back(line); });
