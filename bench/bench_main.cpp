@@ -59,7 +59,7 @@ std::vector<Position> MakePositions(int count, int place) {
       for (int seat = 0; seat < 4; ++seat) {
         const int card = IntLowestCard(s, seat);
         SetOwner(s, card, kOwnerNone);
-        s.Pack[card].Played = true;
+        SetPlayed(s, card, true);
       }
     const int leader = static_cast<int>(rng() % 4);
     Integer* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
@@ -75,7 +75,7 @@ std::vector<Position> MakePositions(int count, int place) {
       if (!card) card = IntLowestCard(s, seat);
       *cards[k] = static_cast<Integer>(card);
       SetOwner(s, card, kOwnerNone);
-      s.Pack[card].Played = true;
+      SetPlayed(s, card, true);
       if (seat == s.IntBidder) s.IntBidderCard = static_cast<Integer>(card);
     }
     out.push_back({s, *players[place - 1], place});

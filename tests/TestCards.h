@@ -45,7 +45,7 @@ inline void Give(GameState& s, int seat, std::initializer_list<std::string_view>
 inline void MarkPlayed(GameState& s, std::initializer_list<std::string_view> cards) {
   for (std::string_view c : cards) {
     SetOwner(s, Card(c), kOwnerNone);
-    s.Pack[Card(c)].Played = true;
+    SetPlayed(s, Card(c), true);
   }
 }
 

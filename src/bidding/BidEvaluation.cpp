@@ -2,7 +2,6 @@
 
 #include "bidding/BidLadder.h"
 
-#include <bit>
 
 namespace solo {
 
@@ -24,7 +23,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
   int length[4];
   for (int i = 0; i < 4; ++i) {
     suitCards[i] = (hand >> SuitShift(kDiamonds + i)) & kSuitBits;
-    length[i] = std::popcount(suitCards[i]);
+    length[i] = CountCards(suitCards[i]);
   }
   const int trumpLength = IsSuit(trumps) ? length[trumps - kDiamonds] : 0;
 
@@ -33,7 +32,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
   // half point meets the total of the suits before it only.
   for (int i = 0; i < 4; ++i) {
     if (suitCards[i] & RankBit(kJack)) p = AddHalf(p);
-    p += std::popcount(suitCards[i] & kTopThree);
+    p += CountCards(suitCards[i] & kTopThree);
   }
   for (int i = 0; i < 4; ++i)
     if ((suitCards[i] & kHonours) == kHonours) p += kDiamonds + i == trumps ? 2 : 1;

@@ -102,7 +102,7 @@ BidOutcome MakeTheBids(Game& g) {
 
   if (AllPassed(s)) {
     g.show->PassedOutShown(g);
-    DeluxeMsgBox(g, BoxPurpose::PassedOut, "Everybody passed so there will be a new deal with no shuffle of cards.", "Right", "", "", 3,
+    DeluxeMsgBox(g, BoxPurpose::PassedOut, {"Everybody passed so there will be a new deal with no shuffle of cards."}, "Right", "", "", 3,
                  "New Deal with no shuffle");
     s.BlnNoShuffle = true;
     return BidOutcome::PassedOut;

@@ -93,7 +93,7 @@ Settled EndOfHand(Game& g, int seat) {
     g.show->ResultShown(g);
     const ResultTexts texts = TextsFor(code);
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
-    DeluxeMsgBox(g, BoxPurpose::HandResult, s.StrPlayerName[seat] + (made ? texts.madePrompt : texts.failedPrompt), "O.K", "", "", icon,
+    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.StrPlayerName[seat], made ? texts.madePrompt : texts.failedPrompt}, "O.K", "", "", icon,
                  made ? texts.madeTitle : texts.failedTitle);
     if (g.observer) g.observer->HandEnded(g, made ? "made" : "failed");
   }
@@ -104,8 +104,8 @@ Settled EndOfHand(Game& g, int seat) {
   // after it does not claim the points are saved.
   const bool saved = SavePoints(g);
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
-               s.StrUserName + " click New Round to play another or Exit Game to leave the game." +
-                   (saved ? " Your points are saved." : " Your points could not be saved."),
+               {s.StrUserName, " click New Round to play another or Exit Game to leave the game.",
+                    saved ? " Your points are saved." : " Your points could not be saved."},
                "New Round", "Exit Game", "", 1, "New game or exit.");
   if (answer == 0) {
     s.BlnNoShuffle = false;

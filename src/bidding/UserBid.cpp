@@ -86,7 +86,7 @@ void CmdCnfBid_Click(Game& g) {
   const GameState& s = g.s;
   const int bid = s.IntUsersBid;
   if (UsersBidRefused(s, bid)) {
-    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, s.StrUserName + RefusalText(bid, s.IntDealer), "Right", "", "", 3,
+    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, {s.StrUserName, RefusalText(bid, s.IntDealer)}, "Right", "", "", 3,
                  "Make higher bid or Pass");
     return;
   }

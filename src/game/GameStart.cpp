@@ -52,9 +52,9 @@ Next Form_Load(Game& g) {
   if (early == Request::NewGame) return Next::StartHands;
 
   const int answer = DeluxeMsgBox(g, BoxPurpose::Welcome,
-               "If this is your first time playing you may wish to view the Help File, change players names or look at "
-               "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
-               "pressing F2. If this is not your first time then just click on OK to start your game.",
+               {"If this is your first time playing you may wish to view the Help File, change players names or look at "
+                "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
+                "pressing F2. If this is not your first time then just click on OK to start your game."},
                "O.K.", "Cancel", "", 1, "Welcome to Solo");
   return answer == 0 ? Next::StartHands : Next::Stay;
 }

@@ -39,7 +39,7 @@ void MnuEast_Click(Game& g) {
 }
 
 void MnuErase_Click(Game& g) {
-  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, g.s.StrUserName + " are you sure you wish to erase all the statistics?",
+  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, {g.s.StrUserName, " are you sure you wish to erase all the statistics?"},
                    "Yes", "No", "", 1, "Really Erase?") != 0)
     return;
   for (int seat = 0; seat < kSeats; ++seat) {

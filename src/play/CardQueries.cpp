@@ -22,8 +22,9 @@ bool Holds(const GameState& s, int seat, int card) { return (HandOf(s, seat) & C
 // The seat's card of `value` in the suit, provided the cards of values firstGone..lastGone are played.
 Integer MasterCard(const GameState& s, int seat, int suit, int value, int firstGone, int lastGone) {
   if (!IsSuit(suit) || !Holds(s, seat, CardOf(suit, value))) return 0;
-  for (int v = firstGone; v <= lastGone; ++v)
-    if (!s.Pack[CardOf(suit, v)].Played) return 0;
+  // The bits of the cards firstGone..lastGone of the suit.
+  const std::uint64_t gone = ((RankBit(lastGone) << 1) - RankBit(firstGone)) << SuitShift(suit);
+  if ((s.PlayedCards & gone) != gone) return 0;
   return static_cast<Integer>(CardOf(suit, value));
 }
 
@@ -65,7 +66,7 @@ Integer IntHighestCard(const GameState& s, int seat) {
 Integer IntLongestSuit(const GameState& s, int seat) {
   const std::uint64_t hand = HandOf(s, seat);
   int count[4];
-  for (int i = 0; i < 4; ++i) count[i] = std::popcount(hand & SuitMask(kDiamonds + i));
+  for (int i = 0; i < 4; ++i) count[i] = CountCards(hand & SuitMask(kDiamonds + i));
   for (int i = 0; i < 4; ++i) {
     bool longest = true;
     for (int j = 0; j < 4; ++j)
@@ -104,6 +105,6 @@ Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
 
 Integer IntFirstCardInPackOrder(const GameState& s, int seat) { return Lowest(HandOf(s, seat)); }
 
-int CardsHeld(const GameState& s, int seat) { return std::popcount(HandOf(s, seat)); }
+int CardsHeld(const GameState& s, int seat) { return CountCards(HandOf(s, seat)); }
 
 }  // namespace solo

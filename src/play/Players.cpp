@@ -1,6 +1,5 @@
 #include "play/Players.h"
 
-#include <bit>
 
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
@@ -23,7 +22,7 @@ int ComputerPlayer::Bid(Game& g, int seat) {
 int ComputerPlayer::Trumps(Game& g, int seat) {
   int best = kDiamonds;
   for (int suit = kClubs; suit <= kSpades; ++suit)
-    if (std::popcount(g.s.Hand[seat] & SuitMask(suit)) > std::popcount(g.s.Hand[seat] & SuitMask(best))) best = suit;
+    if (CountCards(g.s.Hand[seat] & SuitMask(suit)) > CountCards(g.s.Hand[seat] & SuitMask(best))) best = suit;
   return best;
 }
 

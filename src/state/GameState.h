@@ -67,6 +67,8 @@ struct GameState {
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.
   PerSeat<std::uint64_t> Hand{};
+  // The cards played this hand, one bit per card, kept in step with every Played by SetPlayed.
+  std::uint64_t PlayedCards = 0;
 };
 
 // Fills the fixed fields of the 52 cards and puts every card in no hand.
@@ -86,6 +88,15 @@ inline void SetOwner(GameState& s, int card, int owner) {
   if (current >= 0 && current < kSeats) s.Hand[current] &= ~CardBit(card);
   if (owner >= 0 && owner < kSeats) s.Hand[owner] |= CardBit(card);
   current = static_cast<Integer>(owner);
+}
+
+// Every change of a card's Played flag goes through here.
+inline void SetPlayed(GameState& s, int card, bool played) {
+  s.Pack[card].Played = played;
+  if (played)
+    s.PlayedCards |= CardBit(card);
+  else
+    s.PlayedCards &= ~CardBit(card);
 }
 
 }  // namespace solo

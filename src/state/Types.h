@@ -29,6 +29,15 @@ constexpr Long AddPoints(Long total, long long change) {
   return static_cast<Long>(sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : sum);
 }
 
+// The number of cards in a set of card bits. Written out rather than std::popcount: a build
+// for any x86-64 has no POPCNT instruction, and the library call it falls back on is slow.
+constexpr int CountCards(std::uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555ull;
+  bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+}
+
 constexpr int kCards = 52;
 constexpr int kCardsPerSuit = 13;
 constexpr int kAce = 14, kKing = 13, kQueen = 12, kJack = 11;

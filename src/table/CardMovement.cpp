@@ -39,7 +39,7 @@ void PlayEm(Game& g, int seat, int position) {
   const int card = TrickCard(g.s, position);
   if (card < 1 || card > kCards) return;
   PlayCard(g, seat, card);
-  g.s.Pack[card].Played = true;
+  SetPlayed(g.s, card, true);
   if (seat == g.s.IntBidder) g.s.IntBidderCard = static_cast<Integer>(card);
 }
 
@@ -58,7 +58,7 @@ void PlayCard(Game& g, int seat, int card) {
   // Only once the card has landed does it leave the hand.
   g.show->CardPlayed(g, seat, card);
   SetOwner(g.s, card, kOwnerNone);
-  g.s.Pack[card].Played = true;
+  SetPlayed(g.s, card, true);
 }
 
 void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
@@ -123,7 +123,7 @@ void JustMoveCardsOut(Game& g, int winner) {
   const Trick trick = s.trick;
   for (Play& play : s.trick) {
     SetOwner(s, play.card, kOwnerNone);
-    s.Pack[play.card].Played = true;
+    SetPlayed(s, play.card, true);
     play.card = -1;
   }
   g.show->TrickGathered(g, trick, winner, pile);

@@ -50,6 +50,7 @@ struct Game : Interruption {
   // Who decides for each seat, and how the hand is shown; set by whoever makes the game.
   PerSeat<SeatPlayer*> players{};
   Presentation* show = nullptr;
+  DeluxeBox box;  // the program's message box, filled anew for every box shown
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

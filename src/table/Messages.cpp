@@ -2,10 +2,20 @@
 
 namespace solo {
 
-int DeluxeMsgBox(Game& g, BoxPurpose purpose, const std::string& prompt, const std::string& button1,
-                 const std::string& button2, const std::string& button3, int icon, const std::string& title) {
+int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
+                 std::string_view button1, std::string_view button2, std::string_view button3, int icon,
+                 std::string_view title) {
   g.host.Beep();
-  return g.host.ShowDeluxeBox({purpose, prompt, button1, button2, button3, icon, title});
+  // One box of the game's is reused, so the boxes of a long run of hands do not allocate.
+  DeluxeBox& box = g.box;
+  box.purpose = purpose;
+  SetText(box.prompt, prompt);
+  box.button1.assign(button1);
+  box.button2.assign(button2);
+  box.button3.assign(button3);
+  box.icon = icon;
+  box.title.assign(title);
+  return g.host.ShowDeluxeBox(box);
 }
 
 int DecliningButton(const DeluxeBox& box) {

@@ -1,13 +1,17 @@
 #pragma once
 // The program's own message box, as the game calls it; it returns the button pressed (0-2).
+// The prompt is given in parts, joined as they are: a name and a fixed text, say.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "table/Game.h"
 
 namespace solo {
 
-int DeluxeMsgBox(Game& g, BoxPurpose purpose, const std::string& prompt, const std::string& button1, const std::string& button2,
-                  const std::string& button3, int icon, const std::string& title);
+int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
+                 std::string_view button1, std::string_view button2, std::string_view button3, int icon,
+                 std::string_view title);
 
 // The button that Escape or the window's close button answers: the box's declining button
 // ("Cancel", "No") or its only button; -1 for a box without one, which Escape leaves open.

@@ -60,7 +60,7 @@ void ClearForNextRound(Game& g) {
   }
   for (int card = 1; card <= kCards; ++card) {
     SetOwner(s, card, kOwnerNone);
-    s.Pack[card].Played = false;
+    SetPlayed(s, card, false);
   }
   for (Play& play : s.trick) play.card = 0;
   s.IntBidderCard = 0;

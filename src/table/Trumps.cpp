@@ -61,8 +61,7 @@ void AnnounceTrumps(Game& g, int suit) {
   g.show->TrumpsShown(g, suit, false);
   // The prompt has two blanks between "are" and "now", whatever the contract.
   DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,
-               std::string("Due to a Misere or Abundance Open being bid trumps are  now changed to ") + SuitWords(suit) +
-                   ".",
+               {"Due to a Misere or Abundance Open being bid trumps are  now changed to ", SuitWords(suit), "."},
                "O.K", "", "", 2, SuitTitle(suit));
 }
 

@@ -56,10 +56,13 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
 template <typename F>
 void FrmMain::Handle(F&& handler) {
   Next next = Next::Stay;
-  if constexpr (std::is_same_v<decltype(handler()), Next>)
-    next = handler();
-  else
-    handler();
+  {
+    QtHost::HandlerScope scope(host_);
+    if constexpr (std::is_same_v<decltype(handler()), Next>)
+      next = handler();
+    else
+      handler();
+  }
   Mirror();
   // The hand's wait re-tests what it waits for.
   host_.Wake();

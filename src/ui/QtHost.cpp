@@ -56,6 +56,7 @@ void QtHost::RunLoop(int timeoutMs) {
 }
 
 void QtHost::Pause(int ms, const Interruption& interruption) {
+  Q_ASSERT_X(handlers_ == 0, "QtHost::Pause", "a pause started inside an event handler");
   Mirror();
   QElapsedTimer clock;
   clock.start();
@@ -70,6 +71,7 @@ void QtHost::Pause(int ms, const Interruption& interruption) {
 }
 
 void QtHost::WaitFor(const std::function<bool()>& done) {
+  Q_ASSERT_X(handlers_ == 0, "QtHost::WaitFor", "a wait started inside an event handler");
   Mirror();
   while (!done()) RunLoop(-1);
 }

@@ -30,6 +30,20 @@ class QtHost : public Host {
   // Pause lengths are divided by this (a fast mode for trying the game out).
   void SetSpeed(int factor) { speed_ = factor < 1 ? 1 : factor; }
 
+  // Marks the time the window spends in one of the game's event handlers (a click, a menu
+  // command). A handler never pauses or waits: a nested wait inside it would let a second hand
+  // run inside the first. Debug builds stop at once when one does.
+  class HandlerScope {
+   public:
+    explicit HandlerScope(QtHost& host) : host_(host) { ++host_.handlers_; }
+    ~HandlerScope() { --host_.handlers_; }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+   private:
+    QtHost& host_;
+  };
+
   void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   void Wake() override;
@@ -53,6 +67,7 @@ class QtHost : public Host {
   std::unique_ptr<QSoundEffect> card_, shuffle_;
   MFormDeluxe* deluxe_ = nullptr;
   int speed_ = 1;
+  int handlers_ = 0;
 };
 
 }  // namespace solo::ui

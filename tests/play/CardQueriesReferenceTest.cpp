@@ -64,7 +64,7 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
     for (int card = 1; card <= 52; ++card) {
       const int where = static_cast<int>(rng() % 6);  // seats 0-3, or played, or still in the pack
       SetOwner(s, card, where < 4 ? where : kOwnerNone);
-      s.Pack[card].Played = where == 4;
+      SetPlayed(s, card, where == 4);
     }
     s.trick[0].card = static_cast<Integer>(1 + rng() % 52);
     const int seat = static_cast<int>(rng() % 4);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTextEdit>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
+#include "game/GameStart.h"
 #include "table/Messages.h"
 #include "table/TableLayout.h"
 #include "ui/FrmAbout.h"
@@ -134,6 +136,49 @@ TEST(TableView, KeepsItsShapeAtAnySize) {
     EXPECT_NEAR(whole.width() / whole.height(), double(layout::kTableWidth) / layout::kTableHeight, 0.01);
     EXPECT_LE(whole.width(), size.width() + 1);
     EXPECT_LE(whole.height(), size.height() + 1);
+  }
+}
+
+}  // namespace
+}  // namespace solo::ui
+
+namespace solo::ui {
+namespace {
+
+// New Game or leaving while the hand is inside one of the window host's pauses, or inside its
+// wait for the user's bid: the hand is abandoned at once and the hand loop ends cleanly.
+TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
+  struct Case {
+    const char* what;
+    Waiting when;  // what the game is doing when leaving is chosen
+  };
+  for (const Case& c : {Case{"pause", Waiting::Nothing}, Case{"wait", Waiting::Bid}}) {
+    SCOPED_TRACE(c.what);
+    const auto dir = test::FreshFolder();
+    FolderStorage storage(dir.string());
+    QtHost host(QString{});
+    host.SetSpeed(20);
+    Game g(host, storage, 3);
+    SetUpTable(g);
+    g.s.IntDealer = kWest;  // South speaks first: the bid wait comes early
+    BuildPack(g.s);
+    bool requested = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (requested || !g.handRunning || g.waiting != c.when) return;
+      requested = true;
+      g.request = Request::Exit;
+      host.Wake();
+    });
+    poll.start(5);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(RunHands(g), Next::Quit);
+    EXPECT_TRUE(requested);
+    EXPECT_FALSE(g.handRunning);
+    EXPECT_EQ(g.waiting, Waiting::Nothing);
+    EXPECT_LT(clock.elapsed(), 5000);
+    std::filesystem::remove_all(dir);
   }
 }
 
