@@ -67,6 +67,8 @@ struct GameState {
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.
   PerSeat<std::uint64_t> Hand{};
+  // The cards in no hand (in the pack, or played), one bit per card, kept in step by SetOwner.
+  std::uint64_t Unowned = 0;
   // The cards played this hand, one bit per card, kept in step with every Played by SetPlayed.
   std::uint64_t PlayedCards = 0;
 };
@@ -85,8 +87,15 @@ constexpr std::uint64_t RankBit(int value) { return std::uint64_t{1} << (value -
 // Every change of a card's place goes through here.
 inline void SetOwner(GameState& s, int card, int owner) {
   Integer& current = s.Pack[card].Owner;
-  if (current >= 0 && current < kSeats) s.Hand[current] &= ~CardBit(card);
-  if (owner >= 0 && owner < kSeats) s.Hand[owner] |= CardBit(card);
+  const std::uint64_t bit = CardBit(card);
+  if (current >= 0 && current < kSeats)
+    s.Hand[current] &= ~bit;
+  else if (current == kOwnerNone)
+    s.Unowned &= ~bit;
+  if (owner >= 0 && owner < kSeats)
+    s.Hand[owner] |= bit;
+  else if (owner == kOwnerNone)
+    s.Unowned |= bit;
   current = static_cast<Integer>(owner);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The game's one random generator, seeded once: the same seed gives the same deals on every
-// machine (the 64-bit Mersenne Twister is fully specified, and so is the conversion below).
+// The game's random numbers. The same seed gives the same game on every machine: the
+// generators and the conversions below are fully specified.
 #include <cstdint>
 #include <random>
 
@@ -8,6 +8,7 @@
 
 namespace solo {
 
+// The game's own generator, seeded once at start-up: it draws the first dealer.
 class Random {
  public:
   explicit Random(std::uint64_t seed) : engine_(seed) {}
@@ -16,6 +17,28 @@ class Random {
 
  private:
   std::mt19937_64 engine_;
+};
+
+// The generator of one hand's deal (xoshiro256**), its own stream made from the game's seed and
+// the hand's number: every hand is dealt the same for the same seed, however the hands before
+// it were bid or played.
+class DealStream {
+ public:
+  DealStream(std::uint64_t gameSeed, std::uint64_t hand);
+
+  std::uint64_t Next();
+  // A whole number from 0 to n - 1, every one equally likely (n at least 1): one draw,
+  // multiplied and shifted (Lemire's method), drawn again only in the rare case that would
+  // favour some numbers (less than once in 10^17 draws for a pack of cards).
+  std::uint32_t Below(std::uint32_t n);
+  // A uniform number in [0, 1) from the top 53 bits of one draw.
+  double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+  // Draws taken from this stream so far.
+  long draws() const { return draws_; }
+
+ private:
+  std::uint64_t s_[4];
+  long draws_ = 0;
 };
 
 // Rounds to the nearest whole number, a half to the even neighbour (2.5 gives 2, 3.5 gives 4).

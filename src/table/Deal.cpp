@@ -1,5 +1,7 @@
 #include "table/Deal.h"
 
+#include <bit>
+
 #include "table/HandLayout.h"
 #include "table/Pacing.h"
 #include "table/Trumps.h"
@@ -107,7 +109,7 @@ void DealNormally(Game& g) {
 }
 
 void DealGoulash(Game& g) {
-  const int cut = RoundHalfEven(g.rng.Uniform() * 35) + 15;
+  const int cut = RoundHalfEven(g.deal.Uniform() * 35) + 15;
   const auto order = GoulashOrder(cut);
   g.s.BlnNoShuffle = false;
   const int first = NextSeat(g.s.IntDealer);
@@ -146,14 +148,14 @@ void DealToNorth(Game& g, int count) { DealTo(g, kNorth, count); }
 void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
 
 Integer DrawRandomCard(Game& g) {
-  // Rounding r x 52 gives 0 and 52 half as often as the others; a 0 or a card already dealt
-  // is drawn again, so the draw ends as long as a card is left in the pack.
-  for (;;) {
-    const int n = RoundHalfEven(g.rng.Uniform() * kCards);
-    if (n == 0 || g.s.Pack[n].Owner != kOwnerNone) continue;
-    SetOwner(g.s, n, kOwnerDrawn);
-    return static_cast<Integer>(n);
-  }
+  // Every card still in the pack is equally likely: one draw chooses its place among them.
+  std::uint64_t pack = g.s.Unowned;
+  const int left = CountCards(pack);
+  if (left == 0) return 0;
+  for (std::uint32_t skip = g.deal.Below(static_cast<std::uint32_t>(left)); skip > 0; --skip) pack &= pack - 1;
+  const int card = std::countr_zero(pack) + 1;
+  SetOwner(g.s, card, kOwnerDrawn);
+  return static_cast<Integer>(card);
 }
 
 void GoulashToSouth(Game& g, int card) { HandOver(g, kSouth, card, g.pacing.goulash); }

@@ -38,13 +38,17 @@ enum class Waiting { Nothing, Bid, Trumps, Card };
 inline constexpr int kNoAnswer = -1;
 
 struct Game : Interruption {
-  Game(Host& h, Storage& store, std::uint64_t seed) : host(h), storage(&store), rng(seed) {}
+  Game(Host& h, Storage& store, std::uint64_t gameSeed)
+      : host(h), storage(&store), seed(gameSeed), rng(gameSeed), deal(gameSeed, 0) {}
 
   GameState s;
   Table t;
   Host& host;
   Storage* storage;  // the names and points between runs
-  Random rng;
+  std::uint64_t seed;  // the game's seed, from which every random number of the game comes
+  Random rng;          // the first dealer
+  DealStream deal;     // the deal of the hand in play, made anew for every hand
+  long handNumber = 0;  // hands begun in this game
   Pacing pacing;
   HandObserver* observer = nullptr;
   // Who decides for each seat, and how the hand is shown; set by whoever makes the game.

@@ -21,6 +21,8 @@ void ShowNewHand(Game& g) {
 }
 
 void NewHand(Game& g) {
+  ++g.handNumber;
+  g.deal = DealStream(g.seed, static_cast<std::uint64_t>(g.handNumber));
   g.show->NewHandShown(g);
   g.s.IntTrumps = kTrumpsNotSet;
   ClearForNextRound(g);
