@@ -9,7 +9,7 @@ namespace {
 
 // A half point keeps the total whole: it is rounded at once, a half to the even neighbour, so
 // it raises an odd total by one and leaves an even one.
-Integer AddHalf(Integer p) { return RoundHalfEven(p + 0.5); }
+Integer AddHalf(Integer p) { return static_cast<Integer>(p + (p & 1)); }
 
 constexpr std::uint64_t kHonours = RankBit(kJack) | RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
 constexpr std::uint64_t kTopThree = RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
@@ -23,7 +23,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
   int length[4];
   for (int i = 0; i < 4; ++i) {
     suitCards[i] = (hand >> SuitShift(kDiamonds + i)) & kSuitBits;
-    length[i] = CountCards(suitCards[i]);
+    length[i] = kSuitLengths[suitCards[i]];
   }
   const int trumpLength = IsSuit(trumps) ? length[trumps - kDiamonds] : 0;
 
@@ -32,7 +32,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
   // half point meets the total of the suits before it only.
   for (int i = 0; i < 4; ++i) {
     if (suitCards[i] & RankBit(kJack)) p = AddHalf(p);
-    p += CountCards(suitCards[i] & kTopThree);
+    p += kSuitLengths[suitCards[i] & kTopThree];
   }
   for (int i = 0; i < 4; ++i)
     if ((suitCards[i] & kHonours) == kHonours) p += kDiamonds + i == trumps ? 2 : 1;

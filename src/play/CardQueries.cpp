@@ -66,7 +66,7 @@ Integer IntHighestCard(const GameState& s, int seat) {
 Integer IntLongestSuit(const GameState& s, int seat) {
   const std::uint64_t hand = HandOf(s, seat);
   int count[4];
-  for (int i = 0; i < 4; ++i) count[i] = CountCards(hand & SuitMask(kDiamonds + i));
+  for (int i = 0; i < 4; ++i) count[i] = kSuitLengths[(hand >> SuitShift(kDiamonds + i)) & kSuitBits];
   for (int i = 0; i < 4; ++i) {
     bool longest = true;
     for (int j = 0; j < 4; ++j)

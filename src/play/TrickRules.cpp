@@ -19,19 +19,21 @@ bool BeatsUnlessOffSuit(const GameState& s, int a, int b, bool offSuitResult) {
 }  // namespace
 
 Integer GetWinner(const GameState& s) {
-  const int cards[4] = {s.trick[0].card, s.trick[1].card, s.trick[2].card, s.trick[3].card};
-  const Integer seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
-  for (int c : cards)
-    if (c < 1 || c > kCards) return kNoSeat;
-  bool trumped = false;
-  for (int c : cards) trumped = trumped || IsTrump(s, c);
-  const int winningSuit = trumped ? s.IntTrumps : At(s, cards[0]).Suit;
-  int best = -1;
+  // A card's suit and value follow from its number: thirteen to a suit, Two to Ace.
+  int suit[4], rank[4];
   for (int i = 0; i < 4; ++i) {
-    if (At(s, cards[i]).Suit != winningSuit) continue;
-    if (best < 0 || At(s, cards[i]).Value > At(s, cards[best]).Value) best = i;
+    const int c = s.trick[i].card;
+    if (c < 1 || c > kCards) return kNoSeat;
+    suit[i] = kDiamonds + (c - 1) / kCardsPerSuit;
+    rank[i] = (c - 1) % kCardsPerSuit;
   }
-  return seats[best];
+  const bool trumped = IsSuit(s.IntTrumps) &&
+                       (suit[0] == s.IntTrumps || suit[1] == s.IntTrumps || suit[2] == s.IntTrumps || suit[3] == s.IntTrumps);
+  const int winningSuit = trumped ? s.IntTrumps : suit[0];
+  int best = -1;
+  for (int i = 0; i < 4; ++i)
+    if (suit[i] == winningSuit && (best < 0 || rank[i] > rank[best])) best = i;
+  return s.trick[best].seat;
 }
 
 bool BlnSecondBeatsFirst(const GameState& s) {

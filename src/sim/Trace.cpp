@@ -1,5 +1,6 @@
 #include "sim/Trace.h"
 
+#include <bit>
 #include <charconv>
 
 #include "bidding/BidLadder.h"
@@ -23,10 +24,10 @@ void TraceRecorder::HandStarts(const Game& g) {
 void TraceRecorder::Dealt(const Game& g) {
   dealer_ = g.s.IntDealer;
   trumpsDealt_ = g.s.IntTrumps;
-  std::array<int, kSeats> count{};
-  for (int card = 1; card <= kCards; ++card) {
-    const int owner = g.s.Pack[card].Owner;
-    if (owner >= 0 && owner < kSeats && count[owner] < 13) dealt_[owner][count[owner]++] = static_cast<Integer>(card);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    int count = 0;
+    for (std::uint64_t hand = g.s.Hand[seat]; hand && count < 13; hand &= hand - 1)
+      dealt_[seat][count++] = static_cast<Integer>(std::countr_zero(hand) + 1);
   }
 }
 

@@ -99,6 +99,17 @@ inline void SetOwner(GameState& s, int card, int owner) {
   current = static_cast<Integer>(owner);
 }
 
+// Every card back in no hand and not played, as at the start of a hand.
+inline void GatherAllCards(GameState& s) {
+  for (int card = 1; card <= kCards; ++card) {
+    s.Pack[card].Owner = kOwnerNone;
+    s.Pack[card].Played = false;
+  }
+  s.Hand = {};
+  s.Unowned = (std::uint64_t{1} << kCards) - 1;
+  s.PlayedCards = 0;
+}
+
 // Every change of a card's Played flag goes through here.
 inline void SetPlayed(GameState& s, int card, bool played) {
   s.Pack[card].Played = played;

@@ -45,20 +45,15 @@ std::uint64_t DealStream::Next() {
 }
 
 std::uint32_t DealStream::Below(std::uint32_t n) {
-  // The high half of a 64 x 32-bit product, in two 64-bit halves to stay within standard C++.
-  const auto product = [n](std::uint64_t x, std::uint64_t& low) {
-    const std::uint64_t lo = (x & 0xFFFFFFFFull) * n;
-    const std::uint64_t hi = (x >> 32) * n + (lo >> 32);
-    low = (hi << 32) | (lo & 0xFFFFFFFFull);
-    return static_cast<std::uint32_t>(hi >> 32);
-  };
-  std::uint64_t low = 0;
-  std::uint32_t result = product(Next(), low);
-  if (low < n) {
+  // The high half of the 128-bit product of a draw and n is the number; its low half tells
+  // whether the draw fell in the sliver that would favour some numbers.
+  __extension__ using Product = unsigned __int128;
+  Product m = static_cast<Product>(Next()) * n;
+  if (static_cast<std::uint64_t>(m) < n) {
     const std::uint64_t threshold = (0 - static_cast<std::uint64_t>(n)) % n;
-    while (low < threshold) result = product(Next(), low);
+    while (static_cast<std::uint64_t>(m) < threshold) m = static_cast<Product>(Next()) * n;
   }
-  return result;
+  return static_cast<std::uint32_t>(m >> 64);
 }
 
 }  // namespace solo

@@ -1,6 +1,8 @@
 #pragma once
 // The number types of the game's state: Integer is a signed 16-bit whole number, Long a signed
 // 32-bit one. Truth values are plain bool.
+#include <array>
+#include <bit>
 #include <cstdint>
 
 namespace solo {
@@ -36,6 +38,32 @@ constexpr int CountCards(std::uint64_t bits) {
   bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
   bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
   return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+}
+
+// How many cards a suit's thirteen bits hold, looked up: the point count and the card choices
+// ask it of every suit many times a hand.
+inline constexpr auto kSuitLengths = [] {
+  std::array<std::uint8_t, 1 << 13> lengths{};
+  for (int bits = 0; bits < (1 << 13); ++bits) lengths[bits] = static_cast<std::uint8_t>(CountCards(bits));
+  return lengths;
+}();
+
+// The place (0-63) of the set bit that has `k` set bits below it; `bits` holds more than k.
+// It counts by bytes first, so it takes a few steps rather than one for every bit passed over.
+constexpr int NthCard(std::uint64_t bits, int k) {
+  std::uint64_t bytes = bits - ((bits >> 1) & 0x5555555555555555ull);
+  bytes = (bytes & 0x3333333333333333ull) + ((bytes >> 2) & 0x3333333333333333ull);
+  bytes = (bytes + (bytes >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  int shift = 0;
+  for (;;) {
+    const int inByte = static_cast<int>((bytes >> shift) & 0xFF);
+    if (k < inByte) break;
+    k -= inByte;
+    shift += 8;
+  }
+  std::uint64_t rest = bits >> shift;
+  for (; k > 0; --k) rest &= rest - 1;
+  return shift + std::countr_zero(rest);
 }
 
 constexpr int kCards = 52;

@@ -121,8 +121,9 @@ void JustMoveCardsOut(Game& g, int winner) {
   }
   const int pile = s.IntTricksWon[0] + s.IntTricksWon[1] + s.IntTricksWon[2] + s.IntTricksWon[3];
   const Trick trick = s.trick;
+  // The cards left their hands as they were played; they are all played now.
   for (Play& play : s.trick) {
-    SetOwner(s, play.card, kOwnerNone);
+    if (s.Pack[play.card].Owner != kOwnerNone) SetOwner(s, play.card, kOwnerNone);
     SetPlayed(s, play.card, true);
     play.card = -1;
   }

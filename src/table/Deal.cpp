@@ -1,7 +1,5 @@
 #include "table/Deal.h"
 
-#include <bit>
-
 #include "table/HandLayout.h"
 #include "table/Pacing.h"
 #include "table/Trumps.h"
@@ -21,7 +19,8 @@ constexpr DealPoints kDealPoints[kSeats] = {
 
 // The pack back together, in no hand, before it is shown gathered.
 void GatherPack(Game& g, int x, int y) {
-  for (int card = 1; card <= kCards; ++card) SetOwner(g.s, card, kOwnerNone);
+  for (int card = 1; card <= kCards; ++card)
+    if (g.s.Pack[card].Owner != kOwnerNone) SetOwner(g.s, card, kOwnerNone);
   g.show->PackGathered(g, x, y);
 }
 
@@ -149,11 +148,10 @@ void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
 
 Integer DrawRandomCard(Game& g) {
   // Every card still in the pack is equally likely: one draw chooses its place among them.
-  std::uint64_t pack = g.s.Unowned;
+  const std::uint64_t pack = g.s.Unowned;
   const int left = CountCards(pack);
   if (left == 0) return 0;
-  for (std::uint32_t skip = g.deal.Below(static_cast<std::uint32_t>(left)); skip > 0; --skip) pack &= pack - 1;
-  const int card = std::countr_zero(pack) + 1;
+  const int card = NthCard(pack, static_cast<int>(g.deal.Below(static_cast<std::uint32_t>(left)))) + 1;
   SetOwner(g.s, card, kOwnerDrawn);
   return static_cast<Integer>(card);
 }

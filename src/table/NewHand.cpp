@@ -60,10 +60,7 @@ void ClearForNextRound(Game& g) {
     s.BlnHasBid[seat] = s.BlnPassed[seat] = s.BlnMisere[seat] = s.BlnMisereOpen[seat] = false;
     s.BlnSolo[seat] = s.BlnAbundanceOpen[seat] = s.BlnAbundanceDeclared[seat] = s.BlnAbundanceTrumps[seat] = false;
   }
-  for (int card = 1; card <= kCards; ++card) {
-    SetOwner(s, card, kOwnerNone);
-    SetPlayed(s, card, false);
-  }
+  GatherAllCards(s);
   for (Play& play : s.trick) play.card = 0;
   s.IntBidderCard = 0;
   s.IntBidder = kNoSeat;
