@@ -65,15 +65,16 @@ Integer IntHighestCard(const GameState& s, int seat) {
 
 Integer IntLongestSuit(const GameState& s, int seat) {
   const std::uint64_t hand = HandOf(s, seat);
-  int count[4];
-  for (int i = 0; i < 4; ++i) count[i] = kSuitLengths[(hand >> SuitShift(kDiamonds + i)) & kSuitBits];
+  int best = 0, most = -1;
+  bool shared = false;
   for (int i = 0; i < 4; ++i) {
-    bool longest = true;
-    for (int j = 0; j < 4; ++j)
-      if (j != i && count[j] >= count[i]) longest = false;
-    if (longest) return static_cast<Integer>(kDiamonds + i);
+    const int count = kSuitLengths[(hand >> SuitShift(kDiamonds + i)) & kSuitBits];
+    if (count > most)
+      best = i, most = count, shared = false;
+    else if (count == most)
+      shared = true;
   }
-  return 0;
+  return shared ? 0 : static_cast<Integer>(kDiamonds + best);
 }
 
 Integer IntMasterAce(const GameState& s, int seat, int suit) {

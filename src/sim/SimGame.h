@@ -41,6 +41,7 @@ class SimHost : public Host {
   void Pause(int, const Interruption&) override {}
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
+  bool ReadsBoxes() const override { return false; }
   BoxAnswer ShowMessageBox(BoxPurpose, const std::string& text, const std::string&, BoxButtons buttons,
                            BoxIcon) override {
     if (tell) tell(text);

@@ -67,8 +67,10 @@ struct GameState {
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.
   PerSeat<std::uint64_t> Hand{};
-  // The cards in no hand (in the pack, or played), one bit per card, kept in step by SetOwner.
+  // The cards in no hand (in the pack, or played), one bit per card, and how many they are,
+  // kept in step by SetOwner.
   std::uint64_t Unowned = 0;
+  int UnownedCount = 0;
   // The cards played this hand, one bit per card, kept in step with every Played by SetPlayed.
   std::uint64_t PlayedCards = 0;
 };
@@ -91,12 +93,22 @@ inline void SetOwner(GameState& s, int card, int owner) {
   if (current >= 0 && current < kSeats)
     s.Hand[current] &= ~bit;
   else if (current == kOwnerNone)
-    s.Unowned &= ~bit;
+    s.Unowned &= ~bit, --s.UnownedCount;
   if (owner >= 0 && owner < kSeats)
     s.Hand[owner] |= bit;
   else if (owner == kOwnerNone)
-    s.Unowned |= bit;
+    s.Unowned |= bit, ++s.UnownedCount;
   current = static_cast<Integer>(owner);
+}
+
+// The card of a set that has `k` of the set below it (k less than the set's size), found suit
+// by suit: the deal asks this for every card it draws.
+inline int NthCard(std::uint64_t cards, int k) {
+  int shift = 0;
+  for (int inSuit; k >= (inSuit = kSuitLengths[(cards >> shift) & kSuitBits]); shift += kCardsPerSuit) k -= inSuit;
+  std::uint64_t rest = cards >> shift;
+  for (; k > 0; --k) rest &= rest - 1;
+  return shift + std::countr_zero(rest) + 1;
 }
 
 // Every card back in no hand and not played, as at the start of a hand.
@@ -107,6 +119,7 @@ inline void GatherAllCards(GameState& s) {
   }
   s.Hand = {};
   s.Unowned = (std::uint64_t{1} << kCards) - 1;
+  s.UnownedCount = kCards;
   s.PlayedCards = 0;
 }
 

@@ -19,9 +19,9 @@ class Random {
   std::mt19937_64 engine_;
 };
 
-// The generator of one hand's deal (xoshiro256**), its own stream made from the game's seed and
-// the hand's number: every hand is dealt the same for the same seed, however the hands before
-// it were bid or played.
+// The generator of one hand's deal (SplitMix64), its own stream started from the game's seed
+// and the hand's number: every hand is dealt the same for the same seed, however the hands
+// before it were bid or played.
 class DealStream {
  public:
   DealStream(std::uint64_t gameSeed, std::uint64_t hand);
@@ -37,7 +37,7 @@ class DealStream {
   long draws() const { return draws_; }
 
  private:
-  std::uint64_t s_[4];
+  std::uint64_t state_;
   long draws_ = 0;
 };
 

@@ -48,24 +48,6 @@ inline constexpr auto kSuitLengths = [] {
   return lengths;
 }();
 
-// The place (0-63) of the set bit that has `k` set bits below it; `bits` holds more than k.
-// It counts by bytes first, so it takes a few steps rather than one for every bit passed over.
-constexpr int NthCard(std::uint64_t bits, int k) {
-  std::uint64_t bytes = bits - ((bits >> 1) & 0x5555555555555555ull);
-  bytes = (bytes & 0x3333333333333333ull) + ((bytes >> 2) & 0x3333333333333333ull);
-  bytes = (bytes + (bytes >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-  int shift = 0;
-  for (;;) {
-    const int inByte = static_cast<int>((bytes >> shift) & 0xFF);
-    if (k < inByte) break;
-    k -= inByte;
-    shift += 8;
-  }
-  std::uint64_t rest = bits >> shift;
-  for (; k > 0; --k) rest &= rest - 1;
-  return shift + std::countr_zero(rest);
-}
-
 constexpr int kCards = 52;
 constexpr int kCardsPerSuit = 13;
 constexpr int kAce = 14, kKing = 13, kQueen = 12, kJack = 11;

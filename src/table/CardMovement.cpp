@@ -39,7 +39,6 @@ void PlayEm(Game& g, int seat, int position) {
   const int card = TrickCard(g.s, position);
   if (card < 1 || card > kCards) return;
   PlayCard(g, seat, card);
-  SetPlayed(g.s, card, true);
   if (seat == g.s.IntBidder) g.s.IntBidderCard = static_cast<Integer>(card);
 }
 

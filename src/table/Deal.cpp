@@ -19,8 +19,9 @@ constexpr DealPoints kDealPoints[kSeats] = {
 
 // The pack back together, in no hand, before it is shown gathered.
 void GatherPack(Game& g, int x, int y) {
-  for (int card = 1; card <= kCards; ++card)
-    if (g.s.Pack[card].Owner != kOwnerNone) SetOwner(g.s, card, kOwnerNone);
+  if (g.s.Unowned != (std::uint64_t{1} << kCards) - 1)
+    for (int card = 1; card <= kCards; ++card)
+      if (g.s.Pack[card].Owner != kOwnerNone) SetOwner(g.s, card, kOwnerNone);
   g.show->PackGathered(g, x, y);
 }
 
@@ -148,10 +149,9 @@ void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
 
 Integer DrawRandomCard(Game& g) {
   // Every card still in the pack is equally likely: one draw chooses its place among them.
-  const std::uint64_t pack = g.s.Unowned;
-  const int left = CountCards(pack);
-  if (left == 0) return 0;
-  const int card = NthCard(pack, static_cast<int>(g.deal.Below(static_cast<std::uint32_t>(left)))) + 1;
+  const int left = g.s.UnownedCount;
+  if (left <= 0) return 0;
+  const int card = NthCard(g.s.Unowned, static_cast<int>(g.deal.Below(static_cast<std::uint32_t>(left))));
   SetOwner(g.s, card, kOwnerDrawn);
   return static_cast<Integer>(card);
 }

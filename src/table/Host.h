@@ -67,6 +67,9 @@ class Host {
 
   // Shows the program's message box and returns the index of the clicked button (0-2).
   virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;
+  // Whether the boxes' words are read at all: a host that answers by purpose alone (the
+  // simulator's) is given the purpose only.
+  virtual bool ReadsBoxes() const { return true; }
   virtual BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title,
                                    BoxButtons buttons, BoxIcon icon) = 0;
   // The text-input box; nothing when the person cancels it.

@@ -9,6 +9,7 @@ int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_
   // One box of the game's is reused, so the boxes of a long run of hands do not allocate.
   DeluxeBox& box = g.box;
   box.purpose = purpose;
+  if (!g.host.ReadsBoxes()) return g.host.ShowDeluxeBox(box);
   SetText(box.prompt, prompt);
   box.button1.assign(button1);
   box.button2.assign(button2);

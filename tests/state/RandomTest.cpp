@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "state/GameState.h"
 #include "state/Random.h"
 
 namespace solo {
@@ -22,6 +23,27 @@ TEST(Random, ASeedGivesTheSameNumbersEverywhere) {
   EXPECT_GE(first, 0.0);
   EXPECT_LT(first, 1.0);
   EXPECT_DOUBLE_EQ(first, static_cast<double>(std::mt19937_64(1)() >> 11) / 9007199254740992.0);
+}
+
+// The deal's stream is fixed by the seed and the hand's number alone, and its bounded draws stay
+// in range; choosing the k-th card of a set agrees with counting along the pack.
+TEST(DealStream, StreamsAndBoundedDrawsAndTheKthCard) {
+  DealStream a(7, 3), b(7, 3), other(7, 4);
+  EXPECT_EQ(a.Next(), b.Next());
+  EXPECT_NE(a.Next(), other.Next());
+  std::mt19937_64 random(5);
+  for (int round = 0; round < 2000; ++round) {
+    const std::uint32_t n = 1 + static_cast<std::uint32_t>(random() % 52);
+    EXPECT_LT(a.Below(n), n);
+    const std::uint64_t cards = random() & ((std::uint64_t{1} << kCards) - 1);
+    const int count = CountCards(cards);
+    if (count == 0) continue;
+    const int k = static_cast<int>(random() % count);
+    int seen = -1, expected = 0;
+    for (int card = 1; card <= kCards && seen < k; ++card)
+      if (cards & CardBit(card)) ++seen, expected = card;
+    ASSERT_EQ(NthCard(cards, k), expected) << std::hex << cards << " k " << std::dec << k;
+  }
 }
 
 }  // namespace
