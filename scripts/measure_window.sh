@@ -30,12 +30,15 @@ cpu_percent() {
   awk -v t=$((after - before)) -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'
 }
 
+# xdotool's own --sync polls only every half second; a tight loop of single searches sees the
+# window within one search's time (a few milliseconds, reported as the precision).
 start=$(date +%s%N)
 "$SOLO_BUILD_DIR/solo-whist" --data-dir "$data" --seed 7 >/dev/null 2>&1 &
 game=$!
-xdotool search --sync --onlyvisible --name '^Solo Whist$' >/dev/null
+polls=0
+until xdotool search --onlyvisible --name '^Solo Whist$' >/dev/null 2>&1; do polls=$((polls + 1)); done
 shown=$(date +%s%N)
-echo "window shown after: $(( (shown - start) / 1000000 )) ms"
+echo "window shown after: $(( (shown - start) / 1000000 )) ms (one search every $(( (shown - start) / 1000000 / (polls + 1) )) ms)"
 
 sleep 2
 echo "CPU while the welcome box waits 10 s: $(cpu_percent "$game" 10) % of a core"
