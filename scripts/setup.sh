@@ -7,8 +7,9 @@ SOLO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SOLO_BUILD_DIR="${SOLO_BUILD_DIR:-$SOLO_ROOT/build}"
 
 # What building, testing and playing need on Debian 12.
+# dpkg-dev, desktop-file-utils and appstream build and check the Debian package.
 SOLO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-               libbenchmark-dev fonts-liberation2)
+               libbenchmark-dev fonts-liberation2 dpkg-dev desktop-file-utils appstream)
 
 solo_missing_packages() {
   local pkg

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStringList>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,9 +101,11 @@ int main(int argc, char** argv) {
                stderr);
     return 2;
   }
-  QGuiApplication::setDesktopFileName("solo-whist");
+  QGuiApplication::setDesktopFileName("net.solowhist.SoloWhist");
 
-  const QString folder = solo::ui::ChooseDataFolder(options.value(dataDir));
+  const QString programDir = QCoreApplication::applicationDirPath();
+  const bool installed = QString(SOLO_INSTALLED_DIRS).split(':').contains(QDir::cleanPath(programDir));
+  const QString folder = solo::ui::ChooseDataFolder(options.value(dataDir), installed);
   const solo::FolderLock lock(folder.toStdString());
   solo::FileAccess access = solo::FileAccess::ReadWrite;
   if (lock.state() == solo::FolderLock::State::Busy) {
@@ -110,7 +113,9 @@ int main(int argc, char** argv) {
     access = solo::FileAccess::ReadOnly;
   }
 
-  solo::ui::QtHost host(QCoreApplication::applicationDirPath());
+  // The sounds lie beside the program in a build folder, in share/solo-whist once installed.
+  const QString sounds = installed ? QDir::cleanPath(programDir + "/../share/solo-whist") : programDir;
+  solo::ui::QtHost host(sounds);
   if (options.isSet(fast)) host.SetSpeed(10);
   solo::FolderStorage storage(folder.toStdString(), access);
   solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());

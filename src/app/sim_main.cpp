@@ -24,7 +24,9 @@ void Usage(std::ostream& out) {
                "  --seed S       the random seed of the deals (default 1)\n"
                "  --trace FILE   write one JSON object per hand to FILE\n"
                "  --data-dir DIR keep the names and points files in DIR (default: a temporary folder)\n"
-               "  --quiet        print the summary only\n";
+               "  --quiet        print the summary only\n"
+               "  --help         show this help and exit\n"
+               "  --version      show the version and exit\n";
 }
 
 // A whole number written in digits only (no sign, no blanks), at most `max`.
@@ -85,6 +87,9 @@ int main(int argc, char** argv) {
       quiet = true;
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
+      return 0;
+    } else if (arg == "--version") {
+      std::cout << "solo-sim (Solo Whist) " << SOLO_VERSION << "\n";
       return 0;
     } else {
       std::cerr << "solo-sim: unknown option " << arg << "\n";

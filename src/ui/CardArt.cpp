@@ -408,7 +408,12 @@ QPixmap CardArt::BoxPicture(int icon, int side, qreal dpr) {
 
 QIcon CardArt::AppIcon() {
   QIcon icon;
-  for (int side : {16, 32, 48, 64, 128, 256}) {
+  for (int side : {16, 32, 48, 64, 128, 256}) icon.addPixmap(IconPicture(side));
+  return icon;
+}
+
+QPixmap CardArt::IconPicture(int side) {
+  {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -435,9 +440,8 @@ QIcon CardArt::AppIcon() {
       p.restore();
     }
     p.end();
-    icon.addPixmap(pixmap);
+    return pixmap;
   }
-  return icon;
 }
 
 }  // namespace solo::ui

@@ -23,6 +23,8 @@ class CardArt {
   // The message box's pictures: 1 question, 2 the "Solo" banner, 3 information.
   static QPixmap BoxPicture(int icon, int side, qreal dpr);
   static QIcon AppIcon();
+  // The icon drawn at one size, for the package's icon files.
+  static QPixmap IconPicture(int side);
 
   // A suit's shape in the unit square, for any painter.
   static QPainterPath SuitPath(int suit);

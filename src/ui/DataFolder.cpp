@@ -14,13 +14,14 @@ bool IsWritableFolder(const QString& folder) {
   return probe.open();
 }
 
-QString ChooseDataFolder(const QString& requested) {
+QString ChooseDataFolder(const QString& requested, bool installed) {
   if (!requested.isEmpty()) {
     QDir().mkpath(requested);
     return QDir(requested).absolutePath();
   }
+  // An installed program's folder is shared by every user (and writable by root): never there.
   const QString own = QCoreApplication::applicationDirPath();
-  if (IsWritableFolder(own)) return own;
+  if (!installed && IsWritableFolder(own)) return own;
   const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(user);
   return user;

@@ -96,8 +96,10 @@ can follow suit.</li>
 <li><b>Menus.</b> Game: New Game (F2) and Exit Game (Ctrl+X). Help and Rules (F1) opens this
 page. Options: Enter Names, to name yourself and the three computer players, and Erase Points,
 to start the points again from zero. About shows the version.</li>
-<li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, in the
-game's own folder when it can be written to, otherwise in your personal data folder.</li>
+<li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat. When the
+game is installed (from its package, in /usr/games) they are in your personal data folder, on
+Linux ~/.local/share/Solo Whist; when it runs from a folder of its own that it may write to (a
+build folder), they are kept there.</li>
 </ul>
 )";
 }
