@@ -43,9 +43,9 @@ ResultTexts TextsFor(int code) {
   }
 }
 
-enum class Outcome { Open, Made, Failed };
+}  // namespace
 
-Outcome Decide(const GameState& s, int code, int seat) {
+Outcome DecideContract(const GameState& s, int code, int seat) {
   const int declarer = s.IntTricksWon[seat];
   int others = 0;
   for (int i = 0; i < kSeats; ++i)
@@ -66,7 +66,6 @@ Outcome Decide(const GameState& s, int code, int seat) {
   }
 }
 
-}  // namespace
 
 void ShowResult(Game& g) {
   g.t.StatusBar1.Panel1.clear();
@@ -83,7 +82,7 @@ Settled EndOfHand(Game& g, int seat) {
   bool settled = false;
   for (int code = kSolo; code <= kAbundanceDeclared && !settled; ++code) {
     if (!KindFlags(s, code)[seat]) continue;
-    const Outcome outcome = Decide(s, code, seat);
+    const Outcome outcome = DecideContract(s, code, seat);
     if (outcome == Outcome::Open) continue;
     settled = true;
     const bool made = outcome == Outcome::Made;

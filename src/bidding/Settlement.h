@@ -8,6 +8,11 @@ namespace solo {
 
 enum class Settled { No, NewRound, ExitGame };
 
+// The rule step of the settlement: whether the declarer `seat`'s contract `code` is made,
+// failed, or still open after the tricks so far. Touches nothing.
+enum class Outcome { Open, Made, Failed };
+Outcome DecideContract(const GameState& s, int code, int seat);
+
 // Settles the hand if the declarer's contract is decided; No while it is still open.
 Settled EndOfHand(Game& g, int seat);
 

@@ -89,10 +89,7 @@ void Cds_Click(Game& g, int index) {
 
 TrickResult CheckWinnerOfTrick(Game& g) {
   GameState& s = g.s;
-  const Integer w = GetWinner(s);
-  s.IntLeader = w;
-  ++s.IntTricksPlayed;
-  ++s.IntTricksWon[w];
+  const Integer w = ResolveTrick(s);
   g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);

@@ -36,6 +36,14 @@ Integer GetWinner(const GameState& s) {
   return s.trick[best].seat;
 }
 
+Integer ResolveTrick(GameState& s) {
+  const Integer w = GetWinner(s);
+  s.IntLeader = w;
+  ++s.IntTricksPlayed;
+  ++s.IntTricksWon[w];
+  return w;
+}
+
 bool BlnSecondBeatsFirst(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[1].card, s.trick[0].card, IsTrump(s, s.trick[1].card));
 }

@@ -8,6 +8,9 @@ namespace solo {
 
 // The seat that won the current, complete trick.
 Integer GetWinner(const GameState& s);
+// The rule step of a finished trick: its winner leads next and is counted one more trick.
+// Returns the winner. Touches nothing but the state.
+Integer ResolveTrick(GameState& s);
 
 bool BlnSecondBeatsFirst(const GameState& s);
 bool BlnThirdBeatsFirst(const GameState& s);

@@ -111,6 +111,13 @@ inline int NthCard(std::uint64_t cards, int k) {
   return shift + std::countr_zero(rest) + 1;
 }
 
+// The rule step of playing a card: it leaves its hand and is played.
+inline void PlayCardStep(GameState& s, int card) {
+  SetOwner(s, card, kOwnerNone);
+  s.Pack[card].Played = true;
+  s.PlayedCards |= CardBit(card);
+}
+
 // Every card back in no hand and not played, as at the start of a hand.
 inline void GatherAllCards(GameState& s) {
   for (int card = 1; card <= kCards; ++card) {

@@ -56,8 +56,7 @@ void ShowCardPlayed(Game& g, int seat, int card) {
 void PlayCard(Game& g, int seat, int card) {
   // Only once the card has landed does it leave the hand.
   g.show->CardPlayed(g, seat, card);
-  SetOwner(g.s, card, kOwnerNone);
-  SetPlayed(g.s, card, true);
+  PlayCardStep(g.s, card);
 }
 
 void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
