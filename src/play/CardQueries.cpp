@@ -32,11 +32,6 @@ bool ValidCard(int card) { return card >= 1 && card <= kCards; }
 
 }  // namespace
 
-bool BlnHasSuit(const GameState& s, int seat, int suit) { return (HandOf(s, seat) & SuitMask(suit)) != 0; }
-
-Integer IntLowestOfSuit(const GameState& s, int seat, int suit) { return Lowest(HandOf(s, seat) & SuitMask(suit)); }
-
-Integer IntHighestOfSuit(const GameState& s, int seat, int suit) { return Highest(HandOf(s, seat) & SuitMask(suit)); }
 
 Integer IntLowestCard(const GameState& s, int seat) {
   // The lowest value of each suit; among equal values the earlier suit keeps its place.

@@ -2,13 +2,25 @@
 // Questions the playing rules ask about one seat's hand. A result of 0 means "no such card";
 // where several cards match, the pack order decides (Diamonds, Clubs, Hearts, Spades, each
 // from Two up to Ace). None of them changes the state.
+#include <bit>
+
 #include "state/GameState.h"
 
 namespace solo {
 
-bool BlnHasSuit(const GameState& s, int seat, int suit);
-Integer IntLowestOfSuit(const GameState& s, int seat, int suit);
-Integer IntHighestOfSuit(const GameState& s, int seat, int suit);
+// The three questions asked most often are answered here, where every rule can inline them.
+inline std::uint64_t SuitCardsOf(const GameState& s, int seat, int suit) {
+  return seat >= 0 && seat < kSeats ? s.Hand[seat] & SuitMask(suit) : 0;
+}
+inline bool BlnHasSuit(const GameState& s, int seat, int suit) { return SuitCardsOf(s, seat, suit) != 0; }
+inline Integer IntLowestOfSuit(const GameState& s, int seat, int suit) {
+  const std::uint64_t cards = SuitCardsOf(s, seat, suit);
+  return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0;
+}
+inline Integer IntHighestOfSuit(const GameState& s, int seat, int suit) {
+  const std::uint64_t cards = SuitCardsOf(s, seat, suit);
+  return cards ? static_cast<Integer>(64 - std::countl_zero(cards)) : 0;
+}
 // Lowest value in any suit; among equal values the first suit in pack order.
 Integer IntLowestCard(const GameState& s, int seat);
 // Highest value in any suit; among equal values the first suit in pack order.
