@@ -101,16 +101,6 @@ inline void SetOwner(GameState& s, int card, int owner) {
   current = static_cast<Integer>(owner);
 }
 
-// The card of a set that has `k` of the set below it (k less than the set's size), found suit
-// by suit: the deal asks this for every card it draws.
-inline int NthCard(std::uint64_t cards, int k) {
-  int shift = 0;
-  for (int inSuit; k >= (inSuit = kSuitLengths[(cards >> shift) & kSuitBits]); shift += kCardsPerSuit) k -= inSuit;
-  std::uint64_t rest = cards >> shift;
-  for (; k > 0; --k) rest &= rest - 1;
-  return shift + std::countr_zero(rest) + 1;
-}
-
 // The rule step of playing a card: it leaves its hand and is played.
 inline void PlayCardStep(GameState& s, int card) {
   SetOwner(s, card, kOwnerNone);

@@ -1,5 +1,7 @@
 #include "table/Deal.h"
 
+#include <bit>
+
 #include "table/HandLayout.h"
 #include "table/Pacing.h"
 #include "table/Trumps.h"
@@ -148,10 +150,19 @@ void DealToNorth(Game& g, int count) { DealTo(g, kNorth, count); }
 void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
 
 Integer DrawRandomCard(Game& g) {
-  // Every card still in the pack is equally likely: one draw chooses its place among them.
-  const int left = g.s.UnownedCount;
-  if (left <= 0) return 0;
-  const int card = NthCard(g.s.Unowned, static_cast<int>(g.deal.Below(static_cast<std::uint32_t>(left))));
+  // Every card still in the pack is equally likely: one draw chooses its place in the list of
+  // them, and the last of the list takes the drawn card's place.
+  Game::PackList& pack = g.packList;
+  if (pack.set != g.s.Unowned || pack.left != g.s.UnownedCount) {
+    pack.left = 0;
+    for (std::uint64_t rest = g.s.Unowned; rest; rest &= rest - 1)
+      pack.cards[pack.left++] = static_cast<Integer>(std::countr_zero(rest) + 1);
+  }
+  if (pack.left <= 0) return 0;
+  const std::uint32_t place = g.deal.Below(static_cast<std::uint32_t>(pack.left));
+  const int card = pack.cards[place];
+  pack.cards[place] = pack.cards[--pack.left];
+  pack.set = g.s.Unowned & ~CardBit(card);
   SetOwner(g.s, card, kOwnerDrawn);
   return static_cast<Integer>(card);
 }

@@ -48,6 +48,13 @@ struct Game : Interruption {
   std::uint64_t seed;  // the game's seed, from which every random number of the game comes
   Random rng;          // the first dealer
   DealStream deal;     // the deal of the hand in play, made anew for every hand
+  // The cards still in the pack during a deal, in a list the draw can pick from by place; it is
+  // made again from the pack whenever it no longer matches it.
+  struct PackList {
+    std::array<Integer, kCards> cards{};
+    int left = 0;
+    std::uint64_t set = 0;
+  } packList;
   long handNumber = 0;  // hands begun in this game
   Pacing pacing;
   HandObserver* observer = nullptr;
