@@ -19,6 +19,8 @@ void RequestDuringHand(Game& g, Request request) {
 // After a hand ends, however it ends, nothing of its waits may accept a click.
 void EndWaits(Game& g) {
   EndWait(g);
+  g.t.Dimmed = 0;
+  g.t.Turn = kNoSeat;
   g.t.FramBidingVisible = false;
   g.t.FramTrumpsVisible = false;
   g.s.IntPauseLength = g.s.IntNormalPause;

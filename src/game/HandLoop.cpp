@@ -16,6 +16,7 @@ HandEnd PlayHand(Game& g) {
     return HandEnd::NextHand;
   }
   if (g.observer) g.observer->PlayStarts(g);
+  g.show->ContractShown(g);
   return PlayTricks(g) == TrickResult::ExitGame ? HandEnd::Exit : HandEnd::NextHand;
 }
 

@@ -1,5 +1,6 @@
 #include "game/TablePresentation.h"
 
+#include "bidding/BidLadder.h"
 #include "bidding/BiddingRound.h"
 #include "bidding/Settlement.h"
 #include "bidding/UserBid.h"
@@ -12,27 +13,82 @@
 
 namespace solo {
 
+namespace {
+
+// The contract panel's three lines: the declarer and the contract's target, the trumps, and
+// the tricks taken so far by the declarer and by the defenders.
+void WriteContract(Game& g) {
+  static constexpr const char* kContracts[kBidKinds] = {
+      "", "Solo: 5 tricks", "Misere: no tricks", "Abundance Open: 9 tricks", "Abundance Trumps: 9 tricks",
+      "Misere Open: no tricks", "Abundance Declared: 13 tricks"};
+  static constexpr const char* kSuits[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
+  const GameState& s = g.s;
+  const int seat = s.IntBidder;
+  if (seat < 0 || seat >= kSeats) return;
+  const int code = HighestKind(s, seat);
+  const std::string& name = seat == kSouth ? s.StrUserName : s.StrPlayerName[seat];
+  g.t.Contract[0] = name + " \u2014 " + kContracts[code];
+  g.t.Contract[1] = IsSuit(s.IntTrumps) ? std::string("Trumps: ") + kSuits[s.IntTrumps - kDiamonds] : "No trumps";
+  const int own = s.IntTricksWon[seat];
+  g.t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
+                    std::to_string(s.IntTricksPlayed - own);
+  g.t.ContractVisible = true;
+}
+
+}  // namespace
+
 void TablePresentation::NewHandShown(Game& g) { ShowNewHand(g); }
-void TablePresentation::TableCleared(Game& g) { ClearTable(g); }
+void TablePresentation::TableCleared(Game& g) {
+  ClearTable(g);
+  g.t.Turn = kNoSeat;
+  g.t.Dimmed = 0;
+  g.t.ContractVisible = false;
+  g.t.LastTrickWinner = kNoSeat;
+  g.t.LastPile = 0;
+}
 void TablePresentation::PackGathered(Game& g, int x, int y) { ShowPackOnTable(g, x, y); }
 void TablePresentation::DealerMoved(Game& g) { ShowDealer(g); }
 void TablePresentation::CardDealt(Game& g, int seat, int card, int pause) { ShowCardDealt(g, seat, card, pause); }
 void TablePresentation::PacketDealt(Game& g, int pause) { ShowPacketDealt(g, pause); }
 void TablePresentation::TrumpsShown(Game& g, int suit, bool onBidPanel) { ShowTrumps(g, suit, onBidPanel); }
-void TablePresentation::NowBidding(Game& g, int seat) { ShowNowBidding(g, seat); }
-void TablePresentation::PassShown(Game& g, int seat) { ShowPassOnTable(g, seat); }
-void TablePresentation::ComputerBidShown(Game& g, int seat, int code) { ShowComputerBid(g, seat, code); }
-void TablePresentation::UsersBidShown(Game& g, int code) { ShowUsersBid(g, code); }
+void TablePresentation::NowBidding(Game& g, int seat) {
+  g.t.Turn = seat;
+  ShowNowBidding(g, seat);
+}
+void TablePresentation::PassShown(Game& g, int seat) {
+  ShowPassOnTable(g, seat);
+  g.t.Turn = kNoSeat;
+}
+void TablePresentation::ComputerBidShown(Game& g, int seat, int code) {
+  ShowComputerBid(g, seat, code);
+  g.t.Turn = kNoSeat;
+}
+void TablePresentation::UsersBidShown(Game& g, int code) {
+  ShowUsersBid(g, code);
+  g.t.Turn = kNoSeat;
+}
 void TablePresentation::BidWithdrawn(Game& g, int seat, const char* label) {
   SetText(g.t.LblName[seat], {g.s.StrPlayerName[seat], label});
 }
 void TablePresentation::PassedOutShown(Game& g) { ShowPassedOut(g); }
-void TablePresentation::CardPlayed(Game& g, int seat, int card) { ShowCardPlayed(g, seat, card); }
+void TablePresentation::TurnShown(Game& g, int seat) { g.t.Turn = seat; }
+void TablePresentation::ContractShown(Game& g) { WriteContract(g); }
+void TablePresentation::CardPlayed(Game& g, int seat, int card) {
+  ShowCardPlayed(g, seat, card);
+  g.t.Turn = kNoSeat;
+}
 void TablePresentation::TrickWonShown(Game& g, int winner) { ShowTrickWon(g, winner); }
 void TablePresentation::TrickGathered(Game& g, const Trick& trick, int winner, int pile) {
+  g.t.LastTrick = trick;
+  g.t.LastTrickWinner = winner;
+  g.t.LastPile = pile;
   ShowTrickGathered(g, trick, winner, pile);
+  if (g.t.ContractVisible) WriteContract(g);
 }
-void TablePresentation::ResultShown(Game& g) { ShowResult(g); }
+void TablePresentation::ResultShown(Game& g) {
+  ShowResult(g);
+  g.t.ContractVisible = false;
+}
 void TablePresentation::PointsShown(Game& g) { ShowPoints(g); }
 
 void SetUpTable(Game& g) {

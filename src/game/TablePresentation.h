@@ -6,7 +6,7 @@
 
 namespace solo {
 
-class TablePresentation final : public Presentation {
+class TablePresentation : public Presentation {
  public:
   void NewHandShown(Game& g) override;
   void TableCleared(Game& g) override;
@@ -21,6 +21,8 @@ class TablePresentation final : public Presentation {
   void UsersBidShown(Game& g, int code) override;
   void BidWithdrawn(Game& g, int seat, const char* label) override;
   void PassedOutShown(Game& g) override;
+  void TurnShown(Game& g, int seat) override;
+  void ContractShown(Game& g) override;
   void CardPlayed(Game& g, int seat, int card) override;
   void TrickWonShown(Game& g, int winner) override;
   void TrickGathered(Game& g, const Trick& trick, int winner, int pile) override;

@@ -13,6 +13,15 @@ inline std::uint64_t SuitCardsOf(const GameState& s, int seat, int suit) {
   return seat >= 0 && seat < kSeats ? s.Hand[seat] & SuitMask(suit) : 0;
 }
 inline bool BlnHasSuit(const GameState& s, int seat, int suit) { return SuitCardsOf(s, seat, suit) != 0; }
+// The cards the seat may play at `position` (1-4) of the trick in progress: the led suit when
+// it holds any, otherwise every card it holds.
+inline std::uint64_t LegalCards(const GameState& s, int seat, int position) {
+  const std::uint64_t hand = seat >= 0 && seat < kSeats ? s.Hand[seat] : 0;
+  const int led = s.trick[0].card;
+  if (position <= 1 || led < 1 || led > kCards) return hand;
+  const std::uint64_t follow = hand & SuitMask(s.Pack[led].Suit);
+  return follow ? follow : hand;
+}
 inline Integer IntLowestOfSuit(const GameState& s, int seat, int suit) {
   const std::uint64_t cards = SuitCardsOf(s, seat, suit);
   return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0;

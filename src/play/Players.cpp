@@ -4,6 +4,7 @@
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
+#include "play/CardQueries.h"
 #include "play/Strategy.h"
 #include "table/Pacing.h"
 
@@ -45,12 +46,15 @@ int HumanPlayer::Trumps(Game& g, int) {
   return suit;
 }
 
-int HumanPlayer::Card(Game& g, int, int, bool) {
+int HumanPlayer::Card(Game& g, int seat, int position, bool) {
   SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " click on the card you wish to play"});
+  // The cards that may not be played are shown dimmed while the person chooses.
+  if (g.t.ShowPlayable) g.t.Dimmed = g.s.Hand[seat] & ~LegalCards(g.s, seat, position);
   // Once the wait ends no further click is taken: the chosen card moves in the trick, and the
   // trick goes on only once it has landed.
   const int card = WaitForAnswer(g, Waiting::Card);
   EndWait(g);
+  g.t.Dimmed = 0;
   return card;
 }
 

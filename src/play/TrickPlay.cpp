@@ -36,6 +36,7 @@ void PlayRound(Game& g, int leader, bool lose) {
   const Integer seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
+    g.show->TurnShown(g, seat);
     const int card = g.players[seat]->Card(g, seat, position, lose);
     if (card < 1 || card > kCards) {
       Tell(g, NotFound(lose, position));
@@ -76,13 +77,9 @@ void Cds_Click(Game& g, int index) {
   GameState& s = g.s;
   if (index < 1 || index > kCards) return;
   if (s.Pack[index].Owner != kSouth || !g.Awaits(Waiting::Card)) return;
-  const int position = UsersPosition(s.IntLeader);
-  if (position > 1) {
-    const int led = s.Pack[s.trick[0].card].Suit;
-    if (BlnHasSuit(s, kSouth, led) && s.Pack[index].Suit != led) {
-      SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " sorry, you must follow suit. Please try again"});
-      return;
-    }
+  if (!(LegalCards(s, kSouth, UsersPosition(s.IntLeader)) & CardBit(index))) {
+    SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " sorry, you must follow suit. Please try again"});
+    return;
   }
   g.answer = index;
 }

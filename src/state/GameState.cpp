@@ -13,6 +13,13 @@ constexpr const char* kSuitNames[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
 
 }  // namespace
 
+std::string CardWords(int card) {
+  static constexpr const char* kRanks[kCardsPerSuit] = {"Two", "Three", "Four", "Five", "Six", "Seven", "Eight",
+                                                         "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
+  if (card < 1 || card > kCards) return {};
+  return std::string(kRanks[(card - 1) % kCardsPerSuit]) + " of " + kSuitNames[(card - 1) / kCardsPerSuit];
+}
+
 void BuildPack(GameState& s) {
   for (int n = 1; n <= kCards; ++n) {
     Card& c = s.Pack[n];

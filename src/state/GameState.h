@@ -75,6 +75,9 @@ struct GameState {
   std::uint64_t PlayedCards = 0;
 };
 
+// A card in plain words, "Queen of Spades" (the pack's own names keep the program's odd blanks).
+std::string CardWords(int card);
+
 // Fills the fixed fields of the 52 cards and puts every card in no hand.
 void BuildPack(GameState& s);
 

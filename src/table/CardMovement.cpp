@@ -91,7 +91,8 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
         break;
       default:
         t.IntEastPileTop += kPileStep;
-        box.Left = 10680, box.Top = t.IntEastPileTop;
+        // Clear of the played-cards list, which begins at 11280, so the whole pile shows.
+        box.Left = 9840, box.Top = t.IntEastPileTop;
         break;
     }
     box.Visible = true;

@@ -34,6 +34,11 @@ class Presentation {
   virtual void BidWithdrawn(Game& g, int seat, const char* label) = 0;
   virtual void PassedOutShown(Game& g) = 0;
 
+  // The seat whose turn it is to bid or play (-1: nobody's).
+  virtual void TurnShown(Game& g, int seat) = 0;
+  // The bidding is over and play begins; a trick has been counted.
+  virtual void ContractShown(Game& g) = 0;
+
   // A card put in the centre, before it leaves the hand.
   virtual void CardPlayed(Game& g, int seat, int card) = 0;
   // The trick's winner announced, then the trick gathered and carried to the winner's pile.
@@ -61,6 +66,8 @@ class NoPresentation final : public Presentation {
   void UsersBidShown(Game&, int) override {}
   void BidWithdrawn(Game&, int, const char*) override {}
   void PassedOutShown(Game&) override {}
+  void TurnShown(Game&, int) override {}
+  void ContractShown(Game&) override {}
   void CardPlayed(Game&, int, int) override {}
   void TrickWonShown(Game&, int) override {}
   void TrickGathered(Game&, const Trick&, int, int) override {}

@@ -90,6 +90,16 @@ struct Table {
   // Where the next trick pile of each seat goes: each pile steps on from the last.
   int IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
 
+  // What the table shows beyond the original controls, for today's players.
+  int Turn = -1;                  // the seat that is to bid or play, -1 for none
+  std::uint64_t Dimmed = 0;       // South's cards that may not be played now (one bit per card)
+  bool ShowPlayable = true;       // the option "Show playable cards"
+  bool ContractVisible = false;   // the contract panel, from the end of the bidding to the settlement
+  std::array<std::string, 3> Contract{};  // its lines: declarer and contract, trumps, tricks
+  Trick LastTrick{};              // the last completed trick, in playing order
+  int LastTrickWinner = -1;       // its winner, -1 before the first trick of a hand
+  int LastPile = 0;               // the number of the latest trick pile
+
   std::uint32_t topZ = 0;
   void BringToFront(CardBox& box) { box.Z = ++topZ; }
   void BringToFront(PileBox& box) { box.Z = ++topZ; }

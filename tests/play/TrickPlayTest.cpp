@@ -82,7 +82,7 @@ TEST(JustMoveCardsOut, PilesStepOnPerSideAndAreNumberedByTheHandsTricks) {
     int pile, left, top;
   };
   const Step steps[] = {{kSouth, 1, 3720, 8520}, {kWest, 2, 0, 2640},  {kSouth, 3, 4080, 8520},
-                        {kEast, 4, 10680, 2640}, {kNorth, 5, 3720, 0}, {kEast, 6, 10680, 3000}};
+                        {kEast, 4, 9840, 2640}, {kNorth, 5, 3720, 0}, {kEast, 6, 9840, 3000}};
   int card = 1;
   for (const Step& st : steps) {
     LayTrick(g, kSouth, {"2C", "3C", "4C", "5C"});
@@ -148,6 +148,8 @@ TEST(Cds_Click, SouthFollowsSuitInEveryPosition) {
     int waits = 0;
     tg.host.player = [&] {
       ++waits;
+      // While South chooses, the cards it may not play are dimmed: the Two of Clubs, unless it leads.
+      EXPECT_EQ(g.t.Dimmed, c.leader == kSouth ? 0 : CardBit(Card("2C")));
       Cds_Click(g, Card("3H"));
       EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
       Cds_Click(g, Card("2C"));
@@ -164,6 +166,7 @@ TEST(Cds_Click, SouthFollowsSuitInEveryPosition) {
     EXPECT_EQ(TrickCard(g.s, UsersPosition(c.leader)), Card(c.played));
     EXPECT_EQ(g.s.Pack[Card(c.played)].Owner, kOwnerNone);
     EXPECT_EQ(g.waiting, Waiting::Nothing);
+    EXPECT_EQ(g.t.Dimmed, 0u);
   }
 }
 

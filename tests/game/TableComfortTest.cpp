@@ -1,0 +1,126 @@
+// What the table shows beyond the original controls: whose turn it is, the cards South may not
+// play, the contract panel, the last trick, and hints that follow the computer's rules.
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "game/GameStart.h"
+#include "bidding/BidLadder.h"
+#include "bidding/UserBid.h"
+#include "game/Hints.h"
+#include "game/TablePresentation.h"
+#include "play/CardQueries.h"
+#include "play/TrickPlay.h"
+#include "sim/Simulator.h"
+
+namespace solo {
+namespace {
+
+// Shows the hand on the table as the window does, checking the comforts at every step.
+struct Watch : TablePresentation {
+  int cardsChecked = 0, tricks = 0, settlements = 0;
+  std::vector<std::array<std::string, 3>> contracts;
+
+  void NowBidding(Game& g, int seat) override {
+    TablePresentation::NowBidding(g, seat);
+    EXPECT_EQ(g.t.Turn, seat);
+  }
+  void PassShown(Game& g, int seat) override {
+    EXPECT_EQ(g.t.Turn, seat) << "marked until it has acted";
+    TablePresentation::PassShown(g, seat);
+    EXPECT_EQ(g.t.Turn, kNoSeat);
+  }
+  void CardPlayed(Game& g, int seat, int card) override {
+    EXPECT_EQ(g.t.Turn, seat);
+    EXPECT_TRUE(g.t.ContractVisible) << "the contract shows throughout play";
+    TablePresentation::CardPlayed(g, seat, card);
+    EXPECT_EQ(g.t.Turn, kNoSeat);
+    ++cardsChecked;
+  }
+  void TrickGathered(Game& g, const Trick& trick, int winner, int pile) override {
+    TablePresentation::TrickGathered(g, trick, winner, pile);
+    ++tricks;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g.t.LastTrick[i].card, trick[i].card);
+    EXPECT_EQ(g.t.LastTrickWinner, winner);
+    EXPECT_EQ(g.t.LastPile, pile);
+    contracts.push_back(g.t.Contract);
+  }
+  void ResultShown(Game& g) override {
+    TablePresentation::ResultShown(g);
+    EXPECT_FALSE(g.t.ContractVisible) << "the panel goes at the settlement";
+    ++settlements;
+  }
+};
+
+// A South that plays by the hints: it bids and plays what the computer's rules would.
+void FollowHints(Game& g) {
+  const Hint hint = MnuHint_Click(g);
+  ASSERT_FALSE(hint.text.empty()) << "a hint whenever South is to act";
+  EXPECT_EQ(g.t.Turn, kSouth);
+  if (hint.bid >= 0) {
+    EXPECT_EQ(g.t.OptBid, hint.bid) << "the hinted bid is selected on the panel";
+    CmdCnfBid_Click(g);
+    return;
+  }
+  // The dimmed cards are exactly those South may not play.
+  const int position = UsersPosition(g.s.IntLeader);
+  EXPECT_EQ(g.t.Dimmed, g.s.Hand[kSouth] & ~LegalCards(g.s, kSouth, position));
+  Cds_Click(g, hint.card);
+}
+
+TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
+  test::TestGame tg(3);
+  Game& g = tg.g;
+  Watch watch;
+  g.show = &watch;
+  tg.host.recordBoxes = false;
+  tg.host.recordSounds = false;
+  tg.host.player = [&] { FollowHints(g); };
+  int hands = 0;
+  tg.host.onBox = [&](const ScriptedHost::Box& box) {
+    if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 200) tg.host.deluxeAnswers.push_back(1);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands == 200) MnuExit_Click(g);
+  };
+  if (Form_Load(g) == Next::StartHands) RunHands(g);
+  EXPECT_EQ(hands, 200);
+  EXPECT_GT(watch.cardsChecked, 1000);
+  EXPECT_GT(watch.settlements, 100);
+  EXPECT_EQ(g.t.Dimmed, 0u);
+
+  // South playing by the hints plays as the simulator's computer South: the same points.
+  SimulationOptions options;
+  options.hands = 200;
+  options.seed = 3;
+  options.dataDir = test::FreshFolder().string();
+  const SimulationResult sim = Simulate(options);
+  std::filesystem::remove_all(options.dataDir);
+  for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.LngPoints[seat], sim.points[seat]) << seat;
+}
+
+TEST(TableComfort, ContractPanelTexts) {
+  struct Case {
+    int declarer, code, trumps;
+    std::array<int, 4> won;
+    std::array<std::string, 3> lines;
+  };
+  const Case cases[] = {
+      {kWest, 1, kSpades, {1, 3, 0, 1}, {"West Bot \u2014 Solo: 5 tricks", "Trumps: Spades", "Tricks: West Bot 3, defenders 2"}},
+      {kSouth, 2, kNoTrumps, {0, 2, 1, 1}, {"Player \u2014 Misere: no tricks", "No trumps", "Tricks: Player 0, defenders 4"}},
+      {kEast, 6, kNoTrumps, {0, 0, 0, 0}, {"East Bot \u2014 Abundance Declared: 13 tricks", "No trumps", "Tricks: East Bot 0, defenders 0"}},
+  };
+  for (const Case& c : cases) {
+    test::TestGame tg;
+    Game& g = tg.g;
+    Form_Load(g);
+    g.s.IntBidder = static_cast<Integer>(c.declarer);
+    KindFlags(g.s, c.code)[c.declarer] = true;
+    g.s.IntTrumps = static_cast<Integer>(c.trumps);
+    g.s.IntTricksWon = {c.won[0], c.won[1], c.won[2], c.won[3]};
+    g.s.IntTricksPlayed = static_cast<Integer>(c.won[0] + c.won[1] + c.won[2] + c.won[3]);
+    g.show->ContractShown(g);
+    EXPECT_TRUE(g.t.ContractVisible);
+    EXPECT_EQ(g.t.Contract, c.lines);
+  }
+}
+
+}  // namespace
+}  // namespace solo
