@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<QCoreApplication> app =
       display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName("Solo Whist");
+  QCoreApplication::setOrganizationName("Solo Whist");
   QCoreApplication::setApplicationVersion(
       QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
 
@@ -116,12 +118,16 @@ int main(int argc, char** argv) {
   // The sounds lie beside the program in a build folder, in share/solo-whist once installed.
   const QString sounds = installed ? QDir::cleanPath(programDir + "/../share/solo-whist") : programDir;
   solo::ui::QtHost host(sounds);
-  if (options.isSet(fast)) host.SetSpeed(10);
+
   solo::FolderStorage storage(folder.toStdString(), access);
   solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());
   solo::SetUpTable(game);
 
   solo::ui::FrmMain window(game, host);
+  if (options.isSet(fast)) {
+    window.FixPace(10);
+    window.SetPace(QSettings().value("options/speed", 1).toInt());
+  }
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.Start(); });
   return QCoreApplication::exec();

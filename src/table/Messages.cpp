@@ -27,6 +27,14 @@ int DecliningButton(const DeluxeBox& box) {
   return -1;
 }
 
+int DefaultButton(const DeluxeBox& box) {
+  if (box.purpose == BoxPurpose::ReallyErase) {
+    const int safe = DecliningButton(box);
+    if (safe >= 0) return safe;
+  }
+  return 0;
+}
+
 void Tell(Game& g, const std::string& text, BoxIcon icon) {
   g.host.ShowMessageBox(BoxPurpose::Notice, text, kAppTitle, BoxButtons::Ok, icon);
 }

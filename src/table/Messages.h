@@ -17,6 +17,10 @@ int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_
 // ("Cancel", "No") or its only button; -1 for a box without one, which Escape leaves open.
 int DecliningButton(const DeluxeBox& box);
 
+// The button Enter answers: the first, except in a box that destroys something ("Really
+// Erase?"), where it is the safe, declining one.
+int DefaultButton(const DeluxeBox& box);
+
 // Tells the person something in the standard box with an OK button and the program's title.
 void Tell(Game& g, const std::string& text, BoxIcon icon = BoxIcon::None);
 

@@ -1,6 +1,11 @@
 #include "ui/FrmMain.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QScreen>
+#include <QSettings>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -11,6 +16,7 @@
 #include "bidding/UserBid.h"
 #include "play/TrickPlay.h"
 #include "game/GameStart.h"
+#include "game/Hints.h"
 #include "game/NameCommands.h"
 #include "table/TableLayout.h"
 #include "ui/CardArt.h"
@@ -18,6 +24,7 @@
 #include "ui/FrmHelp.h"
 #include "ui/QtHost.h"
 #include "ui/TableView.h"
+#include "ui/WindowFit.h"
 
 namespace solo::ui {
 
@@ -42,15 +49,41 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   view_->optionClicked = [this](int i) { Handle([this, i] { OptBid_Click(g_, i); }); };
   view_->confirmClicked = [this] { Handle([this] { CmdCnfBid_Click(g_); }); };
   view_->suitClicked = [this](int i) { Handle([this, i] { CmdMarriage_Click(g_, i); }); };
-  view_->cardClicked = [this](int card) { Handle([this, card] { Cds_Click(g_, card); }); };
+  view_->cardClicked = [this](int card) {
+    Handle([this, card] { Cds_Click(g_, card); });
+    // A card refused while South must follow suit shakes.
+    if (g_.Awaits(Waiting::Card) && g_.t.StatusBar1.Panel1.ends_with("you must follow suit. Please try again"))
+      view_->Shake(card);
+  };
   view_->cardChosenByKey = view_->cardClicked;
   view_->nextCard = [this](int current, int step) { return NextSouthCard(g_.s, current, step); };
   host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
 
-  // The window starts 500 twips from the screen's corner, at its designed size.
-  move(500 / layout::kTwipsPerPixel, 500 / layout::kTwipsPerPixel);
-  resize(view_->sizeHint().width(), view_->sizeHint().height() + menuBar()->sizeHint().height() +
-                                        statusBar()->sizeHint().height());
+  PlaceOnScreen();
+}
+
+void FrmMain::PlaceOnScreen() {
+  // The window starts 500 twips from the screen's corner, at its designed size, or where the
+  // person left it; either way it is kept within the screen.
+  QRect wanted(500 / layout::kTwipsPerPixel, 500 / layout::kTwipsPerPixel, view_->sizeHint().width(),
+               view_->sizeHint().height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  const QRect saved = QSettings().value("window/geometry").toRect();
+  if (saved.isValid()) wanted = saved;
+  const QRect fitted = screen() ? FitToScreen(wanted, screen()->availableGeometry()) : wanted;
+  move(fitted.topLeft());
+  resize(fitted.size());
+}
+
+void FrmMain::SetPace(int pace) {
+  pace = std::clamp(pace, 0, 3);
+  QSettings().setValue("options/speed", pace);
+  host_.SetSpeed(fixedPace_ > 0 ? fixedPace_ : kPaces[pace]);
+}
+
+void FrmMain::ShowHint() {
+  solo::Hint hint;
+  Handle([this, &hint] { hint = MnuHint_Click(g_); });
+  if (hint.card) view_->Highlight(hint.card);
 }
 
 template <typename F>
@@ -78,6 +111,13 @@ void FrmMain::BuildMenus() {
   mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
   connect(mnuExit, &QAction::triggered, this, [this] { Handle([this] { return MnuExit_Click(g_); }); });
 
+  game->addSeparator();
+  QAction* mnuHint = game->addAction("Hint");
+  mnuHint->setShortcut(QKeySequence(Qt::Key_H));
+  connect(mnuHint, &QAction::triggered, this, [this] { ShowHint(); });
+  QAction* mnuLast = game->addAction("Show Last Trick\tL");
+  connect(mnuLast, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
+
   QMenu* help = menuBar()->addMenu("&Help-F1");
   QAction* mnuRules = help->addAction("Help and Rules");
   mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
@@ -96,6 +136,29 @@ void FrmMain::BuildMenus() {
   nameItem("Enter East Name", &MnuEast_Click);
   QAction* erase = options->addAction("Erase Points");
   connect(erase, &QAction::triggered, this, [this] { Handle([this] { MnuErase_Click(g_); }); });
+
+  options->addSeparator();
+  QMenu* speed = options->addMenu("Speed");
+  auto* paces = new QActionGroup(this);
+  const int pace = std::clamp(QSettings().value("options/speed", 1).toInt(), 0, 3);
+  for (int i = 0; i < 4; ++i) {
+    QAction* a = speed->addAction(kPaceNames[i]);
+    a->setCheckable(true);
+    a->setChecked(i == pace);
+    paces->addAction(a);
+    connect(a, &QAction::triggered, this, [this, i] { SetPace(i); });
+  }
+  SetPace(pace);
+  QAction* playable = options->addAction("Show playable cards");
+  playable->setCheckable(true);
+  playable->setChecked(QSettings().value("options/showPlayable", true).toBool());
+  g_.t.ShowPlayable = playable->isChecked();
+  connect(playable, &QAction::toggled, this, [this](bool on) {
+    QSettings().setValue("options/showPlayable", on);
+    g_.t.ShowPlayable = on;
+    if (!on) g_.t.Dimmed = 0;
+    Mirror();
+  });
 
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("MnuAbout");
@@ -127,8 +190,14 @@ FrmHelp* FrmMain::ShowHelp() {
 }
 
 void FrmMain::ShowAbout() {
-  auto* about = new FrmAbout(this, SOLO_VERSION_MAJOR, SOLO_VERSION_MINOR, SOLO_VERSION_PATCH);
-  about->show();
+  // One About window at a time: asking again brings it to the front.
+  if (!about_) {
+    about_ = new FrmAbout(this, SOLO_VERSION_MAJOR, SOLO_VERSION_MINOR, SOLO_VERSION_PATCH);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
 }
 
 void FrmMain::Start() {
@@ -156,6 +225,7 @@ void FrmMain::RunHandLoop() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+  QSettings().setValue("window/geometry", geometry());
   if (quitting_) {
     event->accept();
     QApplication::closeAllWindows();

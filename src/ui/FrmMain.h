@@ -3,6 +3,7 @@
 // game state: it mirrors the game's Table and passes menu commands, clicks and keys to the
 // game's handlers, then acts on what they say comes next.
 #include <QMainWindow>
+#include <QPointer>
 
 #include "table/Game.h"
 
@@ -27,6 +28,10 @@ class FrmMain : public QMainWindow {
   // Help and Rules: one window, created on first use, shown again where it was left.
   class FrmHelp* ShowHelp();
   void ShowAbout();
+  // Options > Speed (0 slow to 3 very fast), kept between runs; a fixed factor from the
+  // command line (--fast) overrides it.
+  void SetPace(int pace);
+  void FixPace(double factor) { fixedPace_ = factor; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -45,6 +50,10 @@ class FrmMain : public QMainWindow {
   QLabel* panel1_;
   QLabel* panel2_;
   class FrmHelp* help_ = nullptr;
+  QPointer<class FrmAbout> about_;
+  double fixedPace_ = 0;
+  void PlaceOnScreen();
+  void ShowHint();
   bool quitting_ = false;
   bool loopScheduled_ = false;
 };

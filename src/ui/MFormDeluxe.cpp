@@ -176,7 +176,7 @@ void MFormDeluxe::Answer(int index) {
 
 void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Answer(0);
+    Answer(DefaultButton(box_));
     return;
   }
   QDialog::keyPressEvent(event);

@@ -60,7 +60,7 @@ void QtHost::Pause(int ms, const Interruption& interruption) {
   Mirror();
   QElapsedTimer clock;
   clock.start();
-  const qint64 length = ms / speed_;
+  const qint64 length = static_cast<qint64>(ms / speed_);
   // A wake-up from a handler ends the loop early; the pause then goes on for what is left.
   for (;;) {
     if (interruption.Interrupted()) return;
@@ -84,7 +84,15 @@ int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
   Mirror();
   if (!deluxe_) deluxe_ = new MFormDeluxe(window_);
   const QPoint at = boxPlace_ ? boxPlace_() : QPoint(260, 260);
-  return deluxe_->Ask(box, at);
+  const int answer = deluxe_->Ask(box, at);
+  ReturnFocus();
+  return answer;
+}
+
+void QtHost::ReturnFocus() {
+  if (!window_) return;
+  window_->activateWindow();
+  Mirror();
 }
 
 BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std::string& title, BoxButtons buttons,
@@ -105,7 +113,9 @@ BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std:
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case BoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
   }
-  switch (box.exec()) {
+  const int answer = box.exec();
+  ReturnFocus();
+  switch (answer) {
     case QMessageBox::Ok: return BoxAnswer::Ok;
     case QMessageBox::Yes: return BoxAnswer::Yes;
     case QMessageBox::No: return BoxAnswer::No;
@@ -119,6 +129,7 @@ std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std
   bool ok = false;
   const QString text = QInputDialog::getText(window_, QString::fromStdString(title), QString::fromStdString(prompt),
                                              QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
+  ReturnFocus();
   if (!ok) return std::nullopt;
   return text.toStdString();
 }

@@ -27,8 +27,9 @@ class QtHost : public Host {
 
   // The window the boxes belong to, how to bring it up to date, and where a message box goes.
   void Attach(QWidget* window, std::function<void()> mirror, std::function<QPoint()> boxPlace);
-  // Pause lengths are divided by this (a fast mode for trying the game out).
-  void SetSpeed(int factor) { speed_ = factor < 1 ? 1 : factor; }
+  // Pause lengths are divided by this: above 1 the game goes faster, below 1 slower.
+  void SetSpeed(double factor) { speed_ = factor < 0.1 ? 0.1 : factor; }
+  double speed() const { return speed_; }
 
   // Marks the time the window spends in one of the game's event handlers (a click, a menu
   // command). A handler never pauses or waits: a nested wait inside it would let a second hand
@@ -58,6 +59,8 @@ class QtHost : public Host {
  private:
   void Mirror();
   void RunLoop(int timeoutMs);
+  // Once a box has closed the table has the keyboard again.
+  void ReturnFocus();
 
   QString soundFolder_;
   QWidget* window_ = nullptr;
@@ -66,7 +69,7 @@ class QtHost : public Host {
   std::vector<QEventLoop*> loops_;
   std::unique_ptr<QSoundEffect> card_, shuffle_;
   MFormDeluxe* deluxe_ = nullptr;
-  int speed_ = 1;
+  double speed_ = 1;
   int handlers_ = 0;
 };
 

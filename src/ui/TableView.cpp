@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -57,6 +58,11 @@ constexpr layout::Rect MarriageRect(int i) { return {180 + ((i - 1) % 2) * 1320,
 
 const QColor kFeltTop(22, 110, 52), kFeltBottom(10, 78, 36), kMargin(6, 52, 24);
 const QColor kNameColour(255, 244, 190);
+const QColor kTurnColour(255, 215, 0);
+// Where each seat's card lies in the centre of the table (as the trick is played).
+constexpr layout::Rect kCentre[4] = {{5040, 4920, 0, 0}, {3000, 3720, 0, 0}, {5040, 2880, 0, 0}, {7080, 3720, 0, 0}};
+// The contract panel, in the free space above the trump sign.
+constexpr layout::Rect kContractPanel = {180, 8120, 3180, 900};
 const QColor kPanelColour(236, 233, 216);
 
 // The frames stand in front of the table: opaque, with dark text.
@@ -91,7 +97,42 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   }
   BuildBidPanel();
   BuildTrumpPanel();
+  shakeTimer_ = new QTimer(this);
+  shakeTimer_->setInterval(30);
+  connect(shakeTimer_, &QTimer::timeout, this, [this] {
+    if (++shakeStep_ >= 10) {
+      shaking_ = 0;
+      shakeTimer_->stop();
+    }
+    update();
+  });
+  setAccessibleName("Card table");
+  list_->setAccessibleName("Cards played");
+  money_->setAccessibleName("Points");
   Mirror();
+}
+
+void TableView::Highlight(int card) {
+  highlighted_ = card;
+  setFocus();
+  update();
+}
+
+void TableView::Shake(int card) {
+  shaking_ = card;
+  shakeStep_ = 0;
+  shakeTimer_->start();
+}
+
+void TableView::ShowLastTrick() {
+  if (t_.LastTrickWinner < 0) return;
+  lastTrickShown_ = true;
+  update();
+}
+
+void TableView::HideLastTrick() {
+  lastTrickShown_ = false;
+  update();
 }
 
 QSize TableView::sizeHint() const {
@@ -229,7 +270,10 @@ void TableView::Mirror() {
     list_->scrollToBottom();
   }
   for (int seat = 0; seat < 4; ++seat) {
-    monName_[seat]->setText(QString::fromStdString(t_.LblMonName[seat]));
+    // A long name ends in "…" rather than being cut off.
+    const QString name = QString::fromStdString(t_.LblMonName[seat]);
+    monName_[seat]->setText(monName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, monName_[seat]->width()));
+    monName_[seat]->setToolTip(name);
     moneyLabel_[seat]->setText(QString::fromStdString(t_.LblMoney[seat]));
   }
 
@@ -241,7 +285,14 @@ void TableView::Mirror() {
       QSignalBlocker block(optBid_[i]);
       optBid_[i]->setChecked(t_.OptBid == i);
     }
-    cnfBid_->setText(QString::fromStdString(t_.CmdCnfBid));
+    // The caption is never clipped: its font shrinks until it fits the button.
+    const QString caption = QString::fromStdString(t_.CmdCnfBid);
+    QFont font = ScaledFont(12, true);
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > cnfBid_->width() - 8)
+      font.setPixelSize(font.pixelSize() - 1);
+    cnfBid_->setFont(font);
+    cnfBid_->setText(caption);
+    cnfBid_->setAccessibleName(caption);
     confirm_->setVisible(t_.LblconfirmVisible);
     const QRectF sign = QRectF(0, 0, kPictrumps2.width / kTw * scale_, kPictrumps2.height / kTw * scale_);
     pictrumps2_->setPixmap(t_.Pictrumps2 ? art_.Picture(t_.Pictrumps2, sign.size().toSize(), devicePixelRatioF())
@@ -259,7 +310,27 @@ void TableView::Mirror() {
   if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && !hasFocus()) setFocus();
   // A highlighted card that has left South's hand is forgotten.
   if (highlighted_ && (!t_.Cds[highlighted_].Visible || t_.Cds[highlighted_].Picture != highlighted_)) highlighted_ = 0;
+  Describe();
   update();
+}
+
+void TableView::Describe() {
+  // For a screen reader: South's hand card by card, the trick on the table and the contract.
+  QStringList hand, trick;
+  constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
+  for (int n = 1; n <= kCards; ++n)
+    if (t_.Cds[n].Visible && t_.Cds[n].Picture == n && t_.Cds[n].Top == kSouthRowTop)
+      hand << QString::fromStdString(CardWords(n));
+  for (int seat = 0; seat < 4; ++seat)
+    for (int n = 1; n <= kCards; ++n)
+      if (t_.Cds[n].Visible && t_.Cds[n].Picture == n && t_.Cds[n].Left == kCentre[seat].left &&
+          t_.Cds[n].Top == kCentre[seat].top)
+        trick << QString::fromStdString(t_.LblMonName[seat] + ": " + CardWords(n));
+  QString text = "Your hand: " + (hand.isEmpty() ? QString("no cards") : hand.join(", ")) + ".";
+  if (!trick.isEmpty()) text += " On the table: " + trick.join(", ") + ".";
+  if (t_.ContractVisible)
+    for (const std::string& line : t_.Contract) text += " " + QString::fromStdString(line) + ".";
+  setAccessibleDescription(text);
 }
 
 QRectF TableView::CardRect(const CardBox& box, int picture) const {
@@ -300,9 +371,18 @@ void TableView::paintEvent(QPaintEvent*) {
   std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.Cds[a].Z < t_.Cds[b].Z; });
   for (int n : cards) {
     const CardBox& box = t_.Cds[n];
-    const QRectF r = CardRect(box, box.Picture);
+    QRectF r = CardRect(box, box.Picture);
+    if (n == shaking_) r.translate((shakeStep_ % 2 ? 1 : -1) * (10 - shakeStep_) * 0.8 * scale_, 0);
     p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
+    // A card South may not play now is dimmed.
+    if (t_.Dimmed & CardBit(n)) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0, 0, 0, 110));
+      p.drawRoundedRect(r, 4 * scale_, 4 * scale_);
+    }
   }
+  PaintTurn(p);
+  PaintContract(p);
   // Names and the trump display, above the cards so the start-up pile does not hide a name;
   // a soft shadow keeps them readable where they cross a card.
   p.setFont(ScaledFont(13, true));
@@ -329,6 +409,8 @@ void TableView::paintEvent(QPaintEvent*) {
     p.drawPixmap(sign.topLeft(), art_.Picture(t_.imgtrumps, sign.size().toSize(), dpr));
   }
 
+  if (lastTrickShown_) PaintLastTrick(p, dpr);
+
   if (highlighted_ && hasFocus()) {
     // The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
     const QRectF r = CardRect(t_.Cds[highlighted_], highlighted_).translated(0, -14 * scale_);
@@ -337,6 +419,68 @@ void TableView::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), 5 * scale_, 5 * scale_);
   }
+}
+
+void TableView::PaintTurn(QPainter& p) {
+  if (t_.Turn < 0 || t_.Turn > 3) return;
+  // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
+  const auto& r = layout::kLblName[t_.Turn];
+  p.setFont(ScaledFont(13, true));
+  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.LblName[t_.Turn]));
+  const QRectF box = ToPixels(r.left, r.top, 0, r.height).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
+  const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
+  const bool south = t_.Turn == 0;
+  p.setPen(QPen(kTurnColour, (south ? 3 : 2) * scale_));
+  p.setBrush(QColor(255, 215, 0, south ? 90 : 50));
+  p.drawRoundedRect(glow, 8 * scale_, 8 * scale_);
+}
+
+void TableView::PaintContract(QPainter& p) {
+  if (!t_.ContractVisible) return;
+  const auto& c = kContractPanel;
+  const QRectF box = ToPixels(c.left, c.top, c.width, c.height);
+  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, scale_)));
+  p.setBrush(QColor(0, 0, 0, 70));
+  p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
+  p.setFont(ScaledFont(11, true));
+  p.setPen(kNameColour);
+  const QRectF inner = box.adjusted(6 * scale_, 3 * scale_, -6 * scale_, -3 * scale_);
+  const qreal line = inner.height() / 3;
+  for (int i = 0; i < 3; ++i) {
+    const QRectF row(inner.left(), inner.top() + i * line, inner.width(), line);
+    const QString text = p.fontMetrics().elidedText(QString::fromStdString(t_.Contract[i]), Qt::ElideRight,
+                                                    static_cast<int>(row.width()));
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, text);
+  }
+}
+
+void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
+  // Over the centre of the table: the four cards where they were played, who played each, and
+  // who won the trick.
+  const auto& c = layout::kShape1;
+  const QRectF centre = ToPixels(c.left, c.top, c.width, c.height);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(8, 60, 28, 235));
+  p.drawRoundedRect(centre, 18 * scale_, 18 * scale_);
+  p.setFont(ScaledFont(11, true));
+  for (const Play& play : t_.LastTrick) {
+    if (play.seat < 0 || play.seat > 3 || play.card < 1 || play.card > kCards) continue;
+    const auto& at = kCentre[play.seat];
+    const QRectF r = ToPixels(at.left, at.top, layout::kCardWidth, layout::kCardHeight);
+    p.drawPixmap(r.topLeft(), art_.Picture(play.card, r.size().toSize(), dpr));
+    if (play.seat == t_.LastTrickWinner) {
+      p.setPen(QPen(kTurnColour, 3 * scale_));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(r.adjusted(-2, -2, 2, 2), 5 * scale_, 5 * scale_);
+    }
+    p.setPen(kNameColour);
+    const QRectF name(r.left() - 40 * scale_, r.bottom(), r.width() + 80 * scale_, 16 * scale_);
+    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.LblMonName[play.seat]));
+  }
+  p.setPen(kNameColour);
+  const std::string& winner = t_.LblMonName[t_.LastTrickWinner];
+  p.drawText(centre.adjusted(8 * scale_, 6 * scale_, -8 * scale_, 0), Qt::AlignLeft | Qt::AlignTop,
+             QString::fromStdString("Last trick \u2014 won by " + winner));
 }
 
 int TableView::CardAt(QPoint point) const {
@@ -353,6 +497,19 @@ int TableView::CardAt(QPoint point) const {
 void TableView::mousePressEvent(QMouseEvent* event) {
   setFocus();
   if (event->button() != Qt::LeftButton) return;
+  // The last trick stays shown until the next click, which does nothing else.
+  if (lastTrickShown_) {
+    HideLastTrick();
+    return;
+  }
+  // A click on the latest trick pile shows that trick.
+  if (t_.LastPile >= 1 && t_.LastPile <= 13 && t_.ImgBack[t_.LastPile].Visible) {
+    const PileBox& pile = t_.ImgBack[t_.LastPile];
+    if (ToPixels(pile.Left, pile.Top, layout::kCardHeight, layout::kCardWidth).contains(event->position())) {
+      ShowLastTrick();
+      return;
+    }
+  }
   const int card = CardAt(event->position().toPoint());
   if (card && cardClicked) cardClicked(card);
 }
@@ -377,8 +534,20 @@ void TableView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
       if (highlighted_ && cardChosenByKey) cardChosenByKey(highlighted_);
       return;
+    case Qt::Key_L:
+      // Held down, L shows the last trick; released, the table again.
+      if (!event->isAutoRepeat()) ShowLastTrick();
+      return;
     default: QWidget::keyPressEvent(event);
   }
+}
+
+void TableView::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_L && !event->isAutoRepeat()) {
+    HideLastTrick();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
 }
 
 }  // namespace solo::ui

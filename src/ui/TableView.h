@@ -42,6 +42,14 @@ class TableView : public QWidget {
   // A rectangle of the table (twips) in widget pixels.
   QRectF ToPixels(int left, int top, int width, int height) const;
   int highlighted() const { return highlighted_; }
+  // Points at a card of South's (a hint); the keyboard then plays it with Enter.
+  void Highlight(int card);
+  // A refused card shakes briefly.
+  void Shake(int card);
+  // The last trick, face up where it was played, until HideLastTrick (or the next click).
+  void ShowLastTrick();
+  void HideLastTrick();
+  bool lastTrickShown() const { return lastTrickShown_; }
   QSize sizeHint() const override;
 
  protected:
@@ -49,6 +57,7 @@ class TableView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void Place(QWidget* w, int left, int top, int width, int height, QWidget* frame = nullptr);
@@ -57,12 +66,20 @@ class TableView : public QWidget {
   void BuildTrumpPanel();
   QFont ScaledFont(double pixelsAtOne, bool bold = false, bool serif = false) const;
   QRectF CardRect(const CardBox& box, int picture) const;
+  void PaintTurn(QPainter& p);
+  void PaintContract(QPainter& p);
+  void PaintLastTrick(QPainter& p, qreal dpr);
+  void Describe();
 
   const Table& t_;
   CardArt art_;
   double scale_ = 1.0;
   QPointF origin_;
   int highlighted_ = 0;
+  int shaking_ = 0;       // the card that shakes, and how far through its shake
+  int shakeStep_ = 0;
+  bool lastTrickShown_ = false;
+  class QTimer* shakeTimer_ = nullptr;
 
   QListWidget* list_;
   std::size_t listShown_ = 0;

@@ -17,6 +17,7 @@
 #include "ui/MFormDeluxe.h"
 #include "ui/QtHost.h"
 #include "ui/TableView.h"
+#include "ui/WindowFit.h"
 
 namespace solo::ui {
 namespace {
@@ -179,6 +180,61 @@ TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
     EXPECT_EQ(g.waiting, Waiting::Nothing);
     EXPECT_LT(clock.elapsed(), 5000);
     std::filesystem::remove_all(dir);
+  }
+}
+
+}  // namespace
+}  // namespace solo::ui
+
+namespace solo::ui {
+namespace {
+
+TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
+  // A window larger than a small screen shrinks and comes on screen; on a large one it stays.
+  struct Case {
+    QRect wanted, available, expected;
+  };
+  const Case cases[] = {
+      {{33, 33, 960, 720}, {0, 0, 800, 568}, {0, 0, 784, 520}},
+      {{33, 33, 960, 720}, {0, 0, 2560, 1400}, {33, 33, 960, 720}},
+      {{2400, 1300, 960, 720}, {0, 0, 2560, 1400}, {1584, 632, 960, 720}},
+      {{-500, -40, 960, 720}, {1920, 0, 1920, 1050}, {1920, 0, 960, 720}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FitToScreen(c.wanted, c.available), c.expected) << c.wanted.x();
+
+  test::TestGame tg;
+  QtHost host(QString{});
+  FrmMain window(tg.g, host);
+  window.SetPace(3);
+  EXPECT_DOUBLE_EQ(host.speed(), 4.0);
+  {
+    // The next window starts at the pace the person chose.
+    QtHost again(QString{});
+    FrmMain next(tg.g, again);
+    EXPECT_DOUBLE_EQ(again.speed(), 4.0);
+  }
+  window.SetPace(1);
+  window.FixPace(10);  // --fast wins over the menu
+  window.SetPace(0);
+  EXPECT_DOUBLE_EQ(host.speed(), 10.0);
+
+  window.ShowAbout();
+  window.ShowAbout();
+  EXPECT_EQ(window.findChildren<FrmAbout*>().size(), 1);
+}
+
+// Enter answers a box's first button, but in "Really Erase?" the safe one: No.
+TEST(DeluxeBox, EnterOnReallyEraseKeepsThePoints) {
+  MFormDeluxe box(nullptr);
+  for (const auto& [purpose, expected] : {std::pair{BoxPurpose::ReallyErase, 1}, {BoxPurpose::Notice, 0}}) {
+    QTimer::singleShot(0, &box, [&box] {
+      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QApplication::sendEvent(&box, &enter);
+    });
+    EXPECT_EQ(box.Ask({purpose, "Player are you sure you wish to erase all the statistics?", "Yes", "No", "", 1,
+                       "Really Erase?"},
+                      QPoint(10, 10)),
+              expected);
   }
 }
 
