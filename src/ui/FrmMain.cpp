@@ -23,12 +23,14 @@
 #include "ui/FrmAbout.h"
 #include "ui/FrmHelp.h"
 #include "ui/QtHost.h"
+#include "ui/TableAccessible.h"
 #include "ui/TableView.h"
 #include "ui/WindowFit.h"
 
 namespace solo::ui {
 
 FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
+  TableAccessible::Install();
   setWindowTitle("Solo Whist");
   setWindowIcon(CardArt::AppIcon());
   view_ = new TableView(g_.t, this);

@@ -310,27 +310,30 @@ void TableView::Mirror() {
   if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && !hasFocus()) setFocus();
   // A highlighted card that has left South's hand is forgotten.
   if (highlighted_ && (!t_.Cds[highlighted_].Visible || t_.Cds[highlighted_].Picture != highlighted_)) highlighted_ = 0;
-  Describe();
   update();
 }
 
-void TableView::Describe() {
-  // For a screen reader: South's hand card by card, the trick on the table and the contract.
-  QStringList hand, trick;
+std::vector<TableView::Described> TableView::Describe() const {
+  std::vector<Described> shown;
   constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
-  for (int n = 1; n <= kCards; ++n)
-    if (t_.Cds[n].Visible && t_.Cds[n].Picture == n && t_.Cds[n].Top == kSouthRowTop)
-      hand << QString::fromStdString(CardWords(n));
+  for (int n = 1; n <= kCards; ++n) {
+    const CardBox& box = t_.Cds[n];
+    if (box.Visible && box.Picture == n && box.Top == kSouthRowTop)
+      shown.push_back({QString::fromStdString(CardWords(n)), CardRect(box, n).toAlignedRect()});
+  }
   for (int seat = 0; seat < 4; ++seat)
-    for (int n = 1; n <= kCards; ++n)
-      if (t_.Cds[n].Visible && t_.Cds[n].Picture == n && t_.Cds[n].Left == kCentre[seat].left &&
-          t_.Cds[n].Top == kCentre[seat].top)
-        trick << QString::fromStdString(t_.LblMonName[seat] + ": " + CardWords(n));
-  QString text = "Your hand: " + (hand.isEmpty() ? QString("no cards") : hand.join(", ")) + ".";
-  if (!trick.isEmpty()) text += " On the table: " + trick.join(", ") + ".";
-  if (t_.ContractVisible)
-    for (const std::string& line : t_.Contract) text += " " + QString::fromStdString(line) + ".";
-  setAccessibleDescription(text);
+    for (int n = 1; n <= kCards; ++n) {
+      const CardBox& box = t_.Cds[n];
+      if (box.Visible && box.Picture == n && box.Left == kCentre[seat].left && box.Top == kCentre[seat].top)
+        shown.push_back({QString::fromStdString(t_.LblMonName[seat] + " played " + CardWords(n)),
+                         CardRect(box, n).toAlignedRect()});
+    }
+  if (t_.ContractVisible) {
+    const auto& c = kContractPanel;
+    for (const std::string& line : t_.Contract)
+      shown.push_back({QString::fromStdString(line), ToPixels(c.left, c.top, c.width, c.height).toAlignedRect()});
+  }
+  return shown;
 }
 
 QRectF TableView::CardRect(const CardBox& box, int picture) const {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "table/Table.h"
 #include "ui/CardArt.h"
@@ -52,6 +53,14 @@ class TableView : public QWidget {
   bool lastTrickShown() const { return lastTrickShown_; }
   QSize sizeHint() const override;
 
+  // What a screen reader is told of the table: South's cards by name, the trick on the table,
+  // the contract panel's lines; each with its place in the view.
+  struct Described {
+    QString name;
+    QRect rect;
+  };
+  std::vector<Described> Describe() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -69,7 +78,7 @@ class TableView : public QWidget {
   void PaintTurn(QPainter& p);
   void PaintContract(QPainter& p);
   void PaintLastTrick(QPainter& p, qreal dpr);
-  void Describe();
+
 
   const Table& t_;
   CardArt art_;

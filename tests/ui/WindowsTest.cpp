@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
+#include "bidding/BidLadder.h"
 #include "game/GameStart.h"
 #include "table/Messages.h"
 #include "table/TableLayout.h"
@@ -221,6 +223,29 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
   window.ShowAbout();
   window.ShowAbout();
   EXPECT_EQ(window.findChildren<FrmAbout*>().size(), 1);
+}
+
+// A screen reader is told South's cards by name, and the contract panel's lines.
+TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNames) {
+  test::TestGame tg;
+  QtHost host(QString{});
+  FrmMain window(tg.g, host);
+  Game& g = tg.g;
+  Form_Load(g);
+  NewHand(g);
+  g.s.IntBidder = kWest;
+  KindFlags(g.s, 1)[kWest] = true;
+  g.show->ContractShown(g);
+  window.Mirror();
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.view());
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->childCount(), 13 + 3);
+  std::vector<std::string> names;
+  for (int i = 0; i < table->childCount(); ++i) names.push_back(table->child(i)->text(QAccessible::Name).toStdString());
+  const int first = std::countr_zero(g.s.Hand[kSouth]) + 1;
+  EXPECT_EQ(names[0], CardWords(first));
+  EXPECT_EQ(names[13], "West Bot \u2014 Solo: 5 tricks");
+  EXPECT_EQ(CardWords(51), "King of Spades");
 }
 
 // Enter answers a box's first button, but in "Really Erase?" the safe one: No.
