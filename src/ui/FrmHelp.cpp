@@ -93,9 +93,14 @@ trump suit.</li>
 <li><b>Your card.</b> When the status bar asks for your card, click it. With the keyboard, the Left
 and Right keys pick a card and Enter or Space plays it. A card of another suit is refused while you
 can follow suit.</li>
-<li><b>Menus.</b> Game: New Game (F2) and Exit Game (Ctrl+X). Help and Rules (F1) opens this
-page. Options: Enter Names, to name yourself and the three computer players, and Erase Points,
-to start the points again from zero. About shows the version.</li>
+<li><b>At the table.</b> The name of the seat that is to bid or play is lit in gold. While you
+choose a card, the cards you may not play are dimmed. A panel at the lower left shows the
+contract, its target, the trumps and the tricks taken. Hold L, or click the latest trick pile,
+to see the last trick again; H gives a hint: what the computer players would do in your place.</li>
+<li><b>Menus.</b> Game: New Game (F2), Exit Game (Ctrl+X), Hint (H) and Show Last Trick. Help
+and Rules (F1) opens this page. Options: Enter Names, to name yourself and the three computer
+players; Erase Points, to start the points again from zero; Speed, from Slow to Very fast; and
+Show playable cards. About shows the version.</li>
 <li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat. When the
 game is installed (from its package, in /usr/games) they are in your personal data folder, on
 Linux ~/.local/share/Solo Whist; when it runs from a folder of its own that it may write to (a
