@@ -9,6 +9,7 @@
 
 #include "bidding/BidEvaluation.h"
 #include "play/CardQueries.h"
+#include "play/Solver.h"
 #include "play/Strategy.h"
 #include "play/TrickRules.h"
 #include "sim/SimGame.h"
@@ -124,6 +125,35 @@ void BM_CardQueries(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CardQueries);
+
+// The exact solver on whole 13-card layouts: the same eight random deals every run, South
+// declaring, West on lead, for the goal given by the benchmark's argument (5 tricks, 9 tricks,
+// or no trick). Each iteration solves all eight with a fresh solver.
+void BM_SolverFullLayouts(benchmark::State& state) {
+  std::mt19937_64 rng(7);
+  std::vector<SolverPosition> layouts;
+  for (int i = 0; i < 8; ++i) {
+    std::array<int, 52> pack{};
+    for (int c = 0; c < 52; ++c) pack[c] = c;
+    std::shuffle(pack.begin(), pack.end(), rng);
+    SolverPosition p;
+    for (int c = 0; c < 52; ++c) p.hands[c / 13] |= std::uint64_t{1} << pack[c];
+    p.trumps = i % 4;
+    p.leader = 1;
+    layouts.push_back(p);
+  }
+  const SolverGoal goal = state.range(0) == 0 ? SolverGoal{true, 0} : SolverGoal{false, static_cast<int>(state.range(0))};
+  long nodes = 0;
+  for (auto _ : state) {
+    for (const SolverPosition& p : layouts) {
+      Solver solver;
+      benchmark::DoNotOptimize(solver.Reaches(p, goal));
+      nodes += solver.nodes();
+    }
+  }
+  state.counters["nodes per layout"] = benchmark::Counter(static_cast<double>(nodes) / (8.0 * state.iterations()));
+}
+BENCHMARK(BM_SolverFullLayouts)->Arg(5)->Arg(9)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace solo

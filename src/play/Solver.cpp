@@ -1,0 +1,220 @@
+#include "play/Solver.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace solo {
+
+namespace {
+
+constexpr int kSuitCards = 13;
+constexpr std::uint64_t kSuitBits = 0x1FFF;
+constexpr int kTableBits = 20;  // a million entries: enough for a whole 13-card hand
+
+constexpr int SuitOfBit(int card) { return card / kSuitCards; }
+constexpr std::uint64_t SuitBits(int suit) { return kSuitBits << (suit * kSuitCards); }
+
+std::uint64_t Mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+// Only the order of the cards still in play matters, not their ranks: a position where the
+// Two and Three of a suit are gone plays exactly as the one where they are the Four and Five
+// instead. The key is made from each hand with the cards renumbered by their place among the
+// cards of their suit still in play, so all such positions share one entry.
+std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int declarer, int trumps) {
+  std::array<std::uint64_t, 4> relative{};
+  const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  for (int suit = 0; suit < 4; ++suit) {
+    int place = suit * kSuitCards;
+    for (std::uint64_t rest = inPlay & SuitBits(suit); rest; rest &= rest - 1, ++place) {
+      const std::uint64_t card = rest & (0 - rest);
+      for (int seat = 0; seat < 4; ++seat)
+        if (hands[seat] & card) relative[seat] |= std::uint64_t{1} << place;
+    }
+  }
+  std::uint64_t key = Mix(static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1);
+  for (std::uint64_t hand : relative) key = Mix(key ^ hand);
+  return key | 1;  // 0 marks an empty entry
+}
+
+// The cards worth trying: one of each run of cards the seat holds that no other card still in
+// play separates (playing any of a run comes to the same), the highest of each run.
+std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
+  std::uint64_t keep = 0;
+  for (std::uint64_t rest = moves; rest; rest &= rest - 1) {
+    const int card = std::countr_zero(rest);
+    const std::uint64_t above = inPlay & SuitBits(SuitOfBit(card)) & ~((std::uint64_t{2} << card) - 1);
+    // The next card up in play is the seat's own: this one is the same as that one.
+    if (above && (moves & (above & (0 - above)))) continue;
+    keep |= std::uint64_t{1} << card;
+  }
+  return keep;
+}
+
+// Tricks the side on lead is sure to take by leading its top cards at once: in each suit the
+// run of highest cards still in play that the leader holds. With trumps, a run of a side suit
+// counts only as far as every opponent able to ruff must still follow, and only one side suit
+// counts (cashing one may let an opponent throw away the next). The leader's partners are no
+// threat: a partner's ruff still wins the trick for the side.
+int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int declarer) {
+  const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  int total = 0, bestSide = 0;
+  for (int suit = 0; suit < 4; ++suit) {
+    std::uint64_t cards = inPlay & SuitBits(suit);
+    int run = 0;
+    while (cards) {
+      const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
+      if (!(hands[leader] & top)) break;
+      ++run;
+      cards &= ~top;
+    }
+    if (run == 0) continue;
+    if (trumps < 0 || suit == trumps) {
+      total += run;
+      continue;
+    }
+    for (int seat = 0; seat < 4; ++seat) {
+      const bool opponent = leader == declarer ? seat != declarer : seat == declarer;
+      if (opponent && (hands[seat] & SuitBits(trumps)))
+        run = std::min(run, std::popcount(hands[seat] & SuitBits(suit)));
+    }
+    bestSide = std::max(bestSide, run);
+  }
+  return total + bestSide;
+}
+
+}  // namespace
+
+std::uint64_t PlayableFrom(std::uint64_t hand, int led) {
+  if (led < 0) return hand;
+  const std::uint64_t follow = hand & SuitBits(led);
+  return follow ? follow : hand;
+}
+
+int TrickWinner(const std::array<int, 4>& cards, int trumps) {
+  int best = 0;
+  for (int i = 1; i < 4; ++i) {
+    const int suit = SuitOfBit(cards[i]), bestSuit = SuitOfBit(cards[best]);
+    if (suit == bestSuit ? cards[i] > cards[best] : suit == trumps) best = i;
+  }
+  return best;
+}
+
+Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
+
+bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
+                    int need, int declarer, int trumps) {
+  ++nodes_;
+  Entry* entry = nullptr;
+  std::uint64_t key = 0;
+  if (played == 0) {
+    const int tricksLeft = std::popcount(hands[0] | hands[1] | hands[2] | hands[3]) / 4;
+    if (toLose) {
+      if (tricksLeft == 0) return true;
+    } else {
+      if (need <= 0) return true;
+      if (need > tricksLeft) return false;
+      const int quick = QuickTricks(hands, leader, trumps, declarer);
+      if (leader == declarer ? quick >= need : need > tricksLeft - quick) return leader == declarer;
+    }
+    // What is known of this position: the declarer's further tricks lie in [low, high]. To
+    // lose, "high 0" means the declarer can keep clear of every trick, "low 1" that it cannot.
+    key = Key(hands, leader, toLose, declarer, trumps);
+    entry = &table_[key & ((std::size_t{1} << kTableBits) - 1)];
+    if (entry->key == key) {
+      const int wanted = toLose ? 0 : need;
+      if (toLose ? entry->high <= 0 : entry->low >= wanted) return true;
+      if (toLose ? entry->low >= 1 : entry->high < wanted) return false;
+    } else {
+      *entry = Entry{key, 0, 13};
+    }
+  }
+
+  const int seat = (leader + played) % 4;
+  const int led = played ? SuitOfBit(trick[0]) : -1;
+  std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
+  const std::uint64_t moves = DistinctMoves(PlayableFrom(hands[seat], led), inPlay);
+  const bool declaring = seat == declarer;
+  // The side that wants tricks tries its high cards first, the other its low ones.
+  const bool highFirst = declaring != static_cast<bool>(toLose);
+
+  bool result = !declaring;
+  for (std::uint64_t rest = moves; rest;) {
+    const int card = highFirst ? 63 - std::countl_zero(rest) : std::countr_zero(rest);
+    rest &= ~(std::uint64_t{1} << card);
+    hands[seat] &= ~(std::uint64_t{1} << card);
+    trick[played] = card;
+    bool reached;
+    if (played == 3) {
+      const int winner = (leader + TrickWinner(trick, trumps)) % 4;
+      const bool declarerWins = winner == declarer;
+      // The next trick has an array of its own: this one's cards are still needed here.
+      std::array<int, 4> nextTrick{};
+      if (toLose && declarerWins)
+        reached = false;
+      else
+        reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), declarer, trumps);
+    } else {
+      reached = Search(hands, leader, played + 1, trick, toLose, need, declarer, trumps);
+    }
+    hands[seat] |= std::uint64_t{1} << card;
+    if (reached == declaring) {
+      result = reached;
+      break;
+    }
+  }
+
+  if (entry && entry->key == key) {
+    if (toLose) {
+      if (result) entry->high = 0;
+      else entry->low = 1;
+    } else if (result) {
+      if (need > entry->low) entry->low = static_cast<std::int8_t>(need);
+    } else if (need - 1 < entry->high) {
+      entry->high = static_cast<std::int8_t>(need - 1);
+    }
+  }
+  return result;
+}
+
+bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
+  if (goal.toLose && p.declarerTricks > 0) return false;
+  std::array<std::uint64_t, 4> hands = p.hands;
+  std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};
+  return Search(hands, p.leader, p.played, trick, goal.toLose ? 1 : 0, goal.target - p.declarerTricks, p.declarer,
+                p.trumps);
+}
+
+std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const SolverGoal& goal) {
+  std::vector<CardResult> results;
+  const int seat = (p.leader + p.played) % 4;
+  const int led = p.played ? SuitOfBit(p.trick[0]) : -1;
+  std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
+  for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
+  for (std::uint64_t rest = DistinctMoves(PlayableFrom(p.hands[seat], led), inPlay); rest; rest &= rest - 1) {
+    const int card = std::countr_zero(rest);
+    SolverPosition next = p;
+    next.hands[seat] &= ~(std::uint64_t{1} << card);
+    bool reached;
+    if (p.played == 3) {
+      const std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], card};
+      const int winner = (p.leader + TrickWinner(trick, p.trumps)) % 4;
+      next.leader = winner;
+      next.played = 0;
+      next.declarerTricks += winner == p.declarer;
+      reached = Reaches(next, goal);
+    } else {
+      next.trick[p.played] = card;
+      next.played = p.played + 1;
+      reached = Reaches(next, goal);
+    }
+    results.push_back({card, reached});
+  }
+  return results;
+}
+
+}  // namespace solo

@@ -1,0 +1,62 @@
+#pragma once
+// An exact solver for a hand whose cards are all known (a "double-dummy" position): can the
+// declarer reach the contract's goal against the best defence, whatever is left to play?
+// The strongest card-game programs decide by solving many such layouts of the unseen cards;
+// this is the solver they ask. Pure: it works on its own compact position, not on the game.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace solo {
+
+// A position for the solver. Cards are bits 0-51 in pack order (bit n - 1 for card n): a suit's
+// thirteen cards are neighbouring bits, Two to Ace; suits 0-3 are Diamonds, Clubs, Hearts, Spades.
+struct SolverPosition {
+  std::array<std::uint64_t, 4> hands{};  // the cards each seat still holds
+  int trumps = -1;                       // the trump suit 0-3, or -1 for no trumps
+  int leader = 0;                        // the seat that led (or is to lead) the current trick
+  int played = 0;                        // cards already in the current trick (0-3)
+  std::array<int, 3> trick{};            // those cards' bit numbers, in playing order
+  int declarer = 0;
+  int declarerTricks = 0;                // tricks the declarer has taken so far
+};
+
+// The declarer's goal: to take at least `target` tricks in all (Solo 5, Abundance 9, Abundance
+// Declared 13), or, to lose, to take no trick at all (Misere, Misere Open).
+struct SolverGoal {
+  bool toLose = false;
+  int target = 0;
+};
+
+class Solver {
+ public:
+  Solver();
+  // Whether the declarer reaches the goal with best play from both sides.
+  bool Reaches(const SolverPosition& position, const SolverGoal& goal);
+  // For the seat to play now: each card it may play (one of each run of equivalent cards) and
+  // whether the goal is still reached after it, with best play afterwards.
+  struct CardResult {
+    int card;  // bit number
+    bool reaches;
+  };
+  std::vector<CardResult> Cards(const SolverPosition& position, const SolverGoal& goal);
+  // Positions searched since the solver was made (for the benchmarks).
+  long nodes() const { return nodes_; }
+
+ private:
+  struct Entry {
+    std::uint64_t key = 0;
+    std::int8_t low = 0, high = 13;  // the declarer's further tricks lie in [low, high]
+  };
+  bool Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
+              int need, int declarer, int trumps);
+  std::vector<Entry> table_;
+  long nodes_ = 0;
+};
+
+// The cards a seat may play from `hand` when `led` (a suit 0-3, or -1 when leading) was led.
+std::uint64_t PlayableFrom(std::uint64_t hand, int led);
+// The winner's place (0-3) in a complete trick of four cards, led from place 0.
+int TrickWinner(const std::array<int, 4>& cards, int trumps);
+
+}  // namespace solo

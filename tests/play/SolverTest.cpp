@@ -1,0 +1,121 @@
+// The exact solver against a plain search of every line of play, on thousands of random endings
+// of up to five cards a seat, for every kind of goal.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+#include "play/Solver.h"
+
+namespace solo {
+namespace {
+
+// The declarer's further tricks with best play, found by trying everything: the declarer takes
+// as many as it can (or, to lose, as few), the defenders the opposite.
+int BestTricks(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int declarer,
+               int trumps, bool toLose) {
+  if (played == 0 && (hands[0] | hands[1] | hands[2] | hands[3]) == 0) return 0;
+  const int seat = (leader + played) % 4;
+  const std::uint64_t moves = PlayableFrom(hands[seat], played ? trick[0] / 13 : -1);
+  const bool wantsMore = (seat == declarer) != toLose;
+  int best = wantsMore ? -1 : 99;
+  for (std::uint64_t rest = moves; rest; rest &= rest - 1) {
+    const int card = std::countr_zero(rest);
+    hands[seat] &= ~(std::uint64_t{1} << card);
+    trick[played] = card;
+    int value;
+    if (played == 3) {
+      const int winner = (leader + TrickWinner(trick, trumps)) % 4;
+      std::array<int, 4> nextTrick{};
+      value = (winner == declarer) + BestTricks(hands, winner, 0, nextTrick, declarer, trumps, toLose);
+    } else {
+      value = BestTricks(hands, leader, played + 1, trick, declarer, trumps, toLose);
+    }
+    hands[seat] |= std::uint64_t{1} << card;
+    best = wantsMore ? std::max(best, value) : std::min(best, value);
+  }
+  return best;
+}
+
+TEST(Solver, AgreesWithTryingEveryLineOnSmallEndings) {
+  std::mt19937_64 random(2026);
+  Solver solver;
+  int checked = 0;
+  for (int round = 0; round < 3000; ++round) {
+    // Endings of five cards a seat take the plain search long: one round in twenty has them.
+    const int size = round % 20 == 0 ? 5 : 1 + static_cast<int>(random() % 4);
+    // Deal 4 x size cards from a shuffled pack, some trick already under way.
+    std::array<int, 52> pack{};
+    for (int i = 0; i < 52; ++i) pack[i] = i;
+    std::shuffle(pack.begin(), pack.end(), random);
+    SolverPosition p;
+    p.trumps = static_cast<int>(random() % 5) - 1;
+    p.leader = static_cast<int>(random() % 4);
+    p.declarer = static_cast<int>(random() % 4);
+    p.declarerTricks = static_cast<int>(random() % 3);
+    int next = 0;
+    for (int seat = 0; seat < 4; ++seat)
+      for (int k = 0; k < size; ++k) p.hands[seat] |= std::uint64_t{1} << pack[next++];
+    // Sometimes the trick is already under way: the first seats play a legal card each.
+    p.played = static_cast<int>(random() % 4);
+    for (int i = 0; i < p.played; ++i) {
+      const int seat = (p.leader + i) % 4;
+      const std::uint64_t legal = PlayableFrom(p.hands[seat], i ? p.trick[0] / 13 : -1);
+      int card = std::countr_zero(legal);
+      for (int skip = static_cast<int>(random() % std::popcount(legal)); skip > 0; --skip)
+        card = std::countr_zero(legal & ~((std::uint64_t{2} << card) - 1));
+      p.hands[seat] &= ~(std::uint64_t{1} << card);
+      p.trick[i] = card;
+    }
+    for (bool toLose : {false, true}) {
+      std::array<std::uint64_t, 4> hands = p.hands;
+      std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};
+      const int best = BestTricks(hands, p.leader, p.played, trick, p.declarer, p.trumps, toLose);
+      if (toLose) {
+        const bool clean = p.declarerTricks == 0 && best == 0;
+        ASSERT_EQ(solver.Reaches(p, {true, 0}), clean) << "round " << round;
+      } else {
+        // Every target a contract could have left: the tricks still needed, 0 to beyond the end.
+        for (int target = p.declarerTricks; target <= p.declarerTricks + size + 1; ++target)
+          ASSERT_EQ(solver.Reaches(p, {false, target}), p.declarerTricks + best >= target)
+              << "round " << round << " target " << target;
+      }
+      ++checked;
+    }
+    // Each card the solver offers keeps the goal exactly when the plain search says it does.
+    const SolverGoal goal{false, p.declarerTricks + (size + 1) / 2};
+    const int seat = (p.leader + p.played) % 4;
+    for (const Solver::CardResult& c : solver.Cards(p, goal)) {
+      std::array<std::uint64_t, 4> hands = p.hands;
+      hands[seat] &= ~(std::uint64_t{1} << c.card);
+      std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], c.card};
+      trick[p.played] = c.card;
+      int tricks = p.declarerTricks, value;
+      if (p.played == 3) {
+        const int winner = (p.leader + TrickWinner(trick, p.trumps)) % 4;
+        std::array<int, 4> fresh{};
+        tricks += winner == p.declarer;
+        value = BestTricks(hands, winner, 0, fresh, p.declarer, p.trumps, false);
+      } else {
+        value = BestTricks(hands, p.leader, p.played + 1, trick, p.declarer, p.trumps, false);
+      }
+      ASSERT_EQ(c.reaches, tricks + value >= goal.target) << "round " << round << " card " << c.card;
+    }
+  }
+  EXPECT_EQ(checked, 6000);
+}
+
+TEST(Solver, TrickWinnerAndFollowingSuit) {
+  // Spades are suit 3 (bits 39-51), Hearts 2 (26-38); the Ace of a suit is its thirteenth bit.
+  constexpr int kAceSpades = 51, kTwoSpades = 39, kAceHearts = 38, kTwoHearts = 26;
+  EXPECT_EQ(TrickWinner({kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, -1), 1);
+  EXPECT_EQ(TrickWinner({kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, 2), 3);
+  EXPECT_EQ(TrickWinner({kAceHearts, kAceSpades, kTwoSpades, kTwoHearts}, 0), 0);
+  const std::uint64_t hand = (std::uint64_t{1} << kTwoSpades) | (std::uint64_t{1} << kAceHearts);
+  EXPECT_EQ(PlayableFrom(hand, 3), std::uint64_t{1} << kTwoSpades);
+  EXPECT_EQ(PlayableFrom(hand, 0), hand);
+  EXPECT_EQ(PlayableFrom(hand, -1), hand);
+}
+
+}  // namespace
+}  // namespace solo
