@@ -86,6 +86,51 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   return total + bestSide;
 }
 
+// The order to try the moves in, best guesses first, so the search can stop early. To take
+// tricks: lead high cards (by rank, whatever the suit); when following, let a partner's
+// winning card stand with a low card, else win as cheaply as possible. To lose tricks (the
+// declarer of a Misere): duck under the winning card with the highest card that does not win.
+int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played, int leader, int seat, int declarer,
+               int trumps, bool toLose, std::array<int, 13>& order) {
+  int count = 0;
+  for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
+  const auto rank = [](int card) { return card % kSuitCards; };
+  std::array<int, 13> score{};
+  int winner = -1;  // the place of the card winning the trick so far
+  if (played > 0) {
+    winner = 0;
+    for (int i = 1; i < played; ++i) {
+      const int suit = SuitOfBit(trick[i]), best = SuitOfBit(trick[winner]);
+      if (suit == best ? trick[i] > trick[winner] : suit == trumps) winner = i;
+    }
+  }
+  const bool declaring = seat == declarer;
+  for (int i = 0; i < count; ++i) {
+    const int card = order[i];
+    if (played == 0) {
+      score[i] = toLose ? -rank(card) : rank(card);
+      continue;
+    }
+    const int top = trick[winner];
+    const bool beats = SuitOfBit(card) == SuitOfBit(top) ? card > top : SuitOfBit(card) == trumps;
+    const bool partnerWinning = !declaring && (leader + winner) % 4 != declarer;
+    if (toLose) {
+      // The declarer ducks as high as it can; a defender plays low.
+      score[i] = declaring ? (beats ? -20 - rank(card) : rank(card)) : -rank(card);
+    } else if (partnerWinning || !beats) {
+      score[i] = -rank(card);  // nothing to gain: the lowest card
+    } else {
+      score[i] = 40 - rank(card);  // the cheapest winning card first
+    }
+  }
+  for (int i = 1; i < count; ++i)
+    for (int j = i; j > 0 && score[j] > score[j - 1]; --j) {
+      std::swap(score[j], score[j - 1]);
+      std::swap(order[j], order[j - 1]);
+    }
+  return count;
+}
+
 }  // namespace
 
 std::uint64_t PlayableFrom(std::uint64_t hand, int led) {
@@ -139,13 +184,12 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
   const std::uint64_t moves = DistinctMoves(PlayableFrom(hands[seat], led), inPlay);
   const bool declaring = seat == declarer;
-  // The side that wants tricks tries its high cards first, the other its low ones.
-  const bool highFirst = declaring != static_cast<bool>(toLose);
+  std::array<int, 13> order{};
+  const int count = OrderMoves(moves, trick, played, leader, seat, declarer, trumps, toLose, order);
 
   bool result = !declaring;
-  for (std::uint64_t rest = moves; rest;) {
-    const int card = highFirst ? 63 - std::countl_zero(rest) : std::countr_zero(rest);
-    rest &= ~(std::uint64_t{1} << card);
+  for (int m = 0; m < count; ++m) {
+    const int card = order[m];
     hands[seat] &= ~(std::uint64_t{1} << card);
     trick[played] = card;
     bool reached;
