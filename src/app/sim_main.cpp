@@ -25,6 +25,8 @@ void Usage(std::ostream& out) {
                "  --trace FILE   write one JSON object per hand to FILE\n"
                "  --data-dir DIR keep the names and points files in DIR (default: a temporary folder)\n"
                "  --quiet        print the summary only\n"
+               "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
+               "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
                "  --help         show this help and exit\n"
                "  --version      show the version and exit\n";
 }
@@ -85,6 +87,20 @@ int main(int argc, char** argv) {
       dataDir = value();
     } else if (arg == "--quiet") {
       quiet = true;
+    } else if (arg == "--south" || arg == "--west" || arg == "--north" || arg == "--east") {
+      const int seat = arg == "--south" ? 0 : arg == "--west" ? 1 : arg == "--north" ? 2 : 3;
+      const std::string level = value();
+      if (level != "classic" && level != "expert") {
+        std::cerr << "solo-sim: " << arg << " takes classic or expert, not \"" << level << "\"\n";
+        return 2;
+      }
+      options.expert[seat] = level == "expert";
+    } else if (arg == "--samples") {
+      options.samples = static_cast<int>(number(1000));
+      if (options.samples < 1) {
+        std::cerr << "solo-sim: --samples takes a whole number from 1 to 1000\n";
+        return 2;
+      }
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
       return 0;

@@ -8,7 +8,7 @@ namespace solo {
 // Bids by its point count and plays by the fixed card rules of its position in the trick.
 // At the user's place it bids what its count gives, passing when that would be refused, and
 // names its longest suit for an Abundance Open.
-class ComputerPlayer : public SeatPlayer {
+class ComputerPlayer final : public SeatPlayer {
  public:
   int OfferBid(Game& g, int seat) override;
   int Bid(Game& g, int seat) override;
@@ -19,7 +19,7 @@ class ComputerPlayer : public SeatPlayer {
 // The person: the bid panel, the trump panel and a click on a card, each through the host's
 // wait, answered by the handlers the window calls (OptBid_Click, CmdCnfBid_Click,
 // CmdMarriage_Click, Cds_Click).
-class HumanPlayer : public SeatPlayer {
+class HumanPlayer final : public SeatPlayer {
  public:
   int OfferBid(Game&, int) override { return 0; }
   int Bid(Game& g, int seat) override;

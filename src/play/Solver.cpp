@@ -152,7 +152,8 @@ Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
 
 bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
                     int need, int declarer, int trumps) {
-  ++nodes_;
+  if (++nodes_ > stopAt_ && limit_ > 0) aborted_ = true;
+  if (aborted_) return false;
   Entry* entry = nullptr;
   std::uint64_t key = 0;
   if (played == 0) {
@@ -212,6 +213,8 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     }
   }
 
+  // A search cut short knows nothing: it leaves the table as it was.
+  if (aborted_) return false;
   if (entry && entry->key == key) {
     if (toLose) {
       if (result) entry->high = 0;
@@ -226,6 +229,8 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
 }
 
 bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
+  aborted_ = false;
+  stopAt_ = nodes_ + limit_;
   if (goal.toLose && p.declarerTricks > 0) return false;
   std::array<std::uint64_t, 4> hands = p.hands;
   std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};
@@ -256,6 +261,7 @@ std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const Sol
       next.played = p.played + 1;
       reached = Reaches(next, goal);
     }
+    if (aborted_) return {};  // cut short: no answer for this position
     results.push_back({card, reached});
   }
   return results;

@@ -42,6 +42,10 @@ class Solver {
   std::vector<CardResult> Cards(const SolverPosition& position, const SolverGoal& goal);
   // Positions searched since the solver was made (for the benchmarks).
   long nodes() const { return nodes_; }
+  // A limit on the positions one call may search (0: none). A call that reaches it gives up:
+  // aborted() is then true until the next call, and its answer means nothing.
+  void SetNodeLimit(long limit) { limit_ = limit; }
+  bool aborted() const { return aborted_; }
 
  private:
   struct Entry {
@@ -52,6 +56,8 @@ class Solver {
               int need, int declarer, int trumps);
   std::vector<Entry> table_;
   long nodes_ = 0;
+  long limit_ = 0, stopAt_ = 0;
+  bool aborted_ = false;
 };
 
 // The cards a seat may play from `hand` when `led` (a suit 0-3, or -1 when leading) was led.

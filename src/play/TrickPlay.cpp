@@ -87,6 +87,8 @@ void Cds_Click(Game& g, int index) {
 TrickResult CheckWinnerOfTrick(Game& g) {
   GameState& s = g.s;
   const Integer w = ResolveTrick(s);
+  // Only a player that reasons about the unseen cards needs to know who is void in what.
+  if (s.KeepVoids) RecordVoids(s);
   g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);

@@ -44,6 +44,16 @@ Integer ResolveTrick(GameState& s) {
   return w;
 }
 
+void RecordVoids(GameState& s) {
+  const int led = (s.trick[0].card - 1) / kCardsPerSuit;
+  if (led < 0 || led > 3) return;
+  for (int i = 1; i < 4; ++i) {
+    const int card = s.trick[i].card;
+    if (card >= 1 && card <= kCards && (card - 1) / kCardsPerSuit != led)
+      s.Voids[s.trick[i].seat] |= static_cast<std::uint8_t>(1 << led);
+  }
+}
+
 bool BlnSecondBeatsFirst(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[1].card, s.trick[0].card, IsTrump(s, s.trick[1].card));
 }

@@ -11,6 +11,9 @@ Integer GetWinner(const GameState& s);
 // The rule step of a finished trick: its winner leads next and is counted one more trick.
 // Returns the winner. Touches nothing but the state.
 Integer ResolveTrick(GameState& s);
+// Records the suits the complete trick showed its players to be void in (a seat that did not
+// follow the led suit has none left).
+void RecordVoids(GameState& s);
 
 bool BlnSecondBeatsFirst(const GameState& s);
 bool BlnThirdBeatsFirst(const GameState& s);

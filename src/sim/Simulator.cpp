@@ -12,6 +12,7 @@ namespace solo {
 
 SimulationResult Simulate(const SimulationOptions& options) {
   SimGame sim(options.dataDir, options.seed);
+  sim.SeatExperts(options.expert, options.samples, options.seed);
   Game& g = sim.g;
   SimHost& host = sim.host;
   TraceRecorder trace(options.seed);
@@ -52,6 +53,11 @@ SimulationResult Simulate(const SimulationOptions& options) {
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = sim.storage.Flush();
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
+  for (const auto& expert : sim.experts)
+    if (expert) {
+      result.expertDecisions += expert->decisions();
+      result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
+    }
   result.fingerprint = trace.fingerprint();
   return result;
 }
@@ -67,6 +73,12 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     char row[96];
     std::snprintf(row, sizeof row, "  %-18s %8ld %8ld\n", kNames[code], r.contracts[code].bid, r.contracts[code].made);
     out << row;
+  }
+  if (r.expertDecisions > 0) {
+    char line[96];
+    std::snprintf(line, sizeof line, "  expert decisions    %ld, the slowest %.0f ms\n", r.expertDecisions,
+                  r.slowestDecision * 1000);
+    out << line;
   }
   out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]
       << ", East " << r.points[3] << "\n";

@@ -15,6 +15,10 @@ struct SimulationOptions {
   std::uint64_t seed = 1;
   // Where the names and points files are kept; created there.
   std::string dataDir;
+  // The seats (0 South, 1 West, 2 North, 3 East) played by the Expert player instead of the
+  // Classic rules, and the layouts the Expert imagines for each decision.
+  std::array<bool, 4> expert{};
+  int samples = 10;
   // Receives every line of the trace, when set.
   std::function<void(const std::string&)> trace;
   // Receives what the game tells the person (a damaged data file, say), when set.
@@ -40,6 +44,9 @@ struct SimulationResult {
   std::string saveError;
   // What `ready` answered, when it stopped the run.
   std::string startError;
+  // The Expert seats' card decisions, and the slowest of them in seconds.
+  long expertDecisions = 0;
+  double slowestDecision = 0;
 };
 
 SimulationResult Simulate(const SimulationOptions& options);

@@ -73,6 +73,11 @@ struct GameState {
   int UnownedCount = 0;
   // The cards played this hand, one bit per card, kept in step with every Played by SetPlayed.
   std::uint64_t PlayedCards = 0;
+  // The suits each seat has shown it holds none of (it did not follow them), one bit per suit
+  // from Diamonds (bit 0) to Spades: what every player at the table knows. Kept only while a
+  // player that reasons about the unseen cards sits at the table (KeepVoids).
+  PerSeat<std::uint8_t> Voids{};
+  bool KeepVoids = false;
 };
 
 // A card in plain words, "Queen of Spades" (the pack's own names keep the program's odd blanks).

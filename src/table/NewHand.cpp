@@ -61,6 +61,7 @@ void ClearForNextRound(Game& g) {
     s.BlnSolo[seat] = s.BlnAbundanceOpen[seat] = s.BlnAbundanceDeclared[seat] = s.BlnAbundanceTrumps[seat] = false;
   }
   GatherAllCards(s);
+  s.Voids = {};
   for (Play& play : s.trick) play.card = 0;
   s.IntBidderCard = 0;
   s.IntBidder = kNoSeat;

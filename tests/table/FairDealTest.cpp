@@ -58,8 +58,12 @@ struct DealRecord : HandObserver {
 };
 
 // A South that passes every hand.
-struct PassingPlayer : ComputerPlayer {
+struct PassingPlayer : SeatPlayer {
+  ComputerPlayer computer;
+  int OfferBid(Game& g, int seat) override { return computer.OfferBid(g, seat); }
   int Bid(Game&, int) override { return 0; }
+  int Trumps(Game& g, int seat) override { return computer.Trumps(g, seat); }
+  int Card(Game& g, int seat, int position, bool lose) override { return computer.Card(g, seat, position, lose); }
 };
 
 TEST(FairDeal, TheSameSeedDealsTheSameHandsWhateverSouthDoes) {

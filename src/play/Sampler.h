@@ -1,0 +1,18 @@
+#pragma once
+// Layouts of the cards a seat cannot see, for a player that decides by solving many possible
+// layouts: each is consistent with what the seat knows — its own hand, the cards played, how
+// many cards every other seat still holds, and the suits each seat has shown to be void in.
+#include <array>
+#include <cstdint>
+#include <random>
+
+#include "state/GameState.h"
+
+namespace solo {
+
+// Fills `hands` with a layout as `seat` may imagine it: its own hand as it is, the other seats'
+// from the unseen cards. False when no consistent layout turned up in a few hundred tries (the
+// constraints are then all but impossible to meet, which the game's own play never produces).
+bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands);
+
+}  // namespace solo

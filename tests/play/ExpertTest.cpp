@@ -1,0 +1,81 @@
+// The Expert player and the layouts it imagines, in real play.
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "game/GameStart.h"
+#include "play/CardQueries.h"
+#include "play/ExpertPlayer.h"
+#include "play/Sampler.h"
+#include "sim/SimGame.h"
+
+namespace solo {
+namespace {
+
+// Plays as an Expert seat, checking every layout it could imagine and every card it chooses.
+struct CheckedExpert : ExpertPlayer {
+  using ExpertPlayer::ExpertPlayer;
+  std::mt19937_64 random{99};
+  int layouts = 0, cards = 0;
+
+  int Card(Game& g, int seat, int position, bool playToLose) override {
+    const GameState& s = g.s;
+    constexpr std::uint64_t kPack = (std::uint64_t{1} << kCards) - 1;
+    for (int i = 0; i < 5; ++i) {
+      std::array<std::uint64_t, 4> hands{};
+      EXPECT_TRUE(SampleLayout(s, seat, random, hands));
+      std::uint64_t all = 0;
+      for (int other = 0; other < kSeats; ++other) {
+        EXPECT_EQ(CountCards(hands[other]), CountCards(s.Hand[other])) << "as many cards as it holds";
+        EXPECT_EQ(hands[other] & s.PlayedCards, 0u) << "no card already played";
+        EXPECT_EQ(all & hands[other], 0u) << "no card twice";
+        for (int suit = 0; suit < 4; ++suit)
+          if (s.Voids[other] >> suit & 1) {
+            EXPECT_EQ(hands[other] & SuitMask(kDiamonds + suit), 0u) << "a void suit stays void";
+            EXPECT_EQ(s.Hand[other] & SuitMask(kDiamonds + suit), 0u) << "a recorded void is true";
+          }
+        all |= hands[other];
+      }
+      EXPECT_EQ(hands[seat], s.Hand[seat]);
+      EXPECT_EQ(all, kPack & ~s.PlayedCards) << "every unplayed card somewhere";
+      ++layouts;
+    }
+    const int card = ExpertPlayer::Card(g, seat, position, playToLose);
+    EXPECT_TRUE(LegalCards(s, seat, position) & CardBit(card)) << "the Expert plays by the rules";
+    ++cards;
+    return card;
+  }
+};
+
+TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
+  const auto dir = test::FreshFolder();
+  SimGame sim(dir.string(), 5);
+  std::vector<std::unique_ptr<CheckedExpert>> experts;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    experts.push_back(std::make_unique<CheckedExpert>(seat + 1, 2));
+    sim.g.players[seat] = experts.back().get();
+  }
+  sim.g.s.KeepVoids = true;
+  int hands = 0;
+  sim.host.answer = [&](const DeluxeBox& box) {
+    if (box.purpose == BoxPurpose::NewGameOrExit) return ++hands >= 40 ? 1 : 0;
+    if (box.purpose == BoxPurpose::PassedOut && ++hands >= 40) MnuExit_Click(sim.g);
+    return 0;
+  };
+  if (Form_Load(sim.g) == Next::StartHands) RunHands(sim.g);
+  int cards = 0;
+  for (const auto& e : experts) cards += e->cards;
+  EXPECT_GT(cards, 1000);
+
+  // Constraints no layout can meet are reported, not looped on for ever.
+  GameState s;
+  BuildPack(s);
+  for (int card = 1; card <= kCards; ++card) SetOwner(s, card, (card - 1) % 4);
+  s.Voids[kWest] = 0xF;  // West holds cards, yet is void in every suit
+  std::array<std::uint64_t, 4> layout{};
+  std::mt19937_64 random(1);
+  EXPECT_FALSE(SampleLayout(s, kSouth, random, layout));
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace solo
