@@ -27,7 +27,8 @@ data="$dir/data"
 mkdir -p "$data"
 printf '5,6,7,-18\r\n' >"$data/Points.dat"
 for args in "--seed -1" "--seed +5" "--seed 12x" "--seed 18446744073709551616" "--seed" \
-            "--hands 1000000001" "--hands 0x10" "--hands 1e3" "--bogus" "extra"; do
+            "--hands 1000000001" "--hands 0x10" "--hands 1e3" "--bogus" "extra" \
+            "--south wizard" "--samples 0" "--samples x"; do
   # shellcheck disable=SC2086
   expect 2 "$sim" --data-dir "$data" $args
 done
