@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
-#include "game/GameStart.h"
+#include "SimFixture.h"
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
 #include "play/Sampler.h"
@@ -55,13 +55,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     sim.g.players[seat] = experts.back().get();
   }
   sim.g.s.KeepVoids = true;
-  int hands = 0;
-  sim.host.answer = [&](const DeluxeBox& box) {
-    if (box.purpose == BoxPurpose::NewGameOrExit) return ++hands >= 40 ? 1 : 0;
-    if (box.purpose == BoxPurpose::PassedOut && ++hands >= 40) MnuExit_Click(sim.g);
-    return 0;
-  };
-  if (Form_Load(sim.g) == Next::StartHands) RunHands(sim.g);
+  test::PlayHands(sim, 40);
   int cards = 0;
   for (const auto& e : experts) cards += e->cards;
   EXPECT_GT(cards, 1000);

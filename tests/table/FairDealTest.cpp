@@ -7,6 +7,7 @@
 #include <map>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "game/GameStart.h"
 #include "play/Players.h"
 #include "sim/SimGame.h"
@@ -75,13 +76,7 @@ TEST(FairDeal, TheSameSeedDealsTheSameHandsWhateverSouthDoes) {
     if (run == 1) sim.g.players[kSouth] = &passing;
     DealRecord record;
     sim.g.observer = &record;
-    long hands = 0;
-    sim.host.answer = [&](const DeluxeBox& box) {
-      if (box.purpose == BoxPurpose::NewGameOrExit) return ++hands >= 500 ? 1 : 0;
-      if (box.purpose == BoxPurpose::PassedOut && ++hands >= 500) MnuExit_Click(sim.g);
-      return 0;
-    };
-    if (Form_Load(sim.g) == Next::StartHands) RunHands(sim.g);
+    test::PlayHands(sim, 500);
     runs[run] = record.deals;
     std::filesystem::remove_all(dir);
   }
