@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "bidding/BidLadder.h"
+#include "bidding/UserBid.h"
 #include "play/CardQueries.h"
 #include "play/Sampler.h"
 
@@ -20,6 +21,55 @@ SolverGoal GoalOf(const GameState& s, int declarer) {
     case kAbundanceDeclared: return {false, 13};
     default: return {false, 0};
   }
+}
+
+int ExpertPlayer::ValueHand(Game& g, int seat) {
+  GameState& s = g.s;
+  const auto start = std::chrono::steady_clock::now();
+  // The contracts a computer seat may bid, from the highest: the trumps each would play with,
+  // and its goal.
+  struct Contract {
+    int code, trumps;
+    SolverGoal goal;
+  };
+  const int trumps = IsSuit(s.IntTrumps) ? s.IntTrumps - kDiamonds : -1;
+  const Contract contracts[] = {{kAbundanceDeclared, -1, {false, 13}},
+                                {kAbundanceTrumps, trumps, {false, 9}},
+                                {kMisere, -1, {true, 0}},
+                                {kSolo, trumps, {false, 5}}};
+  std::array<int, 4> made{};
+  int layouts = 0;
+  constexpr double kBudgetSeconds = 0.15;
+  SolverPosition p;
+  p.leader = s.IntLeader;
+  p.declarer = seat;
+  for (int sample = 0; sample < samples_; ++sample) {
+    if (sample > 0 &&
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > kBudgetSeconds)
+      break;
+    if (!SampleLayout(s, seat, random_, p.hands)) break;
+    ++layouts;
+    for (int i = 0; i < 4; ++i) {
+      p.trumps = contracts[i].trumps;
+      const bool reaches = solver_.Reaches(p, contracts[i].goal);
+      if (!solver_.aborted() && reaches) ++made[i];
+    }
+  }
+  slowest_ = std::max(slowest_, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  for (int i = 0; i < 4; ++i)
+    if (layouts > 0 && made[i] >= kBidConfidence * layouts) return contracts[i].code;
+  return kPass;
+}
+
+int ExpertPlayer::OfferBid(Game& g, int seat) {
+  // The point count is still made: the table shows it, and it finds the long suit.
+  classic_.OfferBid(g, seat);
+  return ValueHand(g, seat);
+}
+
+int ExpertPlayer::Bid(Game& g, int seat) {
+  const int bid = ValueHand(g, seat);
+  return UsersBidRefused(g.s, bid) ? kPass : bid;
 }
 
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
@@ -43,7 +93,7 @@ int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   p.declarer = declarer;
   p.declarerTricks = s.IntTricksWon[declarer];
   // The decision keeps to its time: once the budget is spent no further layout is begun.
-  constexpr double kBudgetSeconds = 0.2;
+  constexpr double kBudgetSeconds = 0.15;
   for (int sample = 0; sample < samples_; ++sample) {
     if (sample > 0 &&
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > kBudgetSeconds)

@@ -2,7 +2,8 @@
 // The Expert computer player: it chooses its card by imagining layouts of the cards it cannot
 // see (consistent with all it knows), solving each exactly for the contract's goal, and playing
 // the card that reaches its side's goal in the most layouts; on a tie, the Classic rule's card.
-// It bids as the Classic player does.
+// It bids the same way: it values each contract a computer may bid by the share of imagined
+// layouts in which it would make it, and bids the highest one it makes often enough.
 #include <cstdint>
 #include <random>
 
@@ -20,15 +21,21 @@ class ExpertPlayer : public SeatPlayer {
     solver_.SetNodeLimit(100000);
   }
 
-  int OfferBid(Game& g, int seat) override { return classic_.OfferBid(g, seat); }
-  int Bid(Game& g, int seat) override { return classic_.Bid(g, seat); }
+  int OfferBid(Game& g, int seat) override;
+  int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override { return classic_.Trumps(g, seat); }
   int Card(Game& g, int seat, int position, bool playToLose) override;
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
 
+  // A contract is bid when it is made in at least this share of the imagined layouts.
+  static constexpr double kBidConfidence = 0.6;
+
  private:
+  // The highest contract the seat would make often enough (0 to pass).
+  int ValueHand(Game& g, int seat);
+
   ComputerPlayer classic_;
   std::mt19937_64 random_;
   int samples_;

@@ -16,6 +16,10 @@ struct CheckedExpert : ExpertPlayer {
   using ExpertPlayer::ExpertPlayer;
   std::mt19937_64 random{99};
   int layouts = 0, cards = 0;
+  // Bidding by the point count keeps most hands played rather than thrown in.
+  ComputerPlayer classic;
+  int OfferBid(Game& g, int seat) override { return classic.OfferBid(g, seat); }
+  int Bid(Game& g, int seat) override { return classic.Bid(g, seat); }
 
   int Card(Game& g, int seat, int position, bool playToLose) override {
     const GameState& s = g.s;
@@ -59,6 +63,28 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   int cards = 0;
   for (const auto& e : experts) cards += e->cards;
   EXPECT_GT(cards, 1000);
+
+  // A hand that takes every trick whoever leads (the top four of three suits and the Ace of the
+  // fourth) is bid Abundance Declared, and South's bid is made at its place in the round.
+  {
+    test::TestGame tg;
+    Game& g = tg.g;
+    Form_Load(g);
+    GatherAllCards(g.s);
+    for (int suit = kDiamonds; suit <= kSpades; ++suit)
+      for (int value = suit == kClubs ? kAce : kJack; value <= kAce; ++value)
+        SetOwner(g.s, SuitShift(suit) + value - 1, kSouth);
+    int next = 1;
+    for (int seat = kWest; seat <= kEast; ++seat)
+      for (int n = 0; n < 13; ++next)
+        if (g.s.Pack[next].Owner == kOwnerNone) SetOwner(g.s, next, seat), ++n;
+    g.s.IntDealer = kEast;
+    g.s.IntLeader = kSouth;
+    g.s.IntTrumps = kSpades;
+    ExpertPlayer expert(7, 6);
+    EXPECT_EQ(expert.OfferBid(g, kSouth), 6);
+    EXPECT_EQ(expert.Bid(g, kSouth), 6);
+  }
 
   // Constraints no layout can meet are reported, not looped on for ever.
   GameState s;
