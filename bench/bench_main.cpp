@@ -9,12 +9,14 @@
 
 #include "bidding/BidEvaluation.h"
 #include "play/CardQueries.h"
+#include "play/ExpertPlayer.h"
 #include "play/Solver.h"
 #include "play/Strategy.h"
 #include "play/TrickRules.h"
 #include "sim/SimGame.h"
 #include "game/GameStart.h"
 #include "game/HandLoop.h"
+#include "table/NewHand.h"
 
 namespace solo {
 namespace {
@@ -154,6 +156,21 @@ void BM_SolverFullLayouts(benchmark::State& state) {
   state.counters["nodes per layout"] = benchmark::Counter(static_cast<double>(nodes) / (8.0 * state.iterations()));
 }
 BENCHMARK(BM_SolverFullLayouts)->Arg(5)->Arg(9)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// One Expert decision at the first lead of a hand: South to lead against West's Solo, with the
+// default ten imagined layouts. The deal is the same every run.
+void BM_ExpertDecision(benchmark::State& state) {
+  BenchGame bench;
+  Game& g = bench.sim.g;
+  NewHand(g);
+  g.s.IntBidder = kWest;
+  g.s.BlnSolo[kWest] = true;
+  g.s.IntLeader = kSouth;
+  for (int i = 0; i < 4; ++i) g.s.trick[i] = {static_cast<Integer>(i), -1};
+  ExpertPlayer expert(1, 10);
+  for (auto _ : state) benchmark::DoNotOptimize(expert.Card(g, kSouth, 1, false));
+}
+BENCHMARK(BM_ExpertDecision)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace solo

@@ -27,6 +27,8 @@ void Usage(std::ostream& out) {
                "  --quiet        print the summary only\n"
                "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
                "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
+               "  --duplicate    also play the same deals with every seat Classic and report South's\n"
+               "                 units per hand against them, with a 95 % confidence interval\n"
                "  --help         show this help and exit\n"
                "  --version      show the version and exit\n";
 }
@@ -58,7 +60,7 @@ int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   solo::SimulationOptions options;
   std::string traceFile, dataDir;
-  bool quiet = false;
+  bool quiet = false, duplicate = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const auto value = [&]() -> const char* {
@@ -95,6 +97,8 @@ int main(int argc, char** argv) {
         return 2;
       }
       options.expert[seat] = level == "expert";
+    } else if (arg == "--duplicate") {
+      duplicate = true;
     } else if (arg == "--samples") {
       options.samples = static_cast<int>(number(1000));
       if (options.samples < 1) {
@@ -158,6 +162,17 @@ int main(int argc, char** argv) {
   options.tell = [](const std::string& text) { std::cerr << "solo-sim: " << text << "\n"; };
   if (!quiet) std::cerr << "Playing " << options.hands << " hands from seed " << options.seed << "...\n";
   const solo::SimulationResult result = solo::Simulate(options);
+  // With --duplicate, the same deals again with every seat Classic, in a folder of their own.
+  solo::Comparison comparison;
+  if (duplicate && result.startError.empty()) {
+    solo::SimulationOptions baseline;
+    baseline.hands = options.hands;
+    baseline.seed = options.seed;
+    baseline.dataDir = (fs::path(dataDir) / "duplicate").string();
+    fs::create_directories(baseline.dataDir, ec);
+    comparison = solo::CompareSouth(result, solo::Simulate(baseline));
+    fs::remove_all(baseline.dataDir, ec);
+  }
   if (temporary) fs::remove_all(dataDir, ec);
   if (!result.startError.empty()) {
     std::cerr << "solo-sim: " << result.startError << "\n";
@@ -171,6 +186,16 @@ int main(int argc, char** argv) {
     }
   }
   std::cout << solo::FormatSummary(options, result);
+  if (duplicate) {
+    const solo::Comparison& c = comparison;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
+                  "%+.3f, %ld hands)\n",
+                  c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands);
+    std::cout << line;
+  }
+
   if (!result.saveError.empty()) {
     std::cerr << "solo-sim: " << result.saveError << "\n";
     return 1;

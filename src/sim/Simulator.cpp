@@ -1,6 +1,8 @@
 #include "sim/Simulator.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -20,8 +22,12 @@ SimulationResult Simulate(const SimulationOptions& options) {
   g.observer = &trace;
 
   SimulationResult result;
+  Long southBefore = 0;
   const auto tally = [&] {
     ++result.hands;
+    // South's units won or lost in each hand, for comparing runs over the same deals.
+    result.southUnits.push_back(g.s.LngPoints[kSouth] - southBefore);
+    southBefore = g.s.LngPoints[kSouth];
     const int contract = trace.lastContract();
     if (contract == 0) {
       ++result.throwIns;
@@ -46,6 +52,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
   host.tell = options.tell;
   const auto start = std::chrono::steady_clock::now();
   if (options.hands > 0 && Form_Load(g) == Next::StartHands) {
+    southBefore = g.s.LngPoints[kSouth];
     result.startError = options.ready ? options.ready() : std::string();
     if (!result.startError.empty()) return result;
     RunHands(g);
@@ -60,6 +67,23 @@ SimulationResult Simulate(const SimulationOptions& options) {
     }
   result.fingerprint = trace.fingerprint();
   return result;
+}
+
+Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline) {
+  const std::size_t n = std::min(tried.southUnits.size(), baseline.southUnits.size());
+  Comparison c;
+  c.hands = static_cast<long>(n);
+  if (n < 2) return c;
+  double sum = 0, squares = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double d = tried.southUnits[i] - baseline.southUnits[i];
+    sum += d;
+    squares += d * d;
+  }
+  c.mean = sum / static_cast<double>(n);
+  const double variance = (squares - sum * c.mean) / static_cast<double>(n - 1);
+  c.halfWidth = 1.96 * std::sqrt(std::max(0.0, variance) / static_cast<double>(n));
+  return c;
 }
 
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& r) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace solo {
 
@@ -44,12 +45,22 @@ struct SimulationResult {
   std::string saveError;
   // What `ready` answered, when it stopped the run.
   std::string startError;
+  // South's units won (or lost, below 0) in each hand, in order.
+  std::vector<int> southUnits;
   // The Expert seats' card decisions, and the slowest of them in seconds.
   long expertDecisions = 0;
   double slowestDecision = 0;
 };
 
 SimulationResult Simulate(const SimulationOptions& options);
+
+// Two runs over the same deals compared hand by hand: South's units per hand in `tried` less
+// those in `baseline`, with the half-width of a 95 % confidence interval of that mean.
+struct Comparison {
+  long hands = 0;
+  double mean = 0, halfWidth = 0;
+};
+Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline);
 
 // The summary as the simulator prints it.
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "GameFixture.h"
@@ -56,6 +57,25 @@ TEST(Simulator, TheFingerprintOfSeedOneIsPinned) {
   char print[32];
   std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
   EXPECT_STREQ(print, "28b5cdbdc3fe6f45");
+}
+
+// Runs over the same deals compare hand by hand: the mean difference of South's units and the
+// half-width of its 95 % interval.
+TEST(Simulator, DuplicateComparison) {
+  SimulationResult tried, baseline;
+  tried.southUnits = {3, -1, 0, 2, 1};
+  baseline.southUnits = {1, -1, -2, 0, 1, 5};  // the longer run's extra hand is left out
+  const Comparison c = CompareSouth(tried, baseline);
+  EXPECT_EQ(c.hands, 5);
+  EXPECT_DOUBLE_EQ(c.mean, 1.2);  // differences 2, 0, 2, 2, 0
+  EXPECT_NEAR(c.halfWidth, 1.96 * std::sqrt(1.2 / 5), 1e-12);
+  // A run of South's units follows the points: their sum is South's final total.
+  SimulationResult r;
+  TraceOf(5, 200, &r);
+  long total = 0;
+  for (int u : r.southUnits) total += u;
+  EXPECT_EQ(r.southUnits.size(), 200u);
+  EXPECT_EQ(total, r.points[0]);
 }
 
 // Watches the flow beside the trace: the played-cards list the table shows, turned back into
