@@ -1,9 +1,8 @@
 #include "game/Hints.h"
 
-#include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
-#include "play/Strategy.h"
+#include "play/Players.h"
 #include "play/TrickPlay.h"
 
 namespace solo {
@@ -16,16 +15,14 @@ constexpr const char* kBidWords[kBidKinds] = {"pass",           "bid Solo",    "
 
 }  // namespace
 
-Hint HintFor(const Game& g) {
+Hint HintFor(Game& g) {
   Hint hint;
-  const GameState& s = g.s;
+  ComputerPlayer computer;
   if (g.Awaits(Waiting::Bid)) {
-    // The computer's own bid at the user's place: its point count, or a pass when that is refused.
-    const int bid = BidForPoints(CountBidPoints(s, kSouth).points);
-    hint.bid = UsersBidRefused(s, bid) ? kPass : bid;
+    hint.bid = computer.Bid(g, kSouth);
     hint.text = std::string("Hint: ") + kBidWords[hint.bid];
   } else if (g.Awaits(Waiting::Card)) {
-    hint.card = ChooseCard(s, kSouth, UsersPosition(s.IntLeader), PlayingToLose(s));
+    hint.card = computer.Card(g, kSouth, UsersPosition(g.s.IntLeader), PlayingToLose(g.s));
     if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card);
   }
   return hint;

@@ -12,8 +12,9 @@ struct Hint {
   std::string text;  // the hint in words, for the status bar; empty when there is none
 };
 
-// Nothing when the game waits for no bid and no card of South's.
-Hint HintFor(const Game& g);
+// Nothing when the game waits for no bid and no card of South's. The computer player itself
+// is asked, so the hint is its choice by construction.
+Hint HintFor(Game& g);
 
 // Game > Hint: selects the hinted bid on the panel and writes the hint on the status bar.
 // Returns the hint, so the window can also point at the hinted card.

@@ -11,6 +11,17 @@
 
 namespace solo {
 
+namespace {
+
+// A decision starts no new layout once this much time has gone.
+constexpr double kBudgetSeconds = 0.15;
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+}  // namespace
+
 SolverGoal GoalOf(const GameState& s, int declarer) {
   switch (declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass) {
     case kSolo: return {false, 5};
@@ -39,14 +50,11 @@ int ExpertPlayer::ValueHand(Game& g, int seat) {
                                 {kSolo, trumps, {false, 5}}};
   std::array<int, 4> made{};
   int layouts = 0;
-  constexpr double kBudgetSeconds = 0.15;
   SolverPosition p;
   p.leader = s.IntLeader;
   p.declarer = seat;
   for (int sample = 0; sample < samples_; ++sample) {
-    if (sample > 0 &&
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > kBudgetSeconds)
-      break;
+    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
     if (!SampleLayout(s, seat, random_, p.hands)) break;
     ++layouts;
     for (int i = 0; i < 4; ++i) {
@@ -55,7 +63,7 @@ int ExpertPlayer::ValueHand(Game& g, int seat) {
       if (!solver_.aborted() && reaches) ++made[i];
     }
   }
-  slowest_ = std::max(slowest_, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  slowest_ = std::max(slowest_, Seconds(start));
   for (int i = 0; i < 4; ++i)
     if (layouts > 0 && made[i] >= kBidConfidence * layouts) return contracts[i].code;
   return kPass;
@@ -93,11 +101,8 @@ int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   p.declarer = declarer;
   p.declarerTricks = s.IntTricksWon[declarer];
   // The decision keeps to its time: once the budget is spent no further layout is begun.
-  constexpr double kBudgetSeconds = 0.15;
   for (int sample = 0; sample < samples_; ++sample) {
-    if (sample > 0 &&
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > kBudgetSeconds)
-      break;
+    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
     if (!SampleLayout(s, seat, random_, p.hands)) break;
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
@@ -120,7 +125,7 @@ int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
     const int c = std::countr_zero(rest);
     if (score[c] > score[best]) best = c;
   }
-  slowest_ = std::max(slowest_, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  slowest_ = std::max(slowest_, Seconds(start));
   return best + 1;
 }
 

@@ -109,13 +109,6 @@ inline void SetOwner(GameState& s, int card, int owner) {
   current = static_cast<Integer>(owner);
 }
 
-// The rule step of playing a card: it leaves its hand and is played.
-inline void PlayCardStep(GameState& s, int card) {
-  SetOwner(s, card, kOwnerNone);
-  s.Pack[card].Played = true;
-  s.PlayedCards |= CardBit(card);
-}
-
 // Every card back in no hand and not played, as at the start of a hand.
 inline void GatherAllCards(GameState& s) {
   for (int card = 1; card <= kCards; ++card) {
@@ -135,6 +128,12 @@ inline void SetPlayed(GameState& s, int card, bool played) {
     s.PlayedCards |= CardBit(card);
   else
     s.PlayedCards &= ~CardBit(card);
+}
+
+// The rule step of playing a card: it leaves its hand and is played.
+inline void PlayCardStep(GameState& s, int card) {
+  SetOwner(s, card, kOwnerNone);
+  SetPlayed(s, card, true);
 }
 
 }  // namespace solo

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "bidding/UserBid.h"
+#include "play/CardQueries.h"
 #include "play/TrickPlay.h"
 #include "game/GameStart.h"
 #include "game/Hints.h"
@@ -52,10 +53,11 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   view_->confirmClicked = [this] { Handle([this] { CmdCnfBid_Click(g_); }); };
   view_->suitClicked = [this](int i) { Handle([this, i] { CmdMarriage_Click(g_, i); }); };
   view_->cardClicked = [this](int card) {
+    // A card of South's that the rules refuse (South must follow suit) shakes.
+    const bool refused = g_.Awaits(Waiting::Card) && g_.s.Pack[card].Owner == kSouth &&
+                         !(LegalCards(g_.s, kSouth, UsersPosition(g_.s.IntLeader)) & CardBit(card));
     Handle([this, card] { Cds_Click(g_, card); });
-    // A card refused while South must follow suit shakes.
-    if (g_.Awaits(Waiting::Card) && g_.t.StatusBar1.Panel1.ends_with("you must follow suit. Please try again"))
-      view_->Shake(card);
+    if (refused) view_->Shake(card);
   };
   view_->cardChosenByKey = view_->cardClicked;
   view_->nextCard = [this](int current, int step) { return NextSouthCard(g_.s, current, step); };

@@ -99,7 +99,7 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
 TEST(TableComfort, ContractPanelTexts) {
   struct Case {
     int declarer, code, trumps;
-    std::array<int, 4> won;
+    PerSeat<Integer> won;
     std::array<std::string, 3> lines;
   };
   const Case cases[] = {
@@ -114,7 +114,7 @@ TEST(TableComfort, ContractPanelTexts) {
     g.s.IntBidder = static_cast<Integer>(c.declarer);
     KindFlags(g.s, c.code)[c.declarer] = true;
     g.s.IntTrumps = static_cast<Integer>(c.trumps);
-    g.s.IntTricksWon = {c.won[0], c.won[1], c.won[2], c.won[3]};
+    g.s.IntTricksWon = c.won;
     g.s.IntTricksPlayed = static_cast<Integer>(c.won[0] + c.won[1] + c.won[2] + c.won[3]);
     g.show->ContractShown(g);
     EXPECT_TRUE(g.t.ContractVisible);
