@@ -27,6 +27,7 @@ void Usage(std::ostream& out) {
                "  --quiet        print the summary only\n"
                "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
                "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
+               "  --confidence P an Expert bids a contract it makes in P % of those layouts (default 60)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
                "                 units per hand against them, with a 95 % confidence interval\n"
                "  --help         show this help and exit\n"
@@ -105,6 +106,13 @@ int main(int argc, char** argv) {
         std::cerr << "solo-sim: --samples takes a whole number from 1 to 1000\n";
         return 2;
       }
+    } else if (arg == "--confidence") {
+      const long percent = static_cast<long>(number(100));
+      if (percent < 1) {
+        std::cerr << "solo-sim: --confidence takes a whole number from 1 to 100\n";
+        return 2;
+      }
+      options.confidence = static_cast<double>(percent) / 100;
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
       return 0;

@@ -4,6 +4,7 @@
 #include "bidding/UserBid.h"
 #include "play/Players.h"
 #include "play/TrickPlay.h"
+#include "table/Trumps.h"
 
 namespace solo {
 
@@ -13,23 +14,50 @@ constexpr const char* kBidWords[kBidKinds] = {"pass",           "bid Solo",    "
                                               "bid Abundance Open", "bid Abundance Trumps", "bid Misere Open",
                                               "bid Abundance Declared"};
 
+// "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South defends; empty
+// when the Expert did not search (one card to play).
+std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool aContract = true) {
+  if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
+  const int code = HighestKind(s, declarer);
+  const std::string contract = code > kPass && code < kBidKinds ? std::string(kBidWords[code]).substr(4) : "contract";
+  std::string words = " \u2014 ";
+  if (!aContract)
+    words += "made";
+  else if (declarer == kSouth)
+    words += "makes your " + contract;
+  else
+    words += "beats " + s.StrPlayerName[declarer] + "'s " + contract;
+  return words + " in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
+}
+
 }  // namespace
 
-Hint HintFor(Game& g) {
+Hint HintFor(Game& g, ExpertPlayer* adviser) {
   Hint hint;
   ComputerPlayer computer;
+  const GameState& s = g.s;
   if (g.Awaits(Waiting::Bid)) {
-    hint.bid = computer.Bid(g, kSouth);
-    hint.text = std::string("Hint: ") + kBidWords[hint.bid];
+    ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
+    if (adviser) c = adviser->SearchBid(s, kSouth);
+    hint.bid = c.choice;
+    hint.text = std::string("Hint: ") + kBidWords[hint.bid] + (hint.bid ? Chance(s, c, kSouth, false) : "");
+  } else if (g.Awaits(Waiting::Trumps)) {
+    ExpertChoice c{computer.Trumps(g, kSouth), 0, 0};
+    if (adviser) c = adviser->SearchTrumps(s, kSouth);
+    hint.trumps = c.choice;
+    hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
   } else if (g.Awaits(Waiting::Card)) {
-    hint.card = computer.Card(g, kSouth, UsersPosition(g.s.IntLeader), PlayingToLose(g.s));
-    if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card);
+    const int position = UsersPosition(s.IntLeader);
+    ExpertChoice c{computer.Card(g, kSouth, position, PlayingToLose(s)), 0, 0};
+    if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
+    hint.card = c.choice;
+    if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.IntBidder);
   }
   return hint;
 }
 
-Hint MnuHint_Click(Game& g) {
-  const Hint hint = HintFor(g);
+Hint MnuHint_Click(Game& g, ExpertPlayer* adviser) {
+  const Hint hint = HintFor(g, adviser);
   if (hint.text.empty()) return hint;
   if (hint.bid >= 0) OptBid_Click(g, hint.bid);
   g.t.StatusBar1.Panel1 = hint.text;

@@ -1,7 +1,9 @@
 #pragma once
-// A hint for the person: what the computer players' rules would do in South's place, now.
+// A hint for the person: what the computer players' rules would do in South's place, now, or
+// what an Expert would, with how often its choice reached the goal in the layouts it imagined.
 #include <string>
 
+#include "play/ExpertPlayer.h"
 #include "table/Game.h"
 
 namespace solo {
@@ -9,15 +11,16 @@ namespace solo {
 struct Hint {
   int bid = -1;   // the bid to make (0 to pass) when the bid panel waits, else -1
   int card = 0;   // the card to play when a card is awaited, else 0
+  int trumps = 0;  // the suit to name when South's trumps are awaited, else 0
   std::string text;  // the hint in words, for the status bar; empty when there is none
 };
 
-// Nothing when the game waits for no bid and no card of South's. The computer player itself
-// is asked, so the hint is its choice by construction.
-Hint HintFor(Game& g);
+// Nothing when the game waits for no bid, trumps or card of South's. The player itself is
+// asked (the Classic rules, or `adviser` when set), so the hint is its choice by construction.
+Hint HintFor(Game& g, ExpertPlayer* adviser = nullptr);
 
 // Game > Hint: selects the hinted bid on the panel and writes the hint on the status bar.
 // Returns the hint, so the window can also point at the hinted card.
-Hint MnuHint_Click(Game& g);
+Hint MnuHint_Click(Game& g, ExpertPlayer* adviser = nullptr);
 
 }  // namespace solo

@@ -8,6 +8,7 @@
 #include "bidding/UserBid.h"
 #include "play/CardQueries.h"
 #include "play/Sampler.h"
+#include "table/Pacing.h"
 
 namespace solo {
 
@@ -19,6 +20,8 @@ constexpr double kBudgetSeconds = 0.15;
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
+
+int TrumpIndex(const GameState& s) { return IsSuit(s.IntTrumps) ? s.IntTrumps - kDiamonds : -1; }
 
 }  // namespace
 
@@ -34,58 +37,96 @@ SolverGoal GoalOf(const GameState& s, int declarer) {
   }
 }
 
-int ExpertPlayer::ValueHand(Game& g, int seat) {
-  GameState& s = g.s;
+// Imagines up to samples_ layouts for `seat` into p.hands, calling `each` for every one, until
+// the time budget is spent or `stop` is set; returns the layouts imagined.
+template <typename Each>
+static int ForLayouts(const GameState& s, int seat, int samples, std::mt19937_64& random, SolverPosition& p,
+                      const std::atomic<bool>* stop, Each each) {
   const auto start = std::chrono::steady_clock::now();
-  // The contracts a computer seat may bid, from the highest: the trumps each would play with,
-  // and its goal.
+  int layouts = 0;
+  for (int sample = 0; sample < samples; ++sample) {
+    if (stop && stop->load(std::memory_order_relaxed)) break;
+    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
+    if (!SampleLayout(s, seat, random, p.hands)) break;
+    ++layouts;
+    each();
+  }
+  return layouts;
+}
+
+ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop) {
+  const auto start = std::chrono::steady_clock::now();
+  ++decisions_;
+  // The contracts the seat may bid, from the highest, with the trumps each is played with (a
+  // computer's Abundance Declared is played without) and its goal. Abundance Open, the user's
+  // alone, takes the suit that makes it most often.
   struct Contract {
     int code, trumps;
     SolverGoal goal;
   };
-  const int trumps = IsSuit(s.IntTrumps) ? s.IntTrumps - kDiamonds : -1;
+  const int trumps = TrumpIndex(s);
   const Contract contracts[] = {{kAbundanceDeclared, -1, {false, 13}},
                                 {kAbundanceTrumps, trumps, {false, 9}},
+                                {kAbundanceOpen, -2, {false, 9}},
                                 {kMisere, -1, {true, 0}},
                                 {kSolo, trumps, {false, 5}}};
-  std::array<int, 4> made{};
-  int layouts = 0;
+  const bool user = seat == kSouth;
+  std::array<int, 5> made{};
+  std::array<int, 4> openMade{};
   SolverPosition p;
   p.leader = s.IntLeader;
   p.declarer = seat;
-  for (int sample = 0; sample < samples_; ++sample) {
-    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
-    if (!SampleLayout(s, seat, random_, p.hands)) break;
-    ++layouts;
-    for (int i = 0; i < 4; ++i) {
-      p.trumps = contracts[i].trumps;
-      const bool reaches = solver_.Reaches(p, contracts[i].goal);
-      if (!solver_.aborted() && reaches) ++made[i];
+  const auto solve = [&](int trumpIndex, const SolverGoal& goal) {
+    p.trumps = trumpIndex;
+    const bool reaches = solver_.Reaches(p, goal);
+    return !solver_.aborted() && reaches;
+  };
+  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
+    for (int i = 0; i < 5; ++i) {
+      const Contract& c = contracts[i];
+      if (user && UsersBidRefused(s, c.code)) continue;
+      if (c.code == kAbundanceOpen) {
+        if (user)
+          for (int suit = 0; suit < 4; ++suit) openMade[suit] += solve(suit, c.goal);
+        continue;
+      }
+      made[i] += solve(c.trumps, c.goal);
     }
-  }
+  });
+  made[2] = *std::max_element(openMade.begin(), openMade.end());
   slowest_ = std::max(slowest_, Seconds(start));
-  for (int i = 0; i < 4; ++i)
-    if (layouts > 0 && made[i] >= kBidConfidence * layouts) return contracts[i].code;
-  return kPass;
+  for (int i = 0; i < 5; ++i)
+    if (layouts > 0 && made[i] >= confidence_ * layouts) return {contracts[i].code, made[i], layouts};
+  return {kPass, 0, layouts};
 }
 
-int ExpertPlayer::OfferBid(Game& g, int seat) {
-  // The point count is still made: the table shows it, and it finds the long suit.
-  classic_.OfferBid(g, seat);
-  return ValueHand(g, seat);
+ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {
+  const auto start = std::chrono::steady_clock::now();
+  ++decisions_;
+  std::array<int, 4> made{};
+  SolverPosition p;
+  p.leader = s.IntLeader;
+  p.declarer = seat;
+  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
+    for (int suit = 0; suit < 4; ++suit) {
+      p.trumps = suit;
+      const bool reaches = solver_.Reaches(p, {false, 9});
+      made[suit] += !solver_.aborted() && reaches;
+    }
+  });
+  // Ties go to the longest suit, as the Classic choice would have it.
+  int best = LongestSuit(s, seat) - kDiamonds;
+  for (int suit = 0; suit < 4; ++suit)
+    if (made[suit] > made[best]) best = suit;
+  slowest_ = std::max(slowest_, Seconds(start));
+  return {kDiamonds + best, made[best], layouts};
 }
 
-int ExpertPlayer::Bid(Game& g, int seat) {
-  const int bid = ValueHand(g, seat);
-  return UsersBidRefused(g.s, bid) ? kPass : bid;
-}
-
-int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
-  const GameState& s = g.s;
-  const int classic = classic_.Card(g, seat, position, playToLose);
+ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position, int classic,
+                                      const std::atomic<bool>* stop) {
   const std::uint64_t legal = LegalCards(s, seat, position);
   const int declarer = s.IntBidder;
-  if (std::popcount(legal) <= 1 || declarer < 0 || declarer >= kSeats) return classic;
+  if (std::popcount(legal) <= 1 || declarer < 0 || declarer >= kSeats) return {classic, 0, 0};
   ++decisions_;
   const auto start = std::chrono::steady_clock::now();
   const SolverGoal goal = GoalOf(s, declarer);
@@ -94,16 +135,13 @@ int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   // How often each legal card (by bit) keeps this seat's side on course for its goal.
   std::array<int, kCards> score{};
   SolverPosition p;
-  p.trumps = IsSuit(s.IntTrumps) ? s.IntTrumps - kDiamonds : -1;
+  p.trumps = TrumpIndex(s);
   p.leader = s.trick[0].seat;
   p.played = position - 1;
   for (int i = 0; i < p.played; ++i) p.trick[i] = s.trick[i].card - 1;
   p.declarer = declarer;
   p.declarerTricks = s.IntTricksWon[declarer];
-  // The decision keeps to its time: once the budget is spent no further layout is begun.
-  for (int sample = 0; sample < samples_; ++sample) {
-    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
-    if (!SampleLayout(s, seat, random_, p.hands)) break;
+  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
     for (const Solver::CardResult& r : solver_.Cards(p, goal)) {
@@ -119,14 +157,47 @@ int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
           break;
       }
     }
-  }
+  });
   int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
     if (score[c] > score[best]) best = c;
   }
   slowest_ = std::max(slowest_, Seconds(start));
-  return best + 1;
+  return {best + 1, score[best], layouts};
+}
+
+template <typename Search>
+int ExpertPlayer::Through(Game& g, Search search) {
+  // The window's handlers may change the table while the search runs; the search keeps to
+  // its own copy.
+  const GameState copy = g.s;
+  ExpertChoice choice;
+  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, g);
+  ThrowIfAbandoned(g);
+  return choice.choice;
+}
+
+int ExpertPlayer::OfferBid(Game& g, int seat) {
+  // The point count is still made: the table shows it, and it finds the long suit.
+  classic_.OfferBid(g, seat);
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
+}
+
+int ExpertPlayer::Bid(Game& g, int seat) {
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
+}
+
+int ExpertPlayer::Trumps(Game& g, int seat) {
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
+}
+
+int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
+  const int classic = classic_.Card(g, seat, position, playToLose);
+  if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+    return SearchCard(s, seat, position, classic, stop);
+  });
 }
 
 }  // namespace solo

@@ -2,8 +2,10 @@
 // The Expert computer player: it chooses its card by imagining layouts of the cards it cannot
 // see (consistent with all it knows), solving each exactly for the contract's goal, and playing
 // the card that reaches its side's goal in the most layouts; on a tie, the Classic rule's card.
-// It bids the same way: it values each contract a computer may bid by the share of imagined
-// layouts in which it would make it, and bids the highest one it makes often enough.
+// It bids the same way: it values each contract it may bid by the share of imagined layouts in
+// which it would make it, and bids the highest one it makes often enough; at South it also
+// values Abundance Open in each suit and names as trumps the suit it makes most often.
+#include <atomic>
 #include <cstdint>
 #include <random>
 
@@ -12,33 +14,57 @@
 
 namespace solo {
 
+// What one search decided: a bid code, a suit or a card (as the game numbers them), and in
+// how many of the layouts imagined that choice reached its side's goal. No layouts: it did not
+// search (a single legal card, say) and `choice` is the Classic rule's.
+struct ExpertChoice {
+  int choice = 0;
+  int reached = 0;
+  int layouts = 0;
+};
+
 class ExpertPlayer : public SeatPlayer {
  public:
+  // A contract is bid when it is made in at least this share of the imagined layouts.
+  static constexpr double kBidConfidence = 0.6;
+
   // `seed` starts its own random stream (apart from the deal's); `samples` is its strength:
   // the layouts it imagines for each decision.
-  ExpertPlayer(std::uint64_t seed, int samples) : random_(seed), samples_(samples < 1 ? 1 : samples) {
+  ExpertPlayer(std::uint64_t seed, int samples, double confidence = kBidConfidence)
+      : random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {
     // A layout too hard to solve within this many positions is left out of the decision.
     solver_.SetNodeLimit(100000);
   }
 
+  // As a seat player the searches run through the host (off the window's thread) on a copy of
+  // the state, and a hand abandoned meanwhile is abandoned here too.
   int OfferBid(Game& g, int seat) override;
   int Bid(Game& g, int seat) override;
-  int Trumps(Game& g, int seat) override { return classic_.Trumps(g, seat); }
+  int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+
+  // The searches themselves, on a state nothing changes meanwhile; `stop` ends one early.
+  // The highest contract the seat makes often enough (kPass for none; at South only what the
+  // user may bid now), the suit to name for an Abundance Open, and the card to play (`classic`
+  // is the Classic rule's card, taken on a tie).
+  ExpertChoice SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
+  ExpertChoice SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
+  ExpertChoice SearchCard(const GameState& s, int seat, int position, int classic,
+                          const std::atomic<bool>* stop = nullptr);
+
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
 
-  // A contract is bid when it is made in at least this share of the imagined layouts.
-  static constexpr double kBidConfidence = 0.6;
-
  private:
-  // The highest contract the seat would make often enough (0 to pass).
-  int ValueHand(Game& g, int seat);
+  // Runs `search` on a copy of the table's state through the host, then returns its choice.
+  template <typename Search>
+  int Through(Game& g, Search search);
 
   ComputerPlayer classic_;
   std::mt19937_64 random_;
   int samples_;
+  double confidence_;
   Solver solver_;
   long decisions_ = 0;
   double slowest_ = 0;

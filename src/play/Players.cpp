@@ -20,12 +20,14 @@ int ComputerPlayer::Bid(Game& g, int seat) {
   return UsersBidRefused(g.s, bid) ? kPass : bid;
 }
 
-int ComputerPlayer::Trumps(Game& g, int seat) {
+int LongestSuit(const GameState& s, int seat) {
   int best = kDiamonds;
   for (int suit = kClubs; suit <= kSpades; ++suit)
-    if (CountCards(g.s.Hand[seat] & SuitMask(suit)) > CountCards(g.s.Hand[seat] & SuitMask(best))) best = suit;
+    if (CountCards(s.Hand[seat] & SuitMask(suit)) > CountCards(s.Hand[seat] & SuitMask(best))) best = suit;
   return best;
 }
+
+int ComputerPlayer::Trumps(Game& g, int seat) { return LongestSuit(g.s, seat); }
 
 int ComputerPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   return ChooseCard(g.s, seat, position, playToLose);

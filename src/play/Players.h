@@ -27,6 +27,10 @@ class HumanPlayer final : public SeatPlayer {
   int Card(Game& g, int seat, int position, bool playToLose) override;
 };
 
+// The suit the seat holds most cards of (the lowest suit on a tie): the trumps the computer
+// names for an Abundance Open.
+int LongestSuit(const GameState& s, int seat);
+
 // The usual table: the person at South, the computer at West, North and East; or the computer
 // at every seat (the simulator). The players are shared: they keep nothing of their own.
 void SeatPlayers(Game& g, bool computerSouth = false);

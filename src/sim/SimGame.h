@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "game/TablePresentation.h"
-#include "play/ExpertPlayer.h"
+#include "game/Opponents.h"
 #include "store/Storage.h"
 #include "table/Game.h"
 
@@ -63,13 +63,10 @@ struct SimGame {
   SimGame(std::string folder, std::uint64_t seed) : storage(std::move(folder)), g(host, storage, seed) {
     SetUpHeadless(g);
   }
-  // Seats an Expert player at each seat marked, its random stream made from the game's seed
-  // and the seat (apart from the deal's streams); `samples` is its strength.
-  void SeatExperts(const std::array<bool, 4>& expert, int samples, std::uint64_t seed);
   SimHost host;
   DeferredStorage storage;
   Game g;
-  std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
+  ExpertSeats experts;
 };
 
 }  // namespace solo

@@ -14,7 +14,7 @@ namespace solo {
 
 SimulationResult Simulate(const SimulationOptions& options) {
   SimGame sim(options.dataDir, options.seed);
-  sim.SeatExperts(options.expert, options.samples, options.seed);
+  sim.experts.Seat(sim.g, options.expert, options.samples, options.confidence);
   Game& g = sim.g;
   SimHost& host = sim.host;
   TraceRecorder trace(options.seed);
@@ -33,8 +33,14 @@ SimulationResult Simulate(const SimulationOptions& options) {
       ++result.throwIns;
       return;
     }
+    const bool made = std::string_view(trace.lastResult()) == "made";
     ++result.contracts[contract].bid;
-    if (std::string_view(trace.lastResult()) == "made") ++result.contracts[contract].made;
+    result.contracts[contract].made += made;
+    const int declarer = trace.lastDeclarer();
+    if (declarer >= 0 && declarer < kSeats && options.expert[declarer]) {
+      ++result.expertContracts[contract].bid;
+      result.expertContracts[contract].made += made;
+    }
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {
@@ -60,7 +66,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = sim.storage.Flush();
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
-  for (const auto& expert : sim.experts)
+  for (const auto& expert : sim.experts.experts)
     if (expert) {
       result.expertDecisions += expert->decisions();
       result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
@@ -92,11 +98,18 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   std::ostringstream out;
   out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed << "\n";
   out << "  throw-ins           " << r.throwIns << "\n";
-  out << "  contract              bid     made\n";
+  const bool experts = std::find(options.expert.begin(), options.expert.end(), true) != options.expert.end();
+  out << "  contract              bid     made" << (experts ? "   by Experts: bid     made   rate" : "") << "\n";
   for (int code = 1; code <= 6; ++code) {
-    char row[96];
-    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld\n", kNames[code], r.contracts[code].bid, r.contracts[code].made);
+    char row[128];
+    const ContractTally& e = r.expertContracts[code];
+    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", kNames[code], r.contracts[code].bid, r.contracts[code].made);
     out << row;
+    if (experts) {
+      std::snprintf(row, sizeof row, "  %16ld %8ld %5.0f%%", e.bid, e.made, e.bid ? 100.0 * e.made / e.bid : 0.0);
+      out << row;
+    }
+    out << "\n";
   }
   if (r.expertDecisions > 0) {
     char line[96];

@@ -20,6 +20,8 @@ struct SimulationOptions {
   // Classic rules, and the layouts the Expert imagines for each decision.
   std::array<bool, 4> expert{};
   int samples = 10;
+  // The share of imagined layouts in which an Expert must make a contract before bidding it.
+  double confidence = 0.6;
   // Receives every line of the trace, when set.
   std::function<void(const std::string&)> trace;
   // Receives what the game tells the person (a damaged data file, say), when set.
@@ -38,6 +40,7 @@ struct SimulationResult {
   long hands = 0;
   long throwIns = 0;
   std::array<ContractTally, 7> contracts{};  // by bid code; 0 unused
+  std::array<ContractTally, 7> expertContracts{};  // those of them an Expert seat declared
   std::array<long, 4> points{};
   std::uint64_t fingerprint = 0;
   double seconds = 0;

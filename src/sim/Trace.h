@@ -31,8 +31,9 @@ class TraceRecorder : public HandObserver {
   void TrickWon(const Game& g, int winner) override;
   void HandEnded(const Game& g, const char* result) override;
 
-  // The contract of the last hand (0 for a throw-in) and its result.
+  // The contract of the last hand (0 for a throw-in), its declarer and its result.
   int lastContract() const { return contract_; }
+  int lastDeclarer() const { return declarer_; }
   const char* lastResult() const { return result_; }
 
  private:

@@ -1,6 +1,7 @@
 #pragma once
 // Everything that waits or talks to the person goes through the host: pauses, waits for the
 // user, message boxes, the beep and sounds. The window has one host, the tests another.
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,14 @@ class Host {
   virtual void WaitFor(const std::function<bool()>& done) = 0;
   // A handler changed something a pause or wait may be waiting on.
   virtual void Wake() {}
+  // Runs a long computation (a computer player's search) and returns once it has ended. The
+  // window runs it on another thread and serves its events meanwhile; once `interruption`
+  // says the hand is abandoned it sets `stop`, which the work checks often and then ends early.
+  // The work must touch nothing the table's handlers change. Here it simply runs.
+  virtual void Compute(const std::function<void(const std::atomic<bool>& stop)>& work, const Interruption&) {
+    const std::atomic<bool> never{false};
+    work(never);
+  }
 
   // Shows the program's message box and returns the index of the clicked button (0-2).
   virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;

@@ -19,6 +19,8 @@ const char* SuitTitle(int suit) {
   }
 }
 
+}  // namespace
+
 const char* SuitWords(int suit) {
   switch (suit) {
     case kHearts: return "Hearts";
@@ -28,8 +30,6 @@ const char* SuitWords(int suit) {
     default: return "No Trumps - NT";
   }
 }
-
-}  // namespace
 
 int TrumpSign(int trumps) {
   switch (trumps) {

@@ -12,5 +12,7 @@ void ShowTrumps(Game& g, int suit, bool onBidPanel);
 void DecideTrumps(Game& g);
 // Sets and announces the trump suit; a code other than 4-8 does nothing at all.
 void AnnounceTrumps(Game& g, int suit);
+// The suit's name in words ("Hearts"; "No Trumps - NT" for any other code).
+const char* SuitWords(int suit);
 
 }  // namespace solo

@@ -84,9 +84,16 @@ void FrmMain::SetPace(int pace) {
   host_.SetSpeed(fixedPace_ > 0 ? fixedPace_ : kPaces[pace]);
 }
 
+void FrmMain::SetExpertOpponents(bool expert) {
+  QSettings().setValue("options/opponents", expert ? "expert" : "classic");
+  expert_ = expert;
+  SeatOpponents(g_, experts_, expert);
+}
+
 void FrmMain::ShowHint() {
   solo::Hint hint;
-  Handle([this, &hint] { hint = MnuHint_Click(g_); });
+  ExpertPlayer* adviser = expert_ ? &experts_.Adviser(g_) : nullptr;
+  Handle([this, &hint, adviser] { hint = MnuHint_Click(g_, adviser); });
   if (hint.card) view_->Highlight(hint.card);
 }
 
@@ -153,6 +160,17 @@ void FrmMain::BuildMenus() {
     connect(a, &QAction::triggered, this, [this, i] { SetPace(i); });
   }
   SetPace(pace);
+  QMenu* opponents = options->addMenu("Opponents");
+  auto* levels = new QActionGroup(this);
+  const bool expert = QSettings().value("options/opponents", "classic").toString() == "expert";
+  for (const bool level : {false, true}) {
+    QAction* a = opponents->addAction(level ? "Expert" : "Classic");
+    a->setCheckable(true);
+    a->setChecked(level == expert);
+    levels->addAction(a);
+    connect(a, &QAction::triggered, this, [this, level] { SetExpertOpponents(level); });
+  }
+  SetExpertOpponents(expert);
   QAction* playable = options->addAction("Show playable cards");
   playable->setCheckable(true);
   playable->setChecked(QSettings().value("options/showPlayable", true).toBool());

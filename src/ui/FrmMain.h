@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "game/Opponents.h"
 #include "table/Game.h"
 
 class QLabel;
@@ -32,6 +33,9 @@ class FrmMain : public QMainWindow {
   // command line (--fast) overrides it.
   void SetPace(int pace);
   void FixPace(double factor) { fixedPace_ = factor; }
+  // Options > Opponents: Classic (the default) or Expert computer players, kept between runs;
+  // the change takes effect at the next decision. Expert hints come with Expert opponents.
+  void SetExpertOpponents(bool expert);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -52,6 +56,8 @@ class FrmMain : public QMainWindow {
   class FrmHelp* help_ = nullptr;
   QPointer<class FrmAbout> about_;
   double fixedPace_ = 0;
+  ExpertSeats experts_;
+  bool expert_ = false;
   void PlaceOnScreen();
   void ShowHint();
   bool quitting_ = false;

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <exception>
+#include <thread>
+
 #include "ui/MFormDeluxe.h"
 
 namespace solo::ui {
@@ -78,6 +81,32 @@ void QtHost::WaitFor(const std::function<bool()>& done) {
 
 void QtHost::Wake() {
   for (QEventLoop* loop : loops_) loop->quit();
+}
+
+void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, const Interruption& interruption) {
+  Q_ASSERT_X(handlers_ == 0, "QtHost::Compute", "a computation started inside an event handler");
+  Mirror();
+  std::atomic<bool> stop{false}, finished{false};
+  std::exception_ptr failure;
+  std::thread worker([&] {
+    try {
+      work(stop);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    finished = true;
+    // Wakes this thread's loop; the wake is queued, so it is never lost between the check of
+    // `finished` and the start of the loop.
+    QMetaObject::invokeMethod(qApp, [this] { Wake(); }, Qt::QueuedConnection);
+  });
+  // Until the work ends the window is served; an abandoned hand asks the work to stop early,
+  // and the thread is always joined before anything it uses goes away.
+  while (!finished) {
+    if (interruption.Interrupted()) stop = true;
+    RunLoop(-1);
+  }
+  worker.join();
+  if (failure) std::rethrow_exception(failure);
 }
 
 int QtHost::ShowDeluxeBox(const DeluxeBox& box) {

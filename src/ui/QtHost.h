@@ -48,6 +48,8 @@ class QtHost : public Host {
   void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   void Wake() override;
+  void Compute(const std::function<void(const std::atomic<bool>& stop)>& work,
+               const Interruption& interruption) override;
   int ShowDeluxeBox(const DeluxeBox& box) override;
   BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title, BoxButtons buttons,
                            BoxIcon icon) override;

@@ -2,6 +2,8 @@
 // play, the contract panel, the last trick, and hints that follow the computer's rules.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "GameFixture.h"
 #include "game/GameStart.h"
 #include "bidding/BidLadder.h"
@@ -51,9 +53,10 @@ struct Watch : TablePresentation {
   }
 };
 
-// A South that plays by the hints: it bids and plays what the computer's rules would.
-void FollowHints(Game& g) {
-  const Hint hint = MnuHint_Click(g);
+// A South that plays by the hints: it bids and plays what the computer's rules would (or the
+// Expert `adviser`, when given).
+void FollowHints(Game& g, ExpertPlayer* adviser = nullptr) {
+  const Hint hint = MnuHint_Click(g, adviser);
   ASSERT_FALSE(hint.text.empty()) << "a hint whenever South is to act";
   EXPECT_EQ(g.t.Turn, kSouth);
   if (hint.bid >= 0) {
@@ -94,6 +97,33 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   const SimulationResult sim = Simulate(options);
   std::filesystem::remove_all(options.dataDir);
   for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.LngPoints[seat], sim.points[seat]) << seat;
+}
+
+// With Expert opponents the hints are the Expert's, with how often its choice reached the goal.
+TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
+  test::TestGame tg(5);
+  Game& g = tg.g;
+  tg.host.recordBoxes = false;
+  ExpertPlayer adviser(7, 3);
+  const std::regex form(
+      "Hint: (pass|bid [A-Za-z ]+ \u2014 made in [0-3] of [1-3] layouts|play the [A-Za-z]+ of [A-Za-z]+"
+      "( \u2014 (makes your|beats [A-Za-z ]+'s) [A-Za-z ]+ in [0-3] of [1-3] layouts)?)");
+  int hints = 0, chances = 0;
+  tg.host.player = [&] {
+    FollowHints(g, &adviser);
+    const std::string& text = g.t.StatusBar1.Panel1;
+    EXPECT_TRUE(std::regex_match(text, form)) << text;
+    ++hints;
+    chances += text.find("layouts") != std::string::npos;
+  };
+  int hands = 0;
+  tg.host.onBox = [&](const ScriptedHost::Box& box) {
+    if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 6) tg.host.deluxeAnswers.push_back(1);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands == 6) MnuExit_Click(g);
+  };
+  if (Form_Load(g) == Next::StartHands) RunHands(g);
+  EXPECT_GT(hints, 30);
+  EXPECT_GT(chances, 10);
 }
 
 TEST(TableComfort, ContractPanelTexts) {

@@ -3,6 +3,7 @@
 
 #include "GameFixture.h"
 #include "SimFixture.h"
+#include "bidding/BidLadder.h"
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
 #include "play/Sampler.h"
@@ -64,26 +65,59 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   for (const auto& e : experts) cards += e->cards;
   EXPECT_GT(cards, 1000);
 
-  // A hand that takes every trick whoever leads (the top four of three suits and the Ace of the
-  // fourth) is bid Abundance Declared, and South's bid is made at its place in the round.
-  {
+  // South's bids and trumps by estimate. Every other card goes round the other seats in order.
+  struct Case {
+    const char* what;
+    std::vector<std::pair<int, int>> south;  // suit, lowest..Ace or single values below
+    int bid;     // the Expert's bid (-1: not checked)
+    int trumps;  // a suit the Expert must not name for an Abundance Open (0: not checked)
+  };
+  const auto top = [](int suit, int from) {
+    std::vector<std::pair<int, int>> cards;
+    for (int value = from; value <= kAce; ++value) cards.push_back({suit, value});
+    return cards;
+  };
+  const auto join = [](std::vector<std::pair<int, int>> a, const std::vector<std::pair<int, int>>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  const Case cases[] = {
+      // The top four of three suits and the Ace of the fourth take every trick whoever leads.
+      {"every trick", join(join(top(kDiamonds, kJack), top(kHearts, kJack)), join(top(kSpades, kJack), {{kClubs, kAce}})),
+       kAbundanceDeclared, 0},
+      // Four small Diamonds are a longest suit (with Hearts and Spades), but the tricks are in
+      // the top Hearts and Spades.
+      {"trumps by tricks", join(join(top(kHearts, kJack), top(kSpades, kJack)),
+                                {{kClubs, kAce}, {kDiamonds, 2}, {kDiamonds, 3}, {kDiamonds, 4}, {kDiamonds, 5}}),
+       -1, kDiamonds},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     test::TestGame tg;
     Game& g = tg.g;
     Form_Load(g);
     GatherAllCards(g.s);
-    for (int suit = kDiamonds; suit <= kSpades; ++suit)
-      for (int value = suit == kClubs ? kAce : kJack; value <= kAce; ++value)
-        SetOwner(g.s, SuitShift(suit) + value - 1, kSouth);
+    for (const auto& [suit, value] : c.south) SetOwner(g.s, SuitShift(suit) + value - 1, kSouth);
+    ASSERT_EQ(CountCards(g.s.Hand[kSouth]), 13);
     int next = 1;
     for (int seat = kWest; seat <= kEast; ++seat)
       for (int n = 0; n < 13; ++next)
         if (g.s.Pack[next].Owner == kOwnerNone) SetOwner(g.s, next, seat), ++n;
     g.s.IntDealer = kEast;
     g.s.IntLeader = kSouth;
-    g.s.IntTrumps = kSpades;
+    g.s.IntTrumps = kClubs;
     ExpertPlayer expert(7, 6);
-    EXPECT_EQ(expert.OfferBid(g, kSouth), 6);
-    EXPECT_EQ(expert.Bid(g, kSouth), 6);
+    if (c.bid >= 0) {
+      EXPECT_EQ(expert.OfferBid(g, kSouth), c.bid);
+      EXPECT_EQ(expert.Bid(g, kSouth), c.bid);
+    }
+    if (c.trumps) {
+      EXPECT_EQ(ComputerPlayer().Trumps(g, kSouth), c.trumps) << "the Classic choice is the longest suit";
+      const ExpertChoice choice = expert.SearchTrumps(g.s, kSouth);
+      // Only a suit that makes nine tricks in more layouts than the longest one can take its place.
+      EXPECT_NE(choice.choice, c.trumps);
+      EXPECT_NE(expert.Trumps(g, kSouth), c.trumps) << "and so does the seat player";
+    }
   }
 
   // Constraints no layout can meet are reported, not looped on for ever.

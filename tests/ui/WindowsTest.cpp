@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "GameFixture.h"
 #include "bidding/BidLadder.h"
 #include "game/GameStart.h"
@@ -185,6 +187,68 @@ TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
   }
 }
 
+// The Expert's search runs on another thread while the window is served, and leaving the game
+// during it stops it early and abandons the hand; a failure of the work reaches the game.
+TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
+  struct Flag : Interruption {
+    bool set = false;
+    bool Interrupted() const override { return set; }
+  } abandoned;
+  QtHost host(QString{});
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (++ticks == 3) abandoned.set = true, host.Wake();
+  });
+  timer.start(5);
+  bool elsewhere = false, stopped = false;
+  const auto window = std::this_thread::get_id();
+  host.Compute(
+      [&](const std::atomic<bool>& stop) {
+        elsewhere = std::this_thread::get_id() != window;
+        for (int i = 0; i < 1000 && !stop; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        stopped = stop;
+      },
+      abandoned);
+  EXPECT_TRUE(elsewhere);
+  EXPECT_TRUE(stopped);
+  EXPECT_GE(ticks, 3);
+  EXPECT_THROW(host.Compute([](const std::atomic<bool>&) { throw std::runtime_error("no memory"); }, abandoned),
+               std::runtime_error);
+
+  // A whole game against Expert opponents, left while one of them searches.
+  struct Watched : QtHost {
+    using QtHost::QtHost;
+    bool searching = false;
+    void Compute(const std::function<void(const std::atomic<bool>&)>& work, const Interruption& i) override {
+      searching = true;
+      QtHost::Compute(work, i);
+      searching = false;
+    }
+  } watched(QString{});
+  watched.SetSpeed(20);
+  const auto dir = test::FreshFolder();
+  FolderStorage storage(dir.string());
+  Game g(watched, storage, 3);
+  SetUpTable(g);
+  ExpertSeats experts;
+  SeatOpponents(g, experts, true);
+  experts.Seat(g, {true, false, false, false});  // nobody waits for a person
+  bool requested = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (requested || !watched.searching) return;
+    requested = true;
+    g.request = Request::Exit;
+    watched.Wake();
+  });
+  poll.start(1);
+  EXPECT_EQ(RunHands(g), Next::Quit);
+  EXPECT_TRUE(requested);
+  EXPECT_FALSE(g.handRunning);
+  std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace solo::ui
 
@@ -219,6 +283,18 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
   window.FixPace(10);  // --fast wins over the menu
   window.SetPace(0);
   EXPECT_DOUBLE_EQ(host.speed(), 10.0);
+
+  // Expert opponents sit at West, North and East from the moment they are chosen, and in the
+  // next window; Classic brings the rules back.
+  window.SetExpertOpponents(true);
+  {
+    QtHost again(QString{});
+    FrmMain next(tg.g, again);
+    for (int seat = kWest; seat <= kEast; ++seat) EXPECT_TRUE(dynamic_cast<ExpertPlayer*>(tg.g.players[seat]));
+    EXPECT_FALSE(dynamic_cast<ExpertPlayer*>(tg.g.players[kSouth]));
+    next.SetExpertOpponents(false);
+  }
+  for (int seat = kWest; seat <= kEast; ++seat) EXPECT_FALSE(dynamic_cast<ExpertPlayer*>(tg.g.players[seat]));
 
   window.ShowAbout();
   window.ShowAbout();

@@ -1,0 +1,35 @@
+#include "game/Opponents.h"
+
+namespace solo {
+
+namespace {
+
+// Each Expert's stream comes from the game's seed and its place, apart from the deal's streams
+// (which come from the seed and the hand's number), so a game replays exactly.
+std::uint64_t ExpertSeed(std::uint64_t gameSeed, int place) {
+  return gameSeed ^ (0x5EEDull * static_cast<std::uint64_t>(place + 1) * 0x9E3779B97F4A7C15ull);
+}
+
+}  // namespace
+
+void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samples, double confidence) {
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (!expert[seat]) continue;
+    if (!experts[seat]) experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
+    g.players[seat] = experts[seat].get();
+    g.s.KeepVoids = true;
+  }
+}
+
+ExpertPlayer& ExpertSeats::Adviser(const Game& g) {
+  if (!adviser) adviser = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, kSeats), kExpertSamples);
+  return *adviser;
+}
+
+void SeatOpponents(Game& g, ExpertSeats& seats, bool expert) {
+  SeatPlayers(g);
+  g.s.KeepVoids = false;
+  if (expert) seats.Seat(g, {false, true, true, true});
+}
+
+}  // namespace solo

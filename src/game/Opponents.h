@@ -1,0 +1,33 @@
+#pragma once
+// Which computer players sit at the table: the Classic rules everywhere, or Expert players at
+// chosen seats. The Expert players are kept here, so each keeps its own random stream for the
+// whole game.
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "play/ExpertPlayer.h"
+#include "table/Game.h"
+
+namespace solo {
+
+// The layouts an Expert imagines for each decision unless told otherwise: strong enough to
+// beat the Classic rules clearly, fast enough to stay within a quarter of a second.
+constexpr int kExpertSamples = 10;
+
+struct ExpertSeats {
+  // Seats an Expert at each seat marked (made on first use), leaving the other seats' players
+  // as they are. Voids are recorded from then on: the Experts reason with them.
+  void Seat(Game& g, const std::array<bool, kSeats>& expert, int samples = kExpertSamples,
+            double confidence = ExpertPlayer::kBidConfidence);
+  // An Expert that advises South (the hints) without touching the opponents' random streams.
+  ExpertPlayer& Adviser(const Game& g);
+
+  std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
+  std::unique_ptr<ExpertPlayer> adviser;
+};
+
+// The person at South against Classic or Expert opponents.
+void SeatOpponents(Game& g, ExpertSeats& seats, bool expert);
+
+}  // namespace solo
