@@ -79,12 +79,11 @@ void ShowPoints(Game& g) {
 Settled EndOfHand(Game& g, int seat) {
   GameState& s = g.s;
   if (seat < 0 || seat >= kSeats) return Settled::No;
-  bool settled = false;
-  for (int code = kSolo; code <= kAbundanceDeclared && !settled; ++code) {
+  const char* result = nullptr;
+  for (int code = kSolo; code <= kAbundanceDeclared; ++code) {
     if (!KindFlags(s, code)[seat]) continue;
     const Outcome outcome = DecideContract(s, code, seat);
     if (outcome == Outcome::Open) continue;
-    settled = true;
     const bool made = outcome == Outcome::Made;
     const int units = kUnits[code];
     for (int i = 0; i < kSeats; ++i)
@@ -94,14 +93,17 @@ Settled EndOfHand(Game& g, int seat) {
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
     DeluxeMsgBox(g, BoxPurpose::HandResult, {s.StrPlayerName[seat], made ? texts.madePrompt : texts.failedPrompt}, "O.K", "", "", icon,
                  made ? texts.madeTitle : texts.failedTitle);
-    if (g.observer) g.observer->HandEnded(g, made ? "made" : "failed");
+    result = made ? "made" : "failed";
+    break;
   }
-  if (!settled) return Settled::No;
+  if (!result) return Settled::No;
 
   g.show->PointsShown(g);
   // A points file that cannot be written is told; the settlement goes on, and the question
   // after it does not claim the points are saved.
   const bool saved = SavePoints(g);
+  // The hand's record follows the points file, which stays the file of record.
+  if (g.observer) g.observer->HandEnded(g, result);
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
                {s.StrUserName, " click New Round to play another or Exit Game to leave the game.",
                     saved ? " Your points are saved." : " Your points could not be saved."},

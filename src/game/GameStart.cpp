@@ -1,6 +1,7 @@
 #include "game/GameStart.h"
 
 #include "table/Deal.h"
+#include "table/HandObserver.h"
 #include "game/HandLoop.h"
 #include "table/Messages.h"
 #include "table/Pacing.h"
@@ -112,6 +113,7 @@ Next RunHands(Game& g) {
       // A request to leave that came after the hand's last pause is honoured too.
       quit = PlayHand(g) == HandEnd::Exit || g.request == Request::Exit;
     } catch (const HandAbandoned&) {
+      if (g.observer) g.observer->HandEnded(g, "abandoned");
       quit = g.request == Request::Exit;
     }
     g.request = Request::None;

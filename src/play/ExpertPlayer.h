@@ -42,6 +42,7 @@ class ExpertPlayer : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  const char* Level() const override { return "expert"; }
 
   // The searches themselves, on a state nothing changes meanwhile; `stop` ends one early.
   // The highest contract the seat makes often enough (kPass for none; at South only what the

@@ -14,6 +14,7 @@ class ComputerPlayer final : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  const char* Level() const override { return "classic"; }
 };
 
 // The person: the bid panel, the trump panel and a click on a card, each through the host's
@@ -25,6 +26,7 @@ class HumanPlayer final : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  const char* Level() const override { return "person"; }
 };
 
 // The suit the seat holds most cards of (the lowest suit on a tie): the trumps the computer

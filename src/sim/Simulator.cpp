@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "sim/SimGame.h"
-#include "sim/Trace.h"
+#include "game/HandRecorder.h"
 #include "game/GameStart.h"
 
 namespace solo {
@@ -17,7 +17,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
   sim.experts.Seat(sim.g, options.expert, options.samples, options.confidence);
   Game& g = sim.g;
   SimHost& host = sim.host;
-  TraceRecorder trace(options.seed);
+  HandRecorder trace(options.seed);
   if (options.trace) trace.SetSink(options.trace);
   g.observer = &trace;
 
@@ -28,15 +28,15 @@ SimulationResult Simulate(const SimulationOptions& options) {
     // South's units won or lost in each hand, for comparing runs over the same deals.
     result.southUnits.push_back(g.s.LngPoints[kSouth] - southBefore);
     southBefore = g.s.LngPoints[kSouth];
-    const int contract = trace.lastContract();
+    const int contract = trace.last().contract;
     if (contract == 0) {
       ++result.throwIns;
       return;
     }
-    const bool made = std::string_view(trace.lastResult()) == "made";
+    const bool made = trace.last().result == "made";
     ++result.contracts[contract].bid;
     result.contracts[contract].made += made;
-    const int declarer = trace.lastDeclarer();
+    const int declarer = trace.last().declarer;
     if (declarer >= 0 && declarer < kSeats && options.expert[declarer]) {
       ++result.expertContracts[contract].bid;
       result.expertContracts[contract].made += made;

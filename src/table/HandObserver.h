@@ -1,6 +1,6 @@
 #pragma once
-// Watches a hand as it is played, for a record of it (the simulator's trace). Every call is
-// made after the game has done what it reports; none may change the game.
+// Watches a hand as it is played, for a record of it (the simulator's trace, the history).
+// Every call is made after the game has done what it reports; none may change the game.
 #include "table/Game.h"
 
 namespace solo {
@@ -20,7 +20,8 @@ class HandObserver {
   virtual void PlayStarts(const Game&) {}
   // A trick is complete: its cards in playing order and its winner (before the cards leave the centre).
   virtual void TrickWon(const Game&, int /*winner*/) {}
-  // The hand is over: "made", "failed" or "passed".
+  // The hand is over: "made" or "failed" (once the points are saved), "passed", or
+  // "abandoned" (New Game or leaving during the hand; also called when no hand was running).
   virtual void HandEnded(const Game&, const char* /*result*/) {}
 };
 

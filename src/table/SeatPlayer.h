@@ -21,6 +21,8 @@ class SeatPlayer {
   virtual int Trumps(Game& g, int seat) = 0;
   // The card to play at `position` (1-4) of the trick; 0 if the seat has none to give.
   virtual int Card(Game& g, int seat, int position, bool playToLose) = 0;
+  // Who decides, as the hand history keeps it: "person", "classic" or "expert".
+  virtual const char* Level() const = 0;
 };
 
 }  // namespace solo

@@ -7,7 +7,7 @@
 #include "game/TablePresentation.h"
 #include "sim/SimGame.h"
 #include "sim/Simulator.h"
-#include "sim/Trace.h"
+#include "game/HandRecorder.h"
 #include "game/GameStart.h"
 
 namespace solo {
@@ -81,9 +81,9 @@ TEST(Simulator, DuplicateComparison) {
 // Watches the flow beside the trace: the played-cards list the table shows, turned back into
 // seats and card numbers, must match the tricks of the trace line of the same hand.
 struct Tee : HandObserver {
-  TraceRecorder& trace;
+  HandRecorder& trace;
   std::vector<std::string> expected;
-  explicit Tee(TraceRecorder& t) : trace(t) {}
+  explicit Tee(HandRecorder& t) : trace(t) {}
   void HandStarts(const Game& g) override { trace.HandStarts(g); }
   void Dealt(const Game& g) override { trace.Dealt(g); }
   void BiddingStarts(const Game& g) override { trace.BiddingStarts(g); }
@@ -126,7 +126,7 @@ TEST(Simulator, TheTraceRecordsWhatTheTableShowed) {
   // The simulator shows nothing; here the table is kept, to compare with what it shows.
   TablePresentation table;
   sim.g.show = &table;
-  TraceRecorder trace(7);
+  HandRecorder trace(7);
   std::vector<std::string> lines;
   trace.SetSink([&](const std::string& line) { lines.push_back(line); });
   Tee tee(trace);

@@ -65,6 +65,7 @@ struct PassingPlayer : SeatPlayer {
   int Bid(Game&, int) override { return 0; }
   int Trumps(Game& g, int seat) override { return computer.Trumps(g, seat); }
   int Card(Game& g, int seat, int position, bool lose) override { return computer.Card(g, seat, position, lose); }
+  const char* Level() const override { return "person"; }
 };
 
 TEST(FairDeal, TheSameSeedDealsTheSameHandsWhateverSouthDoes) {

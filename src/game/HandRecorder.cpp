@@ -1,0 +1,96 @@
+#include "game/HandRecorder.h"
+
+#include <bit>
+
+#include "bidding/BidLadder.h"
+#include "table/SeatPlayer.h"
+
+namespace solo {
+
+void HandRecorder::HandStarts(const Game& g) {
+  open_ = true;
+  record_.goulash = g.s.BlnNoShuffle;
+  record_.bids.clear();
+  record_.tricks.clear();
+  record_.declarer = -1;
+  record_.contract = 0;
+}
+
+void HandRecorder::Dealt(const Game& g) {
+  record_.dealer = g.s.IntDealer;
+  record_.trumpsDealt = g.s.IntTrumps;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    int count = 0;
+    for (std::uint64_t hand = g.s.Hand[seat]; hand && count < 13; hand &= hand - 1)
+      record_.hands[seat][count++] = static_cast<Integer>(std::countr_zero(hand) + 1);
+  }
+}
+
+void HandRecorder::BiddingStarts(const Game& g) {
+  for (int seat = 1; seat <= 3; ++seat) record_.points[seat - 1] = g.s.IntBidPoints[seat];
+}
+
+void HandRecorder::BidShown(const Game&, int seat, int code) { record_.bids.push_back({seat, code}); }
+
+void HandRecorder::PlayStarts(const Game& g) {
+  record_.declarer = g.s.IntBidder;
+  record_.contract = record_.declarer >= 0 ? HighestKind(g.s, record_.declarer) : 0;
+  record_.trumps = g.s.IntTrumps;
+}
+
+void HandRecorder::TrickWon(const Game& g, int winner) {
+  const Trick& t = g.s.trick;
+  record_.tricks.push_back({t[0].seat, {t[0].card, t[1].card, t[2].card, t[3].card}, winner});
+}
+
+void HandRecorder::Mix(long long value) {
+  hash_ ^= static_cast<std::uint64_t>(value);
+  hash_ *= 1099511628211ull;  // the FNV prime
+}
+
+void HandRecorder::HandEnded(const Game& g, const char* result) {
+  // Leaving between hands abandons none.
+  if (!open_) return;
+  open_ = false;
+  HandRecord& r = record_;
+  ++r.hand;
+  r.result = result;
+  if (r.result == "passed") r.trumps = g.s.IntTrumps;
+  for (int seat = 0; seat < kSeats; ++seat) r.pointsAfter[seat] = g.s.LngPoints[seat];
+
+  // The fingerprint takes every field of the record in its order; it needs no text.
+  Mix(static_cast<long long>(r.seed));
+  Mix(r.hand);
+  Mix(r.dealer);
+  Mix(r.goulash);
+  for (const auto& hand : r.hands)
+    for (int card : hand) Mix(card);
+  Mix(r.trumpsDealt);
+  for (int p : r.points) Mix(p);
+  Mix(static_cast<long long>(r.bids.size()));
+  for (const auto& bid : r.bids) Mix(bid[0] * 8 + bid[1]);
+  Mix(r.declarer);
+  Mix(r.contract);
+  Mix(r.trumps);
+  Mix(static_cast<long long>(r.tricks.size()));
+  for (const TrickRecord& trick : r.tricks) {
+    Mix(trick.leader);
+    for (int card : trick.cards) Mix(card);
+    Mix(trick.winner);
+  }
+  for (char c : r.result) Mix(c);
+  for (long long p : r.pointsAfter) Mix(p);
+  if (sink_) {
+    line_.clear();
+    AppendTraceLine(r, line_);
+    sink_(line_);
+  }
+  if (keeper_) {
+    r.when = NowUtc();
+    r.names = {g.s.StrUserName, g.s.StrPlayerName[1], g.s.StrPlayerName[2], g.s.StrPlayerName[3]};
+    for (int seat = 0; seat < kSeats; ++seat) r.levels[seat] = g.players[seat] ? g.players[seat]->Level() : "";
+    keeper_(r);
+  }
+}
+
+}  // namespace solo

@@ -1,0 +1,84 @@
+#include "store/HandRecord.h"
+
+#include <charconv>
+#include <ctime>
+
+namespace solo {
+
+namespace {
+
+void Number(std::string& out, long long n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out.append(digits, end);
+}
+
+template <typename List>
+void Numbers(std::string& out, const List& list) {
+  out += '[';
+  bool first = true;
+  for (const auto n : list) {
+    if (!first) out += ',';
+    first = false;
+    Number(out, n);
+  }
+  out += ']';
+}
+
+}  // namespace
+
+void AppendTraceLine(const HandRecord& r, std::string& out) {
+  out += "{\"seed\":";
+  Number(out, static_cast<long long>(r.seed));
+  out += ",\"hand\":";
+  Number(out, r.hand);
+  out += ",\"dealer\":";
+  Number(out, r.dealer);
+  out += r.goulash ? ",\"goulash\":true" : ",\"goulash\":false";
+  out += ",\"hands\":[";
+  for (int seat = 0; seat < 4; ++seat) {
+    if (seat) out += ',';
+    Numbers(out, r.hands[seat]);
+  }
+  out += "],\"trumps_dealt\":";
+  Number(out, r.trumpsDealt);
+  out += ",\"points\":";
+  Numbers(out, r.points);
+  out += ",\"bids\":[";
+  for (std::size_t i = 0; i < r.bids.size(); ++i) {
+    if (i) out += ',';
+    Numbers(out, r.bids[i]);
+  }
+  out += "],\"declarer\":";
+  Number(out, r.declarer);
+  out += ",\"contract\":";
+  Number(out, r.contract);
+  out += ",\"trumps\":";
+  Number(out, r.trumps);
+  out += ",\"tricks\":[";
+  for (std::size_t i = 0; i < r.tricks.size(); ++i) {
+    out += i ? ",{\"leader\":" : "{\"leader\":";
+    Number(out, r.tricks[i].leader);
+    out += ",\"cards\":";
+    Numbers(out, r.tricks[i].cards);
+    out += ",\"winner\":";
+    Number(out, r.tricks[i].winner);
+    out += '}';
+  }
+  out += "],\"result\":\"";
+  out += r.result;
+  out += "\",\"points_after\":";
+  Numbers(out, r.pointsAfter);
+  out += "}\n";
+}
+
+std::string NowUtc() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &utc);
+  return text;
+}
+
+}  // namespace solo
