@@ -26,6 +26,7 @@ void Usage(std::ostream& out) {
                "  --data-dir DIR keep the names and points files in DIR (default: a temporary folder)\n"
                "  --quiet        print the summary only\n"
                "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
+               "  --history FILE keep every hand in FILE, an SQLite hand history as the game keeps\n"
                "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
                "  --confidence P an Expert bids a contract it makes in P % of those layouts (default 60)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
@@ -88,6 +89,8 @@ int main(int argc, char** argv) {
       traceFile = value();
     } else if (arg == "--data-dir") {
       dataDir = value();
+    } else if (arg == "--history") {
+      options.history = value();
     } else if (arg == "--quiet") {
       quiet = true;
     } else if (arg == "--south" || arg == "--west" || arg == "--north" || arg == "--east") {
@@ -148,6 +151,10 @@ int main(int argc, char** argv) {
   options.dataDir = dataDir;
   if (!traceFile.empty() && IsADataFile(traceFile, dataDir)) {
     std::cerr << "solo-sim: the trace " << traceFile << " would overwrite a data file of " << dataDir << "\n";
+    return 2;
+  }
+  if (!options.history.empty() && (IsADataFile(options.history, dataDir) || options.history == traceFile)) {
+    std::cerr << "solo-sim: the history " << options.history << " would overwrite a data file or the trace\n";
     return 2;
   }
   // Another program saving into the same folder would undo the points of this run.

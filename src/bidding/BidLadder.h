@@ -19,6 +19,11 @@ enum BidCode : Integer {
 };
 constexpr int kBidKinds = 7;
 
+// The contracts' names, for statistics and summaries.
+constexpr const char* kContractNames[kBidKinds] = {"Pass",           "Solo",        "Misere",
+                                                   "Abundance Open", "Abundance Trumps", "Misere Open",
+                                                   "Abundance Declared"};
+
 // Units won from (or paid to) each other seat.
 constexpr int kUnits[kBidKinds] = {0, 1, 2, 3, 3, 4, 6};
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "sim/SimGame.h"
+#include "store/History.h"
 #include "game/HandRecorder.h"
 #include "game/GameStart.h"
 
@@ -20,6 +21,25 @@ SimulationResult Simulate(const SimulationOptions& options) {
   HandRecorder trace(options.seed);
   if (options.trace) trace.SetSink(options.trace);
   g.observer = &trace;
+  // The history, when asked for, keeps the hands in large transactions: one per hand would
+  // cost more than the hand itself.
+  std::unique_ptr<History> history;
+  std::string historyError;
+  if (!options.history.empty()) {
+    History::Opened opened = History::Open(options.history);
+    if (!opened.message.empty() && options.tell) options.tell(opened.message);
+    history = std::move(opened.history);
+    if (!history) {
+      SimulationResult failed;
+      failed.startError = opened.message;
+      return failed;
+    }
+    history->SetBatch(10000);
+    history->BeginRun(options.seed);
+    trace.SetKeeper([&](const HandRecord& hand) {
+      if (!history->Append(hand) && historyError.empty()) historyError = history->error();
+    });
+  }
 
   SimulationResult result;
   Long southBefore = 0;
@@ -65,6 +85,9 @@ SimulationResult Simulate(const SimulationOptions& options) {
   }
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = sim.storage.Flush();
+  if (history && !history->Flush() && historyError.empty()) historyError = history->error();
+  if (!historyError.empty())
+    result.saveError += (result.saveError.empty() ? "" : " ") + ("The hand history: " + historyError);
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
   for (const auto& expert : sim.experts.experts)
     if (expert) {

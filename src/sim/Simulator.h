@@ -22,6 +22,8 @@ struct SimulationOptions {
   int samples = 10;
   // The share of imagined layouts in which an Expert must make a contract before bidding it.
   double confidence = 0.6;
+  // The hand history to keep every hand in (an SQLite file), when set.
+  std::string history;
   // Receives every line of the trace, when set.
   std::function<void(const std::string&)> trace;
   // Receives what the game tells the person (a damaged data file, say), when set.

@@ -16,6 +16,7 @@ using SeatPoints = std::array<Long, kSeats>;
 
 inline constexpr const char* kNamesFileName = "Names2.dat";
 inline constexpr const char* kPointsFileName = "Points.dat";
+inline constexpr const char* kHistoryFileName = "History.sqlite";
 
 // A real data file is one short line; anything larger is damaged and is never read whole.
 inline constexpr std::size_t kMaxDataFileBytes = 64 * 1024;

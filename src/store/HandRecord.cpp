@@ -73,11 +73,16 @@ void AppendTraceLine(const HandRecord& r, std::string& out) {
 }
 
 std::string NowUtc() {
+  // The simulator asks many times a second: the text is made again only when the second changes.
+  thread_local std::time_t last = -1;
+  thread_local char text[32];
   const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &utc);
+  if (now != last) {
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &utc);
+    last = now;
+  }
   return text;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 
+#include "ChildProcess.h"
 #include "store/DataFiles.h"
 #include "store/FolderLock.h"
 #include "store/NameText.h"
@@ -135,30 +136,6 @@ TEST_F(DataFilesTest, ReadingToleratesWhatRealFilesHold) {
   EXPECT_EQ(ReadPointsFile(Dir()).points, (SeatPoints{-3, 4, 5, 6}));
 }
 
-// Runs `work` as a user the folder's permissions apply to. Root passes every permission check,
-// so as root the work runs in a child process that has given up root; it returns its answer.
-std::string AsUnprivilegedUser(const std::function<std::string()>& work) {
-  if (::geteuid() != 0) return work();
-  int pipes[2];
-  if (::pipe(pipes) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipes[0]);
-    std::string answer = "could not give up root";
-    if (::setgid(65534) == 0 && ::setuid(65534) == 0) answer = work();
-    const ssize_t ignored = ::write(pipes[1], answer.data(), answer.size());
-    (void)ignored;
-    ::_exit(0);
-  }
-  ::close(pipes[1]);
-  std::string answer;
-  char buf[4096];
-  for (ssize_t n; (n = ::read(pipes[0], buf, sizeof buf)) > 0;) answer.append(buf, static_cast<std::size_t>(n));
-  ::close(pipes[0]);
-  ::waitpid(child, nullptr, 0);
-  return answer;
-}
-
 // A file that is there but can't be used is set aside when the folder allows it, and otherwise
 // left exactly as it is: nothing is ever saved over it in that run.
 TEST_F(DataFilesTest, AFileThatCannotBeUsedIsNeverSavedOver) {
@@ -185,7 +162,7 @@ TEST_F(DataFilesTest, AFileThatCannotBeUsedIsNeverSavedOver) {
     fs::permissions(dir_, c.folderWritable ? fs::perms::all : fs::perms::owner_all | fs::perms::others_read |
                                                                   fs::perms::others_exec | fs::perms::group_read |
                                                                   fs::perms::group_exec);
-    const std::string answer = AsUnprivilegedUser([&] {
+    const std::string answer = test::AsUnprivilegedUser([&] {
       FolderStorage storage(Dir());
       const PointsRead read = storage.LoadPoints();
       const SaveResult save = storage.SavePoints({1, 2, 3, -6});
@@ -208,7 +185,7 @@ TEST_F(DataFilesTest, AFileThatCannotBeUsedIsNeverSavedOver) {
 TEST_F(DataFilesTest, AFailedWriteSaysWhyAndOnlyClaimsAnUnchangedFileWhenThereWasOne) {
   ASSERT_EQ(WritePointsFile(Dir(), {1, 2, 3, -6}), "");
   fs::permissions(dir_, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-  const std::string answer = AsUnprivilegedUser(
+  const std::string answer = test::AsUnprivilegedUser(
       [&] { return WritePointsFile(Dir(), {9, 9, 9, -27}) + "|" + WriteNamesFile(Dir(), DefaultNames()); });
   fs::permissions(dir_, fs::perms::all);
   const std::string points = answer.substr(0, answer.find('|'));

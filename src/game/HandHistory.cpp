@@ -1,0 +1,70 @@
+#include "game/HandHistory.h"
+
+#include "bidding/BidLadder.h"
+#include "store/DataFiles.h"
+#include "table/Messages.h"
+
+namespace solo {
+
+HandHistory::HandHistory(Game& g, const std::filesystem::path& folder, bool readOnly)
+    : g_(g), recorder_(g.seed) {
+  const std::filesystem::path path = folder / kHistoryFileName;
+  if (readOnly) {
+    history_ = History::OpenToRead(path);
+    return;
+  }
+  History::Opened opened = History::Open(path);
+  notice_ = opened.message;
+  history_ = std::move(opened.history);
+  writing_ = history_ && history_->BeginRun(g.seed);
+  if (history_ && !writing_ && notice_.empty())
+    notice_ = "The hand history could not be written (" + history_->error() + "), so hands are not kept in this run.";
+  recorder_.SetKeeper([this](const HandRecord& hand) { Keep(hand); });
+  g.observer = &recorder_;
+}
+
+HandHistory::~HandHistory() {
+  if (g_.observer == &recorder_) g_.observer = nullptr;
+}
+
+void HandHistory::Keep(const HandRecord& hand) {
+  if (!writing_ || history_->Append(hand) || failureTold_) return;
+  failureTold_ = true;
+  Tell(g_,
+       "This hand could not be kept in the hand history (" + history_->error() +
+           "). The game goes on, and your points are saved as usual.",
+       BoxIcon::Warning);
+}
+
+std::array<int, 4> UnitsWon(const HandRecord& hand) {
+  std::array<int, 4> units{};
+  const bool made = hand.result == "made";
+  if ((!made && hand.result != "failed") || hand.contract <= 0 || hand.contract >= kBidKinds || hand.declarer < 0 ||
+      hand.declarer > 3)
+    return units;
+  const int each = kUnits[hand.contract] * (made ? 1 : -1);
+  for (int seat = 0; seat < 4; ++seat) units[seat] = seat == hand.declarer ? 3 * each : -each;
+  return units;
+}
+
+Statistics ComputeStatistics(const std::vector<HandRecord>& hands) {
+  Statistics stats;
+  long long run = -1;
+  for (const HandRecord& hand : hands) {
+    if (hand.run != run) {
+      stats.runStarts.push_back(static_cast<int>(stats.points.size()));
+      run = hand.run;
+    }
+    stats.points.push_back(hand.pointsAfter);
+    const std::array<int, 4> units = UnitsWon(hand);
+    const int contract = units[0] || units[1] || units[2] || units[3] ? hand.contract : 0;
+    for (int seat = 0; seat < 4; ++seat) stats.seats[seat][contract].units += units[seat];
+    if (contract == 0) continue;
+    ContractFigures& declared = stats.seats[hand.declarer][contract];
+    ++declared.bid;
+    ++(hand.result == "made" ? declared.made : declared.failed);
+  }
+  return stats;
+}
+
+}  // namespace solo

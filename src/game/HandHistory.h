@@ -1,0 +1,59 @@
+#pragma once
+// The game's hand history: every hand, played to its end or abandoned, is kept in History.sqlite
+// in the data folder once the points file is saved. A history that cannot be opened or written
+// is told about once; the game goes on as before, and the points file is never touched by it.
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/HandRecorder.h"
+#include "store/History.h"
+#include "table/Game.h"
+
+namespace solo {
+
+class HandHistory {
+ public:
+  // Watches the game's hands and keeps them in the folder's history; `readOnly` (another copy
+  // of the game has the folder) only reads what is there.
+  HandHistory(Game& g, const std::filesystem::path& folder, bool readOnly);
+  ~HandHistory();
+  HandHistory(const HandHistory&) = delete;
+  HandHistory& operator=(const HandHistory&) = delete;
+
+  // What the person should be told about the history at the start (once), or empty.
+  std::string TakeNotice() { return std::exchange(notice_, {}); }
+  // The history to read from (the statistics, the past hands); null when there is none.
+  History* history() const { return history_.get(); }
+
+ private:
+  void Keep(const HandRecord& hand);
+
+  Game& g_;
+  HandRecorder recorder_;
+  std::unique_ptr<History> history_;
+  bool writing_ = false, failureTold_ = false;
+  std::string notice_;
+};
+
+// What the history shows about a set of hands.
+struct ContractFigures {
+  long bid = 0, made = 0, failed = 0;
+  long long units = 0;  // won (or lost, below 0) by the seat in hands of this contract
+};
+struct Statistics {
+  // Per seat and contract code (0: hands thrown in or abandoned).
+  std::array<std::array<ContractFigures, 7>, 4> seats{};
+  // Each hand's points after it, in order, and the hands at which a run of the game began.
+  std::vector<std::array<long long, 4>> points;
+  std::vector<int> runStarts;
+};
+
+// The units each seat won (or lost) in the hand's settlement; nothing for a hand not settled.
+std::array<int, 4> UnitsWon(const HandRecord& hand);
+Statistics ComputeStatistics(const std::vector<HandRecord>& hands);
+
+}  // namespace solo
