@@ -8,9 +8,10 @@ SOLO_BUILD_DIR="${SOLO_BUILD_DIR:-$SOLO_ROOT/build}"
 
 # What building, testing and playing need on Debian 12.
 # dpkg-dev, desktop-file-utils and appstream build and check the Debian package; SQLite keeps
-# the hand history and Qt Charts draws its statistics.
-SOLO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libsqlite3-dev libgtest-dev
-               libgmock-dev libbenchmark-dev fonts-liberation2 dpkg-dev desktop-file-utils appstream)
+# the hand history and Qt Charts (which needs the OpenGL module's files) draws its statistics.
+SOLO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
+               libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 dpkg-dev
+               desktop-file-utils appstream)
 
 solo_missing_packages() {
   local pkg

@@ -123,7 +123,10 @@ int main(int argc, char** argv) {
   solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());
   solo::SetUpTable(game);
 
+  // Every hand is kept in the hand history too (read only beside another copy of the game).
+  solo::HandHistory history(game, folder.toStdString(), access == solo::FileAccess::ReadOnly);
   solo::ui::FrmMain window(game, host);
+  window.SetHistory(&history);
   if (options.isSet(fast)) {
     window.FixPace(10);
     window.SetPace(QSettings().value("options/speed", 1).toInt());

@@ -19,10 +19,13 @@
 #include "game/GameStart.h"
 #include "game/Hints.h"
 #include "game/NameCommands.h"
+#include "table/Messages.h"
 #include "table/TableLayout.h"
 #include "ui/CardArt.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmHelp.h"
+#include "ui/FrmPastHands.h"
+#include "ui/FrmStatistics.h"
 #include "ui/QtHost.h"
 #include "ui/TableAccessible.h"
 #include "ui/TableView.h"
@@ -128,6 +131,18 @@ void FrmMain::BuildMenus() {
   connect(mnuHint, &QAction::triggered, this, [this] { ShowHint(); });
   QAction* mnuLast = game->addAction("Show Last Trick\tL");
   connect(mnuLast, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
+  QAction* mnuStatistics = game->addAction("Statistics");
+  connect(mnuStatistics, &QAction::triggered, this, [this] { ShowStatistics(); });
+
+  QMenu* history = menuBar()->addMenu("Histor&y");
+  QAction* mnuPast = history->addAction("Past Hands\u2026");
+  connect(mnuPast, &QAction::triggered, this, [this] { ShowPastHands(); });
+  QAction* mnuExport = history->addAction("Export\u2026");
+  connect(mnuExport, &QAction::triggered, this, [this] {
+    // The hands chosen in the past hands' list, or every hand of the list's choice.
+    FrmPastHands* past = ShowPastHands();
+    QMetaObject::invokeMethod(past, "Export", Qt::QueuedConnection);
+  });
 
   QMenu* help = menuBar()->addMenu("&Help-F1");
   QAction* mnuRules = help->addAction("Help and Rules");
@@ -222,7 +237,30 @@ void FrmMain::ShowAbout() {
   about_->activateWindow();
 }
 
+FrmStatistics* FrmMain::ShowStatistics() {
+  if (!statistics_) statistics_ = new FrmStatistics(this, history_ ? history_->history() : nullptr);
+  else statistics_->Show(HandsWanted::ThisRun);
+  statistics_->show();
+  statistics_->raise();
+  statistics_->activateWindow();
+  return statistics_;
+}
+
+FrmPastHands* FrmMain::ShowPastHands() {
+  if (!pastHands_) pastHands_ = new FrmPastHands(this, history_ ? history_->history() : nullptr);
+  else pastHands_->Show(HandsWanted::ThisRun);
+  pastHands_->show();
+  pastHands_->raise();
+  pastHands_->activateWindow();
+  return pastHands_;
+}
+
 void FrmMain::Start() {
+  // What the history has to tell (a damaged file set aside, say) comes before the game.
+  if (history_) {
+    const std::string notice = history_->TakeNotice();
+    if (!notice.empty()) Tell(g_, notice, BoxIcon::Warning);
+  }
   Next next = Form_Load(g_);
   Mirror();
   Act(next);

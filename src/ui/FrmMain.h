@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "game/HandHistory.h"
 #include "game/Opponents.h"
 #include "table/Game.h"
 
@@ -36,6 +37,10 @@ class FrmMain : public QMainWindow {
   // Options > Opponents: Classic (the default) or Expert computer players, kept between runs;
   // the change takes effect at the next decision. Expert hints come with Expert opponents.
   void SetExpertOpponents(bool expert);
+  // The hand history the Statistics and History menus show (none: they say so).
+  void SetHistory(HandHistory* history) { history_ = history; }
+  class FrmStatistics* ShowStatistics();
+  class FrmPastHands* ShowPastHands();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,6 +62,9 @@ class FrmMain : public QMainWindow {
   QPointer<class FrmAbout> about_;
   double fixedPace_ = 0;
   ExpertSeats experts_;
+  HandHistory* history_ = nullptr;
+  QPointer<class FrmStatistics> statistics_;
+  QPointer<class FrmPastHands> pastHands_;
   bool expert_ = false;
   void PlaceOnScreen();
   void ShowHint();

@@ -1,0 +1,60 @@
+#include "game/Replay.h"
+
+#include <algorithm>
+
+#include "bidding/BidLadder.h"
+
+namespace solo {
+
+int ReplaySteps(const HandRecord& hand) { return static_cast<int>(hand.tricks.size()) + 1; }
+
+ReplayStep ReplayAt(const HandRecord& hand, int step) {
+  ReplayStep at;
+  at.trick = std::clamp(step, 0, ReplaySteps(hand) - 1);
+  std::array<std::array<bool, 53>, 4> gone{};
+  for (int t = 0; t < at.trick; ++t) {
+    const TrickRecord& trick = hand.tricks[t];
+    for (int i = 0; i < 4; ++i) {
+      const int seat = (trick.leader + i) % 4, card = trick.cards[i];
+      if (card >= 1 && card <= 52) gone[seat][card] = true;
+      if (t == at.trick - 1) at.played[seat] = card;
+    }
+    if (trick.winner >= 0 && trick.winner < 4) ++at.tricksWon[trick.winner];
+    if (t == at.trick - 1) at.leader = trick.leader, at.winner = trick.winner;
+  }
+  for (int seat = 0; seat < 4; ++seat)
+    for (int card : hand.hands[seat])
+      if (card >= 1 && card <= 52 && !gone[seat][card]) at.held[seat].push_back(card);
+  return at;
+}
+
+std::string SeatName(const HandRecord& hand, int seat) {
+  static const char* const kSeats[4] = {"South", "West", "North", "East"};
+  if (seat < 0 || seat > 3) return "nobody";
+  return hand.names[seat].empty() ? kSeats[seat] : hand.names[seat];
+}
+
+std::string ContractWords(const HandRecord& hand) {
+  if (hand.contract <= 0 || hand.contract >= kBidKinds) return "none";
+  return kContractNames[hand.contract];
+}
+
+std::string ResultWords(const HandRecord& hand) { return hand.result == "passed" ? "thrown in" : hand.result; }
+
+std::string BidsWords(const HandRecord& hand) {
+  std::string words;
+  for (const auto& [seat, code] : hand.bids) {
+    if (!words.empty()) words += ", ";
+    words += SeatName(hand, seat);
+    words += code > 0 && code < kBidKinds ? std::string(": ") + kContractNames[code] : " passes";
+  }
+  return words.empty() ? "no bids" : words;
+}
+
+std::string ExportLines(const std::vector<HandRecord>& hands) {
+  std::string lines;
+  for (const HandRecord& hand : hands) AppendTraceLine(hand, lines);
+  return lines;
+}
+
+}  // namespace solo

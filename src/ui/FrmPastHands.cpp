@@ -1,0 +1,113 @@
+#include "ui/FrmPastHands.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <set>
+
+#include "game/Replay.h"
+#include "ui/ReplayView.h"
+
+namespace solo::ui {
+
+
+FrmPastHands::FrmPastHands(QWidget* parent, History* history) : QDialog(parent), history_(history) {
+  setWindowTitle("Past Hands");
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel("Hands:"));
+  filter_ = new QComboBox;
+  filter_->addItems({"This run of the game", "The last 100 hands", "All time"});
+  filter_->setAccessibleName("Hands listed");
+  top->addWidget(filter_);
+  top->addStretch();
+  layout->addLayout(top);
+  list_ = new QTableWidget(0, 5);
+  list_->setHorizontalHeaderLabels({"When", "Dealer", "Contract", "Declarer", "Result"});
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  list_->verticalHeader()->hide();
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setAccessibleName("Past hands");
+  layout->addWidget(list_);
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* replay = buttons->addButton("Replay", QDialogButtonBox::ActionRole);
+  QPushButton* exportButton = buttons->addButton("Export\u2026", QDialogButtonBox::ActionRole);
+  buttons->addButton(QDialogButtonBox::Close);
+  layout->addWidget(buttons);
+  connect(replay, &QPushButton::clicked, this, &FrmPastHands::ReplayChosen);
+  connect(exportButton, &QPushButton::clicked, this, &FrmPastHands::Export);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { ReplayChosen(); });
+  connect(filter_, &QComboBox::currentIndexChanged, this, [this](int i) { Show(static_cast<HandsWanted>(i)); });
+  resize(720, 480);
+  Show(HandsWanted::ThisRun);
+}
+
+void FrmPastHands::Show(HandsWanted wanted) {
+  if (filter_->currentIndex() != static_cast<int>(wanted)) {
+    filter_->setCurrentIndex(static_cast<int>(wanted));
+    return;
+  }
+  hands_ = history_ ? history_->Hands(wanted) : std::vector<HandRecord>{};
+  list_->setRowCount(static_cast<int>(hands_.size()));
+  for (int row = 0; row < static_cast<int>(hands_.size()); ++row) {
+    const HandRecord& h = hands_[row];
+    const QString cells[5] = {LocalTime(h.when), QString::fromStdString(SeatName(h, h.dealer)),
+                              QString::fromStdString(ContractWords(h)),
+                              h.contract > 0 ? QString::fromStdString(SeatName(h, h.declarer)) : QString("\u2013"),
+                              QString::fromStdString(ResultWords(h))};
+    for (int column = 0; column < 5; ++column) list_->setItem(row, column, new QTableWidgetItem(cells[column]));
+  }
+  if (!hands_.empty()) list_->scrollToBottom();
+}
+
+std::vector<HandRecord> FrmPastHands::Chosen() const {
+  std::set<int> rows;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.insert(index.row());
+  if (rows.empty()) return hands_;
+  std::vector<HandRecord> chosen;
+  for (int row : rows)
+    if (row < static_cast<int>(hands_.size())) chosen.push_back(hands_[row]);
+  return chosen;
+}
+
+void FrmPastHands::ReplayChosen() {
+  const int row = list_->currentRow();
+  if (row < 0 || row >= static_cast<int>(hands_.size())) return;
+  auto* view = new ReplayView(this, hands_[row]);
+  view->setAttribute(Qt::WA_DeleteOnClose);
+  view->show();
+}
+
+QString FrmPastHands::ExportTo(const QString& path) const {
+  const std::string lines = ExportLines(Chosen());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(lines.data(), static_cast<qint64>(lines.size())) < 0 ||
+      !file.commit())
+    return "The hands could not be exported to " + path + ": " + file.errorString();
+  return {};
+}
+
+void FrmPastHands::Export() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(this, "Export Hands", folder + "/solo-whist-hands.jsonl",
+                                                    "JSON lines (*.jsonl);;All files (*)");
+  if (path.isEmpty()) return;
+  const QString problem = ExportTo(path);
+  if (!problem.isEmpty()) QMessageBox::warning(this, "Export Hands", problem);
+}
+
+}  // namespace solo::ui

@@ -1,0 +1,39 @@
+#pragma once
+// History > Past Hands: the hands kept in the history (when, dealer, contract, declarer,
+// result), newest last. Replay opens the chosen hand; Export writes the chosen hands (all of
+// those listed when none is chosen) as JSON lines in the simulator's trace format.
+#include <QDialog>
+
+#include <vector>
+
+#include "store/History.h"
+
+class QComboBox;
+class QTableWidget;
+
+namespace solo::ui {
+
+class FrmPastHands : public QDialog {
+  Q_OBJECT
+ public:
+  FrmPastHands(QWidget* parent, History* history);
+  void Show(HandsWanted wanted);
+  QTableWidget* list() const { return list_; }
+  // The hands chosen in the list, or all of those listed when none is.
+  std::vector<HandRecord> Chosen() const;
+  // Writes the chosen hands to `path`; a message on failure, else empty.
+  QString ExportTo(const QString& path) const;
+  void ReplayChosen();
+
+ public slots:
+  // Asks where, then exports the chosen hands.
+  void Export();
+
+ private:
+  History* history_;
+  std::vector<HandRecord> hands_;
+  QComboBox* filter_;
+  QTableWidget* list_;
+};
+
+}  // namespace solo::ui

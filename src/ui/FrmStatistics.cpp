@@ -1,0 +1,164 @@
+#include "ui/FrmStatistics.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+#include "bidding/BidLadder.h"
+#include "game/HandHistory.h"
+#include "game/Replay.h"
+
+namespace solo::ui {
+
+namespace {
+
+const QColor kSeatColours[4] = {QColor(0x1f, 0x6f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8e, 0x3c),
+                                QColor(0xb9, 0x77, 0x0e)};
+
+QTableWidgetItem* Cell(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  item->setFlags(Qt::ItemIsEnabled);
+  return item;
+}
+
+}  // namespace
+
+FrmStatistics::FrmStatistics(QWidget* parent, History* history) : QDialog(parent), history_(history) {
+  setWindowTitle("Statistics");
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel("Hands:"));
+  filter_ = new QComboBox;
+  filter_->addItems({"This run of the game", "The last 100 hands", "All time"});
+  filter_->setAccessibleName("Hands shown");
+  top->addWidget(filter_);
+  top->addStretch();
+  layout->addLayout(top);
+
+  chart_ = new QChartView;
+  chart_->setRenderHint(QPainter::Antialiasing);
+  chart_->setMinimumHeight(300);
+  chart_->setAccessibleName("Running points");
+  layout->addWidget(chart_, 3);
+
+  auto* grid = new QGridLayout;
+  for (int seat = 0; seat < 4; ++seat) {
+    auto* box = new QGroupBox;
+    auto* inner = new QVBoxLayout(box);
+    auto* table = new QTableWidget(kBidKinds, 5);
+    table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units"});
+    QStringList rows;
+    for (int code = 1; code < kBidKinds; ++code) rows << kContractNames[code];
+    rows << "All hands";
+    table->setVerticalHeaderLabels(rows);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setMinimumHeight(table->verticalHeader()->defaultSectionSize() * (kBidKinds + 1) + 8);
+    inner->addWidget(table);
+    tables_[seat] = table;
+    grid->addWidget(box, seat / 2, seat % 2);
+  }
+  layout->addLayout(grid, 2);
+  connect(filter_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { Show(static_cast<HandsWanted>(index)); });
+  resize(900, 760);
+  Show(HandsWanted::ThisRun);
+}
+
+void FrmStatistics::Show(HandsWanted wanted) {
+  if (filter_->currentIndex() != static_cast<int>(wanted)) {
+    filter_->setCurrentIndex(static_cast<int>(wanted));  // shows through the signal
+    return;
+  }
+  const std::vector<HandRecord> hands = history_ ? history_->Hands(wanted) : std::vector<HandRecord>{};
+  const Statistics stats = ComputeStatistics(hands);
+  // The names are those of the latest hand shown.
+  std::array<QString, 4> names = {"South", "West", "North", "East"};
+  if (!hands.empty())
+    for (int seat = 0; seat < 4; ++seat) names[seat] = QString::fromStdString(SeatName(hands.back(), seat));
+
+  auto* chart = new QChart;
+  chart->setTitle(hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
+                                : QString("Running points over %1 hands").arg(hands.size()));
+  auto* x = new QValueAxis;
+  auto* y = new QValueAxis;
+  x->setTitleText("Hand");
+  x->setLabelFormat("%d");
+  y->setTitleText("Points");
+  y->setLabelFormat("%d");
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  long long low = 0, high = 0;
+  for (int seat = 0; seat < 4; ++seat) {
+    auto* line = new QLineSeries;
+    line->setName(names[seat]);
+    line->setPen(QPen(kSeatColours[seat], 2));
+    for (std::size_t i = 0; i < stats.points.size(); ++i) {
+      line->append(static_cast<qreal>(i + 1), static_cast<qreal>(stats.points[i][seat]));
+      low = std::min(low, stats.points[i][seat]);
+      high = std::max(high, stats.points[i][seat]);
+    }
+    chart->addSeries(line);
+    line->attachAxis(x);
+    line->attachAxis(y);
+  }
+  const qreal margin = std::max<qreal>(2, static_cast<qreal>(high - low) / 12);
+  y->setRange(static_cast<qreal>(low) - margin, static_cast<qreal>(high) + margin);
+  x->setRange(0, std::max<qreal>(10, static_cast<qreal>(stats.points.size()) + 1));
+  // Round numbers on both scales.
+  x->applyNiceNumbers();
+  y->applyNiceNumbers();
+  // Where a run of the game began: a dashed upright line before its first hand.
+  for (const int start : stats.runStarts) {
+    auto* mark = new QLineSeries;
+    mark->setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    mark->append(start + 0.5, y->min());
+    mark->append(start + 0.5, y->max());
+    chart->addSeries(mark);
+    mark->attachAxis(x);
+    mark->attachAxis(y);
+  }
+  const auto markers = chart->legend()->markers();
+  for (int i = 4; i < markers.size(); ++i) markers[i]->setVisible(false);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  QChart* old = chart_->chart();
+  chart_->setChart(chart);
+  delete old;
+
+  for (int seat = 0; seat < 4; ++seat) {
+    QTableWidget* table = tables_[seat];
+    static_cast<QGroupBox*>(table->parentWidget())->setTitle(names[seat]);
+    const auto fill = [table](int row, const ContractFigures& f) {
+      table->setItem(row, 0, Cell(QString::number(f.bid)));
+      table->setItem(row, 1, Cell(QString::number(f.made)));
+      table->setItem(row, 2, Cell(QString::number(f.failed)));
+      table->setItem(row, 3, Cell(f.bid ? QString::number(100.0 * f.made / f.bid, 'f', 0) + " %" : "–"));
+      table->setItem(row, 4, Cell(QString("%1%2").arg(f.units > 0 ? "+" : "").arg(f.units)));
+    };
+    // The last row covers every hand, thrown-in and abandoned ones too (they carry no units).
+    ContractFigures all;
+    for (int code = 0; code < kBidKinds; ++code) {
+      const ContractFigures& f = stats.seats[seat][code];
+      all.bid += f.bid, all.made += f.made, all.failed += f.failed, all.units += f.units;
+      if (code > 0) fill(code - 1, f);
+    }
+    fill(kBidKinds - 1, all);
+  }
+}
+
+}  // namespace solo::ui

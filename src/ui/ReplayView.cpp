@@ -1,0 +1,153 @@
+#include "ui/ReplayView.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "game/Replay.h"
+#include "table/Trumps.h"
+
+namespace solo::ui {
+
+// The table of the replay: it paints one step of the hand.
+class ReplayTable : public QWidget {
+ public:
+  explicit ReplayTable(const HandRecord& hand) : hand_(hand) {
+    setMinimumSize(860, 560);
+    setAccessibleName("The replayed hand");
+  }
+  void Set(const ReplayStep& step) {
+    step_ = step;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(0x0b, 0x6b, 0x32));
+    const QSize card(58, 82);
+    const int overlap = 19;
+    const qreal dpr = devicePixelRatioF();
+    const int fan = overlap * 12 + card.width();
+    const int w = width(), h = height();
+    // Where each seat's fan of cards begins, and where its card lies in the trick.
+    const QPoint hands[4] = {{(w - fan) / 2, h - card.height() - 34},
+                             {16, (h - card.height()) / 2},
+                             {(w - fan) / 2, 30},
+                             {w - fan - 16, (h - card.height()) / 2}};
+    const QPoint centre(w / 2 - card.width() / 2, h / 2 - card.height() / 2);
+    const QPoint trick[4] = {centre + QPoint(0, 52), centre + QPoint(-72, 0), centre + QPoint(0, -52),
+                             centre + QPoint(72, 0)};
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    for (int seat = 0; seat < 4; ++seat) {
+      const auto& held = step_.held[seat];
+      int x = hands[seat].x();
+      for (int c : held) {
+        p.drawPixmap(QPoint(x, hands[seat].y()), art_.Picture(c, card, dpr));
+        x += overlap;
+      }
+      const QString label = QString("%1%2 \u2014 %3 trick%4")
+                                .arg(QString::fromStdString(SeatName(hand_, seat)))
+                                .arg(seat == hand_.declarer ? " (declarer)" : "")
+                                .arg(step_.tricksWon[seat])
+                                .arg(step_.tricksWon[seat] == 1 ? "" : "s");
+      const QRect under(hands[seat].x(), hands[seat].y() + card.height() + 2, fan, 22);
+      const QRect over(hands[seat].x(), hands[seat].y() - 24, fan, 22);
+      p.setPen(seat == step_.winner ? QColor(0xff, 0xd7, 0x4a) : Qt::white);
+      p.drawText(seat == 2 ? under : over, Qt::AlignCenter, label);
+      if (step_.played[seat]) {
+        p.drawPixmap(trick[seat], art_.Picture(step_.played[seat], card, dpr));
+        if (seat == step_.winner) {
+          p.setPen(QPen(QColor(0xff, 0xd7, 0x4a), 3));
+          p.drawRoundedRect(QRect(trick[seat], card).adjusted(-3, -3, 3, 3), 6, 6);
+        }
+      }
+    }
+  }
+
+ private:
+  const HandRecord& hand_;
+  ReplayStep step_;
+  CardArt art_;
+};
+
+QString LocalTime(const std::string& utc) {
+  QDateTime t = QDateTime::fromString(QString::fromStdString(utc), "yyyy-MM-dd HH:mm:ss");
+  if (!t.isValid()) return QString::fromStdString(utc);
+  t.setTimeSpec(Qt::UTC);
+  return t.toLocalTime().toString("yyyy-MM-dd HH:mm");
+}
+
+ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand_(std::move(hand)) {
+  setWindowTitle(QString("Replay: hand %1").arg(hand_.hand));
+  auto* layout = new QVBoxLayout(this);
+  const QString contract = QString::fromStdString(ContractWords(hand_));
+  const QString summary =
+      hand_.contract > 0
+          ? QString("%1 \u2014 %2 by %3, %4 (trumps: %5). Dealt by %6.")
+                .arg(LocalTime(hand_.when), contract,
+                     QString::fromStdString(SeatName(hand_, hand_.declarer)),
+                     QString::fromStdString(ResultWords(hand_)), SuitWords(hand_.trumps),
+                     QString::fromStdString(SeatName(hand_, hand_.dealer)))
+          : QString("%1 \u2014 %2. Dealt by %3.")
+                .arg(LocalTime(hand_.when), QString::fromStdString(ResultWords(hand_)),
+                     QString::fromStdString(SeatName(hand_, hand_.dealer)));
+  auto* title = new QLabel(summary);
+  title->setWordWrap(true);
+  layout->addWidget(title);
+  auto* bids = new QLabel("Bids: " + QString::fromStdString(BidsWords(hand_)));
+  bids->setWordWrap(true);
+  layout->addWidget(bids);
+  table_ = new ReplayTable(hand_);
+  layout->addWidget(table_, 1);
+  auto* row = new QHBoxLayout;
+  back_ = new QPushButton("\u25c0 Back");
+  forward_ = new QPushButton("Forward \u25b6");
+  caption_ = new QLabel;
+  for (QPushButton* b : {back_, forward_}) b->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(back_);
+  row->addWidget(caption_, 1, Qt::AlignCenter);
+  row->addWidget(forward_);
+  layout->addLayout(row);
+  connect(back_, &QPushButton::clicked, this, [this] { ShowStep(step_ - 1); });
+  connect(forward_, &QPushButton::clicked, this, [this] { ShowStep(step_ + 1); });
+  ShowStep(0);
+}
+
+QString ReplayView::caption() const { return caption_->text(); }
+
+void ReplayView::ShowStep(int step) {
+  const ReplayStep at = ReplayAt(hand_, step);
+  step_ = at.trick;
+  table_->Set(at);
+  const int tricks = ReplaySteps(hand_) - 1;
+  if (step_ == 0)
+    caption_->setText(tricks ? QString("The deal \u2014 %1 tricks follow").arg(tricks) : "The deal \u2014 no trick was played");
+  else
+    caption_->setText(QString("Trick %1 of %2: led by %3, won by %4")
+                          .arg(step_)
+                          .arg(tricks)
+                          .arg(QString::fromStdString(SeatName(hand_, at.leader)),
+                               QString::fromStdString(SeatName(hand_, at.winner))));
+  back_->setEnabled(step_ > 0);
+  forward_->setEnabled(step_ < tricks);
+}
+
+void ReplayView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left: ShowStep(step_ - 1); break;
+    case Qt::Key_Right: ShowStep(step_ + 1); break;
+    case Qt::Key_Home: ShowStep(0); break;
+    case Qt::Key_End: ShowStep(ReplaySteps(hand_) - 1); break;
+    default: QDialog::keyPressEvent(event);
+  }
+}
+
+}  // namespace solo::ui

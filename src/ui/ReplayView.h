@@ -1,0 +1,39 @@
+#pragma once
+// A past hand replayed, read-only: all four hands face up, the bids, and the table trick by
+// trick. Back and Forward (or the arrow keys, Home and End) step through it.
+#include <QDialog>
+
+#include "store/HandRecord.h"
+#include "ui/CardArt.h"
+
+class QLabel;
+class QPushButton;
+
+namespace solo::ui {
+
+class ReplayTable;
+
+// The history keeps times in UTC; windows show them in the person's own time.
+QString LocalTime(const std::string& utc);
+
+class ReplayView : public QDialog {
+  Q_OBJECT
+ public:
+  ReplayView(QWidget* parent, HandRecord hand);
+  // Shows step `step` (0: the deal and the bids; n: the n-th trick).
+  void ShowStep(int step);
+  int step() const { return step_; }
+  QString caption() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  HandRecord hand_;
+  int step_ = 0;
+  ReplayTable* table_;
+  QLabel* caption_;
+  QPushButton *back_, *forward_;
+};
+
+}  // namespace solo::ui

@@ -1,0 +1,51 @@
+// A past hand replayed step by step: the cards held, the trick shown and the tricks won.
+#include <gtest/gtest.h>
+
+#include "game/Replay.h"
+
+namespace solo {
+namespace {
+
+TEST(Replay, EachStepShowsItsTrickTheCardsLeftAndTheTricksWon) {
+  HandRecord h;
+  for (int card = 1; card <= 52; ++card) h.hands[(card - 1) % 4][(card - 1) / 4] = card;
+  h.names = {"Ann", "", "North Bot", "East Bot"};
+  h.bids = {{1, 0}, {2, 1}, {3, 0}, {0, 0}};
+  h.declarer = 2;
+  h.contract = 1;
+  h.result = "made";
+  // West leads 2, North 3, East 4, South 1 (cards dealt round from South); North wins; then North leads.
+  h.tricks = {{1, {2, 3, 4, 1}, 2}, {2, {7, 8, 5, 6}, 3}};
+  struct Case {
+    int step, shown;
+    std::array<int, 4> played, won;
+    std::size_t southHolds;
+  };
+  const Case cases[] = {
+      {-3, 0, {0, 0, 0, 0}, {0, 0, 0, 0}, 13},
+      {0, 0, {0, 0, 0, 0}, {0, 0, 0, 0}, 13},
+      {1, 1, {1, 2, 3, 4}, {0, 0, 1, 0}, 12},
+      {2, 2, {5, 6, 7, 8}, {0, 0, 1, 1}, 11},
+      {9, 2, {5, 6, 7, 8}, {0, 0, 1, 1}, 11},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    const ReplayStep at = ReplayAt(h, c.step);
+    EXPECT_EQ(at.trick, c.shown);
+    EXPECT_EQ(at.played, c.played);
+    EXPECT_EQ(at.tricksWon, c.won);
+    EXPECT_EQ(at.held[0].size(), c.southHolds);
+    for (int seat = 0; seat < 4; ++seat)
+      for (int card : at.held[seat]) EXPECT_NE(card, at.played[seat]) << "a card played is no longer held";
+  }
+  EXPECT_EQ(ReplaySteps(h), 3);
+  EXPECT_EQ(BidsWords(h), "West passes, North Bot: Solo, East Bot passes, Ann passes");
+  EXPECT_EQ(ContractWords(h), "Solo");
+  h.contract = 0;
+  h.result = "passed";
+  EXPECT_EQ(ContractWords(h), "none");
+  EXPECT_EQ(ResultWords(h), "thrown in");
+}
+
+}  // namespace
+}  // namespace solo

@@ -1,0 +1,102 @@
+// The history's windows: the statistics shown are the history's figures, the past hands list
+// what was kept, Export writes the trace's own lines, and the replay steps through a hand.
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "game/HandHistory.h"
+#include "game/Replay.h"
+#include "sim/Simulator.h"
+#include "store/DataFiles.h"
+#include "ui/FrmPastHands.h"
+#include "ui/FrmStatistics.h"
+#include "ui/ReplayView.h"
+
+namespace solo::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
+  // Two runs of the simulator keep 30 and 20 hands.
+  const fs::path dir = test::FreshFolder();
+  std::string trace;
+  for (const auto& [seed, hands] : {std::pair{21, 30}, std::pair{22, 20}}) {
+    SimulationOptions options;
+    options.hands = hands;
+    options.seed = static_cast<std::uint64_t>(seed);
+    options.dataDir = dir.string();
+    options.history = (dir / kHistoryFileName).string();
+    options.trace = [&](const std::string& line) { trace += line; };
+    ASSERT_EQ(Simulate(options).saveError, "");
+  }
+  auto history = History::OpenToRead(dir / kHistoryFileName);
+  ASSERT_TRUE(history);
+
+  // The latest run is "this run" for a reader: it has read them all; runs are told apart.
+  FrmStatistics stats(nullptr, history.get());
+  stats.Show(HandsWanted::All);
+  const Statistics expected = ComputeStatistics(history->Hands(HandsWanted::All));
+  EXPECT_EQ(expected.runStarts, (std::vector<int>{0, 30}));
+  // Four seats' lines and one mark for each run.
+  EXPECT_EQ(stats.chartView()->chart()->series().size(), 4 + 2);
+  for (int seat = 0; seat < 4; ++seat)
+    for (int code = 1; code < 7; ++code) {
+      const ContractFigures& f = expected.seats[seat][code];
+      QTableWidget* table = stats.table(seat);
+      EXPECT_EQ(table->item(code - 1, 0)->text(), QString::number(f.bid));
+      EXPECT_EQ(table->item(code - 1, 1)->text(), QString::number(f.made));
+      EXPECT_EQ(table->item(code - 1, 4)->text().toLongLong(), f.units);
+    }
+  stats.Show(HandsWanted::Last100);
+  EXPECT_EQ(stats.chartView()->chart()->title(), "Running points over 50 hands");
+  FrmStatistics none(nullptr, nullptr);
+  EXPECT_EQ(none.chartView()->chart()->title(), "No hand history in this run");
+
+  // Every hand listed; Export writes exactly the trace's lines (all of them, or those chosen).
+  FrmPastHands past(nullptr, history.get());
+  past.Show(HandsWanted::All);
+  ASSERT_EQ(past.list()->rowCount(), 50);
+  const QString file = QString::fromStdString((dir / "hands.jsonl").string());
+  EXPECT_EQ(past.ExportTo(file), "");
+  QFile written(file);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll().toStdString(), trace);
+  written.close();
+  past.list()->selectRow(3);
+  ASSERT_EQ(past.Chosen().size(), 1u);
+  EXPECT_EQ(past.Chosen()[0].hand, 4);
+  EXPECT_NE(past.ExportTo(QString::fromStdString((dir / "no such folder" / "x.jsonl").string())), "")
+      << "a file that cannot be written is told";
+
+  // The replay of a hand played to the end steps trick by trick, by keys and within its ends.
+  const std::vector<HandRecord> hands = history->Hands(HandsWanted::All);
+  const auto played = std::find_if(hands.begin(), hands.end(), [](const HandRecord& h) { return h.tricks.size() >= 5; });
+  ASSERT_NE(played, hands.end());
+  ReplayView replay(nullptr, *played);
+  const auto press = [&](Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&replay, &event);
+  };
+  press(Qt::Key_Left);
+  EXPECT_EQ(replay.step(), 0);
+  press(Qt::Key_Right);
+  press(Qt::Key_Right);
+  EXPECT_EQ(replay.step(), 2);
+  EXPECT_TRUE(replay.caption().startsWith(QString("Trick 2 of %1: led by ").arg(played->tricks.size())));
+  press(Qt::Key_End);
+  EXPECT_EQ(replay.step(), static_cast<int>(played->tricks.size()));
+  press(Qt::Key_Right);
+  EXPECT_EQ(replay.step(), static_cast<int>(played->tricks.size()));
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace solo::ui
