@@ -15,6 +15,8 @@
 #include "play/TrickRules.h"
 #include "sim/SimGame.h"
 #include "game/GameStart.h"
+#include "game/HandRecorder.h"
+#include "store/History.h"
 #include "game/HandLoop.h"
 #include "table/NewHand.h"
 
@@ -171,6 +173,23 @@ void BM_ExpertDecision(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(expert.Card(g, kSouth, 1, false));
 }
 BENCHMARK(BM_ExpertDecision)->Unit(benchmark::kMillisecond);
+
+// Keeping one hand in the history as the window does after every hand: its own transaction in
+// a write-ahead database (the time the window's thread spends on it).
+void BM_HistoryKeepOneHand(benchmark::State& state) {
+  BenchGame bench;
+  HandRecorder recorder(1);
+  HandRecord last;
+  recorder.SetKeeper([&](const HandRecord& hand) { last = hand; });
+  bench.sim.g.observer = &recorder;
+  PlayHand(bench.sim.g);
+  bench.sim.g.observer = nullptr;
+  const auto path = bench.dir / "History.sqlite";
+  History::Opened opened = History::Open(path);
+  opened.history->BeginRun(1);
+  for (auto _ : state) benchmark::DoNotOptimize(opened.history->Append(last));
+}
+BENCHMARK(BM_HistoryKeepOneHand)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace solo

@@ -47,6 +47,14 @@ expect 0 "$sim" --help
 grep -q -- "--hands" "$dir/out" || { echo "FAIL: --help printed no usage"; failures=$((failures + 1)); }
 expect 0 "$sim" --hands 3 --seed 18446744073709551615 --data-dir "$data" --trace "$dir/trace.jsonl" --quiet
 [ "$(wc -l <"$dir/trace.jsonl")" = 3 ] || { echo "FAIL: the trace has not 3 hands"; failures=$((failures + 1)); }
+# The history may not overwrite a data file, and it keeps every hand of the trace, checked by
+# the trace checker as well.
+expect 2 "$sim" --hands 3 --data-dir "$data" --history "$data/Points.dat"
+[ "$(cat "$data/Points.dat")" != "" ] || { echo "FAIL: a refused history touched Points.dat"; failures=$((failures + 1)); }
+expect 0 "$sim" --hands 40 --seed 5 --data-dir "$data" --trace "$dir/trace.jsonl" --history "$dir/h.sqlite" --quiet
+if command -v python3 >/dev/null; then
+  expect 0 python3 "$(dirname "$0")/../scripts/check_trace.py" "$dir/trace.jsonl"
+fi
 
 if [ -n "$game" ]; then
   touch "$dir/a-file"

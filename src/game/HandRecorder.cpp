@@ -87,8 +87,13 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   }
   if (keeper_) {
     r.when = NowUtc();
-    r.names = {g.s.StrUserName, g.s.StrPlayerName[1], g.s.StrPlayerName[2], g.s.StrPlayerName[3]};
-    for (int seat = 0; seat < kSeats; ++seat) r.levels[seat] = g.players[seat] ? g.players[seat]->Level() : "";
+    // Names and levels seldom change: they are copied only when they do.
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const std::string& name = seat == kSouth ? g.s.StrUserName : g.s.StrPlayerName[seat];
+      if (r.names[seat] != name) r.names[seat] = name;
+      const char* level = g.players[seat] ? g.players[seat]->Level() : "";
+      if (r.levels[seat] != level) r.levels[seat] = level;
+    }
     keeper_(r);
   }
 }

@@ -45,9 +45,10 @@ class SimHost : public Host {
   void WaitFor(const std::function<bool()>& done) override;
   int ShowDeluxeBox(const DeluxeBox& box) override { return answer ? answer(box) : 0; }
   bool ReadsBoxes() const override { return false; }
-  BoxAnswer ShowMessageBox(BoxPurpose, const std::string& text, const std::string&, BoxButtons buttons,
+  BoxAnswer ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string&, BoxButtons buttons,
                            BoxIcon) override {
-    if (tell) tell(text);
+    // Only what the game tells; its questions (leave the game?) are answered, not shown.
+    if (tell && purpose == BoxPurpose::Notice) tell(text);
     return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   }
   std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {

@@ -65,6 +65,13 @@ constexpr const char* kColumns =
     "tricks, result, points_after, south, west, north, east, levels";
 
 void WriteNumber(std::string& out, long long n) {
+  // Most numbers are cards and seats: one or two digits.
+  if (n >= 0 && n < 100) {
+    if (n >= 10) out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+    out += ' ';
+    return;
+  }
   char digits[24];
   out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
   out += ' ';
@@ -159,7 +166,7 @@ History::Opened History::Open(const std::filesystem::path& path) {
   const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
   sqlite3* db = nullptr;
   if (!existed || std::filesystem::is_regular_file(path, ec)) {
-    db = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    db = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     // The journal mode is the first thing read from the file: a file that is no database
     // fails here, a damaged one at the check.
     if (db && (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK || !Sound(db))) {
@@ -182,7 +189,7 @@ History::Opened History::Open(const std::filesystem::path& path) {
     std::filesystem::remove(path.string() + "-shm", ec);
     opened.message = "The hand history (" + name + ") was damaged. It has been kept as " +
                      Name(aside) + " and a new history begun.";
-    db = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    db = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     if (!db || sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK) {
       sqlite3_close_v2(db);
       opened.message += " The new one could not be created either, so hands are not kept in this run.";
@@ -255,7 +262,10 @@ bool History::Append(const HandRecord& r) {
     WriteNumber(texts_[3], t.winner);
   }
   Write(texts_[4], r.pointsAfter);
-  for (const std::string& level : r.levels) texts_[5] += (level.empty() ? "?" : level) + ' ';
+  for (const std::string& level : r.levels) {
+    texts_[5] += level.empty() ? "?" : level;
+    texts_[5] += ' ';
+  }
   if (r.when.empty()) when_ = NowUtc();
   sqlite3_stmt* s = insert_;
   int i = 0;

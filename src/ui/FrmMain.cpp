@@ -237,23 +237,22 @@ void FrmMain::ShowAbout() {
   about_->activateWindow();
 }
 
-FrmStatistics* FrmMain::ShowStatistics() {
-  if (!statistics_) statistics_ = new FrmStatistics(this, history_ ? history_->history() : nullptr);
-  else statistics_->Show(HandsWanted::ThisRun);
-  statistics_->show();
-  statistics_->raise();
-  statistics_->activateWindow();
-  return statistics_;
+// One window of each kind: made on first use, brought up to date and to the front after.
+template <typename Window>
+Window* FrmMain::ShowHistoryWindow(QPointer<Window>& window) {
+  if (!window)
+    window = new Window(this, history_ ? history_->history() : nullptr);
+  else
+    window->Show(HandsWanted::ThisRun);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
 }
 
-FrmPastHands* FrmMain::ShowPastHands() {
-  if (!pastHands_) pastHands_ = new FrmPastHands(this, history_ ? history_->history() : nullptr);
-  else pastHands_->Show(HandsWanted::ThisRun);
-  pastHands_->show();
-  pastHands_->raise();
-  pastHands_->activateWindow();
-  return pastHands_;
-}
+FrmStatistics* FrmMain::ShowStatistics() { return ShowHistoryWindow(statistics_); }
+
+FrmPastHands* FrmMain::ShowPastHands() { return ShowHistoryWindow(pastHands_); }
 
 void FrmMain::Start() {
   // What the history has to tell (a damaged file set aside, say) comes before the game.

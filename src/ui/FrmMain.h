@@ -52,6 +52,8 @@ class FrmMain : public QMainWindow {
   // Runs a handler of the game, then shows its effects and does what comes next.
   template <typename F>
   void Handle(F&& handler);
+  template <typename Window>
+  Window* ShowHistoryWindow(QPointer<Window>& window);
 
   Game& g_;
   QtHost& host_;

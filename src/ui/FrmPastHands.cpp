@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -17,22 +16,15 @@
 #include <set>
 
 #include "game/Replay.h"
+#include "ui/HistoryParts.h"
 #include "ui/ReplayView.h"
 
 namespace solo::ui {
 
-
 FrmPastHands::FrmPastHands(QWidget* parent, History* history) : QDialog(parent), history_(history) {
   setWindowTitle("Past Hands");
   auto* layout = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel("Hands:"));
-  filter_ = new QComboBox;
-  filter_->addItems({"This run of the game", "The last 100 hands", "All time"});
-  filter_->setAccessibleName("Hands listed");
-  top->addWidget(filter_);
-  top->addStretch();
-  layout->addLayout(top);
+  filter_ = AddHandsFilter(layout, "Hands listed");
   list_ = new QTableWidget(0, 5);
   list_->setHorizontalHeaderLabels({"When", "Dealer", "Contract", "Declarer", "Result"});
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -19,6 +19,7 @@
 #include "bidding/BidLadder.h"
 #include "game/HandHistory.h"
 #include "game/Replay.h"
+#include "ui/HistoryParts.h"
 
 namespace solo::ui {
 
@@ -39,14 +40,7 @@ QTableWidgetItem* Cell(const QString& text) {
 FrmStatistics::FrmStatistics(QWidget* parent, History* history) : QDialog(parent), history_(history) {
   setWindowTitle("Statistics");
   auto* layout = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel("Hands:"));
-  filter_ = new QComboBox;
-  filter_->addItems({"This run of the game", "The last 100 hands", "All time"});
-  filter_->setAccessibleName("Hands shown");
-  top->addWidget(filter_);
-  top->addStretch();
-  layout->addLayout(top);
+  filter_ = AddHandsFilter(layout, "Hands shown");
 
   chart_ = new QChartView;
   chart_->setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,5 @@
 #include "ui/ReplayView.h"
 
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "game/Replay.h"
+#include "ui/HistoryParts.h"
 #include "table/Trumps.h"
 
 namespace solo::ui {
@@ -77,13 +77,6 @@ class ReplayTable : public QWidget {
   ReplayStep step_;
   CardArt art_;
 };
-
-QString LocalTime(const std::string& utc) {
-  QDateTime t = QDateTime::fromString(QString::fromStdString(utc), "yyyy-MM-dd HH:mm:ss");
-  if (!t.isValid()) return QString::fromStdString(utc);
-  t.setTimeSpec(Qt::UTC);
-  return t.toLocalTime().toString("yyyy-MM-dd HH:mm");
-}
 
 ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand_(std::move(hand)) {
   setWindowTitle(QString("Replay: hand %1").arg(hand_.hand));

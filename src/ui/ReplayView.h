@@ -13,9 +13,6 @@ namespace solo::ui {
 
 class ReplayTable;
 
-// The history keeps times in UTC; windows show them in the person's own time.
-QString LocalTime(const std::string& utc);
-
 class ReplayView : public QDialog {
   Q_OBJECT
  public:
