@@ -28,8 +28,7 @@ void Usage(std::ostream& out) {
                "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
                "  --history FILE keep every hand in FILE, an SQLite hand history as the game keeps\n"
                "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
-               "  --confidence P an Expert bids a contract it comes near in P % of those layouts\n"
-               "  --slack N      ... within N tricks of its target\n"
+               "  --confidence P an Expert bids a contract it makes in P % of those layouts (default 20)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
                "                 units per hand against them, with a 95 % confidence interval\n"
                "  --help         show this help and exit\n"
@@ -117,8 +116,6 @@ int main(int argc, char** argv) {
         return 2;
       }
       options.confidence = static_cast<double>(percent) / 100;
-    } else if (arg == "--slack") {
-      options.slack = static_cast<int>(number(4));
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
       return 0;

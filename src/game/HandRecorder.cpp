@@ -9,6 +9,8 @@ namespace solo {
 
 void HandRecorder::HandStarts(const Game& g) {
   open_ = true;
+  // A hand abandoned before its deal is over must not show the last hand's cards.
+  record_.hands = {};
   record_.goulash = g.s.BlnNoShuffle;
   record_.bids.clear();
   record_.tricks.clear();

@@ -12,10 +12,10 @@ std::uint64_t ExpertSeed(std::uint64_t gameSeed, int place) {
 
 }  // namespace
 
-void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samples, BidPolicy policy) {
+void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samples, double confidence) {
   for (int seat = 0; seat < kSeats; ++seat) {
     if (!expert[seat]) continue;
-    if (!experts[seat]) experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, policy);
+    if (!experts[seat]) experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
     g.players[seat] = experts[seat].get();
     g.s.KeepVoids = true;
   }

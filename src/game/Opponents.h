@@ -19,7 +19,7 @@ struct ExpertSeats {
   // Seats an Expert at each seat marked (made on first use), leaving the other seats' players
   // as they are. Voids are recorded from then on: the Experts reason with them.
   void Seat(Game& g, const std::array<bool, kSeats>& expert, int samples = kExpertSamples,
-            BidPolicy policy = {});
+            double confidence = ExpertPlayer::kBidConfidence);
   // An Expert that advises South (the hints) without touching the opponents' random streams.
   ExpertPlayer& Adviser(const Game& g);
 

@@ -76,9 +76,8 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   SolverPosition p;
   p.leader = s.IntLeader;
   p.declarer = seat;
-  const auto solve = [&](int trumpIndex, SolverGoal goal) {
+  const auto solve = [&](int trumpIndex, const SolverGoal& goal) {
     p.trumps = trumpIndex;
-    if (!goal.toLose && goal.target == 5) goal.target = std::max(1, goal.target - policy_.slack);
     const bool reaches = solver_.Reaches(p, goal);
     return !solver_.aborted() && reaches;
   };
@@ -97,7 +96,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   made[2] = *std::max_element(openMade.begin(), openMade.end());
   slowest_ = std::max(slowest_, Seconds(start));
   for (int i = 0; i < 5; ++i)
-    if (layouts > 0 && made[i] >= policy_.confidence * layouts) return {contracts[i].code, made[i], layouts};
+    if (layouts > 0 && made[i] >= confidence_ * layouts) return {contracts[i].code, made[i], layouts};
   return {kPass, 0, layouts};
 }
 

@@ -15,10 +15,8 @@ namespace solo {
 
 SimulationResult Simulate(const SimulationOptions& options) {
   SimGame sim(options.dataDir, options.seed);
-  BidPolicy policy;
-  if (options.confidence >= 0) policy.confidence = options.confidence;
-  if (options.slack >= 0) policy.slack = options.slack;
-  sim.experts.Seat(sim.g, options.expert, options.samples, policy);
+  sim.experts.Seat(sim.g, options.expert, options.samples,
+                   options.confidence >= 0 ? options.confidence : ExpertPlayer::kBidConfidence);
   Game& g = sim.g;
   SimHost& host = sim.host;
   HandRecorder trace(options.seed);

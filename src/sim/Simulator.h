@@ -20,10 +20,9 @@ struct SimulationOptions {
   // Classic rules, and the layouts the Expert imagines for each decision.
   std::array<bool, 4> expert{};
   int samples = 10;
-  // When an Expert bids: the share of imagined layouts, and the tricks short of the target
-  // it may come in them (unset: the Expert's own defaults).
+  // The share of imagined layouts in which an Expert must make a contract before bidding it
+  // (unset: the Expert's own).
   double confidence = -1;
-  int slack = -1;
   // The hand history to keep every hand in (an SQLite file), when set.
   std::string history;
   // Receives every line of the trace, when set.

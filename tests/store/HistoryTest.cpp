@@ -202,6 +202,66 @@ TEST(History, MigratesOldDatabasesAndSetsDamagedOnesAside) {
   }
 }
 
+// New Game in the middle of a hand keeps that hand as abandoned, with its deal and the tricks
+// played so far; the hands after it are kept as usual.
+TEST(History, AHandLeftByNewGameIsKeptAsAbandoned) {
+  test::TestGame tg(6);
+  tg.host.recordBoxes = false;
+  HandHistory history(tg.g, tg.dir, false);
+  ASSERT_EQ(history.TakeNotice(), "");
+  int tricks = 0, hands = 0;
+  struct Tricks : HandObserver {
+    HandObserver* next;
+    std::function<void()> onTrick;
+    void HandStarts(const Game& g) override { next->HandStarts(g); }
+    void Dealt(const Game& g) override { next->Dealt(g); }
+    void BiddingStarts(const Game& g) override { next->BiddingStarts(g); }
+    void BidShown(const Game& g, int seat, int code) override { next->BidShown(g, seat, code); }
+    void PlayStarts(const Game& g) override { next->PlayStarts(g); }
+    void TrickWon(const Game& g, int winner) override {
+      next->TrickWon(g, winner);
+      onTrick();
+    }
+    void HandEnded(const Game& g, const char* result) override { next->HandEnded(g, result); }
+  } watch;
+  watch.next = tg.g.observer;
+  tg.g.observer = &watch;
+  std::array<std::uint64_t, 4> dealt{};
+  watch.onTrick = [&] {
+    if (++tricks == 3 && hands == 0) {
+      dealt = {tg.g.s.Hand[0], tg.g.s.Hand[1], tg.g.s.Hand[2], tg.g.s.Hand[3]};  // held after 3 tricks
+      MnuNew_Click(tg.g);
+    }
+  };
+  tg.host.onBox = [&](const ScriptedHost::Box& box) {
+    if (box.purpose == BoxPurpose::NewGameOrExit || box.purpose == BoxPurpose::PassedOut) ++hands;
+    if (box.purpose == BoxPurpose::NewGameOrExit && hands >= 3) tg.host.deluxeAnswers.push_back(1);
+    if (box.purpose == BoxPurpose::PassedOut && hands >= 3) MnuExit_Click(tg.g);
+  };
+  tg.host.player = [&] {
+    if (!test::AnswerBidding(tg.g, 1)) Cds_Click(tg.g, HintFor(tg.g).card);
+  };
+  if (Form_Load(tg.g) == Next::StartHands) RunHands(tg.g);
+
+  const std::vector<HandRecord> kept = history.history()->Hands(HandsWanted::ThisRun);
+  ASSERT_GE(kept.size(), 4u);
+  const HandRecord& left = kept[0];
+  EXPECT_EQ(left.result, "abandoned");
+  EXPECT_EQ(left.tricks.size(), 3u);
+  // What each seat still held at the third trick, and the cards it played, make its deal.
+  for (int seat = 0; seat < 4; ++seat) {
+    std::uint64_t deal = 0;
+    for (int card : left.hands[seat]) deal |= std::uint64_t{1} << (card - 1);
+    std::uint64_t held = dealt[seat];
+    for (const TrickRecord& t : left.tricks)
+      for (int i = 0; i < 4; ++i)
+        if ((t.leader + i) % 4 == seat) held |= std::uint64_t{1} << (t.cards[i] - 1);
+    EXPECT_EQ(deal, held) << seat;
+  }
+  EXPECT_NE(kept[1].result, "abandoned");
+  EXPECT_EQ(kept[1].levels[0], "person");
+}
+
 // A history that cannot be written is told once; the game goes on, and the points file is
 // written as always. A full disk is a file size limit in a child; an unwritable folder, a
 // child that has given up root.
