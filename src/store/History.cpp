@@ -167,14 +167,24 @@ History::Opened History::Open(const std::filesystem::path& path) {
   sqlite3* db = nullptr;
   if (!existed || std::filesystem::is_regular_file(path, ec)) {
     db = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
-    // The journal mode is the first thing read from the file: a file that is no database
-    // fails here, a damaged one at the check.
-    if (db && (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK || !Sound(db))) {
-      sqlite3_close_v2(db);
-      db = nullptr;
-    } else if (!db && !existed) {
+    if (!db && !existed) {
       opened.message = "The hand history (" + name + ") could not be created, so hands are not kept in this run.";
       return opened;
+    }
+    // The journal mode is the first thing read from the file: a file that is no database
+    // fails here, a damaged one at the check. Anything else (the file busy or out of reach)
+    // leaves the file as it is.
+    const int rc = db ? sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) : SQLITE_CANTOPEN;
+    const bool damaged = (rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT || (rc == SQLITE_OK && !Sound(db));
+    if (rc != SQLITE_OK && !damaged) {
+      opened.message = "The hand history (" + name + ") could not be opened (" +
+                       (db ? sqlite3_errmsg(db) : "no access") + "), so hands are not kept in this run.";
+      sqlite3_close_v2(db);
+      return opened;
+    }
+    if (damaged) {
+      sqlite3_close_v2(db);
+      db = nullptr;
     }
   }
   if (!db) {

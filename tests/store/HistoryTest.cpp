@@ -158,6 +158,15 @@ TEST(History, MigratesOldDatabasesAndSetsDamagedOnesAside) {
        },
        "was damaged", 1},
       {"a folder", [](const fs::path& p) { fs::create_directory(p); }, "was damaged", 1},
+      {"held by another program",
+       [&](const fs::path& p) {
+         v1(p);
+         static sqlite3* holder = nullptr;
+         sqlite3_open(p.c_str(), &holder);
+         sqlite3_exec(holder, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM runs WHERE id = 0;", nullptr,
+                      nullptr, nullptr);
+       },
+       "could not be opened", -1},
       {"from a newer program",
        [](const fs::path& p) {
          sqlite3* db = nullptr;
@@ -180,6 +189,7 @@ TEST(History, MigratesOldDatabasesAndSetsDamagedOnesAside) {
       EXPECT_EQ(opened.message, "");
     if (c.rowsAfter < 0) {
       EXPECT_FALSE(opened.history);
+      EXPECT_FALSE(fs::exists(dir / "History.sqlite.bad")) << "a sound file is never set aside";
       fs::remove_all(dir);
       continue;
     }
