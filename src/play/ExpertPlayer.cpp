@@ -14,8 +14,9 @@ namespace solo {
 
 namespace {
 
-// A decision starts no new layout once this much time has gone.
-constexpr double kBudgetSeconds = 0.15;
+// A decision starts no new layout that would likely end after this much time (judged by the
+// longest layout so far), so that it stays within a quarter of a second.
+constexpr double kBudgetSeconds = 0.2;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -44,12 +45,15 @@ static int ForLayouts(const GameState& s, int seat, int samples, std::mt19937_64
                       const std::atomic<bool>* stop, Each each) {
   const auto start = std::chrono::steady_clock::now();
   int layouts = 0;
+  double longest = 0;
   for (int sample = 0; sample < samples; ++sample) {
     if (stop && stop->load(std::memory_order_relaxed)) break;
-    if (sample > 0 && Seconds(start) > kBudgetSeconds) break;
+    const double gone = Seconds(start);
+    if (sample > 0 && gone + longest > kBudgetSeconds) break;
     if (!SampleLayout(s, seat, random, p.hands)) break;
     ++layouts;
     each();
+    longest = std::max(longest, Seconds(start) - gone);
   }
   return layouts;
 }
