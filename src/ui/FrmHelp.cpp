@@ -96,12 +96,19 @@ can follow suit.</li>
 <li><b>At the table.</b> The name of the seat that is to bid or play is lit in gold. While you
 choose a card, the cards you may not play are dimmed. A panel at the lower left shows the
 contract, its target, the trumps and the tricks taken. Hold L, or click the latest trick pile,
-to see the last trick again; H gives a hint: what the computer players would do in your place.</li>
-<li><b>Menus.</b> Game: New Game (F2), Exit Game (Ctrl+X), Hint (H) and Show Last Trick. Help
-and Rules (F1) opens this page. Options: Enter Names, to name yourself and the three computer
-players; Erase Points, to start the points again from zero; Speed, from Slow to Very fast; and
-Show playable cards. About shows the version.</li>
-<li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat. When the
+to see the last trick again; H gives a hint: what the computer players would do in your place
+(with Expert opponents, what an Expert would do, and how often that worked in the layouts of
+the hidden cards it imagined).</li>
+<li><b>Menus.</b> Game: New Game (F2), Exit Game (Ctrl+X), Hint (H), Show Last Trick and
+Statistics (your running points over the hands, and every seat's contracts bid, made and
+failed). History: Past Hands, to see a past hand again trick by trick, and Export, to save
+hands as text. Help and Rules (F1) opens this page. Options: Enter Names, to name yourself and
+the three computer players; Erase Points, to start the points again from zero; Speed, from
+Slow to Very fast; Opponents, Classic (the usual computer players) or Expert (stronger players
+that think about the cards they cannot see); and Show playable cards. About shows the
+version.</li>
+<li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, and every
+hand in History.sqlite beside them. When the
 game is installed (from its package, in /usr/games) they are in your personal data folder, on
 Linux ~/.local/share/Solo Whist; when it runs from a folder of its own that it may write to (a
 build folder), they are kept there.</li>
