@@ -88,6 +88,9 @@ void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, 
   Mirror();
   std::atomic<bool> stop{false}, finished{false};
   std::exception_ptr failure;
+  // The worker's wake-up is delivered through this object: one still queued when the work is
+  // over goes with it, never to a host that may be gone by then.
+  QObject wakeUp;
   std::thread worker([&] {
     try {
       work(stop);
@@ -97,7 +100,7 @@ void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, 
     finished = true;
     // Wakes this thread's loop; the wake is queued, so it is never lost between the check of
     // `finished` and the start of the loop.
-    QMetaObject::invokeMethod(qApp, [this] { Wake(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&wakeUp, [this] { Wake(); }, Qt::QueuedConnection);
   });
   // Until the work ends the window is served; an abandoned hand asks the work to stop early,
   // and the thread is always joined before anything it uses goes away.
