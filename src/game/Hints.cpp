@@ -40,7 +40,12 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchBid(s, kSouth);
     hint.bid = c.choice;
-    hint.text = std::string("Hint: ") + kBidWords[hint.bid] + (hint.bid ? Chance(s, c, kSouth, false) : "");
+    hint.text = std::string("Hint: ") + kBidWords[hint.bid];
+    if (hint.bid)
+      hint.text += Chance(s, c, kSouth, false);
+    else if (c.layouts > 0 && !UsersBidRefused(s, kSolo))
+      hint.text += " \u2014 a Solo is made in only " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) +
+                   " layouts";
   } else if (g.Awaits(Waiting::Trumps)) {
     ExpertChoice c{computer.Trumps(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchTrumps(s, kSouth);

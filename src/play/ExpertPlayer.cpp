@@ -101,7 +101,8 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   slowest_ = std::max(slowest_, Seconds(start));
   for (int i = 0; i < 5; ++i)
     if (layouts > 0 && made[i] >= confidence_ * layouts) return {contracts[i].code, made[i], layouts};
-  return {kPass, 0, layouts};
+  // A pass tells how often the lowest contract, the Solo, would have been made.
+  return {kPass, made[4], layouts};
 }
 
 ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {

@@ -47,6 +47,7 @@ class ExpertPlayer : public SeatPlayer {
   const char* Level() const override { return "expert"; }
 
   // The searches themselves, on a state nothing changes meanwhile; `stop` ends one early.
+  // (For a pass, `reached` counts the layouts in which a Solo would have been made.)
   // The highest contract the seat makes often enough (kPass for none; at South only what the
   // user may bid now), the suit to name for an Abundance Open, and the card to play (`classic`
   // is the Classic rule's card, taken on a tie).

@@ -106,7 +106,8 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   tg.host.recordBoxes = false;
   ExpertPlayer adviser(7, 3);
   const std::regex form(
-      "Hint: (pass|bid [A-Za-z ]+ \u2014 made in [0-3] of [1-3] layouts|play the [A-Za-z]+ of [A-Za-z]+"
+      "Hint: (pass( \u2014 a Solo is made in only [0-3] of [1-3] layouts)?|bid [A-Za-z ]+ \u2014 made in [0-3] of "
+      "[1-3] layouts|play the [A-Za-z]+ of [A-Za-z]+"
       "( \u2014 (makes your|beats [A-Za-z ]+'s) [A-Za-z ]+ in [0-3] of [1-3] layouts)?)");
   int hints = 0, chances = 0;
   tg.host.player = [&] {
