@@ -10,18 +10,19 @@ namespace solo {
 
 namespace {
 
-constexpr const char* kBidWords[kBidKinds] = {"pass",           "bid Solo",    "bid Misere",
-                                              "bid Abundance Open", "bid Abundance Trumps", "bid Misere Open",
-                                              "bid Abundance Declared"};
+std::string BidWords(int code) {
+  return code > kPass && code < kBidKinds ? std::string("bid ") + kContractNames[code] : "pass";
+}
 
-// "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South defends; empty
-// when the Expert did not search (one card to play).
-std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool aContract = true) {
+// During play, "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South
+// defends; for a bid or trumps, "made in 8 of 10 layouts". Empty when the Expert did not search
+// (one card to play).
+std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool playing = true) {
   if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
   const int code = HighestKind(s, declarer);
-  const std::string contract = code > kPass && code < kBidKinds ? std::string(kBidWords[code]).substr(4) : "contract";
+  const std::string contract = code > kPass && code < kBidKinds ? kContractNames[code] : "contract";
   std::string words = " \u2014 ";
-  if (!aContract)
+  if (!playing)
     words += "made";
   else if (declarer == kSouth)
     words += "makes your " + contract;
@@ -40,7 +41,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchBid(s, kSouth);
     hint.bid = c.choice;
-    hint.text = std::string("Hint: ") + kBidWords[hint.bid];
+    hint.text = "Hint: " + BidWords(hint.bid);
     if (hint.bid)
       hint.text += Chance(s, c, kSouth, false);
     else if (c.layouts > 0 && !UsersBidRefused(s, kSolo))

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "bidding/BidLadder.h"
 #include "sim/SimGame.h"
 #include "store/History.h"
 #include "game/HandRecorder.h"
@@ -117,8 +118,6 @@ Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& b
 }
 
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& r) {
-  static const char* const kNames[7] = {"",           "Solo",       "Misere", "Abundance Open", "Abundance Trumps",
-                                        "Misere Open", "Abundance Declared"};
   std::ostringstream out;
   out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed << "\n";
   out << "  throw-ins           " << r.throwIns << "\n";
@@ -127,7 +126,7 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   for (int code = 1; code <= 6; ++code) {
     char row[128];
     const ContractTally& e = r.expertContracts[code];
-    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", kNames[code], r.contracts[code].bid, r.contracts[code].made);
+    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", kContractNames[code], r.contracts[code].bid, r.contracts[code].made);
     out << row;
     if (experts) {
       std::snprintf(row, sizeof row, "  %16ld %8ld %5.0f%%", e.bid, e.made, e.bid ? 100.0 * e.made / e.bid : 0.0);
