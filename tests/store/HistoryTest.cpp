@@ -207,7 +207,9 @@ TEST(History, MigratesOldDatabasesAndSetsDamagedOnesAside) {
       EXPECT_EQ(hands[0].pointsAfter, (std::array<long long, 4>{-1, 3, -1, -1}));
     }
     EXPECT_EQ(opened.history->Hands(HandsWanted::ThisRun).size(), 1u);
-    if (std::string(c.says).find("damaged") != std::string::npos) EXPECT_TRUE(fs::exists(dir / "History.sqlite.bad"));
+    if (std::string(c.says).find("damaged") != std::string::npos) {
+      EXPECT_TRUE(fs::exists(dir / "History.sqlite.bad"));
+    }
     fs::remove_all(dir);
   }
 }
