@@ -116,6 +116,18 @@ void FrmMain::Handle(F&& handler) {
   Act(next);
 }
 
+void FrmMain::AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen) {
+  // One of several, as radio items: choosing one unchecks the others.
+  auto* group = new QActionGroup(this);
+  for (int i = 0; i < names.size(); ++i) {
+    QAction* a = menu->addAction(names[i]);
+    a->setCheckable(true);
+    a->setChecked(i == checked);
+    group->addAction(a);
+    connect(a, &QAction::triggered, this, [chosen, i] { chosen(i); });
+  }
+}
+
 void FrmMain::BuildMenus() {
   QMenu* game = menuBar()->addMenu("&Game");
   QAction* mnuNew = game->addAction("New Game");
@@ -165,26 +177,13 @@ void FrmMain::BuildMenus() {
 
   options->addSeparator();
   QMenu* speed = options->addMenu("Speed");
-  auto* paces = new QActionGroup(this);
   const int pace = std::clamp(QSettings().value("options/speed", 1).toInt(), 0, 3);
-  for (int i = 0; i < 4; ++i) {
-    QAction* a = speed->addAction(kPaceNames[i]);
-    a->setCheckable(true);
-    a->setChecked(i == pace);
-    paces->addAction(a);
-    connect(a, &QAction::triggered, this, [this, i] { SetPace(i); });
-  }
+  AddChoices(speed, {kPaceNames[0], kPaceNames[1], kPaceNames[2], kPaceNames[3]}, pace,
+             [this](int i) { SetPace(i); });
   SetPace(pace);
-  QMenu* opponents = options->addMenu("Opponents");
-  auto* levels = new QActionGroup(this);
   const bool expert = QSettings().value("options/opponents", "classic").toString() == "expert";
-  for (const bool level : {false, true}) {
-    QAction* a = opponents->addAction(level ? "Expert" : "Classic");
-    a->setCheckable(true);
-    a->setChecked(level == expert);
-    levels->addAction(a);
-    connect(a, &QAction::triggered, this, [this, level] { SetExpertOpponents(level); });
-  }
+  AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
+             [this](int i) { SetExpertOpponents(i == 1); });
   SetExpertOpponents(expert);
   QAction* playable = options->addAction("Show playable cards");
   playable->setCheckable(true);

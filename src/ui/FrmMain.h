@@ -4,12 +4,16 @@
 // game's handlers, then acts on what they say comes next.
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 #include "game/HandHistory.h"
 #include "game/Opponents.h"
 #include "table/Game.h"
 
 class QLabel;
+class QMenu;
 
 namespace solo::ui {
 
@@ -47,6 +51,8 @@ class FrmMain : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Adds `names` to `menu` as radio items, `checked` ticked; `chosen` gets the index picked.
+  void AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen);
   void Act(Next next);
   void RunHandLoop();
   // Runs a handler of the game, then shows its effects and does what comes next.
