@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStringList>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,12 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName("Solo Whist");
   QCoreApplication::setApplicationVersion(
       QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
+
+  // Qt reads the command line as text: bytes that are not text in this system's encoding would
+  // come back as other characters, and a folder named so would be another folder.
+  for (int i = 1; i < argc; ++i)
+    if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
+      Refuse("an argument is not valid text in this system's encoding (UTF-8): rename the folder or use another");
 
   QCommandLineParser options;
   options.setApplicationDescription("Solo whist against three computer players.");
@@ -133,5 +140,9 @@ int main(int argc, char** argv) {
   }
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.Start(); });
-  return QCoreApplication::exec();
+  const int status = QCoreApplication::exec();
+  // Hands still waiting for a database another program held get one last chance.
+  const std::string lost = history.Close();
+  if (!lost.empty()) QMessageBox::warning(nullptr, "Solo Whist", QString::fromStdString(lost));
+  return status;
 }

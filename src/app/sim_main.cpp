@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/Simulator.h"
 #include "store/DataFiles.h"
@@ -43,16 +44,31 @@ bool ParseNumber(const char* text, unsigned long long max, unsigned long long& v
   return ec == std::errc() && end == digits.data() + digits.size() && value <= max;
 }
 
-// Whether `file` names one of the two data files of `folder` (by any spelling of its path).
-bool IsADataFile(const std::filesystem::path& file, const std::filesystem::path& folder) {
+// Whether two paths name the same file, by any spelling: links, "..", or a hard link.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target = fs::weakly_canonical(file, ec);
-  for (const char* name : {solo::kNamesFileName, solo::kPointsFileName, solo::kLockFileName}) {
-    const fs::path data = folder / name;
-    std::error_code ec2;
-    if (fs::weakly_canonical(data, ec2) == target || fs::equivalent(data, file, ec2)) return true;
-  }
+  std::error_code ec1, ec2, ec3;
+  const fs::path x = fs::weakly_canonical(a, ec1), y = fs::weakly_canonical(b, ec2);
+  return (!ec1 && !ec2 && x == y) || fs::equivalent(a, b, ec3);
+}
+
+// The files the game keeps in a folder: the names, the points, the lock and the hand history
+// with the files SQLite keeps beside it.
+std::vector<std::filesystem::path> KeptFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const char* name : {solo::kNamesFileName, solo::kPointsFileName, solo::kLockFileName}) files.push_back(folder / name);
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+    files.push_back(folder / (std::string(solo::kHistoryFileName) + suffix));
+  return files;
+}
+
+// Whether `file` is one of `files`, or a file SQLite keeps beside the history `history`.
+bool IsOneOf(const std::filesystem::path& file, std::vector<std::filesystem::path> files,
+             const std::string& history = {}) {
+  if (!history.empty())
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) files.push_back(history + suffix);
+  for (const auto& kept : files)
+    if (SameFile(file, kept)) return true;
   return false;
 }
 
@@ -89,6 +105,10 @@ int main(int argc, char** argv) {
       traceFile = value();
     } else if (arg == "--data-dir") {
       dataDir = value();
+      if (dataDir.empty()) {
+        std::cerr << "solo-sim: --data-dir needs a folder\n";
+        return 2;
+      }
     } else if (arg == "--history") {
       options.history = value();
     } else if (arg == "--quiet") {
@@ -123,10 +143,29 @@ int main(int argc, char** argv) {
       std::cout << "solo-sim (Solo Whist) " << SOLO_VERSION << "\n";
       return 0;
     } else {
-      std::cerr << "solo-sim: unknown option " << arg << "\n";
-      Usage(std::cerr);
+      std::cerr << "solo-sim: unknown option " << arg << " (solo-sim --help lists the options)\n";
       return 2;
     }
+  }
+
+  // Nothing the game keeps may be overwritten by the trace or the history, whatever the path
+  // says: this is checked before anything is made or opened.
+  if (!dataDir.empty()) {
+    const auto kept = KeptFiles(dataDir);
+    if (!traceFile.empty() && IsOneOf(traceFile, kept, options.history)) {
+      std::cerr << "solo-sim: the trace " << traceFile << " would overwrite a file of " << dataDir
+                << " or the hand history\n";
+      return 2;
+    }
+    const auto notHistory = std::vector<fs::path>(kept.begin(), kept.begin() + 3);
+    if (!options.history.empty() && IsOneOf(options.history, notHistory)) {
+      std::cerr << "solo-sim: the history " << options.history << " would overwrite a data file of " << dataDir << "\n";
+      return 2;
+    }
+  }
+  if (!traceFile.empty() && !options.history.empty() && IsOneOf(traceFile, {}, options.history)) {
+    std::cerr << "solo-sim: the trace and the history are the same file\n";
+    return 2;
   }
 
   std::error_code ec;
@@ -149,14 +188,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   options.dataDir = dataDir;
-  if (!traceFile.empty() && IsADataFile(traceFile, dataDir)) {
-    std::cerr << "solo-sim: the trace " << traceFile << " would overwrite a data file of " << dataDir << "\n";
-    return 2;
-  }
-  if (!options.history.empty() && (IsADataFile(options.history, dataDir) || options.history == traceFile)) {
-    std::cerr << "solo-sim: the history " << options.history << " would overwrite a data file or the trace\n";
-    return 2;
-  }
   // Another program saving into the same folder would undo the points of this run.
   const solo::FolderLock lock(dataDir);
   if (lock.state() == solo::FolderLock::State::Busy) {

@@ -2,6 +2,7 @@
 // The seven bid kinds, their order and what they are worth; the per-seat bid records; and the
 // procedures that withdraw a bid once a higher one has beaten it.
 #include "state/GameState.h"
+#include "store/HandRecord.h"
 #include "table/Game.h"
 
 namespace solo {
@@ -18,6 +19,7 @@ enum BidCode : Integer {
   kAbundanceDeclared = 6,
 };
 constexpr int kBidKinds = 7;
+static_assert(kBidKinds == kHighestBidCode + 1, "the hand history checks bid codes against the ladder");
 
 // The contracts' names, for statistics and summaries.
 constexpr const char* kContractNames[kBidKinds] = {"Pass",           "Solo",        "Misere",

@@ -16,9 +16,13 @@ HandHistory::HandHistory(Game& g, const std::filesystem::path& folder, bool read
   History::Opened opened = History::Open(path);
   notice_ = opened.message;
   history_ = std::move(opened.history);
-  writing_ = history_ && history_->BeginRun(g.seed);
-  if (history_ && !writing_ && notice_.empty())
-    notice_ = "The hand history could not be written (" + history_->error() + "), so hands are not kept in this run.";
+  if (history_) {
+    history_->SetBusyWait(kPlayingWaitMs);
+    // A run that another program keeps us from recording now is recorded with its first hand.
+    writing_ = history_->BeginRun(g.seed) || history_->busy();
+    if (!writing_ && notice_.empty())
+      notice_ = "The hand history could not be written (" + history_->error() + "), so hands are not kept in this run.";
+  }
   recorder_.SetKeeper([this](const HandRecord& hand) { Keep(hand); });
   g.observer = &recorder_;
 }
@@ -28,12 +32,39 @@ HandHistory::~HandHistory() {
 }
 
 void HandHistory::Keep(const HandRecord& hand) {
-  if (!writing_ || history_->Append(hand) || failureTold_) return;
+  if (!writing_) return;
+  waiting_.push_back(hand);
+  WriteWaiting(true);
+}
+
+void HandHistory::WriteWaiting(bool mayTell) {
+  while (!waiting_.empty() && history_->Append(waiting_.front())) waiting_.pop_front();
+  if (waiting_.empty()) return;
+  if (history_->busy()) {
+    g_.host.ShowStatus("The hand history is in use by another program: " + std::to_string(waiting_.size()) +
+                       (waiting_.size() == 1 ? " hand waits" : " hands wait") + " to be kept.");
+    return;
+  }
+  if (failureTold_ || !mayTell) {
+    g_.host.ShowStatus("The hand history could not be written (" + history_->error() + ").");
+    return;
+  }
   failureTold_ = true;
   Tell(g_,
-       "This hand could not be kept in the hand history (" + history_->error() +
-           "). The game goes on, and your points are saved as usual.",
+       "This hand could not be kept in the hand history (" + history_->error() + "). The game goes on" +
+           (g_.saving.pointsSaved ? ", and your points are saved as usual." : "."),
        BoxIcon::Warning);
+}
+
+std::string HandHistory::Close() {
+  if (waiting_.empty()) return {};
+  history_->SetBusyWait(kClosingWaitMs);
+  while (!waiting_.empty() && history_->Append(waiting_.front())) waiting_.pop_front();
+  if (waiting_.empty()) return {};
+  const std::size_t lost = waiting_.size();
+  waiting_.clear();
+  return (lost == 1 ? std::string("The last hand") : "The last " + std::to_string(lost) + " hands") +
+         " could not be kept in the hand history (" + history_->error() + "). Your points are not affected.";
 }
 
 std::array<int, 4> UnitsWon(const HandRecord& hand) {

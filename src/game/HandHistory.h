@@ -2,7 +2,10 @@
 // The game's hand history: every hand, played to its end or abandoned, is kept in History.sqlite
 // in the data folder once the points file is saved. A history that cannot be opened or written
 // is told about once; the game goes on as before, and the points file is never touched by it.
+// The window never waits on the database for longer than a frame: while another program holds
+// it, the hands wait in order and are written once it is free again, or when the game ends.
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,12 +32,25 @@ class HandHistory {
   // The history to read from (the statistics, the past hands); null when there is none.
   History* history() const { return history_.get(); }
 
+  // How long a write may wait for another program's lock during the game, and at its end.
+  static constexpr int kPlayingWaitMs = 10, kClosingWaitMs = 1500;
+  // Hands kept but not yet written (the database was busy).
+  std::size_t waiting() const { return waiting_.size(); }
+  // Writes the hands that wait, in order, as far as the database lets it. A failure other than
+  // a busy database is told in a box the first time only when `mayTell` (never from a timer
+  // that fires during a pause).
+  void WriteWaiting(bool mayTell = false);
+  // The game ends: one last try, waiting a little longer. What the person should be told of
+  // hands that could still not be written, or empty.
+  std::string Close();
+
  private:
   void Keep(const HandRecord& hand);
 
   Game& g_;
   HandRecorder recorder_;
   std::unique_ptr<History> history_;
+  std::deque<HandRecord> waiting_;
   bool writing_ = false, failureTold_ = false;
   std::string notice_;
 };

@@ -16,13 +16,17 @@ SaveResult DeferredStorage::SavePoints(const SeatPoints& points) {
 }
 
 std::string DeferredStorage::Flush() {
+  // What could not be written stays changed, so a later flush tries it again.
   std::string error;
-  if (namesChanged_) error = files_.SaveNames(names_).message;
+  if (namesChanged_) {
+    error = files_.SaveNames(names_).message;
+    namesChanged_ = !error.empty();
+  }
   if (pointsChanged_) {
     const std::string points = files_.SavePoints(points_).message;
+    pointsChanged_ = !points.empty();
     error += (error.empty() || points.empty() ? "" : " ") + points;
   }
-  namesChanged_ = pointsChanged_ = false;
   return error;
 }
 

@@ -24,22 +24,41 @@ SimulationResult Simulate(const SimulationOptions& options) {
   if (options.trace) trace.SetSink(options.trace);
   g.observer = &trace;
   // The history, when asked for, keeps the hands in large transactions: one per hand would
-  // cost more than the hand itself.
+  // cost more than the hand itself. The points file stays the file of record: it is saved
+  // before each batch is committed, so the history never holds a hand the points file does not.
   std::unique_ptr<History> history;
-  std::string historyError;
+  std::string stopError;  // why the run stopped early
   if (!options.history.empty()) {
     History::Opened opened = History::Open(options.history);
-    if (!opened.message.empty() && options.tell) options.tell(opened.message);
     history = std::move(opened.history);
     if (!history) {
       SimulationResult failed;
       failed.startError = opened.message;
       return failed;
     }
-    history->SetBatch(10000);
-    history->BeginRun(options.seed);
+    if (!opened.message.empty() && options.tell) options.tell(opened.message);
+    if (!history->BeginRun(options.seed)) {
+      if (options.tell)
+        options.tell("The hand history could not be written (" + history->error() + "), so hands are not kept in this run.");
+      history.reset();
+    }
+  }
+  constexpr int kHandsABatch = 10000;
+  if (history) {
+    history->SetBatch(kHandsABatch + 1);  // committed here, after the points
     trace.SetKeeper([&](const HandRecord& hand) {
-      if (!history->Append(hand) && historyError.empty()) historyError = history->error();
+      if (!stopError.empty()) return;
+      if (!history->Append(hand)) {
+        stopError = "The hand history: " + history->error();
+      } else if (history->pending() >= kHandsABatch) {
+        const std::string saved = sim.storage.Flush();
+        if (!saved.empty()) {
+          history->Discard();
+          stopError = saved;
+        } else if (!history->Flush()) {
+          stopError = "The hand history: " + history->error();
+        }
+      }
     });
   }
 
@@ -66,13 +85,14 @@ SimulationResult Simulate(const SimulationOptions& options) {
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {
+    const auto done = [&] { return result.hands >= options.hands || !stopError.empty(); };
     if (box.purpose == BoxPurpose::NewGameOrExit) {
       tally();
-      return result.hands >= options.hands ? 1 : 0;
+      return done() ? 1 : 0;
     }
     if (box.purpose == BoxPurpose::PassedOut) {
       tally();
-      if (result.hands >= options.hands) MnuExit_Click(g);
+      if (done()) MnuExit_Click(g);
     }
     return 0;
   };
@@ -87,9 +107,15 @@ SimulationResult Simulate(const SimulationOptions& options) {
   }
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = sim.storage.Flush();
-  if (history && !history->Flush() && historyError.empty()) historyError = history->error();
-  if (!historyError.empty())
-    result.saveError += (result.saveError.empty() ? "" : " ") + ("The hand history: " + historyError);
+  if (history && result.saveError.empty() && stopError.empty() && !history->Flush())
+    stopError = "The hand history: " + history->error();
+  if (history) history->Discard();  // nothing the points file does not hold
+  if (!stopError.empty()) {
+    // The final save may fail for the same reason as the one that stopped the run: said once.
+    const std::string alsoFinal = result.saveError == stopError ? "" : result.saveError;
+    result.saveError = stopError + " (the run stopped after " + std::to_string(result.hands) + " hands)" +
+                       (alsoFinal.empty() ? "" : " " + alsoFinal);
+  }
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
   for (const auto& expert : sim.experts.experts)
     if (expert) {

@@ -36,7 +36,11 @@ struct HandRecord {
   std::string when;                    // UTC, "2026-12-06 12:34:56"
   std::array<std::string, 4> names;    // South (the person) first
   std::array<std::string, 4> levels;   // "person", "classic" or "expert"
+  std::string damage;                  // what is wrong with a row read back; empty when sound
 };
+
+// The highest bid code a hand may hold (the bid ladder's last rung).
+inline constexpr int kHighestBidCode = 6;
 
 // Appends the hand as one line of the trace: a JSON object ending in a newline.
 void AppendTraceLine(const HandRecord& r, std::string& out);

@@ -3,13 +3,11 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
-#include <sstream>
 #include <string>
 #include <system_error>
 
 #include "store/SafeFile.h"
+#include "store/StoredHand.h"
 
 namespace solo {
 
@@ -64,41 +62,6 @@ constexpr const char* kColumns =
     "id, run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, bids, declarer, contract, trumps, "
     "tricks, result, points_after, south, west, north, east, levels";
 
-void WriteNumber(std::string& out, long long n) {
-  // Most numbers are cards and seats: one or two digits.
-  if (n >= 0 && n < 100) {
-    if (n >= 10) out += static_cast<char>('0' + n / 10);
-    out += static_cast<char>('0' + n % 10);
-    out += ' ';
-    return;
-  }
-  char digits[24];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
-  out += ' ';
-}
-
-template <typename List>
-void Write(std::string& out, const List& list) {
-  for (const auto n : list) WriteNumber(out, n);
-}
-
-std::vector<long long> Numbers(const unsigned char* text) {
-  std::vector<long long> numbers;
-  if (!text) return numbers;
-  const char* p = reinterpret_cast<const char*>(text);
-  while (*p) {
-    char* end = nullptr;
-    const long long n = std::strtoll(p, &end, 10);
-    if (end == p) {
-      ++p;
-      continue;
-    }
-    numbers.push_back(n);
-    p = end;
-  }
-  return numbers;
-}
-
 std::string Text(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
   return text ? reinterpret_cast<const char*>(text) : "";
@@ -129,8 +92,10 @@ sqlite3* OpenFile(const std::filesystem::path& path, int flags) {
     sqlite3_close(db);
     return nullptr;
   }
-  sqlite3_busy_timeout(db, 2000);
+  sqlite3_busy_timeout(db, History::kOpeningWaitMs);
   sqlite3_extended_result_codes(db, 1);
+  // A hand may only belong to a run that is kept.
+  sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
   return db;
 }
 
@@ -151,8 +116,14 @@ History::~History() {
 }
 
 bool History::Fail(const char* what) {
+  const int code = sqlite3_errcode(db_) & 0xff;
+  busy_ = code == SQLITE_BUSY || code == SQLITE_LOCKED;
   error_ = std::string(what) + ": " + sqlite3_errmsg(db_);
-  if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!sqlite3_get_autocommit(db_)) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (runUncommitted_) run_ = 0;
+  }
+  runUncommitted_ = false;
   pending_ = 0;
   return false;
 }
@@ -239,21 +210,33 @@ std::unique_ptr<History> History::OpenToRead(const std::filesystem::path& path) 
   return history;
 }
 
+void History::SetBusyWait(int ms) { sqlite3_busy_timeout(db_, ms); }
+
 bool History::BeginRun(std::uint64_t seed) {
+  runSeed_ = seed;
+  runStarted_ = NowUtc();
+  run_ = 0;
+  return InsertRun();
+}
+
+bool History::InsertRun() {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db_, "INSERT INTO runs (started, seed) VALUES (?, ?)", -1, &statement, nullptr) != SQLITE_OK)
     return Fail("starting a run");
-  sqlite3_bind_text(statement, 1, NowUtc().c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_bind_int64(statement, 2, static_cast<sqlite3_int64>(seed));
+  sqlite3_bind_text(statement, 1, runStarted_.c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_int64(statement, 2, static_cast<sqlite3_int64>(runSeed_));
   const int rc = sqlite3_step(statement);
   sqlite3_finalize(statement);
   if (rc != SQLITE_DONE) return Fail("starting a run");
   run_ = sqlite3_last_insert_rowid(db_);
+  runUncommitted_ = !sqlite3_get_autocommit(db_);
   return true;
 }
 
 bool History::Append(const HandRecord& r) {
   if (pending_ == 0 && !Exec("BEGIN IMMEDIATE")) return Fail("keeping a hand");
+  // A run that could not be kept when it began (the database was busy) is kept with its first hand.
+  if (run_ == 0 && !InsertRun()) return false;
   if (!insert_ &&
       sqlite3_prepare_v3(db_,
                          "INSERT INTO hands (run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, "
@@ -261,42 +244,30 @@ bool History::Append(const HandRecord& r) {
                          "levels) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
                          -1, SQLITE_PREPARE_PERSISTENT, &insert_, nullptr) != SQLITE_OK)
     return Fail("keeping a hand");
-  // The lists are written as numbers parted by blanks, into buffers kept from hand to hand.
-  for (std::string& text : texts_) text.clear();
-  for (const auto& hand : r.hands) Write(texts_[0], hand);
-  Write(texts_[1], r.points);
-  for (const auto& bid : r.bids) Write(texts_[2], bid);
-  for (const TrickRecord& t : r.tricks) {
-    WriteNumber(texts_[3], t.leader);
-    Write(texts_[3], t.cards);
-    WriteNumber(texts_[3], t.winner);
-  }
-  Write(texts_[4], r.pointsAfter);
-  for (const std::string& level : r.levels) {
-    texts_[5] += level.empty() ? "?" : level;
-    texts_[5] += ' ';
-  }
-  if (r.when.empty()) when_ = NowUtc();
+  // The row is written into fields kept from hand to hand.
+  EncodeHand(r, row_);
+  if (r.when.empty()) row_.played = NowUtc();
+  const StoredHand& h = row_;
   sqlite3_stmt* s = insert_;
   int i = 0;
   sqlite3_bind_int64(s, ++i, run_);
-  sqlite3_bind_text(s, ++i, r.when.empty() ? when_.c_str() : r.when.c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_int64(s, ++i, static_cast<sqlite3_int64>(r.seed));
-  sqlite3_bind_int64(s, ++i, r.hand);
-  sqlite3_bind_int(s, ++i, r.dealer);
-  sqlite3_bind_int(s, ++i, r.goulash);
-  sqlite3_bind_text(s, ++i, texts_[0].c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_int(s, ++i, r.trumpsDealt);
-  sqlite3_bind_text(s, ++i, texts_[1].c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_text(s, ++i, texts_[2].c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_int(s, ++i, r.declarer);
-  sqlite3_bind_int(s, ++i, r.contract);
-  sqlite3_bind_int(s, ++i, r.trumps);
-  sqlite3_bind_text(s, ++i, texts_[3].c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_text(s, ++i, r.result.c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_text(s, ++i, texts_[4].c_str(), -1, SQLITE_STATIC);
-  for (const std::string& name : r.names) sqlite3_bind_text(s, ++i, name.c_str(), -1, SQLITE_STATIC);
-  sqlite3_bind_text(s, ++i, texts_[5].c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, ++i, h.played.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(s, ++i, h.seed);
+  sqlite3_bind_int64(s, ++i, h.hand);
+  sqlite3_bind_int64(s, ++i, h.dealer);
+  sqlite3_bind_int64(s, ++i, h.goulash);
+  sqlite3_bind_text(s, ++i, h.dealt.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(s, ++i, h.trumpsDealt);
+  sqlite3_bind_text(s, ++i, h.counts.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, ++i, h.bids.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(s, ++i, h.declarer);
+  sqlite3_bind_int64(s, ++i, h.contract);
+  sqlite3_bind_int64(s, ++i, h.trumps);
+  sqlite3_bind_text(s, ++i, h.tricks.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, ++i, h.result.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, ++i, h.pointsAfter.c_str(), -1, SQLITE_STATIC);
+  for (const std::string& name : h.names) sqlite3_bind_text(s, ++i, name.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, ++i, h.levels.c_str(), -1, SQLITE_STATIC);
   const int rc = sqlite3_step(s);
   sqlite3_reset(s);
   if (rc != SQLITE_DONE) return Fail("keeping a hand");
@@ -306,9 +277,18 @@ bool History::Append(const HandRecord& r) {
 
 bool History::Flush() {
   if (pending_ == 0) return true;
-  pending_ = 0;
   if (!Exec("COMMIT")) return Fail("keeping a hand");
+  pending_ = 0;
+  runUncommitted_ = false;
   return true;
+}
+
+void History::Discard() {
+  if (pending_ == 0) return;
+  Exec("ROLLBACK");
+  if (runUncommitted_) run_ = 0;
+  runUncommitted_ = false;
+  pending_ = 0;
 }
 
 std::vector<HandRecord> History::Hands(HandsWanted wanted) const {
@@ -320,39 +300,30 @@ std::vector<HandRecord> History::Hands(HandsWanted wanted) const {
   if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) return hands;
   if (wanted == HandsWanted::ThisRun) sqlite3_bind_int64(statement, 1, run_);
   while (sqlite3_step(statement) == SQLITE_ROW) {
-    HandRecord r;
+    StoredHand row;
     int i = 0;
-    r.id = sqlite3_column_int64(statement, i++);
-    r.run = sqlite3_column_int64(statement, i++);
-    r.when = Text(statement, i++);
-    r.seed = static_cast<std::uint64_t>(sqlite3_column_int64(statement, i++));
-    r.hand = static_cast<long>(sqlite3_column_int64(statement, i++));
-    r.dealer = sqlite3_column_int(statement, i++);
-    r.goulash = sqlite3_column_int(statement, i++) != 0;
-    const auto dealt = Numbers(sqlite3_column_text(statement, i++));
-    for (std::size_t k = 0; k < dealt.size() && k < 52; ++k) r.hands[k / 13][k % 13] = static_cast<int>(dealt[k]);
-    r.trumpsDealt = sqlite3_column_int(statement, i++);
-    const auto counts = Numbers(sqlite3_column_text(statement, i++));
-    for (std::size_t k = 0; k < counts.size() && k < 3; ++k) r.points[k] = static_cast<int>(counts[k]);
-    const auto bids = Numbers(sqlite3_column_text(statement, i++));
-    for (std::size_t k = 0; k + 1 < bids.size(); k += 2)
-      r.bids.push_back({static_cast<int>(bids[k]), static_cast<int>(bids[k + 1])});
-    r.declarer = sqlite3_column_int(statement, i++);
-    r.contract = sqlite3_column_int(statement, i++);
-    r.trumps = sqlite3_column_int(statement, i++);
-    const auto tricks = Numbers(sqlite3_column_text(statement, i++));
-    for (std::size_t k = 0; k + 5 < tricks.size(); k += 6)
-      r.tricks.push_back({static_cast<int>(tricks[k]),
-                          {static_cast<int>(tricks[k + 1]), static_cast<int>(tricks[k + 2]),
-                           static_cast<int>(tricks[k + 3]), static_cast<int>(tricks[k + 4])},
-                          static_cast<int>(tricks[k + 5])});
-    r.result = Text(statement, i++);
-    const auto after = Numbers(sqlite3_column_text(statement, i++));
-    for (std::size_t k = 0; k < after.size() && k < 4; ++k) r.pointsAfter[k] = after[k];
-    for (std::string& name : r.names) name = Text(statement, i++);
-    std::istringstream levels(Text(statement, i++));
-    for (std::string& level : r.levels) levels >> level;
-    hands.push_back(std::move(r));
+    const auto number = [&] { return static_cast<long long>(sqlite3_column_int64(statement, i++)); };
+    const auto text = [&] { return Text(statement, i++); };
+    row.id = number();
+    row.run = number();
+    row.played = text();
+    row.seed = number();
+    row.hand = number();
+    row.dealer = number();
+    row.goulash = number();
+    row.dealt = text();
+    row.trumpsDealt = number();
+    row.counts = text();
+    row.bids = text();
+    row.declarer = number();
+    row.contract = number();
+    row.trumps = number();
+    row.tricks = text();
+    row.result = text();
+    row.pointsAfter = text();
+    for (std::string& name : row.names) name = text();
+    row.levels = text();
+    hands.push_back(DecodeHand(row));
   }
   sqlite3_finalize(statement);
   if (wanted == HandsWanted::Last100) std::reverse(hands.begin(), hands.end());

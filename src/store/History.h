@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "store/HandRecord.h"
+#include "store/StoredHand.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -39,32 +40,48 @@ class History {
   History(const History&) = delete;
   History& operator=(const History&) = delete;
 
-  // A run of the game begins; the hands appended after it belong to it.
+  // How long a statement waits for another program's lock while the database is opened.
+  static constexpr int kOpeningWaitMs = 2000;
+
+  // How long later statements wait for another program's lock before failing as busy.
+  void SetBusyWait(int ms);
+  // A run of the game begins; the hands appended after it belong to it. When the run cannot
+  // be kept now (say the database is busy), it is kept with the first hand that can be.
   bool BeginRun(std::uint64_t seed);
   // Keeps one hand. With a batch above 1 the hands are committed that many at a time (the
   // simulator's pace); otherwise each in its own transaction.
   bool Append(const HandRecord& hand);
   void SetBatch(int hands) { batch_ = hands < 1 ? 1 : hands; }
-  // Commits hands still waiting in a batch.
+  // Commits hands still waiting in a batch, or drops them.
   bool Flush();
+  void Discard();
 
   std::vector<HandRecord> Hands(HandsWanted wanted) const;
   // The run the hands appended now belong to (0 before BeginRun).
   long long run() const { return run_; }
-  // Why the last write failed, in plain words.
+  // Why the last write failed, in plain words, and whether it failed only because another
+  // program held the database.
   const std::string& error() const { return error_; }
+  bool busy() const { return busy_; }
+  // Hands appended but not yet committed.
+  int pending() const { return pending_; }
 
  private:
   explicit History(sqlite3* db) : db_(db) {}
   bool Exec(const char* sql);
   bool Fail(const char* what);
+  bool InsertRun();
 
   sqlite3* db_;
   sqlite3_stmt* insert_ = nullptr;
-  std::string texts_[6], when_;
+  StoredHand row_;
   long long run_ = 0;
+  std::uint64_t runSeed_ = 0;
+  std::string runStarted_;
+  bool runUncommitted_ = false;
   int batch_ = 1, pending_ = 0;
   std::string error_;
+  bool busy_ = false;
 };
 
 // The schema's first version, as the first program to keep a history made it (for tests of

@@ -45,6 +45,12 @@ struct Game : Interruption {
   Table t;
   Host& host;
   Storage* storage;  // the names and points between runs
+  // How saving went: whether the points file holds the points now, and whether a failure to
+  // save each file has been told (a failure is told once a run, later ones in the status bar).
+  struct Saving {
+    bool pointsSaved = true;
+    bool pointsFailureTold = false, namesFailureTold = false;
+  } saving;
   std::uint64_t seed;  // the game's seed, from which every random number of the game comes
   Random rng;          // the first dealer
   DealStream deal;     // the deal of the hand in play, made anew for every hand

@@ -84,6 +84,9 @@ class Host {
   // The text-input box; nothing when the person cancels it.
   virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                               const std::string& defaultText) = 0;
+  // A passing line in the status bar, for what the person should see but need not answer (a
+  // failure told once already, say). Nothing where there is no status bar.
+  virtual void ShowStatus(const std::string&) {}
   virtual void Beep() = 0;
   // Starts a sound without waiting for it; a new sound takes over from one still playing.
   virtual void PlaySound(Sound sound) = 0;

@@ -4,16 +4,32 @@
 
 namespace solo {
 
+namespace {
+
+// The first failure of a run is told in a box; the same failure again only in the status bar,
+// so a folder that cannot be written does not ask for a click after every hand.
+void TellFailure(Game& g, const SaveResult& result, bool& told) {
+  if (result.message.empty()) return;
+  if (told) {
+    g.host.ShowStatus(result.message);
+    return;
+  }
+  told = true;
+  Tell(g, result.message, BoxIcon::Warning);
+}
+
+}  // namespace
+
 void SaveNames(Game& g) {
   const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
                            g.s.StrPlayerName[kEast]};
-  const SaveResult result = g.storage->SaveNames(names);
-  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
+  TellFailure(g, g.storage->SaveNames(names), g.saving.namesFailureTold);
 }
 
 bool SavePoints(Game& g) {
   const SaveResult result = g.storage->SavePoints(g.s.LngPoints);
-  if (!result.message.empty()) Tell(g, result.message, BoxIcon::Warning);
+  g.saving.pointsSaved = result.saved;
+  TellFailure(g, result, g.saving.pointsFailureTold);
   return result.saved;
 }
 

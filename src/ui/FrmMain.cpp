@@ -249,6 +249,18 @@ Window* FrmMain::ShowHistoryWindow(QPointer<Window>& window) {
   return window;
 }
 
+void FrmMain::SetHistory(HandHistory* history) {
+  history_ = history;
+  // Hands that wait for a database another program holds are written as soon as it is free,
+  // not only when the next hand ends.
+  constexpr int kRetryMs = 2000;
+  auto* retry = new QTimer(this);
+  connect(retry, &QTimer::timeout, this, [this] {
+    if (history_ && history_->waiting() > 0) history_->WriteWaiting();
+  });
+  retry->start(kRetryMs);
+}
+
 FrmStatistics* FrmMain::ShowStatistics() { return ShowHistoryWindow(statistics_); }
 
 FrmPastHands* FrmMain::ShowPastHands() { return ShowHistoryWindow(pastHands_); }

@@ -42,7 +42,7 @@ class FrmMain : public QMainWindow {
   // the change takes effect at the next decision. Expert hints come with Expert opponents.
   void SetExpertOpponents(bool expert);
   // The hand history the Statistics and History menus show (none: they say so).
-  void SetHistory(HandHistory* history) { history_ = history; }
+  void SetHistory(HandHistory* history);
   class FrmStatistics* ShowStatistics();
   class FrmPastHands* ShowPastHands();
 

@@ -6,8 +6,10 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -164,6 +166,11 @@ std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std
   ReturnFocus();
   if (!ok) return std::nullopt;
   return text.toStdString();
+}
+
+void QtHost::ShowStatus(const std::string& text) {
+  constexpr int kShownMs = 10000;
+  if (auto* main = qobject_cast<QMainWindow*>(window_)) main->statusBar()->showMessage(QString::fromStdString(text), kShownMs);
 }
 
 void QtHost::Beep() { QApplication::beep(); }

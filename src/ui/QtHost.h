@@ -55,6 +55,7 @@ class QtHost : public Host {
                            BoxIcon icon) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
+  void ShowStatus(const std::string& text) override;
   void Beep() override;
   void PlaySound(Sound sound) override;
 

@@ -32,6 +32,8 @@ class ScriptedHost : public Host {
   std::deque<BoxAnswer> messageAnswers;
   std::deque<std::optional<std::string>> inputAnswers;
   int beeps = 0;
+  // The status bar's passing lines, in order.
+  std::vector<std::string> statusLines;
   std::vector<Sound> sounds;
   bool recordSounds = true;
 
@@ -52,6 +54,7 @@ class ScriptedHost : public Host {
                            BoxButtons buttons, BoxIcon icon) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
+  void ShowStatus(const std::string& text) override { statusLines.push_back(text); }
   void Beep() override { ++beeps; }
   void PlaySound(Sound sound) override;
 
