@@ -56,12 +56,37 @@ if command -v python3 >/dev/null; then
   expect 0 python3 "$(dirname "$0")/../scripts/check_trace.py" "$dir/trace.jsonl"
 fi
 
+# The trace never overwrites the hand history, its companions or the history named apart, by
+# any path to it: "..", a link to the folder, a hard link.
+expect 0 "$sim" --hands 5 --data-dir "$data" --history "$data/History.sqlite" --quiet
+ln -s "$data" "$dir/link"
+ln "$dir/h.sqlite" "$dir/hard.sqlite"
+before=$(sha256sum "$data/History.sqlite" "$dir/h.sqlite")
+for trace in "$data/History.sqlite" "$data/../data/History.sqlite-wal" "$dir/link/History.sqlite" \
+             "$dir/link/.solo-whist.lock"; do
+  expect 2 "$sim" --hands 1 --data-dir "$data" --trace "$trace"
+done
+expect 2 "$sim" --hands 1 --data-dir "$data" --history "$dir/h.sqlite" --trace "$dir/hard.sqlite"
+expect 2 "$sim" --hands 1 --data-dir "$data" --history "$dir/link/../h.sqlite" --trace "$dir/h.sqlite-shm"
+[ "$(sha256sum "$data/History.sqlite" "$dir/h.sqlite")" = "$before" ] || { echo "FAIL: a refused trace touched a history"; failures=$((failures + 1)); }
+
+# One line for an unknown option; an empty folder name refused; a history that cannot be opened said once.
+expect 2 "$sim" --bogus
+[ "$(wc -l <"$dir/err")" = 1 ] || { echo "FAIL: an unknown option printed $(wc -l <"$dir/err") lines"; failures=$((failures + 1)); }
+expect 2 "$sim" --data-dir ""
+expect 1 "$sim" --hands 1 --data-dir "$data" --history "$dir/no/such/folder/h.sqlite"
+[ "$(grep -c "hand history" "$dir/err")" = 1 ] || { echo "FAIL: the history's failure was not said once: $(cat "$dir/err")"; failures=$((failures + 1)); }
+
 if [ -n "$game" ]; then
   touch "$dir/a-file"
   expect 2 "$game" --seed abc
   expect 2 "$game" --seed -3
   expect 2 "$game" --bogus
   expect 2 "$game" --data-dir "$dir/a-file"
+  # A folder named in bytes that are not text is refused, never read as another folder.
+  expect 2 "$game" --data-dir "$dir/"$'\xff\xfe\xc3'
+  [ -z "$(find "$dir" -maxdepth 1 \( -name $'*\xef\xbf\xbd*' -o -name $'\xff\xfe\xc3' \))" ] ||
+    { echo "FAIL: a folder was made for a name that is not text"; failures=$((failures + 1)); }
   expect 0 "$game" --help
   expect 0 "$game" --version
 fi

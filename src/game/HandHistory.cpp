@@ -64,7 +64,7 @@ std::string HandHistory::Close() {
   const std::size_t lost = waiting_.size();
   waiting_.clear();
   return (lost == 1 ? std::string("The last hand") : "The last " + std::to_string(lost) + " hands") +
-         " could not be kept in the hand history (" + history_->error() + "). Your points are not affected.";
+         " could not be kept in the hand history (" + history_->error() + ").";
 }
 
 std::array<int, 4> UnitsWon(const HandRecord& hand) {
@@ -82,6 +82,7 @@ Statistics ComputeStatistics(const std::vector<HandRecord>& hands) {
   Statistics stats;
   long long run = -1;
   for (const HandRecord& hand : hands) {
+    if (!hand.damage.empty()) continue;  // its figures cannot be trusted
     if (hand.run != run) {
       stats.runStarts.push_back(static_cast<int>(stats.points.size()));
       run = hand.run;

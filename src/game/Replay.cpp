@@ -6,7 +6,10 @@
 
 namespace solo {
 
-int ReplaySteps(const HandRecord& hand) { return static_cast<int>(hand.tricks.size()) + 1; }
+// A damaged record is never stepped through: its tricks may name any seat or card.
+int ReplaySteps(const HandRecord& hand) {
+  return hand.damage.empty() ? static_cast<int>(std::min<std::size_t>(hand.tricks.size(), 13)) + 1 : 1;
+}
 
 ReplayStep ReplayAt(const HandRecord& hand, int step) {
   ReplayStep at;
@@ -15,7 +18,7 @@ ReplayStep ReplayAt(const HandRecord& hand, int step) {
   for (int t = 0; t < at.trick; ++t) {
     const TrickRecord& trick = hand.tricks[t];
     for (int i = 0; i < 4; ++i) {
-      const int seat = (trick.leader + i) % 4, card = trick.cards[i];
+      const int seat = ((trick.leader % 4 + 4) % 4 + i) % 4, card = trick.cards[i];
       if (card >= 1 && card <= 52) gone[seat][card] = true;
       if (t == at.trick - 1) at.played[seat] = card;
     }
@@ -35,11 +38,14 @@ std::string SeatName(const HandRecord& hand, int seat) {
 }
 
 std::string ContractWords(const HandRecord& hand) {
-  if (hand.contract <= 0 || hand.contract >= kBidKinds) return "none";
+  if (!hand.damage.empty() || hand.contract <= 0 || hand.contract >= kBidKinds) return "none";
   return kContractNames[hand.contract];
 }
 
-std::string ResultWords(const HandRecord& hand) { return hand.result == "passed" ? "thrown in" : hand.result; }
+std::string ResultWords(const HandRecord& hand) {
+  if (!hand.damage.empty()) return "damaged";
+  return hand.result == "passed" ? "thrown in" : hand.result;
+}
 
 std::string BidsWords(const HandRecord& hand) {
   std::string words;
@@ -53,7 +59,8 @@ std::string BidsWords(const HandRecord& hand) {
 
 std::string ExportLines(const std::vector<HandRecord>& hands) {
   std::string lines;
-  for (const HandRecord& hand : hands) AppendTraceLine(hand, lines);
+  for (const HandRecord& hand : hands)
+    if (hand.damage.empty()) AppendTraceLine(hand, lines);
   return lines;
 }
 

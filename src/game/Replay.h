@@ -18,7 +18,7 @@ struct ReplayStep {
   std::array<int, 4> tricksWon{};
 };
 
-// The steps of a hand: one more than its tricks.
+// The steps of a hand: one more than its tricks (only the deal for a damaged record).
 int ReplaySteps(const HandRecord& hand);
 // The hand at `step`, kept within 0..ReplaySteps - 1.
 ReplayStep ReplayAt(const HandRecord& hand, int step);
@@ -27,12 +27,12 @@ ReplayStep ReplayAt(const HandRecord& hand, int step);
 std::string SeatName(const HandRecord& hand, int seat);
 // "Solo", "Misere Open"…; "none" for a hand nobody bid.
 std::string ContractWords(const HandRecord& hand);
-// "made", "failed", "thrown in", "abandoned".
+// "made", "failed", "thrown in", "abandoned", "damaged".
 std::string ResultWords(const HandRecord& hand);
 // The bids in speaking order: "West Bot passes, North Bot: Solo, …".
 std::string BidsWords(const HandRecord& hand);
 
-// The hands as JSON lines, in the simulator's trace format.
+// The hands as JSON lines, in the simulator's trace format; damaged records are left out.
 std::string ExportLines(const std::vector<HandRecord>& hands);
 
 }  // namespace solo

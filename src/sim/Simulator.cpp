@@ -43,14 +43,14 @@ SimulationResult Simulate(const SimulationOptions& options) {
       history.reset();
     }
   }
-  constexpr int kHandsABatch = 10000;
+  const int batch = std::max(1, options.historyBatch);
   if (history) {
-    history->SetBatch(kHandsABatch + 1);  // committed here, after the points
+    history->SetBatch(batch + 1);  // committed here, after the points
     trace.SetKeeper([&](const HandRecord& hand) {
       if (!stopError.empty()) return;
       if (!history->Append(hand)) {
         stopError = "The hand history: " + history->error();
-      } else if (history->pending() >= kHandsABatch) {
+      } else if (history->pending() >= batch) {
         const std::string saved = sim.storage.Flush();
         if (!saved.empty()) {
           history->Discard();

@@ -23,8 +23,10 @@ struct SimulationOptions {
   // The share of imagined layouts in which an Expert must make a contract before bidding it
   // (unset: the Expert's own).
   double confidence = -1;
-  // The hand history to keep every hand in (an SQLite file), when set.
+  // The hand history to keep every hand in (an SQLite file), when set, and how many hands are
+  // committed to it at a time (the points file is saved before each commit).
   std::string history;
+  int historyBatch = 10000;
   // Receives every line of the trace, when set.
   std::function<void(const std::string&)> trace;
   // Receives what the game tells the person (a damaged data file, say), when set.

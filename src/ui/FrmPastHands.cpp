@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 #include "game/Replay.h"
@@ -61,7 +62,15 @@ void FrmPastHands::Show(HandsWanted wanted) {
                               QString::fromStdString(ContractWords(h)),
                               h.contract > 0 ? QString::fromStdString(SeatName(h, h.declarer)) : QString("\u2013"),
                               QString::fromStdString(ResultWords(h))};
-    for (int column = 0; column < 5; ++column) list_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    for (int column = 0; column < 5; ++column) {
+      auto* item = new QTableWidgetItem(h.damage.empty() || column == 0 ? cells[column] : QString("\u2013"));
+      if (!h.damage.empty()) {
+        if (column == 4) item->setText("damaged");
+        item->setToolTip("This hand's record is damaged (" + QString::fromStdString(h.damage) +
+                         "): it cannot be replayed or exported.");
+      }
+      list_->setItem(row, column, item);
+    }
   }
   if (!hands_.empty()) list_->scrollToBottom();
 }
@@ -79,6 +88,10 @@ std::vector<HandRecord> FrmPastHands::Chosen() const {
 void FrmPastHands::ReplayChosen() {
   const int row = list_->currentRow();
   if (row < 0 || row >= static_cast<int>(hands_.size())) return;
+  if (!hands_[row].damage.empty()) {
+    QMessageBox::information(this, "Replay", "This hand's record is damaged, so it cannot be replayed.");
+    return;
+  }
   auto* view = new ReplayView(this, hands_[row]);
   view->setAttribute(Qt::WA_DeleteOnClose);
   view->show();
@@ -99,7 +112,15 @@ void FrmPastHands::Export() {
                                                     "JSON lines (*.jsonl);;All files (*)");
   if (path.isEmpty()) return;
   const QString problem = ExportTo(path);
-  if (!problem.isEmpty()) QMessageBox::warning(this, "Export Hands", problem);
+  if (!problem.isEmpty()) {
+    QMessageBox::warning(this, "Export Hands", problem);
+    return;
+  }
+  const std::vector<HandRecord> chosen = Chosen();
+  const auto damaged = std::count_if(chosen.begin(), chosen.end(), [](const HandRecord& h) { return !h.damage.empty(); });
+  if (damaged > 0)
+    QMessageBox::information(this, "Export Hands",
+                             QString("%1 damaged hand record%2 left out.").arg(damaged).arg(damaged == 1 ? " was" : "s were"));
 }
 
 }  // namespace solo::ui
