@@ -21,6 +21,7 @@
 #include "ui/DataFolder.h"
 #include "ui/FrmMain.h"
 #include "ui/QtHost.h"
+#include "ui/SelfPlay.h"
 
 namespace {
 
@@ -85,6 +86,10 @@ int main(int argc, char** argv) {
   options.addOption(dataDir);
   options.addOption(seed);
   options.addOption(fast);
+  // For the soak test of the real window only, so not in --help.
+  QCommandLineOption selfPlay("self-play", "The computer plays <hands> hands at South, answering every box.", "hands");
+  selfPlay.setFlags(QCommandLineOption::HiddenFromHelp);
+  options.addOption(selfPlay);
   if (!options.parse(QCoreApplication::arguments())) Refuse(options.errorText());
   if (options.isSet(help)) options.showHelp(0);
   if (options.isSet(version)) options.showVersion();
@@ -97,6 +102,12 @@ int main(int argc, char** argv) {
     for (const QChar c : text) ok = ok && c >= '0' && c <= '9';
     if (ok) fixedSeed = text.toULongLong(&ok);
     if (!ok) Refuse("--seed takes a whole number from 0 to 18446744073709551615, not \"" + text + "\"");
+  }
+  long selfPlayHands = 0;
+  if (options.isSet(selfPlay)) {
+    bool ok = false;
+    selfPlayHands = options.value(selfPlay).toLong(&ok);
+    if (!ok || selfPlayHands < 1) Refuse("--self-play takes a number of hands from 1");
   }
   if (options.isSet(dataDir)) {
     const QString dir = options.value(dataDir);
@@ -138,11 +149,14 @@ int main(int argc, char** argv) {
     window.FixPace(10);
     window.SetPace(QSettings().value("options/speed", 1).toInt());
   }
+  std::unique_ptr<solo::ui::SelfPlay> soak;
+  if (selfPlayHands > 0) soak = std::make_unique<solo::ui::SelfPlay>(game, host, selfPlayHands);
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.Start(); });
   const int status = QCoreApplication::exec();
   // Hands still waiting for a database another program held get one last chance.
   const std::string lost = history.Close();
-  if (!lost.empty()) QMessageBox::warning(nullptr, "Solo Whist", QString::fromStdString(lost));
+  if (!lost.empty() && !soak) QMessageBox::warning(nullptr, "Solo Whist", QString::fromStdString(lost));
+  if (!lost.empty() && soak) std::fprintf(stderr, "solo-whist: %s\n", lost.c_str());
   return status;
 }

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cstdio>
 #include <exception>
 #include <thread>
 
@@ -116,6 +117,7 @@ void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, 
 
 int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
   Mirror();
+  if (answerBoxes) return answerBoxes(box);
   if (!deluxe_) deluxe_ = new MFormDeluxe(window_);
   const QPoint at = boxPlace_ ? boxPlace_() : QPoint(260, 260);
   const int answer = deluxe_->Ask(box, at);
@@ -132,6 +134,10 @@ void QtHost::ReturnFocus() {
 BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std::string& title, BoxButtons buttons,
                                  BoxIcon icon) {
   Mirror();
+  if (answerBoxes) {
+    std::fprintf(stderr, "solo-whist: told: %s\n", text.c_str());
+    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+  }
   QMessageBox box(window_);
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(text));
@@ -160,6 +166,7 @@ BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std:
 std::optional<std::string> QtHost::InputBox(const std::string& prompt, const std::string& title,
                                             const std::string& defaultText) {
   Mirror();
+  if (answerBoxes) return std::nullopt;
   bool ok = false;
   const QString text = QInputDialog::getText(window_, QString::fromStdString(title), QString::fromStdString(prompt),
                                              QLineEdit::Normal, QString::fromStdString(defaultText), &ok);

@@ -45,6 +45,10 @@ class QtHost : public Host {
     QtHost& host_;
   };
 
+  // For a test of the real window over many hands: answers every box at once, without showing
+  // it (the standard boxes with their first button; their texts go to standard error).
+  std::function<int(const DeluxeBox&)> answerBoxes;
+
   void Pause(int ms, const Interruption& interruption) override;
   void WaitFor(const std::function<bool()>& done) override;
   void Wake() override;
