@@ -27,7 +27,7 @@ namespace {
 struct BenchGame {
   std::filesystem::path dir = std::filesystem::temp_directory_path() / "solo-bench";
   SimGame sim{(std::filesystem::create_directories(dir), dir.string()), 1};
-  BenchGame() { Form_Load(sim.g); }
+  BenchGame() { StartGame(sim.g); }
   ~BenchGame() { std::filesystem::remove_all(dir); }
 };
 
@@ -56,32 +56,32 @@ std::vector<Position> MakePositions(int count, int place) {
     for (int n = 0; n < 52; ++n) pack[n] = n + 1;
     std::shuffle(pack.begin(), pack.end(), rng);
     for (int n = 0; n < 52; ++n) SetOwner(s, pack[n], n % 4);
-    s.IntTrumps = static_cast<Integer>(4 + rng() % 5);
-    s.IntBidder = static_cast<Integer>(rng() % 4);
+    s.trumps = (4 + rng() % 5);
+    s.declarer = (rng() % 4);
     // Some tricks already played: one card from each seat.
     const int gone = static_cast<int>(rng() % 9);
     for (int t = 0; t < gone; ++t)
       for (int seat = 0; seat < 4; ++seat) {
-        const int card = IntLowestCard(s, seat);
+        const int card = LowestCard(s, seat);
         SetOwner(s, card, kOwnerNone);
         SetPlayed(s, card, true);
       }
     const int leader = static_cast<int>(rng() % 4);
-    Integer* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
-    Integer* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
-    s.IntBidderCard = 0;
+    int* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
+    int* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
+    s.declarersCard = 0;
     for (int k = 0; k < 4; ++k) {
-      *players[k] = static_cast<Integer>((leader + k) % 4);
+      *players[k] = (leader + k) % 4;
       *cards[k] = -1;
     }
     for (int k = 0; k < place - 1; ++k) {
       const int seat = *players[k];
-      int card = k == 0 ? IntHighestCard(s, seat) : IntLowestOfSuit(s, seat, s.Pack[s.trick[0].card].Suit);
-      if (!card) card = IntLowestCard(s, seat);
-      *cards[k] = static_cast<Integer>(card);
+      int card = k == 0 ? HighestCard(s, seat) : LowestOfSuit(s, seat, s.Pack[s.trick[0].card].Suit);
+      if (!card) card = LowestCard(s, seat);
+      *cards[k] = card;
       SetOwner(s, card, kOwnerNone);
       SetPlayed(s, card, true);
-      if (seat == s.IntBidder) s.IntBidderCard = static_cast<Integer>(card);
+      if (seat == s.declarer) s.declarersCard = card;
     }
     out.push_back({s, *players[place - 1], place});
   }
@@ -106,7 +106,7 @@ void BM_BotsBidsPoints(benchmark::State& state) {
   for (auto _ : state) {
     GameState& s = positions[i++ & 255].s;
     BotsBidsPoints(s, kWest);
-    benchmark::DoNotOptimize(s.IntBidPoints[kWest]);
+    benchmark::DoNotOptimize(s.bidPoints[kWest]);
   }
 }
 BENCHMARK(BM_BotsBidsPoints);
@@ -117,14 +117,14 @@ void BM_CardQueries(benchmark::State& state) {
   for (auto _ : state) {
     const Position& p = positions[i++ & 255];
     const int led = p.s.Pack[p.s.trick[0].card].Suit;
-    benchmark::DoNotOptimize(BlnHasSuit(p.s, p.seat, led));
-    benchmark::DoNotOptimize(IntLowestOfSuit(p.s, p.seat, led));
-    benchmark::DoNotOptimize(IntHighestOfSuit(p.s, p.seat, led));
-    benchmark::DoNotOptimize(IntLowestCard(p.s, p.seat));
-    benchmark::DoNotOptimize(IntHighestCard(p.s, p.seat));
-    benchmark::DoNotOptimize(IntLongestSuit(p.s, p.seat));
-    benchmark::DoNotOptimize(IntMasterKing(p.s, p.seat, led));
-    benchmark::DoNotOptimize(IntHasCardBeatPrevious(p.s, p.seat, p.s.trick[0].card));
+    benchmark::DoNotOptimize(HasSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(LowestOfSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(HighestOfSuit(p.s, p.seat, led));
+    benchmark::DoNotOptimize(LowestCard(p.s, p.seat));
+    benchmark::DoNotOptimize(HighestCard(p.s, p.seat));
+    benchmark::DoNotOptimize(StrictlyLongestSuit(p.s, p.seat));
+    benchmark::DoNotOptimize(MasterKing(p.s, p.seat, led));
+    benchmark::DoNotOptimize(LowestCardAbove(p.s, p.seat, p.s.trick[0].card));
     benchmark::DoNotOptimize(HighestCardUnderCardPlayed(p.s, p.seat, p.s.trick[0].card));
   }
 }
@@ -165,10 +165,10 @@ void BM_ExpertDecision(benchmark::State& state) {
   BenchGame bench;
   Game& g = bench.sim.g;
   NewHand(g);
-  g.s.IntBidder = kWest;
-  g.s.BlnSolo[kWest] = true;
-  g.s.IntLeader = kSouth;
-  for (int i = 0; i < 4; ++i) g.s.trick[i] = {static_cast<Integer>(i), -1};
+  g.s.declarer = kWest;
+  g.s.bidSolo[kWest] = true;
+  g.s.leader = kSouth;
+  for (int i = 0; i < 4; ++i) g.s.trick[i] = {i, -1};
   ExpertPlayer expert(1, 10);
   for (auto _ : state) benchmark::DoNotOptimize(expert.Card(g, kSouth, 1, false));
 }

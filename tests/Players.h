@@ -12,16 +12,16 @@ namespace solo::test {
 // Passes every bid; names Diamonds if ever asked for trumps.
 inline bool AnswerBidding(Game& g, int bid = 0) {
   if (g.Awaits(Waiting::Bid)) {
-    OptBid_Click(g, bid);
-    CmdCnfBid_Click(g);
+    BidSelected(g, bid);
+    BidConfirmed(g);
     if (g.answer == kNoAnswer) {  // refused: pass instead
-      OptBid_Click(g, 0);
-      CmdCnfBid_Click(g);
+      BidSelected(g, 0);
+      BidConfirmed(g);
     }
     return true;
   }
   if (g.Awaits(Waiting::Trumps)) {
-    CmdMarriage_Click(g, 1);
+    TrumpsChosen(g, 1);
     return true;
   }
   return false;
@@ -32,7 +32,7 @@ struct DealWatch : HandObserver {
   std::vector<int> dealers;
   std::function<void(const Game&)> onDealt;
   void Dealt(const Game& g) override {
-    dealers.push_back(g.s.IntDealer);
+    dealers.push_back(g.s.dealer);
     if (onDealt) onDealt(g);
   }
 };

@@ -10,10 +10,10 @@ inline void PlayHands(SimGame& sim, int count) {
   int hands = 0;
   sim.host.answer = [&sim, &hands, count](const DeluxeBox& box) {
     if (box.purpose == BoxPurpose::NewGameOrExit) return ++hands >= count ? 1 : 0;
-    if (box.purpose == BoxPurpose::PassedOut && ++hands >= count) MnuExit_Click(sim.g);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands >= count) ExitChosen(sim.g);
     return 0;
   };
-  if (Form_Load(sim.g) == Next::StartHands) RunHands(sim.g);
+  if (StartGame(sim.g) == Next::StartHands) RunHands(sim.g);
   sim.host.answer = nullptr;
 }
 

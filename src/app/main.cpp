@@ -19,7 +19,7 @@
 #include "store/FolderLock.h"
 #include "table/Game.h"
 #include "ui/DataFolder.h"
-#include "ui/FrmMain.h"
+#include "ui/MainWindow.h"
 #include "ui/QtHost.h"
 #include "ui/SelfPlay.h"
 
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
 
   // Every hand is kept in the hand history too (read only beside another copy of the game).
   solo::HandHistory history(game, folder.toStdString(), access == solo::FileAccess::ReadOnly);
-  solo::ui::FrmMain window(game, host);
+  solo::ui::MainWindow window(game, host);
   window.SetHistory(&history);
   if (options.isSet(fast)) {
     window.FixPace(10);

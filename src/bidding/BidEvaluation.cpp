@@ -9,7 +9,7 @@ namespace {
 
 // A half point keeps the total whole: it is rounded at once, a half to the even neighbour, so
 // it raises an odd total by one and leaves an even one.
-Integer AddHalf(Integer p) { return static_cast<Integer>(p + (p & 1)); }
+int AddHalf(int p) { return (p + (p & 1)); }
 
 constexpr std::uint64_t kHonours = RankBit(kJack) | RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
 constexpr std::uint64_t kTopThree = RankBit(kQueen) | RankBit(kKing) | RankBit(kAce);
@@ -17,7 +17,7 @@ constexpr std::uint64_t kTopThree = RankBit(kQueen) | RankBit(kKing) | RankBit(k
 }  // namespace
 
 BidPointCount CountBidPoints(const GameState& s, int seat) {
-  const int trumps = s.IntTrumps;
+  const int trumps = s.trumps;
   const std::uint64_t hand = seat >= 0 && seat < kSeats ? s.Hand[seat] : 0;
   std::uint64_t suitCards[4];
   int length[4];
@@ -27,7 +27,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
   }
   const int trumpLength = IsSuit(trumps) ? length[trumps - kDiamonds] : 0;
 
-  Integer p = 0;
+  int p = 0;
   // High cards in pack order: within a suit the Jack comes before Queen, King and Ace, so its
   // half point meets the total of the suits before it only.
   for (int i = 0; i < 4; ++i) {
@@ -56,7 +56,7 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
     p -= 2;
     if (kDiamonds + i == trumps) p += 2;
     p += 1;
-    count.longSuit = static_cast<Integer>(kDiamonds + i);
+    count.longSuit = kDiamonds + i;
   }
   count.points = p;
   return count;
@@ -64,8 +64,8 @@ BidPointCount CountBidPoints(const GameState& s, int seat) {
 
 void BotsBidsPoints(GameState& s, int seat) {
   const BidPointCount count = CountBidPoints(s, seat);
-  s.IntBidPoints[seat] = count.points;
-  if (count.longSuit >= 0) s.IntNewTrumps = count.longSuit;
+  s.bidPoints[seat] = count.points;
+  if (count.longSuit >= 0) s.newTrumps = count.longSuit;
 }
 
 int BidForPoints(int points) {

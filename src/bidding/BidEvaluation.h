@@ -5,15 +5,15 @@
 namespace solo {
 
 struct BidPointCount {
-  Integer points = 0;
+  int points = 0;
   // The suit of ten or more cards the seat holds, or -1.
-  Integer longSuit = -1;
+  int longSuit = -1;
 };
 
 // The count for any seat's hand, changing nothing.
 BidPointCount CountBidPoints(const GameState& s, int seat);
-// Counts a computer seat's hand into IntBidPoints, and records a suit of ten or more cards in
-// IntNewTrumps.
+// Counts a computer seat's hand into bidPoints, and records a suit of ten or more cards in
+// newTrumps.
 void BotsBidsPoints(GameState& s, int seat);
 // The bid a count gives: 14 or more Abundance Declared, 9-13 Abundance Trumps, 5-8 Solo,
 // 0 or less Misere, 1-4 none.

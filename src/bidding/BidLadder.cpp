@@ -8,10 +8,10 @@ namespace {
 void Withdraw(Game& g, int code, const char* labelText) {
   PerSeat<bool>& flags = KindFlags(g.s, code);
   for (int seat = 0; seat < kSeats; ++seat) {
-    if (!flags[seat] || !g.s.BlnHasBid[seat]) continue;
+    if (!flags[seat] || !g.s.hasBid[seat]) continue;
     flags[seat] = false;
-    g.s.BlnHasBid[seat] = false;
-    g.s.BlnPassed[seat] = true;
+    g.s.hasBid[seat] = false;
+    g.s.passed[seat] = true;
     g.show->BidWithdrawn(g, seat, labelText);
     return;
   }
@@ -21,12 +21,12 @@ void Withdraw(Game& g, int code, const char* labelText) {
 
 PerSeat<bool>& KindFlags(GameState& s, int code) {
   switch (code) {
-    case kSolo: return s.BlnSolo;
-    case kMisere: return s.BlnMisere;
-    case kAbundanceOpen: return s.BlnAbundanceOpen;
-    case kAbundanceTrumps: return s.BlnAbundanceTrumps;
-    case kMisereOpen: return s.BlnMisereOpen;
-    default: return s.BlnAbundanceDeclared;
+    case kSolo: return s.bidSolo;
+    case kMisere: return s.bidMisere;
+    case kAbundanceOpen: return s.bidAbundanceOpen;
+    case kAbundanceTrumps: return s.bidAbundanceTrumps;
+    case kMisereOpen: return s.bidMisereOpen;
+    default: return s.bidAbundanceDeclared;
   }
 }
 
@@ -47,7 +47,7 @@ void RemoveAbundanceTrumpsBid(Game& g) { Withdraw(g, kAbundanceTrumps, " bid bea
 void PassOtherBots(GameState& s, int bidder) {
   if (bidder < kWest || bidder > kEast) return;
   for (int seat = kWest; seat <= kEast; ++seat)
-    if (seat != bidder) s.BlnPassed[seat] = true;
+    if (seat != bidder) s.passed[seat] = true;
 }
 
 }  // namespace solo

@@ -9,7 +9,7 @@ namespace solo {
 
 // A bid's code is also the index of its option on the user's bid panel; a higher code is a
 // higher bid.
-enum BidCode : Integer {
+enum BidCode : int {
   kPass = 0,
   kSolo = 1,
   kMisere = 2,

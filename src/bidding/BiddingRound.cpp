@@ -31,7 +31,7 @@ AnnounceTexts TextsFor(int code) {
 
 bool AllPassed(const GameState& s) {
   for (int seat = 0; seat < kSeats; ++seat)
-    if (!s.BlnPassed[seat]) return false;
+    if (!s.passed[seat]) return false;
   return true;
 }
 
@@ -42,10 +42,10 @@ bool AnySeat(const PerSeat<bool>& flags) { return flags[0] || flags[1] || flags[
 // The pass texts differ when West deals: North's bid label reads "Passes." and East's name
 // label has no full stop.
 void ShowPass(Game& g, int seat) {
-  const std::string& name = g.s.StrPlayerName[seat];
-  const bool westDeals = g.s.IntDealer == kWest;
-  SetText(g.t.LblName[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
-  SetText(g.t.LblOtherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
+  const std::string& name = g.s.playerNames[seat];
+  const bool westDeals = g.s.dealer == kWest;
+  SetText(g.t.nameCaptions[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
+  SetText(g.t.otherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
 }
 
 std::array<int, kSeats> SpeakingOrder(int dealer) {
@@ -67,9 +67,9 @@ BidOutcome Bids(Game& g) {
   for (int seat = kWest; seat <= kEast; ++seat) offers[seat] = g.players[seat]->OfferBid(g, seat);
   const ComputerBid bid = ChooseComputerBid(offers);
   if (bid.seat == kNoSeat) {
-    s.BlnPassed[kWest] = s.BlnPassed[kEast] = s.BlnPassed[kNorth] = true;
+    s.passed[kWest] = s.passed[kEast] = s.passed[kNorth] = true;
   } else {
-    s.IntBidder = static_cast<Integer>(bid.seat);
+    s.declarer = bid.seat;
     KindFlags(s, bid.code)[bid.seat] = true;
     PassOtherBots(s, bid.seat);
   }
@@ -79,13 +79,13 @@ BidOutcome Bids(Game& g) {
 
 BidOutcome MakeTheBids(Game& g) {
   GameState& s = g.s;
-  const auto order = SpeakingOrder(s.IntDealer);
+  const auto order = SpeakingOrder(s.dealer);
   for (int seat : order) {
     g.show->NowBidding(g, seat);
     if (seat == kSouth) {
       AcceptUsersBid(g, g.players[kSouth]->Bid(g, kSouth));
-      if (g.observer) g.observer->BidShown(g, kSouth, s.BlnPassed[kSouth] ? kPass : HighestKind(s, kSouth));
-    } else if (seat == s.IntBidder) {
+      if (g.observer) g.observer->BidShown(g, kSouth, s.passed[kSouth] ? kPass : HighestKind(s, kSouth));
+    } else if (seat == s.declarer) {
       CheckAnnounceBid(g, seat);
       if (g.observer) g.observer->BidShown(g, seat, HighestKind(s, seat));
     } else {
@@ -93,7 +93,7 @@ BidOutcome MakeTheBids(Game& g) {
       // bid must not stay behind, or it would still change the trumps and the way of play.
       if (HighestKind(s, seat) != kPass) {
         for (int code = kSolo; code <= kAbundanceDeclared; ++code) KindFlags(s, code)[seat] = false;
-        s.BlnPassed[seat] = true;
+        s.passed[seat] = true;
       }
       g.show->PassShown(g, seat);
       if (g.observer) g.observer->BidShown(g, seat, kPass);
@@ -104,65 +104,65 @@ BidOutcome MakeTheBids(Game& g) {
     g.show->PassedOutShown(g);
     DeluxeMsgBox(g, BoxPurpose::PassedOut, {"Everybody passed so there will be a new deal with no shuffle of cards."}, "Right", "", "", 3,
                  "New Deal with no shuffle");
-    s.BlnNoShuffle = true;
+    s.noShuffle = true;
     return BidOutcome::PassedOut;
   }
 
-  if (s.BlnAbundanceDeclared[kWest] || s.BlnAbundanceDeclared[kNorth] || s.BlnAbundanceDeclared[kEast])
-    AnnounceTrumps(g, s.IntNewTrumps);
-  if (s.BlnAbundanceOpen[kSouth]) {
-    s.IntTrumps = static_cast<Integer>(g.players[kSouth]->Trumps(g, kSouth));
-    s.IntNewTrumps = s.IntTrumps;
-    AnnounceTrumps(g, s.IntNewTrumps);
-    g.t.FramTrumpsVisible = false;
+  if (s.bidAbundanceDeclared[kWest] || s.bidAbundanceDeclared[kNorth] || s.bidAbundanceDeclared[kEast])
+    AnnounceTrumps(g, s.newTrumps);
+  if (s.bidAbundanceOpen[kSouth]) {
+    s.trumps = (g.players[kSouth]->Trumps(g, kSouth));
+    s.newTrumps = s.trumps;
+    AnnounceTrumps(g, s.newTrumps);
+    g.t.trumpsPanelVisible = false;
   }
-  if (AnySeat(s.BlnMisere)) {
-    s.IntNewTrumps = kNoTrumps;
+  if (AnySeat(s.bidMisere)) {
+    s.newTrumps = kNoTrumps;
     AnnounceTrumps(g, kNoTrumps);
   }
-  if (s.BlnMisereOpen[kSouth]) {
-    s.IntNewTrumps = kNoTrumps;
+  if (s.bidMisereOpen[kSouth]) {
+    s.newTrumps = kNoTrumps;
     AnnounceTrumps(g, kNoTrumps);
   }
-  if (AnySeat(s.BlnAbundanceDeclared)) {
-    s.IntNewTrumps = kNoTrumps;
+  if (AnySeat(s.bidAbundanceDeclared)) {
+    s.newTrumps = kNoTrumps;
     AnnounceTrumps(g, kNoTrumps);
   }
-  return AnySeat(s.BlnMisere) || AnySeat(s.BlnMisereOpen) ? BidOutcome::PlayToLose : BidOutcome::PlayToWin;
+  return AnySeat(s.bidMisere) || AnySeat(s.bidMisereOpen) ? BidOutcome::PlayToLose : BidOutcome::PlayToWin;
 }
 
 void CheckAnnounceBid(Game& g, int seat) {
   GameState& s = g.s;
   for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared}) {
     if (!KindFlags(s, code)[seat]) continue;
-    s.BlnHasBid[seat] = true;
-    s.BlnPassed[seat] = false;
+    s.hasBid[seat] = true;
+    s.passed[seat] = false;
     g.show->ComputerBidShown(g, seat, code);
     return;
   }
 }
 
-void ShowNowBidding(Game& g, int seat) { SetText(g.t.StatusBar1.Panel1, {g.s.StrPlayerName[seat], " now bidding."}); }
+void ShowNowBidding(Game& g, int seat) { SetText(g.t.status.prompt, {g.s.playerNames[seat], " now bidding."}); }
 
 void ShowComputerBid(Game& g, int seat, int code) {
   const AnnounceTexts texts = TextsFor(code);
-  const std::string& name = g.s.StrPlayerName[seat];
-  SetText(g.t.LblName[seat], {name, texts.name});
-  SetText(g.t.StatusBar1.Panel2, {name, texts.status});
-  SetText(g.t.LblOtherBids[seat], {name, texts.otherBids});
-  g.s.IntPauseLength = g.pacing.bidding;
+  const std::string& name = g.s.playerNames[seat];
+  SetText(g.t.nameCaptions[seat], {name, texts.name});
+  SetText(g.t.status.bidding, {name, texts.status});
+  SetText(g.t.otherBids[seat], {name, texts.otherBids});
+  g.s.pauseLength = g.pacing.bidding;
   JustPause(g);
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.s.pauseLength = g.s.normalPause;
 }
 
 void ShowPassOnTable(Game& g, int seat) {
   ShowPass(g, seat);
   g.host.Beep();
-  g.s.IntPauseLength = g.pacing.bidding;
+  g.s.pauseLength = g.pacing.bidding;
   JustPause(g);
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.s.pauseLength = g.s.normalPause;
 }
 
-void ShowPassedOut(Game& g) { g.t.StatusBar1.Panel1 = " Everybody passed so there will be a new dea.l"; }
+void ShowPassedOut(Game& g) { g.t.status.prompt = " Everybody passed so there will be a new dea.l"; }
 
 }  // namespace solo

@@ -46,16 +46,16 @@ ResultTexts TextsFor(int code) {
 }  // namespace
 
 Outcome DecideContract(const GameState& s, int code, int seat) {
-  const int declarer = s.IntTricksWon[seat];
+  const int declarer = s.tricksWon[seat];
   int others = 0;
   for (int i = 0; i < kSeats; ++i)
-    if (i != seat) others += s.IntTricksWon[i];
+    if (i != seat) others += s.tricksWon[i];
   switch (code) {
     case kSolo:
       return declarer >= 5 ? Outcome::Made : others >= 9 ? Outcome::Failed : Outcome::Open;
     case kMisere:
     case kMisereOpen:
-      return s.IntTricksPlayed == 13 && declarer == 0 ? Outcome::Made
+      return s.tricksPlayed == 13 && declarer == 0 ? Outcome::Made
              : declarer >= 1                         ? Outcome::Failed
                                                      : Outcome::Open;
     case kAbundanceOpen:
@@ -68,12 +68,12 @@ Outcome DecideContract(const GameState& s, int code, int seat) {
 
 
 void ShowResult(Game& g) {
-  g.t.StatusBar1.Panel1.clear();
-  g.t.StatusBar1.Panel2.clear();
+  g.t.status.prompt.clear();
+  g.t.status.bidding.clear();
 }
 
 void ShowPoints(Game& g) {
-  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.LblMoney[i], g.s.LngPoints[i]);
+  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.pointsShown[i], g.s.points[i]);
 }
 
 Settled EndOfHand(Game& g, int seat) {
@@ -87,11 +87,11 @@ Settled EndOfHand(Game& g, int seat) {
     const bool made = outcome == Outcome::Made;
     const int units = kUnits[code];
     for (int i = 0; i < kSeats; ++i)
-      s.LngPoints[i] = AddPoints(s.LngPoints[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
+      s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
     g.show->ResultShown(g);
     const ResultTexts texts = TextsFor(code);
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
-    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.StrPlayerName[seat], made ? texts.madePrompt : texts.failedPrompt}, "O.K", "", "", icon,
+    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.playerNames[seat], made ? texts.madePrompt : texts.failedPrompt}, "O.K", "", "", icon,
                  made ? texts.madeTitle : texts.failedTitle);
     result = made ? "made" : "failed";
     break;
@@ -105,11 +105,11 @@ Settled EndOfHand(Game& g, int seat) {
   // The hand's record follows the points file, which stays the file of record.
   if (g.observer) g.observer->HandEnded(g, result);
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
-               {s.StrUserName, " click New Round to play another or Exit Game to leave the game.",
+               {s.userName, " click New Round to play another or Exit Game to leave the game.",
                     saved ? " Your points are saved." : " Your points could not be saved."},
                "New Round", "Exit Game", "", 1, "New game or exit.");
   if (answer == 0) {
-    s.BlnNoShuffle = false;
+    s.noShuffle = false;
     return Settled::NewRound;
   }
   return Settled::ExitGame;

@@ -50,19 +50,19 @@ std::vector<int> SeatsBeforeUser(int dealer) {
   return seats;
 }
 
-void OptBid_Click(Game& g, int index) {
+void BidSelected(Game& g, int index) {
   if (!g.Awaits(Waiting::Bid)) return;
-  g.t.LblconfirmVisible = true;
+  g.t.bidConfirmVisible = true;
   if (index < 0 || index >= kBidKinds) return;
-  g.s.IntUsersBid = static_cast<Integer>(index);
-  g.t.OptBid = index;
-  g.t.CmdCnfBid = kConfirmCaptions[index];
+  g.s.usersBid = index;
+  g.t.selectedBid = index;
+  g.t.bidButton = kConfirmCaptions[index];
 }
 
 bool UsersBidRefused(const GameState& s, int bid) {
   if (bid == kPass) return false;
   // Only the computer seats that have already spoken are looked at.
-  for (int seat : SeatsBeforeUser(s.IntDealer))
+  for (int seat : SeatsBeforeUser(s.dealer))
     if (HighestKind(s, seat) >= bid) return true;
   return false;
 }
@@ -70,23 +70,23 @@ bool UsersBidRefused(const GameState& s, int bid) {
 void OpenBidPanel(Game& g) {
   GameState& s = g.s;
   bool afterUser = false;
-  for (int seat : SpeakingOrder(s.IntDealer)) {
-    if (afterUser) SetText(g.t.LblOtherBids[seat], {s.StrPlayerName[seat], " has not yet bid"});
+  for (int seat : SpeakingOrder(s.dealer)) {
+    if (afterUser) SetText(g.t.otherBids[seat], {s.playerNames[seat], " has not yet bid"});
     if (seat == kSouth) afterUser = true;
   }
-  g.t.FramBidingVisible = true;
-  g.t.OptBid = kPass;
-  s.IntUsersBid = kPass;
-  g.t.CmdCnfBid = "PASS";
-  g.t.LblconfirmVisible = false;
+  g.t.bidPanelVisible = true;
+  g.t.selectedBid = kPass;
+  s.usersBid = kPass;
+  g.t.bidButton = "PASS";
+  g.t.bidConfirmVisible = false;
 }
 
-void CmdCnfBid_Click(Game& g) {
+void BidConfirmed(Game& g) {
   if (!g.Awaits(Waiting::Bid)) return;
   const GameState& s = g.s;
-  const int bid = s.IntUsersBid;
+  const int bid = s.usersBid;
   if (UsersBidRefused(s, bid)) {
-    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, {s.StrUserName, RefusalText(bid, s.IntDealer)}, "Right", "", "", 3,
+    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, {s.userName, RefusalText(bid, s.dealer)}, "Right", "", "", 3,
                  "Make higher bid or Pass");
     return;
   }
@@ -95,26 +95,26 @@ void CmdCnfBid_Click(Game& g) {
 
 void ShowUsersBid(Game& g, int bid) {
   const GameState& s = g.s;
-  g.t.FramBidingVisible = false;
+  g.t.bidPanelVisible = false;
   if (bid == kPass) {
-    SetText(g.t.LblName[kSouth], {s.StrUserName, " has passed."});
+    SetText(g.t.nameCaptions[kSouth], {s.userName, " has passed."});
     return;
   }
-  SetText(g.t.LblName[kSouth], {s.StrUserName, kAccepted[bid].label});
-  SetText(g.t.StatusBar1.Panel2, {s.StrUserName, kAccepted[bid].status});
+  SetText(g.t.nameCaptions[kSouth], {s.userName, kAccepted[bid].label});
+  SetText(g.t.status.bidding, {s.userName, kAccepted[bid].status});
 }
 
 void AcceptUsersBid(Game& g, int bid) {
   GameState& s = g.s;
   if (bid == kPass) {
-    s.BlnPassed[kSouth] = true;
+    s.passed[kSouth] = true;
     g.show->UsersBidShown(g, bid);
     return;
   }
   KindFlags(s, bid)[kSouth] = true;
-  s.BlnPassed[kSouth] = false;
-  s.IntBidder = kSouth;
-  s.BlnHasBid[kSouth] = true;
+  s.passed[kSouth] = false;
+  s.declarer = kSouth;
+  s.hasBid[kSouth] = true;
   const auto anyComputer = [&s](int code) {
     const PerSeat<bool>& flags = KindFlags(s, code);
     return flags[kWest] || flags[kNorth] || flags[kEast];
@@ -126,9 +126,9 @@ void AcceptUsersBid(Game& g, int bid) {
   g.show->UsersBidShown(g, bid);
 }
 
-void CmdMarriage_Click(Game& g, int index) {
+void TrumpsChosen(Game& g, int index) {
   if (!g.Awaits(Waiting::Trumps) || index < 1 || index > 4) return;
-  constexpr Integer kSuitOfButton[5] = {0, kDiamonds, kClubs, kHearts, kSpades};
+  constexpr int kSuitOfButton[5] = {0, kDiamonds, kClubs, kHearts, kSpades};
   g.answer = kSuitOfButton[index];
 }
 

@@ -6,12 +6,12 @@
 namespace solo {
 
 // An option of the bid panel was clicked (0 Pass ... 6 Abundance Declared).
-void OptBid_Click(Game& g, int index);
+void BidSelected(Game& g, int index);
 // The bid button: refuses a bid that does not beat one already made, else records it.
-void CmdCnfBid_Click(Game& g);
+void BidConfirmed(Game& g);
 // A suit button of the trump panel (1 Diamonds, 2 Clubs, 3 Hearts, 4 Spades): its suit code
 // is the answer.
-void CmdMarriage_Click(Game& g, int index);
+void TrumpsChosen(Game& g, int index);
 
 // Whether a bid at the user's place is refused: a computer seat that has already spoken bid as
 // high or higher. A pass is never refused.

@@ -22,30 +22,30 @@ void EndWaits(Game& g) {
   EndWait(g);
   g.t.Dimmed = 0;
   g.t.Turn = kNoSeat;
-  g.t.FramBidingVisible = false;
-  g.t.FramTrumpsVisible = false;
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.t.bidPanelVisible = false;
+  g.t.trumpsPanelVisible = false;
+  g.s.pauseLength = g.s.normalPause;
 }
 
 }  // namespace
 
-Next Form_Load(Game& g) {
+Next StartGame(Game& g) {
   g.loading = true;
   const NamesRead names = g.storage->LoadNames();
   const PointsRead points = g.storage->LoadPoints();
-  g.s.StrUserName = names.names[kSouth];
-  for (int seat = kWest; seat <= kEast; ++seat) g.s.StrPlayerName[seat] = names.names[seat];
-  g.s.LngPoints = points.points;
+  g.s.userName = names.names[kSouth];
+  for (int seat = kWest; seat <= kEast; ++seat) g.s.playerNames[seat] = names.names[seat];
+  g.s.points = points.points;
   if (!names.message.empty()) Tell(g, names.message, BoxIcon::Warning);
   if (!points.message.empty()) Tell(g, points.message, BoxIcon::Warning);
 
-  g.s.StrPlayerName[kSouth] = g.s.StrUserName;
+  g.s.playerNames[kSouth] = g.s.userName;
   Welcome(g);
-  for (int seat = 0; seat < kSeats; ++seat) SetNumber(g.t.LblMoney[seat], g.s.LngPoints[seat]);
+  for (int seat = 0; seat < kSeats; ++seat) SetNumber(g.t.pointsShown[seat], g.s.points[seat]);
   ShuffleThePackAtStart(g);
-  g.s.IntNormalPause = g.pacing.normal;
+  g.s.normalPause = g.pacing.normal;
   BuildPack(g.s);
-  g.s.IntDealer = static_cast<Integer>(static_cast<int>(g.rng.Uniform() * 4));
+  g.s.dealer = (static_cast<int>(g.rng.Uniform() * 4));
   g.loading = false;
 
   // A command chosen while the table was being laid out is carried out now.
@@ -62,8 +62,8 @@ Next Form_Load(Game& g) {
   return answer == 0 ? Next::StartHands : Next::Stay;
 }
 
-Next MnuNew_Click(Game& g) {
-  if (g.host.ShowMessageBox(BoxPurpose::ReallyNewGame, g.s.StrUserName + " are you sure you wish to start a new game?  ",
+Next NewGameChosen(Game& g) {
+  if (g.host.ShowMessageBox(BoxPurpose::ReallyNewGame, g.s.userName + " are you sure you wish to start a new game?  ",
                             "Really start a new game?", BoxButtons::YesNo, BoxIcon::Question) != BoxAnswer::Yes)
     return Next::Stay;
   if (g.handRunning || g.loading) {
@@ -73,8 +73,8 @@ Next MnuNew_Click(Game& g) {
   return Next::StartHands;
 }
 
-Next MnuExit_Click(Game& g) {
-  if (g.host.ShowMessageBox(BoxPurpose::ReallyExit, g.s.StrUserName + " are  you sure you wish to close everything down  ", "Really Exit?",
+Next ExitChosen(Game& g) {
+  if (g.host.ShowMessageBox(BoxPurpose::ReallyExit, g.s.userName + " are  you sure you wish to close everything down  ", "Really Exit?",
                             BoxButtons::OkCancel, BoxIcon::Question) != BoxAnswer::Ok)
     return Next::Stay;
   if (g.handRunning || g.loading) {
@@ -84,7 +84,7 @@ Next MnuExit_Click(Game& g) {
   return Next::Quit;
 }
 
-Next Form_QueryUnload(Game& g, int reason, bool& cancel) {
+Next CloseAsked(Game& g, int reason, bool& cancel) {
   cancel = false;
   if (reason == 0 &&
       g.host.ShowMessageBox(BoxPurpose::ReallyShutDown, "If you click OK then everything will shut down, else click on Cancel and carry on with your "

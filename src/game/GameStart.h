@@ -7,14 +7,14 @@ namespace solo {
 
 // Start-up: names and points read, the pack shown and built, the first dealer drawn, the
 // welcome box. StartHands when the person chose to play at once.
-Next Form_Load(Game& g);
+Next StartGame(Game& g);
 
 // New Game (F2): asks, then abandons the running hand or starts the first one.
-Next MnuNew_Click(Game& g);
+Next NewGameChosen(Game& g);
 // Exit Game (Ctrl+X): asks, then ends the program (once a running hand has been abandoned).
-Next MnuExit_Click(Game& g);
+Next ExitChosen(Game& g);
 // Closing the window; `reason` 0 means the person closed it. Sets `cancel` to keep it open.
-Next Form_QueryUnload(Game& g, int reason, bool& cancel);
+Next CloseAsked(Game& g, int reason, bool& cancel);
 
 // The one hand loop: plays hands until the program is to end. It starts each hand afresh, so
 // the call depth is the same on every hand; an abandoned hand never resumes.

@@ -11,7 +11,7 @@ void HandRecorder::HandStarts(const Game& g) {
   open_ = true;
   // A hand abandoned before its deal is over must not show the last hand's cards.
   record_.hands = {};
-  record_.goulash = g.s.BlnNoShuffle;
+  record_.goulash = g.s.noShuffle;
   record_.bids.clear();
   record_.tricks.clear();
   record_.declarer = -1;
@@ -19,25 +19,25 @@ void HandRecorder::HandStarts(const Game& g) {
 }
 
 void HandRecorder::Dealt(const Game& g) {
-  record_.dealer = g.s.IntDealer;
-  record_.trumpsDealt = g.s.IntTrumps;
+  record_.dealer = g.s.dealer;
+  record_.trumpsDealt = g.s.trumps;
   for (int seat = 0; seat < kSeats; ++seat) {
     int count = 0;
     for (std::uint64_t hand = g.s.Hand[seat]; hand && count < 13; hand &= hand - 1)
-      record_.hands[seat][count++] = static_cast<Integer>(std::countr_zero(hand) + 1);
+      record_.hands[seat][count++] = (std::countr_zero(hand) + 1);
   }
 }
 
 void HandRecorder::BiddingStarts(const Game& g) {
-  for (int seat = 1; seat <= 3; ++seat) record_.points[seat - 1] = g.s.IntBidPoints[seat];
+  for (int seat = 1; seat <= 3; ++seat) record_.points[seat - 1] = g.s.bidPoints[seat];
 }
 
 void HandRecorder::BidShown(const Game&, int seat, int code) { record_.bids.push_back({seat, code}); }
 
 void HandRecorder::PlayStarts(const Game& g) {
-  record_.declarer = g.s.IntBidder;
+  record_.declarer = g.s.declarer;
   record_.contract = record_.declarer >= 0 ? HighestKind(g.s, record_.declarer) : 0;
-  record_.trumps = g.s.IntTrumps;
+  record_.trumps = g.s.trumps;
 }
 
 void HandRecorder::TrickWon(const Game& g, int winner) {
@@ -57,8 +57,8 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   HandRecord& r = record_;
   ++r.hand;
   r.result = result;
-  if (r.result == "passed") r.trumps = g.s.IntTrumps;
-  for (int seat = 0; seat < kSeats; ++seat) r.pointsAfter[seat] = g.s.LngPoints[seat];
+  if (r.result == "passed") r.trumps = g.s.trumps;
+  for (int seat = 0; seat < kSeats; ++seat) r.pointsAfter[seat] = g.s.points[seat];
 
   // The fingerprint takes every field of the record in its order; it needs no text.
   Mix(static_cast<long long>(r.seed));
@@ -91,7 +91,7 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
     r.when = NowUtc();
     // Names and levels seldom change: they are copied only when they do.
     for (int seat = 0; seat < kSeats; ++seat) {
-      const std::string& name = seat == kSouth ? g.s.StrUserName : g.s.StrPlayerName[seat];
+      const std::string& name = seat == kSouth ? g.s.userName : g.s.playerNames[seat];
       if (r.names[seat] != name) r.names[seat] = name;
       const char* level = g.players[seat] ? g.players[seat]->Level() : "";
       if (r.levels[seat] != level) r.levels[seat] = level;

@@ -27,7 +27,7 @@ std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool
   else if (declarer == kSouth)
     words += "makes your " + contract;
   else
-    words += "beats " + s.StrPlayerName[declarer] + "'s " + contract;
+    words += "beats " + s.playerNames[declarer] + "'s " + contract;
   return words + " in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
 }
 
@@ -53,20 +53,20 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     hint.trumps = c.choice;
     hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
   } else if (g.Awaits(Waiting::Card)) {
-    const int position = UsersPosition(s.IntLeader);
+    const int position = UsersPosition(s.leader);
     ExpertChoice c{computer.Card(g, kSouth, position, PlayingToLose(s)), 0, 0};
     if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
     hint.card = c.choice;
-    if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.IntBidder);
+    if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.declarer);
   }
   return hint;
 }
 
-Hint MnuHint_Click(Game& g, ExpertPlayer* adviser) {
+Hint HintChosen(Game& g, ExpertPlayer* adviser) {
   const Hint hint = HintFor(g, adviser);
   if (hint.text.empty()) return hint;
-  if (hint.bid >= 0) OptBid_Click(g, hint.bid);
-  g.t.StatusBar1.Panel1 = hint.text;
+  if (hint.bid >= 0) BidSelected(g, hint.bid);
+  g.t.status.prompt = hint.text;
   return hint;
 }
 

@@ -21,6 +21,6 @@ Hint HintFor(Game& g, ExpertPlayer* adviser = nullptr);
 
 // Game > Hint: selects the hinted bid on the panel and writes the hint on the status bar.
 // Returns the hint, so the window can also point at the hinted card.
-Hint MnuHint_Click(Game& g, ExpertPlayer* adviser = nullptr);
+Hint HintChosen(Game& g, ExpertPlayer* adviser = nullptr);
 
 }  // namespace solo

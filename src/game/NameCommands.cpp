@@ -16,35 +16,35 @@ void AskName(Game& g, int seat, const char* prompt, const char* title, const cha
   if (!entry) return;
   std::string name = CleanName(*entry);
   if (name.empty()) return;
-  g.s.StrPlayerName[seat] = name;
-  if (seat == kSouth) g.s.StrUserName = std::move(name);
+  g.s.playerNames[seat] = name;
+  if (seat == kSouth) g.s.userName = std::move(name);
   SaveNames(g);
   Welcome(g);
 }
 
 }  // namespace
 
-void mnuYou_Click(Game& g) { AskName(g, kSouth, "Replace name Player?", "Enter your name ", "Your name please"); }
+void RenameSouthChosen(Game& g) { AskName(g, kSouth, "Replace name Player?", "Enter your name ", "Your name please"); }
 
-void MnuWest_Click(Game& g) {
+void RenameWestChosen(Game& g) {
   AskName(g, kWest, "Replace West Robot with name of your choice?", "Enter name of West Bot", "West Bot");
 }
 
-void MnuNorth_Click(Game& g) {
+void RenameNorthChosen(Game& g) {
   AskName(g, kNorth, "Replace North Robot with name of your choice?", "Enter name of North Bot", "North Bot");
 }
 
-void MnuEast_Click(Game& g) {
+void RenameEastChosen(Game& g) {
   AskName(g, kEast, "Replace East Robot with name of your choice?", "Enter name of East Bot", "East Bot");
 }
 
-void MnuErase_Click(Game& g) {
-  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, {g.s.StrUserName, " are you sure you wish to erase all the statistics?"},
+void ErasePointsChosen(Game& g) {
+  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, {g.s.userName, " are you sure you wish to erase all the statistics?"},
                    "Yes", "No", "", 1, "Really Erase?") != 0)
     return;
   for (int seat = 0; seat < kSeats; ++seat) {
-    g.s.LngPoints[seat] = 0;
-    g.t.LblMoney[seat] = "0";
+    g.s.points[seat] = 0;
+    g.t.pointsShown[seat] = "0";
   }
   SavePoints(g);
 }

@@ -4,10 +4,10 @@
 
 namespace solo {
 
-void mnuYou_Click(Game& g);
-void MnuWest_Click(Game& g);
-void MnuNorth_Click(Game& g);
-void MnuEast_Click(Game& g);
-void MnuErase_Click(Game& g);
+void RenameSouthChosen(Game& g);
+void RenameWestChosen(Game& g);
+void RenameNorthChosen(Game& g);
+void RenameEastChosen(Game& g);
+void ErasePointsChosen(Game& g);
 
 }  // namespace solo

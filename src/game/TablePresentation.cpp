@@ -23,15 +23,15 @@ void WriteContract(Game& g) {
       "Misere Open: no tricks", "Abundance Declared: 13 tricks"};
   static constexpr const char* kSuits[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
   const GameState& s = g.s;
-  const int seat = s.IntBidder;
+  const int seat = s.declarer;
   if (seat < 0 || seat >= kSeats) return;
   const int code = HighestKind(s, seat);
-  const std::string& name = seat == kSouth ? s.StrUserName : s.StrPlayerName[seat];
+  const std::string& name = seat == kSouth ? s.userName : s.playerNames[seat];
   g.t.Contract[0] = name + " \u2014 " + kContracts[code];
-  g.t.Contract[1] = IsSuit(s.IntTrumps) ? std::string("Trumps: ") + kSuits[s.IntTrumps - kDiamonds] : "No trumps";
-  const int own = s.IntTricksWon[seat];
+  g.t.Contract[1] = IsSuit(s.trumps) ? std::string("Trumps: ") + kSuits[s.trumps - kDiamonds] : "No trumps";
+  const int own = s.tricksWon[seat];
   g.t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
-                    std::to_string(s.IntTricksPlayed - own);
+                    std::to_string(s.tricksPlayed - own);
   g.t.ContractVisible = true;
 }
 
@@ -68,7 +68,7 @@ void TablePresentation::UsersBidShown(Game& g, int code) {
   g.t.Turn = kNoSeat;
 }
 void TablePresentation::BidWithdrawn(Game& g, int seat, const char* label) {
-  SetText(g.t.LblName[seat], {g.s.StrPlayerName[seat], label});
+  SetText(g.t.nameCaptions[seat], {g.s.playerNames[seat], label});
 }
 void TablePresentation::PassedOutShown(Game& g) { ShowPassedOut(g); }
 void TablePresentation::TurnShown(Game& g, int seat) { g.t.Turn = seat; }

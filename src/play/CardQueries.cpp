@@ -9,8 +9,8 @@ namespace {
 // Answers come from the seat's hand as a set of bits in pack order, so the lowest bit of a set
 // is the first card a scan of the pack would meet and the highest bit the last.
 
-Integer Lowest(std::uint64_t cards) { return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0; }
-Integer Highest(std::uint64_t cards) { return cards ? static_cast<Integer>(64 - std::countl_zero(cards)) : 0; }
+int Lowest(std::uint64_t cards) { return cards ? (std::countr_zero(cards) + 1) : 0; }
+int Highest(std::uint64_t cards) { return cards ? (64 - std::countl_zero(cards)) : 0; }
 
 std::uint64_t HandOf(const GameState& s, int seat) { return seat >= 0 && seat < kSeats ? s.Hand[seat] : 0; }
 
@@ -20,12 +20,12 @@ int CardOf(int suit, int value) { return SuitShift(suit) + value - 1; }
 bool Holds(const GameState& s, int seat, int card) { return (HandOf(s, seat) & CardBit(card)) != 0; }
 
 // The seat's card of `value` in the suit, provided the cards of values firstGone..lastGone are played.
-Integer MasterCard(const GameState& s, int seat, int suit, int value, int firstGone, int lastGone) {
+int MasterCard(const GameState& s, int seat, int suit, int value, int firstGone, int lastGone) {
   if (!IsSuit(suit) || !Holds(s, seat, CardOf(suit, value))) return 0;
   // The bits of the cards firstGone..lastGone of the suit.
   const std::uint64_t gone = ((RankBit(lastGone) << 1) - RankBit(firstGone)) << SuitShift(suit);
   if ((s.PlayedCards & gone) != gone) return 0;
-  return static_cast<Integer>(CardOf(suit, value));
+  return CardOf(suit, value);
 }
 
 bool ValidCard(int card) { return card >= 1 && card <= kCards; }
@@ -33,7 +33,7 @@ bool ValidCard(int card) { return card >= 1 && card <= kCards; }
 }  // namespace
 
 
-Integer IntLowestCard(const GameState& s, int seat) {
+int LowestCard(const GameState& s, int seat) {
   // The lowest value of each suit; among equal values the earlier suit keeps its place.
   const std::uint64_t hand = HandOf(s, seat);
   int best = 0, bestRank = kCardsPerSuit;
@@ -43,10 +43,10 @@ Integer IntLowestCard(const GameState& s, int seat) {
     const int rank = std::countr_zero(cards);
     if (rank < bestRank) bestRank = rank, best = SuitShift(suit) + rank + 1;
   }
-  return static_cast<Integer>(best);
+  return best;
 }
 
-Integer IntHighestCard(const GameState& s, int seat) {
+int HighestCard(const GameState& s, int seat) {
   const std::uint64_t hand = HandOf(s, seat);
   int best = 0, bestRank = -1;
   for (int suit = kDiamonds; suit <= kSpades; ++suit) {
@@ -55,10 +55,10 @@ Integer IntHighestCard(const GameState& s, int seat) {
     const int rank = 63 - std::countl_zero(cards);
     if (rank > bestRank) bestRank = rank, best = SuitShift(suit) + rank + 1;
   }
-  return static_cast<Integer>(best);
+  return best;
 }
 
-Integer IntLongestSuit(const GameState& s, int seat) {
+int StrictlyLongestSuit(const GameState& s, int seat) {
   const std::uint64_t hand = HandOf(s, seat);
   int best = 0, most = -1;
   bool shared = false;
@@ -69,29 +69,29 @@ Integer IntLongestSuit(const GameState& s, int seat) {
     else if (count == most)
       shared = true;
   }
-  return shared ? 0 : static_cast<Integer>(kDiamonds + best);
+  return shared ? 0 : (kDiamonds + best);
 }
 
-Integer IntMasterAce(const GameState& s, int seat, int suit) {
-  return IsSuit(suit) && Holds(s, seat, CardOf(suit, kAce)) ? static_cast<Integer>(CardOf(suit, kAce)) : 0;
+int MasterAce(const GameState& s, int seat, int suit) {
+  return IsSuit(suit) && Holds(s, seat, CardOf(suit, kAce)) ? CardOf(suit, kAce) : 0;
 }
-Integer IntMasterKing(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kKing, kAce, kAce); }
-Integer IntMasterQueen(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kQueen, kKing, kAce); }
-Integer IntMasterJack(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kJack, kQueen, kKing); }
+int MasterKing(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kKing, kAce, kAce); }
+int MasterQueen(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kQueen, kKing, kAce); }
+int MasterJack(const GameState& s, int seat, int suit) { return MasterCard(s, seat, suit, kJack, kQueen, kKing); }
 
-Integer IntHasCardBeatPrevious(const GameState& s, int seat, int card) {
+int LowestCardAbove(const GameState& s, int seat, int card) {
   if (!ValidCard(card)) return 0;
   // The cards above `card` are the bits from index `card` up.
   const std::uint64_t above = ~(CardBit(card) | (CardBit(card) - 1));
   return Lowest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & above);
 }
 
-Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
+int HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
   if (!ValidCard(card)) return 0;
   return Highest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & (CardBit(card) - 1));
 }
 
-Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
+int GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
   if (!ValidCard(card) || !ValidCard(s.trick[0].card)) return 0;
   const int led = s.Pack[s.trick[0].card].Suit;
   // The led suit's cards whose value is below the given card's.
@@ -99,8 +99,7 @@ Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
   return Highest(HandOf(s, seat) & below);
 }
 
-Integer IntFirstCardInPackOrder(const GameState& s, int seat) { return Lowest(HandOf(s, seat)); }
+int FirstCardInPackOrder(const GameState& s, int seat) { return Lowest(HandOf(s, seat)); }
 
-int CardsHeld(const GameState& s, int seat) { return CountCards(HandOf(s, seat)); }
 
 }  // namespace solo

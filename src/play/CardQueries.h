@@ -12,7 +12,7 @@ namespace solo {
 inline std::uint64_t SuitCardsOf(const GameState& s, int seat, int suit) {
   return seat >= 0 && seat < kSeats ? s.Hand[seat] & SuitMask(suit) : 0;
 }
-inline bool BlnHasSuit(const GameState& s, int seat, int suit) { return SuitCardsOf(s, seat, suit) != 0; }
+inline bool HasSuit(const GameState& s, int seat, int suit) { return SuitCardsOf(s, seat, suit) != 0; }
 // The cards the seat may play at `position` (1-4) of the trick in progress: the led suit when
 // it holds any, otherwise every card it holds.
 inline std::uint64_t LegalCards(const GameState& s, int seat, int position) {
@@ -22,36 +22,34 @@ inline std::uint64_t LegalCards(const GameState& s, int seat, int position) {
   const std::uint64_t follow = hand & SuitMask(s.Pack[led].Suit);
   return follow ? follow : hand;
 }
-inline Integer IntLowestOfSuit(const GameState& s, int seat, int suit) {
+inline int LowestOfSuit(const GameState& s, int seat, int suit) {
   const std::uint64_t cards = SuitCardsOf(s, seat, suit);
-  return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0;
+  return cards ? (std::countr_zero(cards) + 1) : 0;
 }
-inline Integer IntHighestOfSuit(const GameState& s, int seat, int suit) {
+inline int HighestOfSuit(const GameState& s, int seat, int suit) {
   const std::uint64_t cards = SuitCardsOf(s, seat, suit);
-  return cards ? static_cast<Integer>(64 - std::countl_zero(cards)) : 0;
+  return cards ? (64 - std::countl_zero(cards)) : 0;
 }
 // Lowest value in any suit; among equal values the first suit in pack order.
-Integer IntLowestCard(const GameState& s, int seat);
+int LowestCard(const GameState& s, int seat);
 // Highest value in any suit; among equal values the first suit in pack order.
-Integer IntHighestCard(const GameState& s, int seat);
+int HighestCard(const GameState& s, int seat);
 // The suit the seat holds more of than of each other suit; 0 when two or more share the most.
-Integer IntLongestSuit(const GameState& s, int seat);
-Integer IntMasterAce(const GameState& s, int seat, int suit);
+int StrictlyLongestSuit(const GameState& s, int seat);
+int MasterAce(const GameState& s, int seat, int suit);
 // The King once the Ace of its suit has been played.
-Integer IntMasterKing(const GameState& s, int seat, int suit);
+int MasterKing(const GameState& s, int seat, int suit);
 // The Queen once the King and Ace of its suit have been played.
-Integer IntMasterQueen(const GameState& s, int seat, int suit);
+int MasterQueen(const GameState& s, int seat, int suit);
 // The Jack once the Queen and King have been played; the Ace is not looked at.
-Integer IntMasterJack(const GameState& s, int seat, int suit);
+int MasterJack(const GameState& s, int seat, int suit);
 // The seat's lowest card of the given card's suit that is higher than it.
-Integer IntHasCardBeatPrevious(const GameState& s, int seat, int card);
+int LowestCardAbove(const GameState& s, int seat, int card);
 // The seat's highest card of the given card's suit that is lower than it.
-Integer HighestCardUnderCardPlayed(const GameState& s, int seat, int card);
+int HighestCardUnderCardPlayed(const GameState& s, int seat, int card);
 // The seat's highest card of the led suit whose value is below the given card's value.
-Integer GetCardUnderCardPlayed(const GameState& s, int seat, int card);
+int GetCardUnderCardPlayed(const GameState& s, int seat, int card);
 // The seat's first card in pack order (its lowest card of the first suit it holds).
-Integer IntFirstCardInPackOrder(const GameState& s, int seat);
-// How many cards the seat holds.
-int CardsHeld(const GameState& s, int seat);
+int FirstCardInPackOrder(const GameState& s, int seat);
 
 }  // namespace solo

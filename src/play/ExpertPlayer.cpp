@@ -22,7 +22,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-int TrumpIndex(const GameState& s) { return IsSuit(s.IntTrumps) ? s.IntTrumps - kDiamonds : -1; }
+int TrumpIndex(const GameState& s) { return IsSuit(s.trumps) ? s.trumps - kDiamonds : -1; }
 
 }  // namespace
 
@@ -78,7 +78,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   std::array<int, 5> made{};
   std::array<int, 4> openMade{};
   SolverPosition p;
-  p.leader = s.IntLeader;
+  p.leader = s.leader;
   p.declarer = seat;
   const auto solve = [&](int trumpIndex, const SolverGoal& goal) {
     p.trumps = trumpIndex;
@@ -110,7 +110,7 @@ ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std:
   ++decisions_;
   std::array<int, 4> made{};
   SolverPosition p;
-  p.leader = s.IntLeader;
+  p.leader = s.leader;
   p.declarer = seat;
   const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
     for (int suit = 0; suit < 4; ++suit) {
@@ -130,7 +130,7 @@ ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std:
 ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position, int classic,
                                       const std::atomic<bool>* stop) {
   const std::uint64_t legal = LegalCards(s, seat, position);
-  const int declarer = s.IntBidder;
+  const int declarer = s.declarer;
   if (std::popcount(legal) <= 1 || declarer < 0 || declarer >= kSeats) return {classic, 0, 0};
   ++decisions_;
   const auto start = std::chrono::steady_clock::now();
@@ -145,7 +145,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   p.played = position - 1;
   for (int i = 0; i < p.played; ++i) p.trick[i] = s.trick[i].card - 1;
   p.declarer = declarer;
-  p.declarerTricks = s.IntTricksWon[declarer];
+  p.declarerTricks = s.tricksWon[declarer];
   const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];

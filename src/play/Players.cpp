@@ -12,7 +12,7 @@ namespace solo {
 
 int ComputerPlayer::OfferBid(Game& g, int seat) {
   BotsBidsPoints(g.s, seat);
-  return BidForPoints(g.s.IntBidPoints[seat]);
+  return BidForPoints(g.s.bidPoints[seat]);
 }
 
 int ComputerPlayer::Bid(Game& g, int seat) {
@@ -41,15 +41,15 @@ int HumanPlayer::Bid(Game& g, int) {
 }
 
 int HumanPlayer::Trumps(Game& g, int) {
-  g.t.FramTrumpsVisible = true;
-  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " choose your trumps please"});
+  g.t.trumpsPanelVisible = true;
+  SetText(g.t.status.prompt, {g.s.userName, " choose your trumps please"});
   const int suit = WaitForAnswer(g, Waiting::Trumps);
   EndWait(g);
   return suit;
 }
 
 int HumanPlayer::Card(Game& g, int seat, int position, bool) {
-  SetText(g.t.StatusBar1.Panel1, {g.s.StrUserName, " click on the card you wish to play"});
+  SetText(g.t.status.prompt, {g.s.userName, " click on the card you wish to play"});
   // The cards that may not be played are shown dimmed while the person chooses.
   if (g.t.ShowPlayable) g.t.Dimmed = g.s.Hand[seat] & ~LegalCards(g.s, seat, position);
   // Once the wait ends no further click is taken: the chosen card moves in the trick, and the

@@ -18,8 +18,8 @@ class ComputerPlayer final : public SeatPlayer {
 };
 
 // The person: the bid panel, the trump panel and a click on a card, each through the host's
-// wait, answered by the handlers the window calls (OptBid_Click, CmdCnfBid_Click,
-// CmdMarriage_Click, Cds_Click).
+// wait, answered by the handlers the window calls (BidSelected, BidConfirmed,
+// TrumpsChosen, CardClicked).
 class HumanPlayer final : public SeatPlayer {
  public:
   int OfferBid(Game&, int) override { return 0; }

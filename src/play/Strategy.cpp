@@ -16,32 +16,32 @@ int LedSuit(const GameState& s) { return s.trick[0].card >= 1 ? SuitOf(s, s.tric
 
 // The first of the seat's cards of a suit, going from the highest value down, whose value is
 // below `limit`; its highest card of the suit if none is.
-Integer HighestBelowElseHighest(const GameState& s, int seat, int suit, int limit) {
+int HighestBelowElseHighest(const GameState& s, int seat, int suit, int limit) {
   const std::uint64_t cards = s.Hand[seat] & SuitMask(suit);
   const std::uint64_t below = limit > 2 ? cards & ((RankBit(std::min(limit, kAce + 1)) - 1) << SuitShift(suit)) : 0;
-  if (below) return static_cast<Integer>(64 - std::countl_zero(below));
-  return IntHighestOfSuit(s, seat, suit);
+  if (below) return (64 - std::countl_zero(below));
+  return HighestOfSuit(s, seat, suit);
 }
 
 // The seat's lowest card of the suit whose value is above every one of the limits.
-Integer LowestAbove(const GameState& s, int seat, int suit, int limit) {
+int LowestAbove(const GameState& s, int seat, int suit, int limit) {
   if (!IsSuit(suit) || limit >= kAce) return 0;
   const std::uint64_t above = limit < 2 ? SuitMask(suit) : ~((RankBit(limit + 1) - 1)) << SuitShift(suit);
   const std::uint64_t cards = s.Hand[seat] & SuitMask(suit) & above;
-  return cards ? static_cast<Integer>(std::countr_zero(cards) + 1) : 0;
+  return cards ? (std::countr_zero(cards) + 1) : 0;
 }
 
-Integer FirstOf(std::initializer_list<Integer> cards) {
-  for (Integer c : cards)
+int FirstOf(std::initializer_list<int> cards) {
+  for (int c : cards)
     if (c) return c;
   return 0;
 }
 
 }  // namespace
 
-Integer ChooseFirstCardLose(const GameState& s, int seat) { return IntLowestCard(s, seat); }
+int ChooseFirstCardLose(const GameState& s, int seat) { return LowestCard(s, seat); }
 
-Integer ChooseFirstCard(const GameState& s, int seat) {
+int ChooseFirstCard(const GameState& s, int seat) {
   // The trump suit plays no part in the lead. The master Aces, then Kings, Queens and Jacks of
   // all four suits are found at once, one bit per card; the first suit in pack order wins.
   constexpr std::uint64_t kEverySuit = 1 | 1ull << 13 | 1ull << 26 | 1ull << 39;
@@ -56,132 +56,132 @@ Integer ChooseFirstCard(const GameState& s, int seat) {
       hand & kJacks & (played & kQueens) >> 1 & (played & kKings) >> 2,
   };
   for (std::uint64_t cards : masters)
-    if (cards) return static_cast<Integer>(std::countr_zero(cards) + 1);
-  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
-  return IntLowestCard(s, seat);
+    if (cards) return (std::countr_zero(cards) + 1);
+  if (const int longest = StrictlyLongestSuit(s, seat)) return LowestOfSuit(s, seat, longest);
+  return LowestCard(s, seat);
 }
 
-Integer ChooseSecondCardLose(const GameState& s, int seat) {
+int ChooseSecondCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  if (BlnHasSuit(s, seat, led)) {
-    const Integer under = seat == s.IntBidder ? HighestCardUnderCardPlayed(s, seat, s.trick[0].card)
+  if (HasSuit(s, seat, led)) {
+    const int under = seat == s.declarer ? HighestCardUnderCardPlayed(s, seat, s.trick[0].card)
                                               : GetCardUnderCardPlayed(s, seat, s.trick[0].card);
-    return under ? under : IntLowestOfSuit(s, seat, led);
+    return under ? under : LowestOfSuit(s, seat, led);
   }
-  return IntHighestCard(s, seat);
+  return HighestCard(s, seat);
 }
 
-Integer ChooseSecondCard(const GameState& s, int seat) {
+int ChooseSecondCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  const bool declarer = seat == s.IntBidder;
-  const bool declarerLed = s.IntBidderCard == s.trick[0].card;
-  if (BlnHasSuit(s, seat, led)) {
-    const Integer lowest = IntLowestOfSuit(s, seat, led);
+  const bool declarer = seat == s.declarer;
+  const bool declarerLed = s.declarersCard == s.trick[0].card;
+  if (HasSuit(s, seat, led)) {
+    const int lowest = LowestOfSuit(s, seat, led);
     if (ValueOf(s, s.trick[0].card) == kAce) return lowest;
     if (declarerLed)
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
+      if (const int c = LowestCardAbove(s, seat, s.trick[0].card)) return c;
     if (declarer)
-      return FirstOf({IntMasterAce(s, seat, led), IntMasterKing(s, seat, led), IntMasterQueen(s, seat, led),
-                      IntMasterJack(s, seat, led), lowest});
+      return FirstOf({MasterAce(s, seat, led), MasterKing(s, seat, led), MasterQueen(s, seat, led),
+                      MasterJack(s, seat, led), lowest});
     return lowest;
   }
-  if ((declarer || declarerLed) && led != s.IntTrumps) {
-    const Integer trump = IntLowestOfSuit(s, seat, s.IntTrumps);
-    return trump ? trump : IntLowestCard(s, seat);
+  if ((declarer || declarerLed) && led != s.trumps) {
+    const int trump = LowestOfSuit(s, seat, s.trumps);
+    return trump ? trump : LowestCard(s, seat);
   }
-  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
-  return IntLowestCard(s, seat);
+  if (const int longest = StrictlyLongestSuit(s, seat)) return LowestOfSuit(s, seat, longest);
+  return LowestCard(s, seat);
 }
 
-Integer ChooseThirdCardLose(const GameState& s, int seat) {
+int ChooseThirdCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
   const int v1 = ValueOf(s, s.trick[0].card), v2 = ValueOf(s, s.trick[1].card);
-  if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
+  if (!HasSuit(s, seat, led)) return HighestCard(s, seat);
   // The second card's value counts whatever its suit.
-  if (seat == s.IntBidder) return HighestBelowElseHighest(s, seat, led, std::max(v1, v2));
-  if (s.IntBidder == s.trick[0].seat && BlnSecondBeatsFirst(s)) return IntHighestOfSuit(s, seat, led);
-  if (s.IntBidder == s.trick[1].seat && BlnFirstBeatsSecond(s))
-    if (const Integer c = GetCardUnderCardPlayed(s, seat, s.trick[0].card)) return c;
-  return IntLowestOfSuit(s, seat, led);
+  if (seat == s.declarer) return HighestBelowElseHighest(s, seat, led, std::max(v1, v2));
+  if (s.declarer == s.trick[0].seat && SecondBeatsFirst(s)) return HighestOfSuit(s, seat, led);
+  if (s.declarer == s.trick[1].seat && FirstBeatsSecond(s))
+    if (const int c = GetCardUnderCardPlayed(s, seat, s.trick[0].card)) return c;
+  return LowestOfSuit(s, seat, led);
 }
 
-Integer ChooseFourthCardLose(const GameState& s, int seat) {
+int ChooseFourthCardLose(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  if (!BlnHasSuit(s, seat, led)) return IntHighestCard(s, seat);
+  if (!HasSuit(s, seat, led)) return HighestCard(s, seat);
   const int highest = std::max({ValueOf(s, s.trick[0].card), ValueOf(s, s.trick[1].card), ValueOf(s, s.trick[2].card)});
   return HighestBelowElseHighest(s, seat, led, highest);
 }
 
-Integer ChooseThirdCard(const GameState& s, int seat) {
+int ChooseThirdCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  const bool declarer = seat == s.IntBidder;
-  const bool declarerFirst = s.IntBidderCard == s.trick[0].card;
-  const bool declarerSecond = s.IntBidderCard == s.trick[1].card;
-  const bool secondBeatsFirst = BlnSecondBeatsFirst(s);
-  const bool secondIsTrump = BlnSecondIsTrump(s);
-  if (BlnHasSuit(s, seat, led)) {
-    const Integer lowest = IntLowestOfSuit(s, seat, led);
+  const bool declarer = seat == s.declarer;
+  const bool declarerFirst = s.declarersCard == s.trick[0].card;
+  const bool declarerSecond = s.declarersCard == s.trick[1].card;
+  const bool secondBeatsFirst = SecondBeatsFirst(s);
+  const bool secondIsTrump = SecondIsTrump(s);
+  if (HasSuit(s, seat, led)) {
+    const int lowest = LowestOfSuit(s, seat, led);
     // The suit of the second card is not looked at for its Ace.
     if (ValueOf(s, s.trick[0].card) == kAce || ValueOf(s, s.trick[1].card) == kAce) return lowest;
     if (declarerFirst) {
       if (secondBeatsFirst) return lowest;
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
+      if (const int c = LowestCardAbove(s, seat, s.trick[0].card)) return c;
     }
     if (declarerSecond && secondBeatsFirst && !secondIsTrump)
-      if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[1].card)) return c;
+      if (const int c = LowestCardAbove(s, seat, s.trick[1].card)) return c;
     if (declarer) {
       if (!secondBeatsFirst) {
-        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[0].card)) return c;
+        if (const int c = LowestCardAbove(s, seat, s.trick[0].card)) return c;
       } else if (!secondIsTrump) {
-        if (const Integer c = IntHasCardBeatPrevious(s, seat, s.trick[1].card)) return c;
+        if (const int c = LowestCardAbove(s, seat, s.trick[1].card)) return c;
       }
     }
     return lowest;
   }
-  const Integer longest = IntLongestSuit(s, seat);
-  if (declarerFirst && secondBeatsFirst && longest && longest != s.IntTrumps) return IntLowestOfSuit(s, seat, longest);
+  const int longest = StrictlyLongestSuit(s, seat);
+  if (declarerFirst && secondBeatsFirst && longest && longest != s.trumps) return LowestOfSuit(s, seat, longest);
   if (declarer || declarerFirst || declarerSecond) {
     if (!secondIsTrump) {
-      if (const Integer trump = IntLowestOfSuit(s, seat, s.IntTrumps)) return trump;
+      if (const int trump = LowestOfSuit(s, seat, s.trumps)) return trump;
     } else {
-      if (const Integer c = LowestAbove(s, seat, s.IntTrumps, ValueOf(s, s.trick[1].card))) return c;
+      if (const int c = LowestAbove(s, seat, s.trumps, ValueOf(s, s.trick[1].card))) return c;
     }
   }
-  if (longest) return IntLowestOfSuit(s, seat, longest);
-  return IntFirstCardInPackOrder(s, seat);
+  if (longest) return LowestOfSuit(s, seat, longest);
+  return FirstCardInPackOrder(s, seat);
 }
 
-Integer ChooseFourthCard(const GameState& s, int seat) {
+int ChooseFourthCard(const GameState& s, int seat) {
   const int led = LedSuit(s);
-  const bool declarer = seat == s.IntBidder;
+  const bool declarer = seat == s.declarer;
   const int v1 = ValueOf(s, s.trick[0].card), v2 = ValueOf(s, s.trick[1].card), v3 = ValueOf(s, s.trick[2].card);
-  if (BlnHasSuit(s, seat, led)) {
-    const Integer lowest = IntLowestOfSuit(s, seat, led);
+  if (HasSuit(s, seat, led)) {
+    const int lowest = LowestOfSuit(s, seat, led);
     if (v1 == kAce || v2 == kAce || v3 == kAce) return lowest;
-    if (s.IntBidderCard == s.trick[0].card && (BlnSecondBeatsFirst(s) || BlnThirdBeatsFirst(s))) return lowest;
-    if (s.IntBidderCard == s.trick[1].card && (BlnFirstBeatsSecond(s) || BlnThirdBeatsSecond(s))) return lowest;
-    if (s.IntBidderCard == s.trick[2].card && (BlnFirstBeatsThird(s) || BlnSecondBeatsThird(s))) return lowest;
+    if (s.declarersCard == s.trick[0].card && (SecondBeatsFirst(s) || ThirdBeatsFirst(s))) return lowest;
+    if (s.declarersCard == s.trick[1].card && (FirstBeatsSecond(s) || ThirdBeatsSecond(s))) return lowest;
+    if (s.declarersCard == s.trick[2].card && (FirstBeatsThird(s) || SecondBeatsThird(s))) return lowest;
     // The values of the second and third cards count whatever their suits.
     if (declarer)
-      if (const Integer c = LowestAbove(s, seat, led, std::max({v1, v2, v3}))) return c;
+      if (const int c = LowestAbove(s, seat, led, std::max({v1, v2, v3}))) return c;
     return lowest;
   }
-  if (declarer && led != s.IntTrumps) {
-    const bool secondIsTrump = BlnSecondIsTrump(s), thirdIsTrump = BlnThirdIsTrump(s);
-    Integer trump = 0;
+  if (declarer && led != s.trumps) {
+    const bool secondIsTrump = SecondIsTrump(s), thirdIsTrump = ThirdIsTrump(s);
+    int trump = 0;
     if (!secondIsTrump && !thirdIsTrump)
-      trump = IntLowestOfSuit(s, seat, s.IntTrumps);
+      trump = LowestOfSuit(s, seat, s.trumps);
     else if (secondIsTrump && !thirdIsTrump)
-      trump = IntHasCardBeatPrevious(s, seat, s.trick[1].card);
+      trump = LowestCardAbove(s, seat, s.trick[1].card);
     else if (thirdIsTrump && !secondIsTrump)
-      trump = IntHasCardBeatPrevious(s, seat, s.trick[2].card);
+      trump = LowestCardAbove(s, seat, s.trick[2].card);
     if (trump) return trump;
   }
-  if (const Integer longest = IntLongestSuit(s, seat)) return IntLowestOfSuit(s, seat, longest);
-  return IntFirstCardInPackOrder(s, seat);
+  if (const int longest = StrictlyLongestSuit(s, seat)) return LowestOfSuit(s, seat, longest);
+  return FirstCardInPackOrder(s, seat);
 }
 
-Integer ChooseCard(const GameState& s, int seat, int position, bool playToLose) {
+int ChooseCard(const GameState& s, int seat, int position, bool playToLose) {
   switch (position) {
     case 1: return playToLose ? ChooseFirstCardLose(s, seat) : ChooseFirstCard(s, seat);
     case 2: return playToLose ? ChooseSecondCardLose(s, seat) : ChooseSecondCard(s, seat);

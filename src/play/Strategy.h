@@ -10,15 +10,15 @@
 
 namespace solo {
 
-Integer ChooseFirstCardLose(const GameState& s, int seat);
-Integer ChooseFirstCard(const GameState& s, int seat);
-Integer ChooseSecondCardLose(const GameState& s, int seat);
-Integer ChooseSecondCard(const GameState& s, int seat);
-Integer ChooseThirdCardLose(const GameState& s, int seat);
-Integer ChooseThirdCard(const GameState& s, int seat);
-Integer ChooseFourthCardLose(const GameState& s, int seat);
-Integer ChooseFourthCard(const GameState& s, int seat);
+int ChooseFirstCardLose(const GameState& s, int seat);
+int ChooseFirstCard(const GameState& s, int seat);
+int ChooseSecondCardLose(const GameState& s, int seat);
+int ChooseSecondCard(const GameState& s, int seat);
+int ChooseThirdCardLose(const GameState& s, int seat);
+int ChooseThirdCard(const GameState& s, int seat);
+int ChooseFourthCardLose(const GameState& s, int seat);
+int ChooseFourthCard(const GameState& s, int seat);
 // The choice for a position (1-4) of either family.
-Integer ChooseCard(const GameState& s, int seat, int position, bool playToLose);
+int ChooseCard(const GameState& s, int seat, int position, bool playToLose);
 
 }  // namespace solo

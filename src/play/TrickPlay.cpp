@@ -29,11 +29,11 @@ void PlayRound(Game& g, int leader, bool lose) {
   GameState& s = g.s;
   s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = -1;
   if (leader < 0 || leader >= kSeats) return;
-  s.trick[0].seat = static_cast<Integer>(leader);
+  s.trick[0].seat = leader;
   s.trick[1].seat = NextSeat(leader);
   s.trick[2].seat = NextSeat(s.trick[1].seat);
   s.trick[3].seat = NextSeat(s.trick[2].seat);
-  const Integer seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
+  const int seats[4] = {s.trick[0].seat, s.trick[1].seat, s.trick[2].seat, s.trick[3].seat};
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
     g.show->TurnShown(g, seat);
@@ -42,7 +42,7 @@ void PlayRound(Game& g, int leader, bool lose) {
       Tell(g, NotFound(lose, position));
       continue;
     }
-    TrickCard(s, position) = static_cast<Integer>(card);
+    TrickCard(s, position) = card;
     PlayEm(g, seat, position);
   }
 }
@@ -51,8 +51,8 @@ void PlayRound(Game& g, int leader, bool lose) {
 
 bool PlayingToLose(const GameState& s) {
   for (int seat = 0; seat < kSeats; ++seat)
-    if (s.BlnMisere[seat]) return true;
-  return s.BlnMisereOpen[kSouth];
+    if (s.bidMisere[seat]) return true;
+  return s.bidMisereOpen[kSouth];
 }
 
 void PlayRoundLose(Game& g, int leader) { PlayRound(g, leader, true); }
@@ -60,8 +60,8 @@ void PlayRoundWin(Game& g, int leader) { PlayRound(g, leader, false); }
 
 void ShowTrickWon(Game& g, int winner) {
   const GameState& s = g.s;
-  g.t.LstCardsPlayed.Add(winner == kSouth ? s.StrUserName : s.StrPlayerName[winner], " won the trick.");
-  g.t.LstCardsPlayed.Add("========================");
+  g.t.playedList.Add(winner == kSouth ? s.userName : s.playerNames[winner], " won the trick.");
+  g.t.playedList.Add("========================");
 }
 
 int UsersPosition(int leader) {
@@ -73,12 +73,12 @@ int UsersPosition(int leader) {
   }
 }
 
-void Cds_Click(Game& g, int index) {
+void CardClicked(Game& g, int index) {
   GameState& s = g.s;
   if (index < 1 || index > kCards) return;
   if (s.Pack[index].Owner != kSouth || !g.Awaits(Waiting::Card)) return;
-  if (!(LegalCards(s, kSouth, UsersPosition(s.IntLeader)) & CardBit(index))) {
-    SetText(g.t.StatusBar1.Panel1, {s.StrUserName, " sorry, you must follow suit. Please try again"});
+  if (!(LegalCards(s, kSouth, UsersPosition(s.leader)) & CardBit(index))) {
+    SetText(g.t.status.prompt, {s.userName, " sorry, you must follow suit. Please try again"});
     return;
   }
   g.answer = index;
@@ -86,15 +86,15 @@ void Cds_Click(Game& g, int index) {
 
 TrickResult CheckWinnerOfTrick(Game& g) {
   GameState& s = g.s;
-  const Integer w = ResolveTrick(s);
+  const int w = ResolveTrick(s);
   // Only a player that reasons about the unseen cards needs to know who is void in what.
   if (s.KeepVoids) RecordVoids(s);
   g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);
-  Settled settled = EndOfHand(g, s.IntBidder);
-  if (settled == Settled::No && s.IntTricksPlayed == 13) {
-    settled = EndOfHand(g, s.IntBidder);
+  Settled settled = EndOfHand(g, s.declarer);
+  if (settled == Settled::No && s.tricksPlayed == 13) {
+    settled = EndOfHand(g, s.declarer);
     // Every contract is decided by the thirteenth trick; no further trick is played anyway.
     if (settled == Settled::No) return TrickResult::NewRound;
   }
@@ -108,9 +108,9 @@ TrickResult CheckWinnerOfTrick(Game& g) {
 TrickResult PlayTricks(Game& g) {
   for (;;) {
     if (PlayingToLose(g.s))
-      PlayRoundLose(g, g.s.IntLeader);
+      PlayRoundLose(g, g.s.leader);
     else
-      PlayRoundWin(g, g.s.IntLeader);
+      PlayRoundWin(g, g.s.leader);
     const TrickResult result = CheckWinnerOfTrick(g);
     if (result != TrickResult::NextTrick) return result;
   }

@@ -13,7 +13,7 @@ void PlayRoundLose(Game& g, int leader);
 void PlayRoundWin(Game& g, int leader);
 // A click on card `index`: accepted only from South's hand while a trick waits for it, one
 // card per wait; a card of another suit is refused while South can follow.
-void Cds_Click(Game& g, int index);
+void CardClicked(Game& g, int index);
 // Finds, counts and announces the winner, carries the trick away, and asks for settlement.
 TrickResult CheckWinnerOfTrick(Game& g);
 // The winner announced in the played-cards list (the window's presentation).

@@ -8,7 +8,7 @@ namespace {
 const Card& At(const GameState& s, int card) { return s.Pack[card >= 1 && card <= kCards ? card : 0]; }
 
 // With no trump suit (8 or -1) no card is a trump.
-bool IsTrump(const GameState& s, int card) { return IsSuit(s.IntTrumps) && At(s, card).Suit == s.IntTrumps; }
+bool IsTrump(const GameState& s, int card) { return IsSuit(s.trumps) && At(s, card).Suit == s.trumps; }
 
 // "a beats b" for the tests whose off-suit result is "a is a trump".
 bool BeatsUnlessOffSuit(const GameState& s, int a, int b, bool offSuitResult) {
@@ -18,7 +18,7 @@ bool BeatsUnlessOffSuit(const GameState& s, int a, int b, bool offSuitResult) {
 
 }  // namespace
 
-Integer GetWinner(const GameState& s) {
+int GetWinner(const GameState& s) {
   // A card's suit and value follow from its number: thirteen to a suit, Two to Ace.
   int suit[4], rank[4];
   for (int i = 0; i < 4; ++i) {
@@ -27,20 +27,20 @@ Integer GetWinner(const GameState& s) {
     suit[i] = kDiamonds + (c - 1) / kCardsPerSuit;
     rank[i] = (c - 1) % kCardsPerSuit;
   }
-  const bool trumped = IsSuit(s.IntTrumps) &&
-                       (suit[0] == s.IntTrumps || suit[1] == s.IntTrumps || suit[2] == s.IntTrumps || suit[3] == s.IntTrumps);
-  const int winningSuit = trumped ? s.IntTrumps : suit[0];
+  const bool trumped = IsSuit(s.trumps) &&
+                       (suit[0] == s.trumps || suit[1] == s.trumps || suit[2] == s.trumps || suit[3] == s.trumps);
+  const int winningSuit = trumped ? s.trumps : suit[0];
   int best = -1;
   for (int i = 0; i < 4; ++i)
     if (suit[i] == winningSuit && (best < 0 || rank[i] > rank[best])) best = i;
   return s.trick[best].seat;
 }
 
-Integer ResolveTrick(GameState& s) {
-  const Integer w = GetWinner(s);
-  s.IntLeader = w;
-  ++s.IntTricksPlayed;
-  ++s.IntTricksWon[w];
+int ResolveTrick(GameState& s) {
+  const int w = GetWinner(s);
+  s.leader = w;
+  ++s.tricksPlayed;
+  ++s.tricksWon[w];
   return w;
 }
 
@@ -54,27 +54,27 @@ void RecordVoids(GameState& s) {
   }
 }
 
-bool BlnSecondBeatsFirst(const GameState& s) {
+bool SecondBeatsFirst(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[1].card, s.trick[0].card, IsTrump(s, s.trick[1].card));
 }
 
-bool BlnThirdBeatsFirst(const GameState& s) {
+bool ThirdBeatsFirst(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[2].card, s.trick[0].card, IsTrump(s, s.trick[2].card));
 }
 
-bool BlnThirdBeatsSecond(const GameState& s) {
+bool ThirdBeatsSecond(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[2].card, s.trick[1].card, IsTrump(s, s.trick[2].card));
 }
 
 // Off suit it is always False, even when the first card is a trump.
-bool BlnFirstBeatsSecond(const GameState& s) { return BeatsUnlessOffSuit(s, s.trick[0].card, s.trick[1].card, false); }
+bool FirstBeatsSecond(const GameState& s) { return BeatsUnlessOffSuit(s, s.trick[0].card, s.trick[1].card, false); }
 
 // Off suit it is True whenever the third card is not a trump.
-bool BlnFirstBeatsThird(const GameState& s) {
+bool FirstBeatsThird(const GameState& s) {
   return BeatsUnlessOffSuit(s, s.trick[0].card, s.trick[2].card, !IsTrump(s, s.trick[2].card));
 }
 
-bool BlnSecondBeatsThird(const GameState& s) {
+bool SecondBeatsThird(const GameState& s) {
   const Card& first = At(s, s.trick[0].card);
   const Card& second = At(s, s.trick[1].card);
   const Card& third = At(s, s.trick[2].card);
@@ -85,7 +85,7 @@ bool BlnSecondBeatsThird(const GameState& s) {
   return second.Value > third.Value;
 }
 
-bool BlnSecondIsTrump(const GameState& s) { return At(s, s.trick[1].card).Suit == s.IntTrumps; }
-bool BlnThirdIsTrump(const GameState& s) { return At(s, s.trick[2].card).Suit == s.IntTrumps; }
+bool SecondIsTrump(const GameState& s) { return At(s, s.trick[1].card).Suit == s.trumps; }
+bool ThirdIsTrump(const GameState& s) { return At(s, s.trick[2].card).Suit == s.trumps; }
 
 }  // namespace solo

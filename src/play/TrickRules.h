@@ -7,21 +7,21 @@
 namespace solo {
 
 // The seat that won the current, complete trick.
-Integer GetWinner(const GameState& s);
+int GetWinner(const GameState& s);
 // The rule step of a finished trick: its winner leads next and is counted one more trick.
 // Returns the winner. Touches nothing but the state.
-Integer ResolveTrick(GameState& s);
+int ResolveTrick(GameState& s);
 // Records the suits the complete trick showed its players to be void in (a seat that did not
 // follow the led suit has none left).
 void RecordVoids(GameState& s);
 
-bool BlnSecondBeatsFirst(const GameState& s);
-bool BlnThirdBeatsFirst(const GameState& s);
-bool BlnThirdBeatsSecond(const GameState& s);
-bool BlnFirstBeatsSecond(const GameState& s);
-bool BlnFirstBeatsThird(const GameState& s);
-bool BlnSecondBeatsThird(const GameState& s);
-bool BlnSecondIsTrump(const GameState& s);
-bool BlnThirdIsTrump(const GameState& s);
+bool SecondBeatsFirst(const GameState& s);
+bool ThirdBeatsFirst(const GameState& s);
+bool ThirdBeatsSecond(const GameState& s);
+bool FirstBeatsSecond(const GameState& s);
+bool FirstBeatsThird(const GameState& s);
+bool SecondBeatsThird(const GameState& s);
+bool SecondIsTrump(const GameState& s);
+bool ThirdIsTrump(const GameState& s);
 
 }  // namespace solo

@@ -67,8 +67,8 @@ SimulationResult Simulate(const SimulationOptions& options) {
   const auto tally = [&] {
     ++result.hands;
     // South's units won or lost in each hand, for comparing runs over the same deals.
-    result.southUnits.push_back(g.s.LngPoints[kSouth] - southBefore);
-    southBefore = g.s.LngPoints[kSouth];
+    result.southUnits.push_back(g.s.points[kSouth] - southBefore);
+    southBefore = g.s.points[kSouth];
     const int contract = trace.last().contract;
     if (contract == 0) {
       ++result.throwIns;
@@ -92,15 +92,15 @@ SimulationResult Simulate(const SimulationOptions& options) {
     }
     if (box.purpose == BoxPurpose::PassedOut) {
       tally();
-      if (done()) MnuExit_Click(g);
+      if (done()) ExitChosen(g);
     }
     return 0;
   };
 
   host.tell = options.tell;
   const auto start = std::chrono::steady_clock::now();
-  if (options.hands > 0 && Form_Load(g) == Next::StartHands) {
-    southBefore = g.s.LngPoints[kSouth];
+  if (options.hands > 0 && StartGame(g) == Next::StartHands) {
+    southBefore = g.s.points[kSouth];
     result.startError = options.ready ? options.ready() : std::string();
     if (!result.startError.empty()) return result;
     RunHands(g);
@@ -116,7 +116,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
     result.saveError = stopError + " (the run stopped after " + std::to_string(result.hands) + " hands)" +
                        (alsoFinal.empty() ? "" : " " + alsoFinal);
   }
-  for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.LngPoints[i];
+  for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.points[i];
   for (const auto& expert : sim.experts.experts)
     if (expert) {
       result.expertDecisions += expert->decisions();

@@ -23,14 +23,14 @@ std::string CardWords(int card) {
 void BuildPack(GameState& s) {
   for (int n = 1; n <= kCards; ++n) {
     Card& c = s.Pack[n];
-    c.Number = static_cast<Integer>(n);
-    c.Value = static_cast<Integer>(2 + (n - 1) % kCardsPerSuit);
+    c.Number = n;
+    c.Value = (2 + (n - 1) % kCardsPerSuit);
     c.RankName = kRankNames[(n - 1) % kCardsPerSuit];
   }
   for (int n = 1; n <= kCards; ++n) {
     const int suitIndex = (n - 1) / kCardsPerSuit;
     s.Pack[n].SuitName = kSuitNames[suitIndex];
-    s.Pack[n].Suit = static_cast<Integer>(kDiamonds + suitIndex);
+    s.Pack[n].Suit = kDiamonds + suitIndex;
   }
   for (int n = 1; n <= kCards; ++n) {
     s.Pack[n].FullName = s.Pack[n].RankName + s.Pack[n].SuitName;

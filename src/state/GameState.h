@@ -11,12 +11,12 @@
 namespace solo {
 
 struct Card {
-  Integer Number = 0;
+  int Number = 0;
   std::string FullName;
   std::string SuitName;
-  Integer Suit = 0;
-  Integer Value = 0;
-  Integer Owner = 0;
+  int Suit = 0;
+  int Value = 0;
+  int Owner = 0;
   bool Played = false;
   std::string RankName;
 };
@@ -26,8 +26,8 @@ using PerSeat = std::array<T, kSeats>;
 
 // One card of a trick: who played it, and the card (0 or -1 while it is not played yet).
 struct Play {
-  Integer seat = 0;
-  Integer card = 0;
+  int seat = 0;
+  int card = 0;
 };
 // A trick is four plays, in playing order from the leader.
 using Trick = std::array<Play, 4>;
@@ -35,34 +35,33 @@ using Trick = std::array<Play, 4>;
 struct GameState {
   // Pack and players. Pack[0] is unused: a card is known by its number 1-52.
   std::array<Card, kCards + 1> Pack{};
-  std::string StrUserName;
-  PerSeat<std::string> StrPlayerName{};
-  PerSeat<Long> LngPoints{};
+  std::string userName;
+  PerSeat<std::string> playerNames{};
+  PerSeat<Long> points{};
 
   // The hand in play.
-  Integer IntDealer = 0;
-  Integer IntLeader = 0;
-  Integer IntTrumps = 0;
-  Integer IntNewTrumps = 0;
-  bool BlnNoShuffle = false;
-  Integer IntTricksPlayed = 0;
-  PerSeat<Integer> IntTricksWon{};
+  int dealer = 0;
+  int leader = 0;
+  int trumps = 0;
+  int newTrumps = 0;
+  bool noShuffle = false;
+  int tricksPlayed = 0;
+  PerSeat<int> tricksWon{};
 
   // The trick in progress: trick[0] is the lead, trick[3] the fourth card.
   Trick trick{};
-  Integer IntBidderCard = 0;
+  int declarersCard = 0;
 
   // Bidding.
-  Integer IntBidder = 0;
-  Integer IntUsersBid = 0;
-  PerSeat<Integer> IntBidPoints{};
-  PerSeat<bool> BlnHasBid{}, BlnPassed{}, BlnSolo{}, BlnMisere{}, BlnMisereOpen{}, BlnAbundanceOpen{},
-      BlnAbundanceTrumps{}, BlnAbundanceDeclared{};
+  int declarer = 0;
+  int usersBid = 0;
+  PerSeat<int> bidPoints{};
+  PerSeat<bool> hasBid{}, passed{}, bidSolo{}, bidMisere{}, bidMisereOpen{}, bidAbundanceOpen{},
+      bidAbundanceTrumps{}, bidAbundanceDeclared{};
 
   // Pacing.
-  Integer IntPauseLength = 0;
-  Integer IntNormalPause = 0;
-  Long LngPauseStart = 0;
+  int pauseLength = 0;
+  int normalPause = 0;
 
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.
@@ -96,7 +95,7 @@ constexpr std::uint64_t RankBit(int value) { return std::uint64_t{1} << (value -
 
 // Every change of a card's place goes through here.
 inline void SetOwner(GameState& s, int card, int owner) {
-  Integer& current = s.Pack[card].Owner;
+  int& current = s.Pack[card].Owner;
   const std::uint64_t bit = CardBit(card);
   if (current >= 0 && current < kSeats)
     s.Hand[current] &= ~bit;
@@ -106,7 +105,7 @@ inline void SetOwner(GameState& s, int card, int owner) {
     s.Hand[owner] |= bit;
   else if (owner == kOwnerNone)
     s.Unowned |= bit, ++s.UnownedCount;
-  current = static_cast<Integer>(owner);
+  current = owner;
 }
 
 // Every card back in no hand and not played, as at the start of a hand.

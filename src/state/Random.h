@@ -42,12 +42,12 @@ class DealStream {
 };
 
 // Rounds to the nearest whole number, a half to the even neighbour (2.5 gives 2, 3.5 gives 4).
-inline Integer RoundHalfEven(double x) {
+inline int RoundHalfEven(double x) {
   long long n = static_cast<long long>(x);  // towards zero
   if (static_cast<double>(n) > x) --n;      // so n is the floor
   const double above = x - static_cast<double>(n);
   if (above > 0.5 || (above == 0.5 && (n & 1) != 0)) ++n;
-  return static_cast<Integer>(n);
+  return n;
 }
 
 // A seed from the clock and the system's entropy, for a game that is not replayed.

@@ -1,28 +1,27 @@
 #pragma once
-// The number types of the game's state: Integer is a signed 16-bit whole number, Long a signed
-// 32-bit one. Truth values are plain bool.
+// The points are kept in 32 bits, the points file's range (Long); everything else is a plain
+// int or bool.
 #include <array>
 #include <bit>
 #include <cstdint>
 
 namespace solo {
 
-using Integer = std::int16_t;
 using Long = std::int32_t;
 
 // Seats, clockwise: the seat after s is s + 1, and after East comes South again.
-enum Seat : Integer { kSouth = 0, kWest = 1, kNorth = 2, kEast = 3, kNoSeat = -1 };
+enum Seat : int { kSouth = 0, kWest = 1, kNorth = 2, kEast = 3, kNoSeat = -1 };
 constexpr int kSeats = 4;
-constexpr Integer NextSeat(int seat) { return static_cast<Integer>((seat + 1) % kSeats); }
+constexpr int NextSeat(int seat) { return (seat + 1) % kSeats; }
 
 // Suit codes, shared with the trump code (which adds 8 for no trumps and -1 for not set).
-enum SuitCode : Integer { kDiamonds = 4, kClubs = 5, kHearts = 6, kSpades = 7, kNoTrumps = 8, kTrumpsNotSet = -1 };
+enum SuitCode : int { kDiamonds = 4, kClubs = 5, kHearts = 6, kSpades = 7, kNoTrumps = 8, kTrumpsNotSet = -1 };
 constexpr bool IsSuit(int code) { return code >= kDiamonds && code <= kSpades; }
 
 // Where a card is when it is in no hand: in the pack before the deal, or played.
-constexpr Integer kOwnerNone = 9;
+constexpr int kOwnerNone = 9;
 // Drawn from the pack during the deal, for the instant before the receiver is written.
-constexpr Integer kOwnerDrawn = 10;
+constexpr int kOwnerDrawn = 10;
 
 // A change of a points total. Totals are kept in 32 bits (the points file's range), so a
 // total at the limit stays there rather than wrapping round to the other sign.

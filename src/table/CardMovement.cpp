@@ -25,32 +25,32 @@ constexpr int kPileStep = 360;
 
 void Carry(Game& g, int card, Point to) {
   g.t.Move(card, to.left, to.top);
-  g.t.BringToFront(g.t.Cds[card]);
+  g.t.BringToFront(g.t.cards[card]);
 }
 
 }  // namespace
 
-Integer& TrickCard(GameState& s, int position) { return s.trick[position >= 1 && position <= 4 ? position - 1 : 3].card; }
+int& TrickCard(GameState& s, int position) { return s.trick[position >= 1 && position <= 4 ? position - 1 : 3].card; }
 
-Integer TrickCard(const GameState& s, int position) { return TrickCard(const_cast<GameState&>(s), position); }
+int TrickCard(const GameState& s, int position) { return TrickCard(const_cast<GameState&>(s), position); }
 
 void PlayEm(Game& g, int seat, int position) {
   if (position < 1 || position > 4) return;
   const int card = TrickCard(g.s, position);
   if (card < 1 || card > kCards) return;
   PlayCard(g, seat, card);
-  if (seat == g.s.IntBidder) g.s.IntBidderCard = static_cast<Integer>(card);
+  if (seat == g.s.declarer) g.s.declarersCard = card;
 }
 
 void ShowCardPlayed(Game& g, int seat, int card) {
   GameState& s = g.s;
-  s.IntPauseLength = g.pacing.cardPlay;
-  g.t.Cds[card].Picture = card;
+  s.pauseLength = g.pacing.cardPlay;
+  g.t.cards[card].Picture = card;
   g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
   CardSoundAndPause(g);
-  g.t.LstCardsPlayed.Add(s.StrPlayerName[seat], " played ", s.Pack[card].FullName);
-  g.t.StatusBar1.Panel1 = g.t.LstCardsPlayed.back();
-  s.IntPauseLength = s.IntNormalPause;
+  g.t.playedList.Add(s.playerNames[seat], " played ", s.Pack[card].FullName);
+  g.t.status.prompt = g.t.playedList.back();
+  s.pauseLength = s.normalPause;
 }
 
 void PlayCard(Game& g, int seat, int card) {
@@ -63,10 +63,10 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   GameState& s = g.s;
   Table& t = g.t;
   const int cards[4] = {trick[0].card, trick[1].card, trick[2].card, trick[3].card};
-  for (int card : cards) t.Cds[card].Picture = kPictureGathered;
-  s.IntPauseLength = g.pacing.gather;
+  for (int card : cards) t.cards[card].Picture = kPictureGathered;
+  s.pauseLength = g.pacing.gather;
   for (int card : cards) t.Move(card, kGathered.left, kGathered.top);
-  for (int i = 0; i < 3; ++i) t.Cds[cards[i]].Visible = false;
+  for (int i = 0; i < 3; ++i) t.cards[cards[i]].Visible = false;
 
   const int carried = cards[3];
   Carry(g, carried, kCarryStep1[winner]);
@@ -75,38 +75,38 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   CardSoundAndPause(g);
 
   if (pile >= 1 && pile <= 13) {
-    PileBox& box = t.ImgBack[pile];
+    PileBox& box = t.trickPiles[pile];
     switch (winner) {
       case kSouth:
-        t.IntSouthPileLeft += kPileStep;
-        box.Left = t.IntSouthPileLeft, box.Top = 8520;
+        t.southPileLeft += kPileStep;
+        box.Left = t.southPileLeft, box.Top = 8520;
         break;
       case kWest:
-        t.IntWestPileTop += kPileStep;
-        box.Left = 0, box.Top = t.IntWestPileTop;
+        t.westPileTop += kPileStep;
+        box.Left = 0, box.Top = t.westPileTop;
         break;
       case kNorth:
-        t.IntNorthPileLeft += kPileStep;
-        box.Left = t.IntNorthPileLeft, box.Top = 0;
+        t.northPileLeft += kPileStep;
+        box.Left = t.northPileLeft, box.Top = 0;
         break;
       default:
-        t.IntEastPileTop += kPileStep;
+        t.eastPileTop += kPileStep;
         // Clear of the played-cards list, which begins at 11280, so the whole pile shows.
-        box.Left = 9840, box.Top = t.IntEastPileTop;
+        box.Left = 9840, box.Top = t.eastPileTop;
         break;
     }
     box.Visible = true;
     t.BringToFront(box);
   }
-  t.Cds[carried].Visible = false;
+  t.cards[carried].Visible = false;
   ShowWestHand(g);
   ShowNorthHand(g);
   ShowSouthHand(g);
   ShowEastHand(g);
-  s.IntPauseLength = s.IntNormalPause;
+  s.pauseLength = s.normalPause;
   char number[8];
-  const auto end = std::to_chars(number, number + sizeof number, s.IntTricksPlayed).ptr;
-  SetText(t.StatusBar1.Panel1, {s.StrPlayerName[winner], " won trick number ", std::string_view(number, end - number)});
+  const auto end = std::to_chars(number, number + sizeof number, s.tricksPlayed).ptr;
+  SetText(t.status.prompt, {s.playerNames[winner], " won trick number ", std::string_view(number, end - number)});
 }
 
 void JustMoveCardsOut(Game& g, int winner) {
@@ -118,7 +118,7 @@ void JustMoveCardsOut(Game& g, int winner) {
       return;
     }
   }
-  const int pile = s.IntTricksWon[0] + s.IntTricksWon[1] + s.IntTricksWon[2] + s.IntTricksWon[3];
+  const int pile = s.tricksWon[0] + s.tricksWon[1] + s.tricksWon[2] + s.tricksWon[3];
   const Trick trick = s.trick;
   // The cards left their hands as they were played; they are all played now.
   for (Play& play : s.trick) {

@@ -18,7 +18,7 @@ void ShowCardPlayed(Game& g, int seat, int card);
 void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile);
 
 // The trick-card variable of a position (1-4).
-Integer& TrickCard(GameState& s, int position);
-Integer TrickCard(const GameState& s, int position);
+int& TrickCard(GameState& s, int position);
+int TrickCard(const GameState& s, int position);
 
 }  // namespace solo

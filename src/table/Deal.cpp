@@ -31,10 +31,10 @@ void GatherPack(Game& g, int x, int y) {
 
 void ShowPackOnTable(Game& g, int x, int y) {
   g.host.PlaySound(Sound::Shuffle);
-  g.s.IntPauseLength = g.pacing.shuffle;
+  g.s.pauseLength = g.pacing.shuffle;
   JustPause(g);
   for (int card = 1; card <= kCards; ++card) {
-    CardBox& box = g.t.Cds[card];
+    CardBox& box = g.t.cards[card];
     box.Picture = kPictureBack;
     box.Left = x;
     box.Top = y;
@@ -43,33 +43,33 @@ void ShowPackOnTable(Game& g, int x, int y) {
     x += 2;
     y -= 2;
   }
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.s.pauseLength = g.s.normalPause;
 }
 
 // A dealt card rests at the first point for a pause, jumps to the second, and the seat's hand
 // is laid out again.
 void ShowCardDealt(Game& g, int seat, int card, int pause) {
   const DealPoints& p = kDealPoints[seat];
-  g.s.IntPauseLength = static_cast<Integer>(pause);
+  g.s.pauseLength = pause;
   g.t.Move(card, p.firstLeft, p.firstTop);
   JustPause(g);
   g.t.Move(card, p.secondLeft, p.secondTop);
   ShowHand(g, seat);
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.s.pauseLength = g.s.normalPause;
 }
 
 void ShowPacketDealt(Game& g, int pause) {
-  g.s.IntPauseLength = static_cast<Integer>(pause);
+  g.s.pauseLength = pause;
   CardSoundAndPause(g);
-  g.s.IntPauseLength = g.s.IntNormalPause;
+  g.s.pauseLength = g.s.normalPause;
 }
 
 void ShowDealer(Game& g) {
   const GameState& s = g.s;
-  const std::string& leader = s.IntLeader == kSouth ? s.StrUserName : s.StrPlayerName[s.IntLeader];
-  const std::string& dealer = s.IntDealer == kSouth ? s.StrUserName : s.StrPlayerName[s.IntDealer];
+  const std::string& leader = s.leader == kSouth ? s.userName : s.playerNames[s.leader];
+  const std::string& dealer = s.dealer == kSouth ? s.userName : s.playerNames[s.dealer];
   // When East deals the text ends with a double quote.
-  SetText(g.t.StatusBar1.Panel1, {dealer, " is dealing and ", leader, " will lead", s.IntDealer == kEast ? "\"" : ""});
+  SetText(g.t.status.prompt, {dealer, " is dealing and ", leader, " will lead", s.dealer == kEast ? "\"" : ""});
 }
 
 namespace {
@@ -85,36 +85,20 @@ void DealTo(Game& g, int seat, int count) {
   g.show->PacketDealt(g, g.pacing.deal);
 }
 
-void DealPacketTo(Game& g, int seat, int count) {
-  switch (seat) {
-    case kSouth: DealToSouth(g, count); break;
-    case kWest: DealToWest(g, count); break;
-    case kNorth: DealToNorth(g, count); break;
-    default: DealToEast(g, count); break;
-  }
-}
-
-void GoulashTo(Game& g, int seat, int card) {
-  switch (seat) {
-    case kSouth: GoulashToSouth(g, card); break;
-    case kWest: GoulashToWest(g, card); break;
-    case kNorth: GoulashToNorth(g, card); break;
-    default: GoulashToEast(g, card); break;
-  }
-}
+void GoulashTo(Game& g, int seat, int card) { HandOver(g, seat, card, g.pacing.goulash); }
 
 void DealNormally(Game& g) {
-  const int first = NextSeat(g.s.IntDealer);
+  const int first = NextSeat(g.s.dealer);
   for (int round = 0; round < 4; ++round)
-    for (int i = 0; i < kSeats; ++i) DealPacketTo(g, (first + i) % kSeats, 3);
-  for (int i = 0; i < kSeats; ++i) DealPacketTo(g, (first + i) % kSeats, 1);
+    for (int i = 0; i < kSeats; ++i) DealTo(g, (first + i) % kSeats, 3);
+  for (int i = 0; i < kSeats; ++i) DealTo(g, (first + i) % kSeats, 1);
 }
 
 void DealGoulash(Game& g) {
   const int cut = RoundHalfEven(g.deal.Uniform() * 35) + 15;
   const auto order = GoulashOrder(cut);
-  g.s.BlnNoShuffle = false;
-  const int first = NextSeat(g.s.IntDealer);
+  g.s.noShuffle = false;
+  const int first = NextSeat(g.s.dealer);
   int position = 1;
   for (int packet : {5, 5, 3}) {
     for (int i = 0; i < kSeats; ++i) {
@@ -131,32 +115,28 @@ void ShuffleThePack(Game& g) { GatherPack(g, 5040, 3720); }
 
 void NextDealer(Game& g) {
   GameState& s = g.s;
-  s.IntDealer = NextSeat(s.IntDealer);
-  s.IntLeader = NextSeat(s.IntDealer);
+  s.dealer = NextSeat(s.dealer);
+  s.leader = NextSeat(s.dealer);
   g.show->DealerMoved(g);
 }
 
 void DealCards(Game& g) {
-  if (g.s.BlnNoShuffle)
+  if (g.s.noShuffle)
     DealGoulash(g);
   else
     DealNormally(g);
   DecideTrumps(g);
 }
 
-void DealToSouth(Game& g, int count) { DealTo(g, kSouth, count); }
-void DealToWest(Game& g, int count) { DealTo(g, kWest, count); }
-void DealToNorth(Game& g, int count) { DealTo(g, kNorth, count); }
-void DealToEast(Game& g, int count) { DealTo(g, kEast, count); }
 
-Integer DrawRandomCard(Game& g) {
+int DrawRandomCard(Game& g) {
   // Every card still in the pack is equally likely: one draw chooses its place in the list of
   // them, and the last of the list takes the drawn card's place.
   Game::PackList& pack = g.packList;
   if (pack.set != g.s.Unowned || pack.left != g.s.UnownedCount) {
     pack.left = 0;
     for (std::uint64_t rest = g.s.Unowned; rest; rest &= rest - 1)
-      pack.cards[pack.left++] = static_cast<Integer>(std::countr_zero(rest) + 1);
+      pack.cards[pack.left++] = (std::countr_zero(rest) + 1);
   }
   if (pack.left <= 0) return 0;
   const std::uint32_t place = g.deal.Below(static_cast<std::uint32_t>(pack.left));
@@ -164,18 +144,14 @@ Integer DrawRandomCard(Game& g) {
   pack.cards[place] = pack.cards[--pack.left];
   pack.set = g.s.Unowned & ~CardBit(card);
   SetOwner(g.s, card, kOwnerDrawn);
-  return static_cast<Integer>(card);
+  return card;
 }
 
-void GoulashToSouth(Game& g, int card) { HandOver(g, kSouth, card, g.pacing.goulash); }
-void GoulashToWest(Game& g, int card) { HandOver(g, kWest, card, g.pacing.goulash); }
-void GoulashToNorth(Game& g, int card) { HandOver(g, kNorth, card, g.pacing.goulash); }
-void GoulashToEast(Game& g, int card) { HandOver(g, kEast, card, g.pacing.goulash); }
 
-std::array<Integer, kCards + 1> GoulashOrder(int cut) {
-  std::array<Integer, kCards + 1> order{};
-  for (int position = 1; position <= cut; ++position) order[position] = static_cast<Integer>(cut + 1 - position);
-  for (int position = cut + 1; position <= kCards; ++position) order[position] = static_cast<Integer>(position);
+std::array<int, kCards + 1> GoulashOrder(int cut) {
+  std::array<int, kCards + 1> order{};
+  for (int position = 1; position <= cut; ++position) order[position] = cut + 1 - position;
+  for (int position = cut + 1; position <= kCards; ++position) order[position] = position;
   return order;
 }
 

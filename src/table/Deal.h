@@ -18,18 +18,10 @@ void ShuffleThePackAtStart(Game& g);
 void ShuffleThePack(Game& g);
 void NextDealer(Game& g);
 void DealCards(Game& g);
-void DealToSouth(Game& g, int count);
-void DealToWest(Game& g, int count);
-void DealToNorth(Game& g, int count);
-void DealToEast(Game& g, int count);
-Integer DrawRandomCard(Game& g);
-void GoulashToSouth(Game& g, int card);
-void GoulashToWest(Game& g, int card);
-void GoulashToNorth(Game& g, int card);
-void GoulashToEast(Game& g, int card);
+int DrawRandomCard(Game& g);
 
 // The goulash order for a cut: the first `cut` cards of the pack reversed, then the rest.
 // Element 0 is unused so that positions run 1-52.
-std::array<Integer, kCards + 1> GoulashOrder(int cut);
+std::array<int, kCards + 1> GoulashOrder(int cut);
 
 }  // namespace solo

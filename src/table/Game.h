@@ -16,13 +16,13 @@ namespace solo {
 
 // Pause lengths in milliseconds, all in one place.
 struct Pacing {
-  Integer normal = 200;
-  Integer shuffle = 500;
-  Integer deal = 55;
-  Integer goulash = 100;
-  Integer bidding = 750;
-  Integer cardPlay = 500;
-  Integer gather = 500;
+  int normal = 200;
+  int shuffle = 500;
+  int deal = 55;
+  int goulash = 100;
+  int bidding = 750;
+  int cardPlay = 500;
+  int gather = 500;
 };
 
 // What a menu command or the end of the hand loop asks the window to do next.
@@ -57,7 +57,7 @@ struct Game : Interruption {
   // The cards still in the pack during a deal, in a list the draw can pick from by place; it is
   // made again from the pack whenever it no longer matches it.
   struct PackList {
-    std::array<Integer, kCards> cards{};
+    std::array<int, kCards> cards{};
     int left = 0;
     std::uint64_t set = 0;
   } packList;

@@ -23,7 +23,7 @@ void Layout(Game& g, int seat) {
   // The seat's cards in card order: the bits of its hand from the lowest up.
   for (std::uint64_t hand = g.s.Hand[seat]; hand; hand &= hand - 1) {
     const int card = std::countr_zero(hand) + 1;
-    CardBox& box = g.t.Cds[card];
+    CardBox& box = g.t.cards[card];
     box.Picture = row.faceUp ? card : kPictureBack;
     box.Left = left;
     box.Top = top;

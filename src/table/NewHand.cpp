@@ -6,25 +6,25 @@ namespace solo {
 
 void Welcome(Game& g) {
   const GameState& s = g.s;
-  g.t.LblName[kSouth] = s.StrUserName;
-  SetText(g.t.LblName[kWest], {s.StrPlayerName[kWest], "- Welcome ", s.StrUserName});
-  SetText(g.t.LblName[kNorth], {s.StrPlayerName[kNorth], " - Hello and Welcome ", s.StrUserName});
-  SetText(g.t.LblName[kEast], {s.StrPlayerName[kEast], " - Hi "});
-  g.t.LblMonName[kSouth] = s.StrUserName;
-  for (int seat = kWest; seat <= kEast; ++seat) g.t.LblMonName[seat] = s.StrPlayerName[seat];
+  g.t.nameCaptions[kSouth] = s.userName;
+  SetText(g.t.nameCaptions[kWest], {s.playerNames[kWest], "- Welcome ", s.userName});
+  SetText(g.t.nameCaptions[kNorth], {s.playerNames[kNorth], " - Hello and Welcome ", s.userName});
+  SetText(g.t.nameCaptions[kEast], {s.playerNames[kEast], " - Hi "});
+  g.t.pointsNames[kSouth] = s.userName;
+  for (int seat = kWest; seat <= kEast; ++seat) g.t.pointsNames[seat] = s.playerNames[seat];
 }
 
 void ShowNewHand(Game& g) {
-  for (int seat = kWest; seat <= kEast; ++seat) g.t.LblName[seat] = g.s.StrPlayerName[seat];
-  g.t.LblName[kSouth] = g.s.StrUserName;
-  g.t.imgtrumpsVisible = false;
+  for (int seat = kWest; seat <= kEast; ++seat) g.t.nameCaptions[seat] = g.s.playerNames[seat];
+  g.t.nameCaptions[kSouth] = g.s.userName;
+  g.t.trumpsSignVisible = false;
 }
 
 void NewHand(Game& g) {
   ++g.handNumber;
   g.deal = DealStream(g.seed, static_cast<std::uint64_t>(g.handNumber));
   g.show->NewHandShown(g);
-  g.s.IntTrumps = kTrumpsNotSet;
+  g.s.trumps = kTrumpsNotSet;
   ClearForNextRound(g);
   ShuffleThePack(g);
   NextDealer(g);
@@ -33,38 +33,38 @@ void NewHand(Game& g) {
 
 void ClearTable(Game& g) {
   Table& t = g.t;
-  t.FramBidingVisible = false;
+  t.bidPanelVisible = false;
   // A trump choice left open by an abandoned hand must not linger into the next one.
-  t.FramTrumpsVisible = false;
-  for (int n = 1; n <= 13; ++n) t.ImgBack[n].Visible = false;
-  t.IntSouthPileLeft = 3360;
-  t.IntWestPileTop = 2280;
-  t.IntNorthPileLeft = 3360;
-  t.IntEastPileTop = 2280;
-  t.LstCardsPlayed.Clear();
-  for (int card = 1; card <= kCards; ++card) t.Cds[card].Visible = true;
-  t.StatusBar1.Panel1.clear();
-  t.StatusBar1.Panel2.clear();
-  t.LblTrumps = "Trumps";
-  t.imgtrumpsVisible = false;
+  t.trumpsPanelVisible = false;
+  for (int n = 1; n <= 13; ++n) t.trickPiles[n].Visible = false;
+  t.southPileLeft = 3360;
+  t.westPileTop = 2280;
+  t.northPileLeft = 3360;
+  t.eastPileTop = 2280;
+  t.playedList.Clear();
+  for (int card = 1; card <= kCards; ++card) t.cards[card].Visible = true;
+  t.status.prompt.clear();
+  t.status.bidding.clear();
+  t.trumpsCaption = "Trumps";
+  t.trumpsSignVisible = false;
 }
 
 void ClearForNextRound(Game& g) {
   GameState& s = g.s;
   for (Play& play : s.trick) play.seat = kNoSeat;
-  s.IntTricksPlayed = 0;
-  s.IntNewTrumps = -1;
-  for (int seat = kWest; seat <= kEast; ++seat) s.IntBidPoints[seat] = -1;
+  s.tricksPlayed = 0;
+  s.newTrumps = -1;
+  for (int seat = kWest; seat <= kEast; ++seat) s.bidPoints[seat] = -1;
   for (int seat = 0; seat < kSeats; ++seat) {
-    s.IntTricksWon[seat] = 0;
-    s.BlnHasBid[seat] = s.BlnPassed[seat] = s.BlnMisere[seat] = s.BlnMisereOpen[seat] = false;
-    s.BlnSolo[seat] = s.BlnAbundanceOpen[seat] = s.BlnAbundanceDeclared[seat] = s.BlnAbundanceTrumps[seat] = false;
+    s.tricksWon[seat] = 0;
+    s.hasBid[seat] = s.passed[seat] = s.bidMisere[seat] = s.bidMisereOpen[seat] = false;
+    s.bidSolo[seat] = s.bidAbundanceOpen[seat] = s.bidAbundanceDeclared[seat] = s.bidAbundanceTrumps[seat] = false;
   }
   GatherAllCards(s);
   s.Voids = {};
   for (Play& play : s.trick) play.card = 0;
-  s.IntBidderCard = 0;
-  s.IntBidder = kNoSeat;
+  s.declarersCard = 0;
+  s.declarer = kNoSeat;
   g.show->TableCleared(g);
 }
 

@@ -8,7 +8,7 @@ void ThrowIfAbandoned(const Game& g) {
 
 void JustPause(Game& g) {
   ThrowIfAbandoned(g);
-  g.host.Pause(g.s.IntPauseLength, g);
+  g.host.Pause(g.s.pauseLength, g);
   ThrowIfAbandoned(g);
 }
 

@@ -8,9 +8,9 @@
 
 namespace solo {
 
-// Waits IntPauseLength milliseconds.
+// Waits pauseLength milliseconds.
 void JustPause(Game& g);
-// Starts the card sound, then waits IntPauseLength milliseconds.
+// Starts the card sound, then waits pauseLength milliseconds.
 void CardSoundAndPause(Game& g);
 // Lets the table run until `done()`; abandons the hand if it is abandoned meanwhile.
 void WaitUntil(Game& g, const std::function<bool()>& done);

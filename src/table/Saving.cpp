@@ -21,13 +21,13 @@ void TellFailure(Game& g, const SaveResult& result, bool& told) {
 }  // namespace
 
 void SaveNames(Game& g) {
-  const SeatNames names = {g.s.StrUserName, g.s.StrPlayerName[kWest], g.s.StrPlayerName[kNorth],
-                           g.s.StrPlayerName[kEast]};
+  const SeatNames names = {g.s.userName, g.s.playerNames[kWest], g.s.playerNames[kNorth],
+                           g.s.playerNames[kEast]};
   TellFailure(g, g.storage->SaveNames(names), g.saving.namesFailureTold);
 }
 
 bool SavePoints(Game& g) {
-  const SaveResult result = g.storage->SavePoints(g.s.LngPoints);
+  const SaveResult result = g.storage->SavePoints(g.s.points);
   g.saving.pointsSaved = result.saved;
   TellFailure(g, result, g.saving.pointsFailureTold);
   return result.saved;

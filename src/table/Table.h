@@ -1,6 +1,6 @@
 #pragma once
-// The table as data: every control the game writes, with the controls' own names and the
-// same units (twips). The window only mirrors this; tests assert on it.
+// The table as data: every part of the table the game writes, named by what it shows, in the
+// units of the original layout (twips). The window only mirrors this; tests assert on it.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -32,7 +32,7 @@ struct PileBox {
 };
 
 struct StatusBar {
-  std::string Panel1, Panel2;
+  std::string prompt, bidding;
 };
 
 // Writes the parts, joined, into a caption: the caption's storage is reused, so the many texts a
@@ -68,27 +68,27 @@ class TextList {
 };
 
 struct Table {
-  std::array<CardBox, kCards + 1> Cds{};  // 1-52, one per card
-  std::array<PileBox, 14> ImgBack{};      // 1-13, one pile per trick
-  PerSeat<std::string> LblName{}, LblMonName{}, LblMoney{};
-  std::array<std::string, 4> LblOtherBids{};  // 1-3, the computer seats' bids on the bid panel
-  StatusBar StatusBar1;
-  TextList LstCardsPlayed;
+  std::array<CardBox, kCards + 1> cards{};  // 1-52, one per card
+  std::array<PileBox, 14> trickPiles{};      // 1-13, one pile per trick
+  PerSeat<std::string> nameCaptions{}, pointsNames{}, pointsShown{};
+  std::array<std::string, 4> otherBids{};  // 1-3, the computer seats' bids on the bid panel
+  StatusBar status;
+  TextList playedList;
 
-  std::string LblTrumps = "Trumps";
-  bool LblTrumpsVisible = false;
-  int imgtrumps = 0;  // sign picture
-  bool imgtrumpsVisible = false;
-  int Pictrumps2 = 0;  // the sign on the bid panel
+  std::string trumpsCaption = "Trumps";
+  bool trumpsCaptionVisible = false;
+  int trumpsSign = 0;  // sign picture
+  bool trumpsSignVisible = false;
+  int bidPanelTrumpsSign = 0;  // the sign on the bid panel
 
-  bool FramBidingVisible = false;
-  int OptBid = -1;  // the selected bid option, -1 none
-  std::string CmdCnfBid = "&The Bid";
-  bool LblconfirmVisible = false;
-  bool FramTrumpsVisible = false;
+  bool bidPanelVisible = false;
+  int selectedBid = -1;  // the selected bid option, -1 none
+  std::string bidButton = "&The Bid";
+  bool bidConfirmVisible = false;
+  bool trumpsPanelVisible = false;
 
   // Where the next trick pile of each seat goes: each pile steps on from the last.
-  int IntSouthPileLeft = 0, IntWestPileTop = 0, IntNorthPileLeft = 0, IntEastPileTop = 0;
+  int southPileLeft = 0, westPileTop = 0, northPileLeft = 0, eastPileTop = 0;
 
   // What the table shows beyond the original controls, for today's players.
   int Turn = -1;                  // the seat that is to bid or play, -1 for none
@@ -104,8 +104,8 @@ struct Table {
   void BringToFront(CardBox& box) { box.Z = ++topZ; }
   void BringToFront(PileBox& box) { box.Z = ++topZ; }
   void Move(int card, int left, int top) {
-    Cds[card].Left = left;
-    Cds[card].Top = top;
+    cards[card].Left = left;
+    cards[card].Top = top;
   }
 };
 

@@ -21,8 +21,8 @@ constexpr Rect kLblTrumps = {240, 9240, 792, 288};
 constexpr Rect kImgTrumps = {1320, 9120, 615, 495};
 constexpr Rect kLstCardsPlayed = {11280, 240, 2892, 7584};
 constexpr Rect kFramMoney = {11040, 7920, 3255, 1932};
-constexpr Rect LblMonName(int seat) { return {120, 360 + 360 * seat, 1335, 255}; }
-constexpr Rect LblMoney(int seat) { return {1680, 360 + 360 * seat, 1455, 255}; }
+constexpr Rect pointsNames(int seat) { return {120, 360 + 360 * seat, 1335, 255}; }
+constexpr Rect pointsShown(int seat) { return {1680, 360 + 360 * seat, 1455, 255}; }
 constexpr Rect kFramBiding = {2400, 1080, 6012, 5532};
 constexpr Rect kFramTrumps = {3720, 3120, 2895, 2205};
 constexpr Rect kShape1 = {2880, 2640, 5532, 3852};

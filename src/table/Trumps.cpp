@@ -7,7 +7,7 @@ namespace solo {
 namespace {
 
 // First trumps by dealer: South Hearts, West Diamonds, North Clubs, East Spades.
-constexpr Integer kFirstTrumps[kSeats] = {kHearts, kDiamonds, kClubs, kSpades};
+constexpr int kFirstTrumps[kSeats] = {kHearts, kDiamonds, kClubs, kSpades};
 
 const char* SuitTitle(int suit) {
   switch (suit) {
@@ -43,21 +43,21 @@ int TrumpSign(int trumps) {
 }
 
 void ShowTrumps(Game& g, int suit, bool onBidPanel) {
-  g.t.LblTrumpsVisible = true;
-  g.t.imgtrumps = TrumpSign(suit);
-  g.t.imgtrumpsVisible = true;
-  if (onBidPanel) g.t.Pictrumps2 = TrumpSign(suit);
+  g.t.trumpsCaptionVisible = true;
+  g.t.trumpsSign = TrumpSign(suit);
+  g.t.trumpsSignVisible = true;
+  if (onBidPanel) g.t.bidPanelTrumpsSign = TrumpSign(suit);
 }
 
 void DecideTrumps(Game& g) {
-  const Integer suit = kFirstTrumps[g.s.IntDealer];
-  g.s.IntTrumps = suit;
+  const int suit = kFirstTrumps[g.s.dealer];
+  g.s.trumps = suit;
   g.show->TrumpsShown(g, suit, true);
 }
 
 void AnnounceTrumps(Game& g, int suit) {
   if (suit < kDiamonds || suit > kNoTrumps) return;
-  g.s.IntTrumps = static_cast<Integer>(suit);
+  g.s.trumps = suit;
   g.show->TrumpsShown(g, suit, false);
   // The prompt has two blanks between "are" and "now", whatever the contract.
   DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,

@@ -17,7 +17,7 @@
 #include <exception>
 #include <thread>
 
-#include "ui/MFormDeluxe.h"
+#include "ui/DeluxeBoxWindow.h"
 
 namespace solo::ui {
 
@@ -118,7 +118,7 @@ void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, 
 int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
   Mirror();
   if (answerBoxes) return answerBoxes(box);
-  if (!deluxe_) deluxe_ = new MFormDeluxe(window_);
+  if (!deluxe_) deluxe_ = new DeluxeBoxWindow(window_);
   const QPoint at = boxPlace_ ? boxPlace_() : QPoint(260, 260);
   const int answer = deluxe_->Ask(box, at);
   ReturnFocus();

@@ -18,7 +18,7 @@ class QWidget;
 
 namespace solo::ui {
 
-class MFormDeluxe;
+class DeluxeBoxWindow;
 
 class QtHost : public Host {
  public:
@@ -75,7 +75,7 @@ class QtHost : public Host {
   std::function<QPoint()> boxPlace_;
   std::vector<QEventLoop*> loops_;
   std::unique_ptr<QSoundEffect> card_, shuffle_;
-  MFormDeluxe* deluxe_ = nullptr;
+  DeluxeBoxWindow* deluxe_ = nullptr;
   double speed_ = 1;
   int handlers_ = 0;
 };

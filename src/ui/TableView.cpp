@@ -51,7 +51,7 @@ constexpr SuitButtonText kSuitButtons[5] = {
 // Places inside the bid panel and the trump panel (twips, relative to the frame).
 constexpr layout::Rect OptionRect(int i) { return {180, 330 + 390 * i, 5160, 360}; }
 constexpr layout::Rect kPictrumps2 = {5280, 300, 615, 495};
-constexpr layout::Rect kCmdCnfBid = {3960, 3180, 1860, 540};
+constexpr layout::Rect kBidButton = {3960, 3180, 1860, 540};
 constexpr layout::Rect kLblconfirm = {180, 3120, 3660, 720};
 constexpr layout::Rect OtherBidsRect(int seat) { return {180, 3930 + 480 * (seat - 1), 5640, 420}; }
 constexpr layout::Rect MarriageRect(int i) { return {180 + ((i - 1) % 2) * 1320, 540 + ((i - 1) / 2) * 780, 1200, 600}; }
@@ -141,7 +141,7 @@ QSize TableView::sizeHint() const {
 
 void TableView::BuildBidPanel() {
   biding_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
-  biding_->setObjectName("FramBiding");
+  biding_->setObjectName("bidPanel");
   MakeOpaque(biding_);
   auto* group = new QButtonGroup(biding_);
   for (int i = 0; i < 7; ++i) {
@@ -157,7 +157,7 @@ void TableView::BuildBidPanel() {
     });
   }
   cnfBid_ = new QPushButton(biding_);
-  cnfBid_->setObjectName("CmdCnfBid");
+  cnfBid_->setObjectName("bidButton");
   connect(cnfBid_, &QPushButton::clicked, this, [this] {
     if (confirmClicked) confirmClicked();
   });
@@ -170,7 +170,7 @@ void TableView::BuildBidPanel() {
 
 void TableView::BuildTrumpPanel() {
   trumps_ = new QGroupBox("Select your suit for trumps", this);
-  trumps_->setObjectName("FramTrumps");
+  trumps_->setObjectName("trumpsPanel");
   MakeOpaque(trumps_);
   for (int i = 1; i <= 4; ++i) {
     marriage_[i] = new QPushButton(kSuitButtons[i].caption, trumps_);
@@ -217,7 +217,7 @@ void TableView::PlaceAll() {
   Place(money_, layout::kFramMoney.left, layout::kFramMoney.top, layout::kFramMoney.width, layout::kFramMoney.height);
   money_->setFont(bold);
   for (int seat = 0; seat < 4; ++seat) {
-    const auto n = layout::LblMonName(seat), m = layout::LblMoney(seat);
+    const auto n = layout::pointsNames(seat), m = layout::pointsShown(seat);
     Place(monName_[seat], n.left, n.top, n.width, n.height, money_);
     Place(moneyLabel_[seat], m.left, m.top, m.width, m.height, money_);
     monName_[seat]->setFont(normal);
@@ -232,7 +232,7 @@ void TableView::PlaceAll() {
     Place(optBid_[i], r.left, r.top, r.width, r.height, biding_);
     optBid_[i]->setFont(ScaledFont(10.5));
   }
-  Place(cnfBid_, kCmdCnfBid.left, kCmdCnfBid.top, kCmdCnfBid.width, kCmdCnfBid.height, biding_);
+  Place(cnfBid_, kBidButton.left, kBidButton.top, kBidButton.width, kBidButton.height, biding_);
   cnfBid_->setFont(ScaledFont(12, true));
   Place(confirm_, kLblconfirm.left, kLblconfirm.top, kLblconfirm.width, kLblconfirm.height, biding_);
   confirm_->setFont(ScaledFont(11, false));
@@ -260,56 +260,56 @@ void TableView::resizeEvent(QResizeEvent*) {
 
 void TableView::Mirror() {
   // The played-cards list only grows during a hand and is emptied for the next one.
-  if (t_.LstCardsPlayed.size() < listShown_) {
+  if (t_.playedList.size() < listShown_) {
     list_->clear();
     listShown_ = 0;
   }
-  if (t_.LstCardsPlayed.size() > listShown_) {
-    for (; listShown_ < t_.LstCardsPlayed.size(); ++listShown_)
-      list_->addItem(QString::fromStdString(t_.LstCardsPlayed[listShown_]));
+  if (t_.playedList.size() > listShown_) {
+    for (; listShown_ < t_.playedList.size(); ++listShown_)
+      list_->addItem(QString::fromStdString(t_.playedList[listShown_]));
     list_->scrollToBottom();
   }
   for (int seat = 0; seat < 4; ++seat) {
     // A long name ends in "…" rather than being cut off.
-    const QString name = QString::fromStdString(t_.LblMonName[seat]);
+    const QString name = QString::fromStdString(t_.pointsNames[seat]);
     monName_[seat]->setText(monName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, monName_[seat]->width()));
     monName_[seat]->setToolTip(name);
-    moneyLabel_[seat]->setText(QString::fromStdString(t_.LblMoney[seat]));
+    moneyLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
   }
 
-  const bool bidOpening = t_.FramBidingVisible && !biding_->isVisible();
-  biding_->setVisible(t_.FramBidingVisible);
-  if (t_.FramBidingVisible) {
+  const bool bidOpening = t_.bidPanelVisible && !biding_->isVisible();
+  biding_->setVisible(t_.bidPanelVisible);
+  if (t_.bidPanelVisible) {
     biding_->raise();
     for (int i = 0; i < 7; ++i) {
       QSignalBlocker block(optBid_[i]);
-      optBid_[i]->setChecked(t_.OptBid == i);
+      optBid_[i]->setChecked(t_.selectedBid == i);
     }
     // The caption is never clipped: its font shrinks until it fits the button.
-    const QString caption = QString::fromStdString(t_.CmdCnfBid);
+    const QString caption = QString::fromStdString(t_.bidButton);
     QFont font = ScaledFont(12, true);
     while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > cnfBid_->width() - 8)
       font.setPixelSize(font.pixelSize() - 1);
     cnfBid_->setFont(font);
     cnfBid_->setText(caption);
     cnfBid_->setAccessibleName(caption);
-    confirm_->setVisible(t_.LblconfirmVisible);
+    confirm_->setVisible(t_.bidConfirmVisible);
     const QRectF sign = QRectF(0, 0, kPictrumps2.width / kTw * scale_, kPictrumps2.height / kTw * scale_);
-    pictrumps2_->setPixmap(t_.Pictrumps2 ? art_.Picture(t_.Pictrumps2, sign.size().toSize(), devicePixelRatioF())
+    pictrumps2_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
                                          : QPixmap());
-    for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.LblOtherBids[seat]));
-    if (bidOpening && t_.OptBid >= 0) optBid_[t_.OptBid]->setFocus();
+    for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
+    if (bidOpening && t_.selectedBid >= 0) optBid_[t_.selectedBid]->setFocus();
   }
-  const bool trumpsOpening = t_.FramTrumpsVisible && !trumps_->isVisible();
-  trumps_->setVisible(t_.FramTrumpsVisible);
-  if (t_.FramTrumpsVisible) {
+  const bool trumpsOpening = t_.trumpsPanelVisible && !trumps_->isVisible();
+  trumps_->setVisible(t_.trumpsPanelVisible);
+  if (t_.trumpsPanelVisible) {
     trumps_->raise();
     if (trumpsOpening) marriage_[1]->setFocus();
   }
   // Once the panels are closed the keys go to the table again, for keyboard play.
-  if (!t_.FramBidingVisible && !t_.FramTrumpsVisible && !hasFocus()) setFocus();
+  if (!t_.bidPanelVisible && !t_.trumpsPanelVisible && !hasFocus()) setFocus();
   // A highlighted card that has left South's hand is forgotten.
-  if (highlighted_ && (!t_.Cds[highlighted_].Visible || t_.Cds[highlighted_].Picture != highlighted_)) highlighted_ = 0;
+  if (highlighted_ && (!t_.cards[highlighted_].Visible || t_.cards[highlighted_].Picture != highlighted_)) highlighted_ = 0;
   update();
 }
 
@@ -317,15 +317,15 @@ std::vector<TableView::Described> TableView::Describe() const {
   std::vector<Described> shown;
   constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
   for (int n = 1; n <= kCards; ++n) {
-    const CardBox& box = t_.Cds[n];
+    const CardBox& box = t_.cards[n];
     if (box.Visible && box.Picture == n && box.Top == kSouthRowTop)
       shown.push_back({QString::fromStdString(CardWords(n)), CardRect(box, n).toAlignedRect()});
   }
   for (int seat = 0; seat < 4; ++seat)
     for (int n = 1; n <= kCards; ++n) {
-      const CardBox& box = t_.Cds[n];
+      const CardBox& box = t_.cards[n];
       if (box.Visible && box.Picture == n && box.Left == kCentre[seat].left && box.Top == kCentre[seat].top)
-        shown.push_back({QString::fromStdString(t_.LblMonName[seat] + " played " + CardWords(n)),
+        shown.push_back({QString::fromStdString(t_.pointsNames[seat] + " played " + CardWords(n)),
                          CardRect(box, n).toAlignedRect()});
     }
   if (t_.ContractVisible) {
@@ -362,7 +362,7 @@ void TableView::paintEvent(QPaintEvent*) {
   // The trick piles, then the cards, each in stacking order.
   std::vector<const PileBox*> piles;
   for (int n = 1; n <= 13; ++n)
-    if (t_.ImgBack[n].Visible) piles.push_back(&t_.ImgBack[n]);
+    if (t_.trickPiles[n].Visible) piles.push_back(&t_.trickPiles[n]);
   std::sort(piles.begin(), piles.end(), [](auto a, auto b) { return a->Z < b->Z; });
   for (const PileBox* pile : piles) {
     const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight, layout::kCardWidth);
@@ -370,10 +370,10 @@ void TableView::paintEvent(QPaintEvent*) {
   }
   std::vector<int> cards;
   for (int n = 1; n <= kCards; ++n)
-    if (t_.Cds[n].Visible) cards.push_back(n);
-  std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.Cds[a].Z < t_.Cds[b].Z; });
+    if (t_.cards[n].Visible) cards.push_back(n);
+  std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.cards[a].Z < t_.cards[b].Z; });
   for (int n : cards) {
-    const CardBox& box = t_.Cds[n];
+    const CardBox& box = t_.cards[n];
     QRectF r = CardRect(box, box.Picture);
     if (n == shaking_) r.translate((shakeStep_ % 2 ? 1 : -1) * (10 - shakeStep_) * 0.8 * scale_, 0);
     p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
@@ -400,23 +400,23 @@ void TableView::paintEvent(QPaintEvent*) {
   };
   for (int seat = 0; seat < 4; ++seat) {
     const auto& r = layout::kLblName[seat];
-    caption(ToPixels(r.left, r.top, 20000, r.height), t_.LblName[seat]);
+    caption(ToPixels(r.left, r.top, 20000, r.height), t_.nameCaptions[seat]);
   }
-  if (t_.LblTrumpsVisible) {
+  if (t_.trumpsCaptionVisible) {
     const auto& r = layout::kLblTrumps;
-    caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.LblTrumps);
+    caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.trumpsCaption);
   }
-  if (t_.imgtrumpsVisible && t_.imgtrumps) {
+  if (t_.trumpsSignVisible && t_.trumpsSign) {
     const auto& r = layout::kImgTrumps;
     const QRectF sign = ToPixels(r.left, r.top, r.width, r.height);
-    p.drawPixmap(sign.topLeft(), art_.Picture(t_.imgtrumps, sign.size().toSize(), dpr));
+    p.drawPixmap(sign.topLeft(), art_.Picture(t_.trumpsSign, sign.size().toSize(), dpr));
   }
 
   if (lastTrickShown_) PaintLastTrick(p, dpr);
 
   if (highlighted_ && hasFocus()) {
     // The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
-    const QRectF r = CardRect(t_.Cds[highlighted_], highlighted_).translated(0, -14 * scale_);
+    const QRectF r = CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_);
     p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
     p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
     p.setBrush(Qt::NoBrush);
@@ -429,7 +429,7 @@ void TableView::PaintTurn(QPainter& p) {
   // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
   const auto& r = layout::kLblName[t_.Turn];
   p.setFont(ScaledFont(13, true));
-  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.LblName[t_.Turn]));
+  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.nameCaptions[t_.Turn]));
   const QRectF box = ToPixels(r.left, r.top, 0, r.height).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
   const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
   const bool south = t_.Turn == 0;
@@ -478,10 +478,10 @@ void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
     }
     p.setPen(kNameColour);
     const QRectF name(r.left() - 40 * scale_, r.bottom(), r.width() + 80 * scale_, 16 * scale_);
-    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.LblMonName[play.seat]));
+    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.pointsNames[play.seat]));
   }
   p.setPen(kNameColour);
-  const std::string& winner = t_.LblMonName[t_.LastTrickWinner];
+  const std::string& winner = t_.pointsNames[t_.LastTrickWinner];
   p.drawText(centre.adjusted(8 * scale_, 6 * scale_, -8 * scale_, 0), Qt::AlignLeft | Qt::AlignTop,
              QString::fromStdString("Last trick \u2014 won by " + winner));
 }
@@ -490,7 +490,7 @@ int TableView::CardAt(QPoint point) const {
   int best = 0;
   std::uint32_t bestZ = 0;
   for (int n = 1; n <= kCards; ++n) {
-    const CardBox& box = t_.Cds[n];
+    const CardBox& box = t_.cards[n];
     if (!box.Visible || !CardRect(box, box.Picture).contains(point)) continue;
     if (!best || box.Z > bestZ) best = n, bestZ = box.Z;
   }
@@ -506,8 +506,8 @@ void TableView::mousePressEvent(QMouseEvent* event) {
     return;
   }
   // A click on the latest trick pile shows that trick.
-  if (t_.LastPile >= 1 && t_.LastPile <= 13 && t_.ImgBack[t_.LastPile].Visible) {
-    const PileBox& pile = t_.ImgBack[t_.LastPile];
+  if (t_.LastPile >= 1 && t_.LastPile <= 13 && t_.trickPiles[t_.LastPile].Visible) {
+    const PileBox& pile = t_.trickPiles[t_.LastPile];
     if (ToPixels(pile.Left, pile.Top, layout::kCardHeight, layout::kCardWidth).contains(event->position())) {
       ShowLastTrick();
       return;

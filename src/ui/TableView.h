@@ -50,7 +50,6 @@ class TableView : public QWidget {
   // The last trick, face up where it was played, until HideLastTrick (or the next click).
   void ShowLastTrick();
   void HideLastTrick();
-  bool lastTrickShown() const { return lastTrickShown_; }
   QSize sizeHint() const override;
 
   // What a screen reader is told of the table: South's cards by name, the trick on the table,

@@ -43,18 +43,18 @@ TEST(BotsBidsPoints, CountsAsTheRulesSay) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     GameState s = test::FreshState();
-    s.IntTrumps = static_cast<Integer>(c.trumps);
-    s.IntNewTrumps = -1;
+    s.trumps = c.trumps;
+    s.newTrumps = -1;
     Give(s, kNorth, c.hand);
     BotsBidsPoints(s, kNorth);
-    EXPECT_EQ(s.IntBidPoints[kNorth], c.points);
-    EXPECT_EQ(s.IntNewTrumps, c.newTrumps);
+    EXPECT_EQ(s.bidPoints[kNorth], c.points);
+    EXPECT_EQ(s.newTrumps, c.newTrumps);
   }
 }
 
 TEST(ChooseComputerBid, TheCategoryDecidesBeforeTheSeat) {
   struct Case {
-    Integer west, north, east;
+    int west, north, east;
     int seat;
     int code;
   };

@@ -17,17 +17,17 @@ using test::TestGame;
 // A round about to start: names, a cleared table, the dealer's trumps, and the computer
 // bidder as Bids would have chosen it (seat -1: all three computers pass).
 void PrepareRound(Game& g, int dealer, int computerSeat = kNoSeat, int code = kPass) {
-  g.s.StrUserName = g.s.StrPlayerName[0] = "Player";
-  g.s.StrPlayerName[1] = "West Bot", g.s.StrPlayerName[2] = "North Bot", g.s.StrPlayerName[3] = "East Bot";
-  g.s.IntNormalPause = 200;
+  g.s.userName = g.s.playerNames[0] = "Player";
+  g.s.playerNames[1] = "West Bot", g.s.playerNames[2] = "North Bot", g.s.playerNames[3] = "East Bot";
+  g.s.normalPause = 200;
   BuildPack(g.s);
   ClearForNextRound(g);
-  g.s.IntDealer = static_cast<Integer>(dealer);
+  g.s.dealer = dealer;
   DecideTrumps(g);
   if (computerSeat == kNoSeat) {
-    g.s.BlnPassed[1] = g.s.BlnPassed[2] = g.s.BlnPassed[3] = true;
+    g.s.passed[1] = g.s.passed[2] = g.s.passed[3] = true;
   } else {
-    g.s.IntBidder = static_cast<Integer>(computerSeat);
+    g.s.declarer = computerSeat;
     KindFlags(g.s, code)[computerSeat] = true;
     PassOtherBots(g.s, computerSeat);
   }
@@ -39,9 +39,9 @@ void UserBids(TestGame& tg, std::vector<int> bids) {
   tg.host.player = [&tg, queue] {
     Game& g = tg.g;
     if (g.Awaits(Waiting::Bid) && !queue->empty()) {
-      OptBid_Click(g, queue->front());
+      BidSelected(g, queue->front());
       queue->erase(queue->begin());
-      CmdCnfBid_Click(g);
+      BidConfirmed(g);
     }
   };
 }
@@ -50,7 +50,7 @@ TEST(BiddingRound, SpeakingOrderAndWhoHasNotYetBidByDealer) {
   struct Case {
     int dealer;
     std::vector<std::string> speakers;
-    std::array<const char*, 4> notYet;  // LblOtherBids at the user's turn, "" if set otherwise
+    std::array<const char*, 4> notYet;  // otherBids at the user's turn, "" if set otherwise
   };
   const Case cases[] = {
       {0, {"West Bot", "North Bot", "East Bot", "Player"}, {"", "", "", ""}},
@@ -67,7 +67,7 @@ TEST(BiddingRound, SpeakingOrderAndWhoHasNotYetBidByDealer) {
     PrepareRound(g, c.dealer);
     std::vector<std::string> speakers;
     const auto noteSpeaker = [&] {
-      const std::string& panel = g.t.StatusBar1.Panel1;
+      const std::string& panel = g.t.status.prompt;
       speakers.push_back(panel.substr(0, panel.size() - std::string(" now bidding.").size()));
     };
     tg.host.onPause = [&](int ms) {
@@ -78,30 +78,30 @@ TEST(BiddingRound, SpeakingOrderAndWhoHasNotYetBidByDealer) {
       noteSpeaker();
       for (int seat = 1; seat <= 3; ++seat)
         if (*c.notYet[seat]) {
-          EXPECT_EQ(g.t.LblOtherBids[seat], c.notYet[seat]);
+          EXPECT_EQ(g.t.otherBids[seat], c.notYet[seat]);
         }
-      EXPECT_TRUE(g.t.FramBidingVisible);
-      EXPECT_EQ(g.t.CmdCnfBid, "PASS");
-      EXPECT_EQ(g.s.IntUsersBid, kPass);
-      CmdCnfBid_Click(g);
+      EXPECT_TRUE(g.t.bidPanelVisible);
+      EXPECT_EQ(g.t.bidButton, "PASS");
+      EXPECT_EQ(g.s.usersBid, kPass);
+      BidConfirmed(g);
     };
     EXPECT_EQ(MakeTheBids(g), BidOutcome::PassedOut);
     EXPECT_EQ(speakers, c.speakers);
     EXPECT_EQ(tg.host.beeps, 3 + 1) << "one beep per computer pass and one for the box";
-    EXPECT_EQ(g.t.LblName[kSouth], "Player has passed.");
-    EXPECT_EQ(g.t.StatusBar1.Panel1, " Everybody passed so there will be a new dea.l");
+    EXPECT_EQ(g.t.nameCaptions[kSouth], "Player has passed.");
+    EXPECT_EQ(g.t.status.prompt, " Everybody passed so there will be a new dea.l");
     const auto& box = tg.host.LastBox();
     EXPECT_EQ(box.title, "New Deal with no shuffle");
     EXPECT_EQ(box.prompt, "Everybody passed so there will be a new deal with no shuffle of cards.");
     EXPECT_EQ(box.buttons, (std::vector<std::string>{"Right", "", ""}));
     EXPECT_EQ(box.icon, 3);
-    EXPECT_TRUE(g.s.BlnNoShuffle);
+    EXPECT_TRUE(g.s.noShuffle);
     // Pass texts: they differ only when West deals.
     const bool westDeals = c.dealer == 1;
-    EXPECT_EQ(g.t.LblName[kEast], westDeals ? "East Bot Passes" : "East Bot Passes.");
-    EXPECT_EQ(g.t.LblOtherBids[kNorth], westDeals ? "North BotPasses." : "North BotPassed.");
-    EXPECT_EQ(g.t.LblOtherBids[kWest], "West BotPassed.");
-    EXPECT_EQ(g.t.LblName[kWest], "West Bot Passes.");
+    EXPECT_EQ(g.t.nameCaptions[kEast], westDeals ? "East Bot Passes" : "East Bot Passes.");
+    EXPECT_EQ(g.t.otherBids[kNorth], westDeals ? "North BotPasses." : "North BotPassed.");
+    EXPECT_EQ(g.t.otherBids[kWest], "West BotPassed.");
+    EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot Passes.");
   }
 }
 
@@ -127,17 +127,17 @@ TEST(BiddingRound, AComputerBidIsAnnouncedWithItsTexts) {
     PrepareRound(g, kSouth, kNorth, c.code);
     UserBids(tg, {kPass});
     const BidOutcome outcome = MakeTheBids(g);
-    EXPECT_EQ(g.t.LblName[kNorth], c.name);
-    EXPECT_EQ(g.t.StatusBar1.Panel2, c.status);
-    EXPECT_EQ(g.t.LblOtherBids[kNorth], c.otherBids);
-    EXPECT_TRUE(g.s.BlnHasBid[kNorth]);
-    EXPECT_EQ(g.s.IntBidder, kNorth);
+    EXPECT_EQ(g.t.nameCaptions[kNorth], c.name);
+    EXPECT_EQ(g.t.status.bidding, c.status);
+    EXPECT_EQ(g.t.otherBids[kNorth], c.otherBids);
+    EXPECT_TRUE(g.s.hasBid[kNorth]);
+    EXPECT_EQ(g.s.declarer, kNorth);
     EXPECT_EQ(outcome, c.code == kMisere ? BidOutcome::PlayToLose : BidOutcome::PlayToWin);
     // Misere and Abundance Declared turn the trumps to no trumps, announced in a box.
     const bool noTrumps = c.code == kMisere || c.code == kAbundanceDeclared;
-    EXPECT_EQ(g.s.IntTrumps, noTrumps ? kNoTrumps : kHearts);
+    EXPECT_EQ(g.s.trumps, noTrumps ? kNoTrumps : kHearts);
     EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), noTrumps ? 1 : 0);
-    EXPECT_EQ(g.t.Pictrumps2, kSignHearts);
+    EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignHearts);
   }
 }
 
@@ -182,7 +182,7 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
       if (box.purpose != BoxPurpose::HigherBidOrPass) return;
       EXPECT_EQ(box.title, "Make higher bid or Pass");
       // A refusal leaves the panel open and the user still to bid.
-      EXPECT_TRUE(g.t.FramBidingVisible);
+      EXPECT_TRUE(g.t.bidPanelVisible);
       EXPECT_TRUE(g.Awaits(Waiting::Bid));
       EXPECT_EQ(box.buttons, (std::vector<std::string>{"Right", "", ""}));
       EXPECT_EQ(box.icon, 3);
@@ -192,17 +192,17 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
     for (const auto& b : tg.host.boxes)
       if (b.purpose == BoxPurpose::HigherBidOrPass) refusals.push_back(b.prompt);
     EXPECT_EQ(refusals, c.refusals);
-    EXPECT_FALSE(g.t.FramBidingVisible);
+    EXPECT_FALSE(g.t.bidPanelVisible);
     if (c.accepted == kPass) {
-      EXPECT_EQ(g.s.IntBidder, c.computerSeat);
+      EXPECT_EQ(g.s.declarer, c.computerSeat);
       continue;
     }
-    EXPECT_EQ(g.s.IntBidder, kSouth);
+    EXPECT_EQ(g.s.declarer, kSouth);
     EXPECT_TRUE(KindFlags(g.s, c.accepted)[kSouth]);
-    EXPECT_TRUE(g.s.BlnHasBid[kSouth]);
+    EXPECT_TRUE(g.s.hasBid[kSouth]);
     // Every computer seat ends out of the bidding, its bid withdrawn or never shown.
     for (int seat = 1; seat <= 3; ++seat) {
-      EXPECT_TRUE(g.s.BlnPassed[seat]) << seat;
+      EXPECT_TRUE(g.s.passed[seat]) << seat;
       EXPECT_EQ(HighestKind(g.s, seat), kPass) << seat;
     }
   }
@@ -214,11 +214,11 @@ TEST(UsersBid, BeatenBidLabelsAndTexts) {
   PrepareRound(g, kSouth, kWest, kSolo);
   UserBids(tg, {kMisere});
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToLose);
-  EXPECT_EQ(g.t.LblName[kWest], "West Bot bid beaten");
-  EXPECT_EQ(g.t.LblOtherBids[kWest], "West Bot bid Solo.");
-  EXPECT_EQ(g.t.LblName[kSouth], "Player bids no tricks");
-  EXPECT_EQ(g.t.StatusBar1.Panel2, "Player bids Misere - no tricks, no trumps");
-  EXPECT_EQ(g.s.IntTrumps, kNoTrumps);
+  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot bid beaten");
+  EXPECT_EQ(g.t.otherBids[kWest], "West Bot bid Solo.");
+  EXPECT_EQ(g.t.nameCaptions[kSouth], "Player bids no tricks");
+  EXPECT_EQ(g.t.status.bidding, "Player bids Misere - no tricks, no trumps");
+  EXPECT_EQ(g.s.trumps, kNoTrumps);
   EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), 1);
 
   // A Misere beaten by an Abundance leaves the plain name.
@@ -226,8 +226,8 @@ TEST(UsersBid, BeatenBidLabelsAndTexts) {
   PrepareRound(tg2.g, kSouth, kEast, kMisere);
   UserBids(tg2, {kAbundanceTrumps});
   EXPECT_EQ(MakeTheBids(tg2.g), BidOutcome::PlayToWin);
-  EXPECT_EQ(tg2.g.t.LblName[kEast], "East Bot");
-  EXPECT_EQ(tg2.g.s.IntTrumps, kHearts);
+  EXPECT_EQ(tg2.g.t.nameCaptions[kEast], "East Bot");
+  EXPECT_EQ(tg2.g.s.trumps, kHearts);
 }
 
 TEST(UsersBid, ALeftOverComputerBidAfterTheUsersIsCleared) {
@@ -237,12 +237,12 @@ TEST(UsersBid, ALeftOverComputerBidAfterTheUsersIsCleared) {
   PrepareRound(g, kWest, kWest, kMisere);
   UserBids(tg, {kSolo});
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);
-  EXPECT_EQ(g.s.IntTrumps, kDiamonds) << "the dealer's suit stays trumps";
+  EXPECT_EQ(g.s.trumps, kDiamonds) << "the dealer's suit stays trumps";
   EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), 0);
-  EXPECT_FALSE(g.s.BlnMisere[kWest]);
-  EXPECT_TRUE(g.s.BlnPassed[kWest]);
-  EXPECT_EQ(g.t.LblName[kWest], "West Bot Passes.");
-  EXPECT_EQ(g.s.IntBidder, kSouth);
+  EXPECT_FALSE(g.s.bidMisere[kWest]);
+  EXPECT_TRUE(g.s.passed[kWest]);
+  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot Passes.");
+  EXPECT_EQ(g.s.declarer, kSouth);
 }
 
 TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
@@ -252,53 +252,53 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   int trumpWaits = 0;
   tg.host.player = [&] {
     if (g.waiting == Waiting::Bid) {
-      OptBid_Click(g, kAbundanceOpen);
-      EXPECT_EQ(g.t.CmdCnfBid, "Choose trumps-9 tricks");
-      EXPECT_TRUE(g.t.LblconfirmVisible);
-      CmdCnfBid_Click(g);
+      BidSelected(g, kAbundanceOpen);
+      EXPECT_EQ(g.t.bidButton, "Choose trumps-9 tricks");
+      EXPECT_TRUE(g.t.bidConfirmVisible);
+      BidConfirmed(g);
       // Clicks on the trump panel before it is open do nothing.
-      CmdMarriage_Click(g, 2);
-      EXPECT_EQ(g.s.IntTrumps, kClubs);
+      TrumpsChosen(g, 2);
+      EXPECT_EQ(g.s.trumps, kClubs);
       return;
     }
     ASSERT_TRUE(g.Awaits(Waiting::Trumps));
     ++trumpWaits;
-    EXPECT_TRUE(g.t.FramTrumpsVisible);
-    EXPECT_EQ(g.t.StatusBar1.Panel1, "Player choose your trumps please");
-    CmdMarriage_Click(g, 4);
+    EXPECT_TRUE(g.t.trumpsPanelVisible);
+    EXPECT_EQ(g.t.status.prompt, "Player choose your trumps please");
+    TrumpsChosen(g, 4);
   };
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);
   EXPECT_EQ(trumpWaits, 1);
-  EXPECT_EQ(g.s.IntTrumps, kSpades);
-  EXPECT_EQ(g.s.IntNewTrumps, kSpades);
-  EXPECT_FALSE(g.t.FramTrumpsVisible);
+  EXPECT_EQ(g.s.trumps, kSpades);
+  EXPECT_EQ(g.s.newTrumps, kSpades);
+  EXPECT_FALSE(g.t.trumpsPanelVisible);
   EXPECT_EQ(g.waiting, Waiting::Nothing);
   EXPECT_EQ(tg.host.LastBox().title, "Spades are trumps.");
-  EXPECT_EQ(g.t.Pictrumps2, kSignClubs);
+  EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignClubs);
 }
 
 TEST(UsersBid, TheBidPanelAcceptsNothingWhileTheRoundIsNotWaiting) {
   TestGame tg;
   Game& g = tg.g;
   PrepareRound(g, kSouth);
-  OptBid_Click(g, kSolo);
-  CmdCnfBid_Click(g);
+  BidSelected(g, kSolo);
+  BidConfirmed(g);
   EXPECT_EQ(g.answer, kNoAnswer);
-  EXPECT_FALSE(g.s.BlnSolo[kSouth]);
-  EXPECT_EQ(g.s.IntBidder, kNoSeat);
+  EXPECT_FALSE(g.s.bidSolo[kSouth]);
+  EXPECT_EQ(g.s.declarer, kNoSeat);
 }
 
 TEST(BiddingRound, AComputerAbundanceDeclaredAnnouncesItsLongSuitThenNoTrumps) {
   TestGame tg;
   Game& g = tg.g;
   PrepareRound(g, kSouth, kEast, kAbundanceDeclared);
-  g.s.IntNewTrumps = kClubs;
+  g.s.newTrumps = kClubs;
   UserBids(tg, {kPass});
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);
   std::vector<std::string> titles;
   for (const auto& b : tg.host.boxes) titles.push_back(b.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"Clubs are trumps.", "There are no trumps - NT."}));
-  EXPECT_EQ(g.s.IntTrumps, kNoTrumps);
+  EXPECT_EQ(g.s.trumps, kNoTrumps);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ struct Case {
   const char* what;
   int declarer;
   int code;
-  PerSeat<Integer> tricksWon;
+  PerSeat<int> tricksWon;
   bool settles;
   PerSeat<Long> points;  // after, from 0, 0, 0, 0
   const char* title;
@@ -52,13 +52,13 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
     SCOPED_TRACE(c.what);
     TestGame tg;
     Game& g = tg.g;
-    Form_Load(g);
+    StartGame(g);
     tg.host.boxes.clear();
     KindFlags(g.s, c.code)[c.declarer] = true;
-    g.s.IntBidder = static_cast<Integer>(c.declarer);
-    g.s.IntTricksWon = c.tricksWon;
-    g.s.IntTricksPlayed = static_cast<Integer>(c.tricksWon[0] + c.tricksWon[1] + c.tricksWon[2] + c.tricksWon[3]);
-    g.t.StatusBar1.Panel2 = "a bid";
+    g.s.declarer = c.declarer;
+    g.s.tricksWon = c.tricksWon;
+    g.s.tricksPlayed = c.tricksWon[0] + c.tricksWon[1] + c.tricksWon[2] + c.tricksWon[3];
+    g.t.status.bidding = "a bid";
     const Settled settled = EndOfHand(g, c.declarer);
     if (!c.settles) {
       EXPECT_EQ(settled, Settled::No);
@@ -66,13 +66,13 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
       continue;
     }
     EXPECT_EQ(settled, Settled::NewRound);
-    EXPECT_EQ(g.s.LngPoints, c.points);
+    EXPECT_EQ(g.s.points, c.points);
     ASSERT_EQ(tg.host.boxes.size(), 2u);
     EXPECT_EQ(tg.host.boxes[0].title, c.title);
     EXPECT_EQ(tg.host.boxes[0].prompt, c.prompt);
     EXPECT_EQ(tg.host.boxes[0].icon, c.icon);
     EXPECT_EQ(tg.host.boxes[0].buttons, (std::vector<std::string>{"O.K", "", ""}));
-    EXPECT_EQ(g.t.StatusBar1.Panel2, "");
+    EXPECT_EQ(g.t.status.bidding, "");
     const auto& ask = tg.host.boxes[1];
     EXPECT_EQ(ask.title, "New game or exit.");
     EXPECT_EQ(ask.prompt,
@@ -81,7 +81,7 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
     // The labels and the file hold the same numbers.
     std::string expected;
     for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(g.t.LblMoney[i], std::to_string(c.points[i]));
+      EXPECT_EQ(g.t.pointsShown[i], std::to_string(c.points[i]));
       expected += (i ? "," : "") + std::to_string(c.points[i]);
     }
     std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
@@ -92,9 +92,9 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
 TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   TestGame tg;
   Game& g = tg.g;
-  Form_Load(g);
-  g.s.BlnSolo[kWest] = true;
-  g.s.IntTricksWon = {0, 5, 0, 0};
+  StartGame(g);
+  g.s.bidSolo[kWest] = true;
+  g.s.tricksWon = {0, 5, 0, 0};
   FolderStorage gone((tg.dir / "gone").string());
   g.storage = &gone;
   tg.host.deluxeAnswers = {0, 1};
@@ -107,22 +107,22 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   // ...without claiming the points are saved.
   EXPECT_EQ(tg.host.boxes[n - 1].prompt,
             "Player click New Round to play another or Exit Game to leave the game. Your points could not be saved.");
-  EXPECT_EQ(g.t.LblMoney[kWest], "3");
+  EXPECT_EQ(g.t.pointsShown[kWest], "3");
 }
 
 TEST(EndOfHand, PointsStopAtTheLimitsOfTheFile) {
   TestGame tg;
   Game& g = tg.g;
-  Form_Load(g);
+  StartGame(g);
   // West makes Abundance Declared (18 units in, 6 out of each other seat) from totals at the edges.
-  g.s.LngPoints = {INT32_MIN + 2, INT32_MAX - 1, 5, INT32_MIN};
-  g.s.BlnAbundanceDeclared[kWest] = true;
-  g.s.IntTricksWon = {0, 13, 0, 0};
-  g.s.IntTricksPlayed = 13;
+  g.s.points = {INT32_MIN + 2, INT32_MAX - 1, 5, INT32_MIN};
+  g.s.bidAbundanceDeclared[kWest] = true;
+  g.s.tricksWon = {0, 13, 0, 0};
+  g.s.tricksPlayed = 13;
   tg.host.deluxeAnswers = {0, 1};
   EXPECT_EQ(EndOfHand(g, kWest), Settled::ExitGame);
-  EXPECT_EQ(g.s.LngPoints, (SeatPoints{INT32_MIN, INT32_MAX, -1, INT32_MIN}));
-  EXPECT_EQ(g.t.LblMoney[kWest], "2147483647");
+  EXPECT_EQ(g.s.points, (SeatPoints{INT32_MIN, INT32_MAX, -1, INT32_MIN}));
+  EXPECT_EQ(g.t.pointsShown[kWest], "2147483647");
   std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "-2147483648,2147483647,-1,-2147483648\r\n");
 }

@@ -12,7 +12,7 @@ using test::TestGame;
 // The seat after the dealer holds the goulash order's positions 1-5, 21-25 and 41-43 for
 // some cut between 15 and 50.
 bool LooksLikeAGoulash(const Game& g) {
-  const int first = NextSeat(g.s.IntDealer);
+  const int first = NextSeat(g.s.dealer);
   for (int cut = 15; cut <= 50; ++cut) {
     const auto order = GoulashOrder(cut);
     bool all = true;
@@ -26,7 +26,7 @@ bool LooksLikeAGoulash(const Game& g) {
 TEST(ThrowIn, WhenEverybodyPassesTheNextDealIsAGoulashByTheNextDealer) {
   TestGame tg(2024);
   Game& g = tg.g;
-  Form_Load(g);
+  StartGame(g);
   test::DealWatch watch;
   g.observer = &watch;
   bool passedOut = false, checked = false;
@@ -37,7 +37,7 @@ TEST(ThrowIn, WhenEverybodyPassesTheNextDealIsAGoulashByTheNextDealer) {
     if (!passedOut || checked) return;
     checked = true;
     EXPECT_TRUE(LooksLikeAGoulash(game));
-    EXPECT_FALSE(game.s.BlnNoShuffle) << "the goulash clears its own flag";
+    EXPECT_FALSE(game.s.noShuffle) << "the goulash clears its own flag";
     const auto& d = watch.dealers;
     EXPECT_EQ(d[d.size() - 1], (d[d.size() - 2] + 1) % 4);
   };
@@ -45,9 +45,9 @@ TEST(ThrowIn, WhenEverybodyPassesTheNextDealIsAGoulashByTheNextDealer) {
     if (test::AnswerBidding(g)) return;
     // A hand that was bid: start another until a throw-in has been seen.
     if (checked || watch.dealers.size() > 400)
-      MnuExit_Click(g);
+      ExitChosen(g);
     else
-      MnuNew_Click(g);
+      NewGameChosen(g);
   };
   RunHands(g);
   EXPECT_TRUE(checked);

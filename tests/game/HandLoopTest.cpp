@@ -16,30 +16,30 @@ TEST(LeavingAndNewGame, TheirConfirmationTexts) {
   TestGame tg;
   Game& g = tg.g;
   tg.host.deluxeAnswers = {1};
-  Form_Load(g);
-  g.s.StrUserName = "Ann";
+  StartGame(g);
+  g.s.userName = "Ann";
 
   tg.host.messageAnswers = {BoxAnswer::No};
-  EXPECT_EQ(MnuNew_Click(g), Next::Stay);
+  EXPECT_EQ(NewGameChosen(g), Next::Stay);
   EXPECT_EQ(tg.host.LastBox().title, "Really start a new game?");
   EXPECT_EQ(tg.host.LastBox().prompt, "Ann are you sure you wish to start a new game?  ");
-  EXPECT_EQ(MnuNew_Click(g), Next::StartHands);
+  EXPECT_EQ(NewGameChosen(g), Next::StartHands);
 
   tg.host.messageAnswers = {BoxAnswer::Cancel};
-  EXPECT_EQ(MnuExit_Click(g), Next::Stay);
+  EXPECT_EQ(ExitChosen(g), Next::Stay);
   EXPECT_EQ(tg.host.LastBox().title, "Really Exit?");
   EXPECT_EQ(tg.host.LastBox().prompt, "Ann are  you sure you wish to close everything down  ");
-  EXPECT_EQ(MnuExit_Click(g), Next::Quit);
+  EXPECT_EQ(ExitChosen(g), Next::Quit);
 
   bool cancel = false;
   tg.host.messageAnswers = {BoxAnswer::Cancel};
-  EXPECT_EQ(Form_QueryUnload(g, 0, cancel), Next::Stay);
+  EXPECT_EQ(CloseAsked(g, 0, cancel), Next::Stay);
   EXPECT_TRUE(cancel);
   EXPECT_EQ(tg.host.LastBox().title, "Do you really wish to shut everything down?");
   EXPECT_EQ(tg.host.LastBox().prompt,
             "If you click OK then everything will shut down, else click on Cancel and carry on with your game  ");
   const auto shown = tg.host.boxes.size();
-  EXPECT_EQ(Form_QueryUnload(g, 1, cancel), Next::Quit) << "a close for another reason is not questioned";
+  EXPECT_EQ(CloseAsked(g, 1, cancel), Next::Quit) << "a close for another reason is not questioned";
   EXPECT_FALSE(cancel);
   EXPECT_EQ(tg.host.boxes.size(), shown);
 }
@@ -47,24 +47,24 @@ TEST(LeavingAndNewGame, TheirConfirmationTexts) {
 TEST(HandLoop, NewGameDuringAPauseOfTheDealAbandonsTheHandAndTheNextDealsCleanly) {
   TestGame tg(21);
   Game& g = tg.g;
-  Form_Load(g);
-  const int firstDealer = (g.s.IntDealer + 1) % 4;
+  StartGame(g);
+  const int firstDealer = (g.s.dealer + 1) % 4;
   int pauses = 0;
   int heldWhenAbandoned = 0;
   tg.host.onPause = [&](int) {
     // Pause 1 is the shuffle; pause 30 lies in the middle of the first deal.
     if (++pauses != 30) return;
-    for (int seat = 0; seat < 4; ++seat) heldWhenAbandoned += CardsHeld(g.s, seat);
-    EXPECT_EQ(MnuNew_Click(g), Next::Stay);
+    for (int seat = 0; seat < 4; ++seat) heldWhenAbandoned += CountCards(g.s.Hand[seat]);
+    EXPECT_EQ(NewGameChosen(g), Next::Stay);
   };
   int rests = 0;
   tg.host.player = [&] {
     // The next hand rests after its deal: whole and clean, dealt by the next seat.
     ++rests;
-    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(CardsHeld(g.s, seat), 13);
-    EXPECT_EQ(g.s.IntDealer, (firstDealer + 1) % 4);
-    EXPECT_EQ(g.t.LstCardsPlayed.size(), 0u);
-    EXPECT_EQ(MnuExit_Click(g), Next::Stay);
+    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(CountCards(g.s.Hand[seat]), 13);
+    EXPECT_EQ(g.s.dealer, (firstDealer + 1) % 4);
+    EXPECT_EQ(g.t.playedList.size(), 0u);
+    EXPECT_EQ(ExitChosen(g), Next::Stay);
   };
   EXPECT_EQ(RunHands(g), Next::Quit);
   EXPECT_GT(heldWhenAbandoned, 0);
@@ -77,8 +77,8 @@ TEST(HandLoop, AThousandHandsStartedInARowMoveTheDealEachTimeAndKeepTheCallDepth
   TestGame tg(5);
   Game& g = tg.g;
   tg.host.recordBoxes = false;
-  Form_Load(g);
-  const int firstDealer = (g.s.IntDealer + 1) % 4;
+  StartGame(g);
+  const int firstDealer = (g.s.dealer + 1) % 4;
   // A hand begins with the shuffle sound; its dealer is known from its first pause of the deal.
   std::vector<int> dealers;
   std::size_t shuffles = tg.host.shuffleStack.size();
@@ -88,15 +88,15 @@ TEST(HandLoop, AThousandHandsStartedInARowMoveTheDealEachTimeAndKeepTheCallDepth
       shuffles = tg.host.shuffleStack.size();
       pausesInHand = 0;
     }
-    if (++pausesInHand == 2) dealers.push_back(g.s.IntDealer);
+    if (++pausesInHand == 2) dealers.push_back(g.s.dealer);
     // Every other hand is abandoned in the middle of its deal.
-    if (pausesInHand == 40 && dealers.size() % 2 == 1) MnuNew_Click(g);
+    if (pausesInHand == 40 && dealers.size() % 2 == 1) NewGameChosen(g);
   };
   // The others are bid: thrown in, or abandoned once they are bid.
   tg.host.player = [&] {
     if (test::AnswerBidding(g)) return;
-    if (dealers.size() >= 1000) MnuExit_Click(g);
-    else MnuNew_Click(g);
+    if (dealers.size() >= 1000) ExitChosen(g);
+    else NewGameChosen(g);
   };
   EXPECT_EQ(RunHands(g), Next::Quit);
   ASSERT_GE(dealers.size(), 1000u);

@@ -56,18 +56,18 @@ struct Watch : TablePresentation {
 // A South that plays by the hints: it bids and plays what the computer's rules would (or the
 // Expert `adviser`, when given).
 void FollowHints(Game& g, ExpertPlayer* adviser = nullptr) {
-  const Hint hint = MnuHint_Click(g, adviser);
+  const Hint hint = HintChosen(g, adviser);
   ASSERT_FALSE(hint.text.empty()) << "a hint whenever South is to act";
   EXPECT_EQ(g.t.Turn, kSouth);
   if (hint.bid >= 0) {
-    EXPECT_EQ(g.t.OptBid, hint.bid) << "the hinted bid is selected on the panel";
-    CmdCnfBid_Click(g);
+    EXPECT_EQ(g.t.selectedBid, hint.bid) << "the hinted bid is selected on the panel";
+    BidConfirmed(g);
     return;
   }
   // The dimmed cards are exactly those South may not play.
-  const int position = UsersPosition(g.s.IntLeader);
+  const int position = UsersPosition(g.s.leader);
   EXPECT_EQ(g.t.Dimmed, g.s.Hand[kSouth] & ~LegalCards(g.s, kSouth, position));
-  Cds_Click(g, hint.card);
+  CardClicked(g, hint.card);
 }
 
 TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
@@ -81,9 +81,9 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   int hands = 0;
   tg.host.onBox = [&](const ScriptedHost::Box& box) {
     if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 200) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut && ++hands == 200) MnuExit_Click(g);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands == 200) ExitChosen(g);
   };
-  if (Form_Load(g) == Next::StartHands) RunHands(g);
+  if (StartGame(g) == Next::StartHands) RunHands(g);
   EXPECT_EQ(hands, 200);
   EXPECT_GT(watch.cardsChecked, 1000);
   EXPECT_GT(watch.settlements, 100);
@@ -96,7 +96,7 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   options.dataDir = test::FreshFolder().string();
   const SimulationResult sim = Simulate(options);
   std::filesystem::remove_all(options.dataDir);
-  for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.LngPoints[seat], sim.points[seat]) << seat;
+  for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.points[seat], sim.points[seat]) << seat;
 }
 
 // With Expert opponents the hints are the Expert's, with how often its choice reached the goal.
@@ -112,7 +112,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   int hints = 0, chances = 0;
   tg.host.player = [&] {
     FollowHints(g, &adviser);
-    const std::string& text = g.t.StatusBar1.Panel1;
+    const std::string& text = g.t.status.prompt;
     EXPECT_TRUE(std::regex_match(text, form)) << text;
     ++hints;
     chances += text.find("layouts") != std::string::npos;
@@ -120,9 +120,9 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   int hands = 0;
   tg.host.onBox = [&](const ScriptedHost::Box& box) {
     if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 6) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut && ++hands == 6) MnuExit_Click(g);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands == 6) ExitChosen(g);
   };
-  if (Form_Load(g) == Next::StartHands) RunHands(g);
+  if (StartGame(g) == Next::StartHands) RunHands(g);
   EXPECT_GT(hints, 30);
   EXPECT_GT(chances, 10);
 }
@@ -130,7 +130,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
 TEST(TableComfort, ContractPanelTexts) {
   struct Case {
     int declarer, code, trumps;
-    PerSeat<Integer> won;
+    PerSeat<int> won;
     std::array<std::string, 3> lines;
   };
   const Case cases[] = {
@@ -141,12 +141,12 @@ TEST(TableComfort, ContractPanelTexts) {
   for (const Case& c : cases) {
     test::TestGame tg;
     Game& g = tg.g;
-    Form_Load(g);
-    g.s.IntBidder = static_cast<Integer>(c.declarer);
+    StartGame(g);
+    g.s.declarer = c.declarer;
     KindFlags(g.s, c.code)[c.declarer] = true;
-    g.s.IntTrumps = static_cast<Integer>(c.trumps);
-    g.s.IntTricksWon = c.won;
-    g.s.IntTricksPlayed = static_cast<Integer>(c.won[0] + c.won[1] + c.won[2] + c.won[3]);
+    g.s.trumps = c.trumps;
+    g.s.tricksWon = c.won;
+    g.s.tricksPlayed = c.won[0] + c.won[1] + c.won[2] + c.won[3];
     g.show->ContractShown(g);
     EXPECT_TRUE(g.t.ContractVisible);
     EXPECT_EQ(g.t.Contract, c.lines);

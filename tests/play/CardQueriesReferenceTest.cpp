@@ -19,14 +19,14 @@ std::vector<int> Cards(const GameState& s, int seat, int suit = 0) {
     if (s.Pack[n].Owner == seat && (suit == 0 || s.Pack[n].Suit == suit)) out.push_back(n);
   return out;
 }
-Integer First(const std::vector<int>& c) { return c.empty() ? 0 : static_cast<Integer>(c.front()); }
-Integer Last(const std::vector<int>& c) { return c.empty() ? 0 : static_cast<Integer>(c.back()); }
+int First(const std::vector<int>& c) { return c.empty() ? 0 : c.front(); }
+int Last(const std::vector<int>& c) { return c.empty() ? 0 : c.back(); }
 std::vector<int> Where(std::vector<int> c, const std::function<bool(int)>& keep) {
   std::erase_if(c, [&](int n) { return !keep(n); });
   return c;
 }
 // Lowest (or highest) value first, then the first suit in pack order.
-Integer ByValue(const GameState& s, int seat, bool lowest) {
+int ByValue(const GameState& s, int seat, bool lowest) {
   for (int step = 0; step < 13; ++step) {
     const int v = lowest ? 2 + step : 14 - step;
     const auto c = Where(Cards(s, seat), [&](int n) { return s.Pack[n].Value == v; });
@@ -34,23 +34,23 @@ Integer ByValue(const GameState& s, int seat, bool lowest) {
   }
   return 0;
 }
-Integer Longest(const GameState& s, int seat) {
+int Longest(const GameState& s, int seat) {
   for (int suit = 4; suit <= 7; ++suit) {
     bool longest = true;
     for (int other = 4; other <= 7; ++other)
       if (other != suit && Cards(s, seat, other).size() >= Cards(s, seat, suit).size()) longest = false;
-    if (longest) return static_cast<Integer>(suit);
+    if (longest) return suit;
   }
   return 0;
 }
 // The seat's card of `value` in the suit if every card of the values `gone` has been played.
-Integer Master(const GameState& s, int seat, int suit, int value, std::initializer_list<int> gone) {
+int Master(const GameState& s, int seat, int suit, int value, std::initializer_list<int> gone) {
   if (suit < 4 || suit > 7) return 0;
   const int card = (suit - 4) * 13 + value - 1;
   if (s.Pack[card].Owner != seat) return 0;
   for (int v : gone)
     if (!s.Pack[(suit - 4) * 13 + v - 1].Played) return 0;
-  return static_cast<Integer>(card);
+  return card;
 }
 
 }  // namespace reference
@@ -66,7 +66,7 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
       SetOwner(s, card, where < 4 ? where : kOwnerNone);
       SetPlayed(s, card, where == 4);
     }
-    s.trick[0].card = static_cast<Integer>(1 + rng() % 52);
+    s.trick[0].card = (1 + rng() % 52);
     const int seat = static_cast<int>(rng() % 4);
     const int suit = 4 + static_cast<int>(rng() % 5);  // a suit, or no trumps
     const int card = static_cast<int>(1 + rng() % 52);
@@ -75,24 +75,24 @@ TEST(CardQueries, AgreeWithPlainScansOfThePack) {
     const auto ofSuit = Cards(s, seat, suit);
     const Card& given = s.Pack[card];
     const int led = s.Pack[s.trick[0].card].Suit;
-    ASSERT_EQ(BlnHasSuit(s, seat, suit), !ofSuit.empty());
-    ASSERT_EQ(IntLowestOfSuit(s, seat, suit), First(ofSuit));
-    ASSERT_EQ(IntHighestOfSuit(s, seat, suit), Last(ofSuit));
-    ASSERT_EQ(IntLowestCard(s, seat), ByValue(s, seat, true));
-    ASSERT_EQ(IntHighestCard(s, seat), ByValue(s, seat, false));
-    ASSERT_EQ(IntLongestSuit(s, seat), Longest(s, seat));
-    ASSERT_EQ(IntMasterAce(s, seat, suit), Master(s, seat, suit, 14, {}));
-    ASSERT_EQ(IntMasterKing(s, seat, suit), Master(s, seat, suit, 13, {14}));
-    ASSERT_EQ(IntMasterQueen(s, seat, suit), Master(s, seat, suit, 12, {13, 14}));
-    ASSERT_EQ(IntMasterJack(s, seat, suit), Master(s, seat, suit, 11, {12, 13}));
-    ASSERT_EQ(IntHasCardBeatPrevious(s, seat, card),
+    ASSERT_EQ(HasSuit(s, seat, suit), !ofSuit.empty());
+    ASSERT_EQ(LowestOfSuit(s, seat, suit), First(ofSuit));
+    ASSERT_EQ(HighestOfSuit(s, seat, suit), Last(ofSuit));
+    ASSERT_EQ(LowestCard(s, seat), ByValue(s, seat, true));
+    ASSERT_EQ(HighestCard(s, seat), ByValue(s, seat, false));
+    ASSERT_EQ(StrictlyLongestSuit(s, seat), Longest(s, seat));
+    ASSERT_EQ(MasterAce(s, seat, suit), Master(s, seat, suit, 14, {}));
+    ASSERT_EQ(MasterKing(s, seat, suit), Master(s, seat, suit, 13, {14}));
+    ASSERT_EQ(MasterQueen(s, seat, suit), Master(s, seat, suit, 12, {13, 14}));
+    ASSERT_EQ(MasterJack(s, seat, suit), Master(s, seat, suit, 11, {12, 13}));
+    ASSERT_EQ(LowestCardAbove(s, seat, card),
               First(Where(Cards(s, seat, given.Suit), [&](int n) { return s.Pack[n].Value > given.Value; })));
     ASSERT_EQ(HighestCardUnderCardPlayed(s, seat, card),
               Last(Where(Cards(s, seat, given.Suit), [&](int n) { return s.Pack[n].Value < given.Value; })));
     ASSERT_EQ(GetCardUnderCardPlayed(s, seat, card),
               Last(Where(Cards(s, seat, led), [&](int n) { return s.Pack[n].Value < given.Value; })));
-    ASSERT_EQ(IntFirstCardInPackOrder(s, seat), First(Cards(s, seat)));
-    ASSERT_EQ(CardsHeld(s, seat), static_cast<int>(Cards(s, seat).size()));
+    ASSERT_EQ(FirstCardInPackOrder(s, seat), First(Cards(s, seat)));
+    ASSERT_EQ(CountCards(s.Hand[seat]), static_cast<int>(Cards(s, seat).size()));
   }
 }
 

@@ -95,7 +95,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     SCOPED_TRACE(c.what);
     test::TestGame tg;
     Game& g = tg.g;
-    Form_Load(g);
+    StartGame(g);
     GatherAllCards(g.s);
     for (const auto& [suit, value] : c.south) SetOwner(g.s, SuitShift(suit) + value - 1, kSouth);
     ASSERT_EQ(CountCards(g.s.Hand[kSouth]), 13);
@@ -103,9 +103,9 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     for (int seat = kWest; seat <= kEast; ++seat)
       for (int n = 0; n < 13; ++next)
         if (g.s.Pack[next].Owner == kOwnerNone) SetOwner(g.s, next, seat), ++n;
-    g.s.IntDealer = kEast;
-    g.s.IntLeader = kSouth;
-    g.s.IntTrumps = kClubs;
+    g.s.dealer = kEast;
+    g.s.leader = kSouth;
+    g.s.trumps = kClubs;
     ExpertPlayer expert(7, 6);
     if (c.bid >= 0) {
       EXPECT_EQ(expert.OfferBid(g, kSouth), c.bid);

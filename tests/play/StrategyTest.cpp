@@ -26,21 +26,21 @@ struct Spot {
 
 int Choose(const Spot& spot, bool lose) {
   GameState s = test::FreshState();
-  s.IntTrumps = static_cast<Integer>(spot.trumps);
-  s.IntBidder = static_cast<Integer>(spot.declarer);
+  s.trumps = spot.trumps;
+  s.declarer = spot.declarer;
   const int position = static_cast<int>(spot.trick.size()) + 1;
   const int leader = (spot.seat - (position - 1) + 4) % 4;
-  Integer* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
-  Integer* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
+  int* cards[4] = {&s.trick[0].card, &s.trick[1].card, &s.trick[2].card, &s.trick[3].card};
+  int* players[4] = {&s.trick[0].seat, &s.trick[1].seat, &s.trick[2].seat, &s.trick[3].seat};
   for (int i = 0; i < 4; ++i) {
-    *players[i] = static_cast<Integer>((leader + i) % 4);
+    *players[i] = (leader + i) % 4;
     *cards[i] = -1;
   }
-  s.IntBidderCard = 0;
+  s.declarersCard = 0;
   for (std::size_t i = 0; i < spot.trick.size(); ++i) {
-    *cards[i] = static_cast<Integer>(Card(spot.trick[i]));
+    *cards[i] = Card(spot.trick[i]);
     test::MarkPlayed(s, {spot.trick[i]});
-    if (*players[i] == spot.declarer) s.IntBidderCard = *cards[i];
+    if (*players[i] == spot.declarer) s.declarersCard = *cards[i];
   }
   test::MarkPlayed(s, spot.played);
   test::Give(s, spot.seat, spot.hand);

@@ -15,24 +15,24 @@ using test::TestGame;
 
 // A hand in play: names, a cleared table with every card in no hand, and the declarer.
 void PrepareHand(Game& g, int declarer, int code) {
-  g.s.StrUserName = g.s.StrPlayerName[0] = "Player";
-  g.s.StrPlayerName[1] = "West Bot", g.s.StrPlayerName[2] = "North Bot", g.s.StrPlayerName[3] = "East Bot";
-  g.s.IntNormalPause = 200;
+  g.s.userName = g.s.playerNames[0] = "Player";
+  g.s.playerNames[1] = "West Bot", g.s.playerNames[2] = "North Bot", g.s.playerNames[3] = "East Bot";
+  g.s.normalPause = 200;
   BuildPack(g.s);
   ClearForNextRound(g);
-  g.s.IntTrumps = kHearts;
-  g.s.IntBidder = static_cast<Integer>(declarer);
+  g.s.trumps = kHearts;
+  g.s.declarer = declarer;
   KindFlags(g.s, code)[declarer] = true;
 }
 
 // Lays four cards in the centre as a trick led by `leader`.
 void LayTrick(Game& g, int leader, std::array<const char*, 4> cards) {
-  Integer* slots[4] = {&g.s.trick[0].card, &g.s.trick[1].card, &g.s.trick[2].card, &g.s.trick[3].card};
-  Integer* players[4] = {&g.s.trick[0].seat, &g.s.trick[1].seat, &g.s.trick[2].seat, &g.s.trick[3].seat};
+  int* slots[4] = {&g.s.trick[0].card, &g.s.trick[1].card, &g.s.trick[2].card, &g.s.trick[3].card};
+  int* players[4] = {&g.s.trick[0].seat, &g.s.trick[1].seat, &g.s.trick[2].seat, &g.s.trick[3].seat};
   for (int i = 0; i < 4; ++i) {
-    *slots[i] = static_cast<Integer>(Card(cards[i]));
-    *players[i] = static_cast<Integer>((leader + i) % 4);
-    g.t.Cds[Card(cards[i])].Visible = true;
+    *slots[i] = Card(cards[i]);
+    *players[i] = (leader + i) % 4;
+    g.t.cards[Card(cards[i])].Visible = true;
   }
 }
 
@@ -40,30 +40,30 @@ TEST(CheckWinnerOfTrick, AnnouncesCountsAndCarriesTheTrickToTheWinner) {
   TestGame tg;
   Game& g = tg.g;
   PrepareHand(g, kWest, kSolo);
-  g.s.IntTricksPlayed = 2;
-  g.s.IntTricksWon = {1, 1, 0, 0};
+  g.s.tricksPlayed = 2;
+  g.s.tricksWon = {1, 1, 0, 0};
   LayTrick(g, kWest, {"5S", "KS", "2S", "9S"});  // North's King wins
   EXPECT_EQ(CheckWinnerOfTrick(g), TrickResult::NextTrick);
-  EXPECT_EQ(g.s.IntLeader, kNorth);
-  EXPECT_EQ(g.s.IntTricksPlayed, 3);
-  EXPECT_EQ(g.s.IntTricksWon[kNorth], 1);
-  const auto& list = g.t.LstCardsPlayed;
+  EXPECT_EQ(g.s.leader, kNorth);
+  EXPECT_EQ(g.s.tricksPlayed, 3);
+  EXPECT_EQ(g.s.tricksWon[kNorth], 1);
+  const auto& list = g.t.playedList;
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0], "North Bot won the trick.");
   EXPECT_EQ(list[1], "========================");
-  EXPECT_EQ(g.t.StatusBar1.Panel1, "North Bot won trick number 3");
+  EXPECT_EQ(g.t.status.prompt, "North Bot won trick number 3");
   // The third trick of the hand is the third pile, at North's side.
-  EXPECT_TRUE(g.t.ImgBack[3].Visible);
-  EXPECT_EQ(g.t.ImgBack[3].Left, 3720);
-  EXPECT_EQ(g.t.ImgBack[3].Top, 0);
+  EXPECT_TRUE(g.t.trickPiles[3].Visible);
+  EXPECT_EQ(g.t.trickPiles[3].Left, 3720);
+  EXPECT_EQ(g.t.trickPiles[3].Top, 0);
   for (const char* c : {"5S", "KS", "2S", "9S"}) {
-    EXPECT_FALSE(g.t.Cds[Card(c)].Visible);
+    EXPECT_FALSE(g.t.cards[Card(c)].Visible);
     EXPECT_EQ(g.s.Pack[Card(c)].Owner, kOwnerNone);
     EXPECT_TRUE(g.s.Pack[Card(c)].Played);
   }
   EXPECT_EQ(g.s.trick[0].card, -1);
   EXPECT_EQ(g.s.trick[3].card, -1);
-  EXPECT_EQ(g.s.IntPauseLength, 200);
+  EXPECT_EQ(g.s.pauseLength, 200);
   // A silent pause and a card-sound pause while the trick is carried away.
   EXPECT_EQ(tg.host.clock, 1000);
   EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Card});
@@ -86,11 +86,11 @@ TEST(JustMoveCardsOut, PilesStepOnPerSideAndAreNumberedByTheHandsTricks) {
   int card = 1;
   for (const Step& st : steps) {
     LayTrick(g, kSouth, {"2C", "3C", "4C", "5C"});
-    g.s.trick[0].card = static_cast<Integer>(card++), g.s.trick[1].card = static_cast<Integer>(card++);
-    g.s.trick[2].card = static_cast<Integer>(card++), g.s.trick[3].card = static_cast<Integer>(card++);
-    ++g.s.IntTricksWon[st.winner];
+    g.s.trick[0].card = card++, g.s.trick[1].card = card++;
+    g.s.trick[2].card = card++, g.s.trick[3].card = card++;
+    ++g.s.tricksWon[st.winner];
     JustMoveCardsOut(g, st.winner);
-    const PileBox& pile = g.t.ImgBack[st.pile];
+    const PileBox& pile = g.t.trickPiles[st.pile];
     EXPECT_TRUE(pile.Visible) << st.pile;
     EXPECT_EQ(pile.Left, st.left) << st.pile;
     EXPECT_EQ(pile.Top, st.top) << st.pile;
@@ -104,31 +104,31 @@ TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   test::Give(g.s, kSouth, {"QH", "2C"});
   tg.host.onPause = [&](int ms) {
     EXPECT_EQ(ms, 500);
-    EXPECT_EQ(g.t.Cds[Card("QH")].Left, 5040);
-    EXPECT_EQ(g.t.Cds[Card("QH")].Top, 4920);
+    EXPECT_EQ(g.t.cards[Card("QH")].Left, 5040);
+    EXPECT_EQ(g.t.cards[Card("QH")].Top, 4920);
     EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kSouth) << "the card leaves the hand once it has landed";
   };
   PlayCard(g, kSouth, Card("QH"));
   EXPECT_EQ(tg.host.clock, 500);
   EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kOwnerNone);
-  EXPECT_EQ(g.t.StatusBar1.Panel1, "Player played Queen of  Hearts");
-  EXPECT_EQ(g.t.LstCardsPlayed.back(), "Player played Queen of  Hearts");
-  EXPECT_EQ(g.s.IntPauseLength, 200);
+  EXPECT_EQ(g.t.status.prompt, "Player played Queen of  Hearts");
+  EXPECT_EQ(g.t.playedList.back(), "Player played Queen of  Hearts");
+  EXPECT_EQ(g.s.pauseLength, 200);
 
   // A computer player's card turns face up in the centre; the declarer's card is remembered.
   tg.host.onPause = nullptr;
   test::Give(g.s, kWest, {"KS"});
-  g.s.trick[0].card = static_cast<Integer>(Card("KS"));
+  g.s.trick[0].card = Card("KS");
   PlayEm(g, kWest, 1);
-  EXPECT_EQ(g.t.Cds[Card("KS")].Picture, Card("KS"));
-  EXPECT_EQ(g.t.Cds[Card("KS")].Left, 3000);
-  EXPECT_EQ(g.s.IntBidderCard, Card("KS"));
-  EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played King  of  Spades");
+  EXPECT_EQ(g.t.cards[Card("KS")].Picture, Card("KS"));
+  EXPECT_EQ(g.t.cards[Card("KS")].Left, 3000);
+  EXPECT_EQ(g.s.declarersCard, Card("KS"));
+  EXPECT_EQ(g.t.playedList.back(), "West Bot played King  of  Spades");
 }
 
 // A whole trick with South in each place: an off-suit click is refused while South can follow,
 // one card is taken per wait, and a click on another seat's card or out of turn does nothing.
-TEST(Cds_Click, SouthFollowsSuitInEveryPosition) {
+TEST(CardClicked, SouthFollowsSuitInEveryPosition) {
   struct Case {
     int leader;
     const char* played;  // South's card in the trick
@@ -143,24 +143,24 @@ TEST(Cds_Click, SouthFollowsSuitInEveryPosition) {
     test::Give(g.s, kWest, {"3H"});
     test::Give(g.s, kNorth, {"4H"});
     test::Give(g.s, kEast, {"5H"});
-    Cds_Click(g, Card("9H"));
+    CardClicked(g, Card("9H"));
     EXPECT_EQ(g.answer, kNoAnswer) << "not waiting for a card";
     int waits = 0;
     tg.host.player = [&] {
       ++waits;
       // While South chooses, the cards it may not play are dimmed: the Two of Clubs, unless it leads.
       EXPECT_EQ(g.t.Dimmed, c.leader == kSouth ? 0 : CardBit(Card("2C")));
-      Cds_Click(g, Card("3H"));
+      CardClicked(g, Card("3H"));
       EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
-      Cds_Click(g, Card("2C"));
+      CardClicked(g, Card("2C"));
       if (c.leader != kSouth) {
         EXPECT_EQ(g.answer, kNoAnswer);
-        EXPECT_EQ(g.t.StatusBar1.Panel1, "Player sorry, you must follow suit. Please try again");
-        Cds_Click(g, Card("9H"));
+        EXPECT_EQ(g.t.status.prompt, "Player sorry, you must follow suit. Please try again");
+        CardClicked(g, Card("9H"));
       }
-      Cds_Click(g, Card(c.leader == kSouth ? "9H" : "2C"));  // one card per wait
+      CardClicked(g, Card(c.leader == kSouth ? "9H" : "2C"));  // one card per wait
     };
-    g.s.IntLeader = static_cast<Integer>(c.leader);
+    g.s.leader = c.leader;
     PlayRoundWin(g, c.leader);
     EXPECT_EQ(waits, 1);
     EXPECT_EQ(TrickCard(g.s, UsersPosition(c.leader)), Card(c.played));
@@ -180,16 +180,16 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   test::Give(g.s, kEast, {"7C", "8H"});
   std::vector<std::string> playedBeforeUser;
   tg.host.player = [&] {
-    EXPECT_EQ(g.t.StatusBar1.Panel1, "Player click on the card you wish to play");
+    EXPECT_EQ(g.t.status.prompt, "Player click on the card you wish to play");
     EXPECT_TRUE(g.Awaits(Waiting::Card));
-    for (std::size_t i = 0; i < g.t.LstCardsPlayed.size(); ++i) playedBeforeUser.push_back(g.t.LstCardsPlayed[i]);
-    Cds_Click(g, Card("9C"));
+    for (std::size_t i = 0; i < g.t.playedList.size(); ++i) playedBeforeUser.push_back(g.t.playedList[i]);
+    CardClicked(g, Card("9C"));
   };
-  g.s.IntLeader = kNorth;
+  g.s.leader = kNorth;
   PlayRoundWin(g, kNorth);
   EXPECT_EQ(playedBeforeUser, (std::vector<std::string>{"North Bot played Five of  Clubs",
                                                         "East Bot played Seven of  Clubs"}));
-  EXPECT_EQ(g.t.LstCardsPlayed.back(), "West Bot played Three of  Clubs") << "West plays after the user";
+  EXPECT_EQ(g.t.playedList.back(), "West Bot played Three of  Clubs") << "West plays after the user";
   EXPECT_EQ(g.s.trick[2].card, Card("9C"));
   EXPECT_EQ(g.waiting, Waiting::Nothing);
 }

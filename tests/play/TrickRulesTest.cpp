@@ -11,12 +11,12 @@ using test::Card;
 // A trick led by West: West, North, East, South.
 GameState Trick(int trumps, const char* a, const char* b, const char* c, const char* d = nullptr) {
   GameState s = test::FreshState();
-  s.IntTrumps = static_cast<Integer>(trumps);
+  s.trumps = trumps;
   s.trick[0].seat = kWest, s.trick[1].seat = kNorth, s.trick[2].seat = kEast, s.trick[3].seat = kSouth;
-  s.trick[0].card = static_cast<Integer>(Card(a));
-  s.trick[1].card = static_cast<Integer>(Card(b));
-  s.trick[2].card = static_cast<Integer>(Card(c));
-  s.trick[3].card = static_cast<Integer>(d ? Card(d) : -1);
+  s.trick[0].card = Card(a);
+  s.trick[1].card = Card(b);
+  s.trick[2].card = Card(c);
+  s.trick[3].card = (d ? Card(d) : -1);
   return s;
 }
 
@@ -48,14 +48,14 @@ TEST(TrickComparisons, ResultsIncludingTheOffRuleCases) {
   enum Fn { S_B_F, T_B_F, T_B_S, F_B_S, F_B_T, S_B_T, S_TRUMP, T_TRUMP };
   const auto eval = [](const GameState& s, Fn f) {
     switch (f) {
-      case S_B_F: return BlnSecondBeatsFirst(s);
-      case T_B_F: return BlnThirdBeatsFirst(s);
-      case T_B_S: return BlnThirdBeatsSecond(s);
-      case F_B_S: return BlnFirstBeatsSecond(s);
-      case F_B_T: return BlnFirstBeatsThird(s);
-      case S_B_T: return BlnSecondBeatsThird(s);
-      case S_TRUMP: return BlnSecondIsTrump(s);
-      case T_TRUMP: return BlnThirdIsTrump(s);
+      case S_B_F: return SecondBeatsFirst(s);
+      case T_B_F: return ThirdBeatsFirst(s);
+      case T_B_S: return ThirdBeatsSecond(s);
+      case F_B_S: return FirstBeatsSecond(s);
+      case F_B_T: return FirstBeatsThird(s);
+      case S_B_T: return SecondBeatsThird(s);
+      case S_TRUMP: return SecondIsTrump(s);
+      case T_TRUMP: return ThirdIsTrump(s);
     }
     return false;
   };

@@ -24,13 +24,13 @@ struct RandomSouth {
     if (test::AnswerBidding(g, static_cast<int>(rng() % 7))) return;
     ASSERT_TRUE(g.Awaits(Waiting::Card)) << "the game waits for something South cannot give";
     std::vector<int> legal;
-    const bool leading = g.s.IntLeader == kSouth;
+    const bool leading = g.s.leader == kSouth;
     const int led = leading ? 0 : g.s.Pack[g.s.trick[0].card].Suit;
-    const bool canFollow = !leading && BlnHasSuit(g.s, kSouth, led);
+    const bool canFollow = !leading && HasSuit(g.s, kSouth, led);
     for (int card = 1; card <= kCards; ++card)
       if (g.s.Pack[card].Owner == kSouth && (!canFollow || g.s.Pack[card].Suit == led)) legal.push_back(card);
     ASSERT_FALSE(legal.empty());
-    Cds_Click(g, legal[rng() % legal.size()]);
+    CardClicked(g, legal[rng() % legal.size()]);
   }
 };
 
@@ -47,8 +47,8 @@ struct HandAudit : HandObserver {
     played.clear();
     tricks = 0;
     ended = false;
-    before = g.s.LngPoints;
-    for (int seat = 0; seat < 4; ++seat) ASSERT_EQ(CardsHeld(g.s, seat), 13);
+    before = g.s.points;
+    for (int seat = 0; seat < 4; ++seat) ASSERT_EQ(CountCards(g.s.Hand[seat]), 13);
   }
   void TrickWon(const Game& g, int) override {
     ASSERT_FALSE(ended) << "a trick after the settlement";
@@ -66,14 +66,14 @@ struct HandAudit : HandObserver {
     ASSERT_LE(tricks, 13);
     ASSERT_EQ(static_cast<int>(played.size()), 4 * tricks);
     Long change = 0;
-    for (int i = 0; i < 4; ++i) change += g.s.LngPoints[i] - before[i];
+    for (int i = 0; i < 4; ++i) change += g.s.points[i] - before[i];
     ASSERT_EQ(change, 0) << result;
     if (std::string(result) == "passed") {
       ASSERT_EQ(tricks, 0);
     }
     // A hand ends early only when its contract is decided: Misere is only made after 13.
-    const int bidder = g.s.IntBidder;
-    if (std::string(result) == "made" && bidder >= 0 && (g.s.BlnMisere[bidder] || g.s.BlnMisereOpen[bidder])) {
+    const int bidder = g.s.declarer;
+    if (std::string(result) == "made" && bidder >= 0 && (g.s.bidMisere[bidder] || g.s.bidMisereOpen[bidder])) {
       ASSERT_EQ(tricks, 13);
     }
   }
@@ -84,7 +84,7 @@ TEST(WholeGame, TwoThousandSeededHandsPlayByTheRules) {
   Game& g = tg.g;
   tg.host.recordBoxes = false;
   tg.host.recordSounds = false;
-  Form_Load(g);
+  StartGame(g);
   RandomSouth south{g};
   HandAudit audit;
   g.observer = &audit;
@@ -96,7 +96,7 @@ TEST(WholeGame, TwoThousandSeededHandsPlayByTheRules) {
     // The points file holds what the labels show.
     std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
     std::string line((std::istreambuf_iterator<char>(in)), {});
-    ASSERT_EQ(line, g.t.LblMoney[0] + "," + g.t.LblMoney[1] + "," + g.t.LblMoney[2] + "," + g.t.LblMoney[3] + "\r\n");
+    ASSERT_EQ(line, g.t.pointsShown[0] + "," + g.t.pointsShown[1] + "," + g.t.pointsShown[2] + "," + g.t.pointsShown[3] + "\r\n");
     if (audit.hands >= 2000) tg.host.deluxeAnswers.push_back(1);  // Exit Game
   };
   EXPECT_EQ(RunHands(g), Next::Quit);

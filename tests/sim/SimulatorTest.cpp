@@ -92,13 +92,13 @@ struct Tee : HandObserver {
   void TrickWon(const Game& g, int winner) override { trace.TrickWon(g, winner); }
   void HandEnded(const Game& g, const char* result) override {
     std::map<std::string, int> seatOf, cardOf;
-    for (int seat = 0; seat < 4; ++seat) seatOf[g.s.StrPlayerName[seat]] = seat;
+    for (int seat = 0; seat < 4; ++seat) seatOf[g.s.playerNames[seat]] = seat;
     for (int card = 1; card <= 52; ++card) cardOf[g.s.Pack[card].FullName] = card;
     std::string tricks;
     std::vector<int> cards;
     int leader = -1;
-    for (std::size_t i = 0; i < g.t.LstCardsPlayed.size(); ++i) {
-      const std::string& line = g.t.LstCardsPlayed[i];
+    for (std::size_t i = 0; i < g.t.playedList.size(); ++i) {
+      const std::string& line = g.t.playedList[i];
       const auto played = line.find(" played ");
       const auto won = line.find(" won the trick.");
       if (played != std::string::npos) {
@@ -113,7 +113,7 @@ struct Tee : HandObserver {
       }
     }
     std::string points;
-    for (int i = 0; i < 4; ++i) points += (i ? "," : "") + std::to_string(g.s.LngPoints[i]);
+    for (int i = 0; i < 4; ++i) points += (i ? "," : "") + std::to_string(g.s.points[i]);
     expected.push_back("\"tricks\":[" + tricks + "],\"result\":\"" + result + "\",\"points_after\":[" + points +
                        "]}\n");
     trace.HandEnded(g, result);
@@ -134,10 +134,10 @@ TEST(Simulator, TheTraceRecordsWhatTheTableShowed) {
   // Stop at the question after a settlement, or after a throw-in, once enough hands are recorded.
   sim.host.answer = [&](const DeluxeBox& box) {
     if (lines.size() < 40) return 0;
-    if (box.purpose == BoxPurpose::PassedOut) MnuExit_Click(sim.g);
+    if (box.purpose == BoxPurpose::PassedOut) ExitChosen(sim.g);
     return box.purpose == BoxPurpose::NewGameOrExit ? 1 : 0;
   };
-  Form_Load(sim.g);
+  StartGame(sim.g);
   RunHands(sim.g);
   ASSERT_GE(lines.size(), 40u);
   ASSERT_EQ(tee.expected.size(), lines.size());

@@ -51,12 +51,12 @@ void PlayHands(test::TestGame& tg, const std::function<bool(int hands)>& more) {
     if (box.purpose != BoxPurpose::NewGameOrExit && box.purpose != BoxPurpose::PassedOut) return;
     if (more(++hands)) return;
     if (box.purpose == BoxPurpose::NewGameOrExit) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut) MnuExit_Click(tg.g);
+    if (box.purpose == BoxPurpose::PassedOut) ExitChosen(tg.g);
   };
   tg.host.player = [&] {
-    if (!test::AnswerBidding(tg.g)) Cds_Click(tg.g, HintFor(tg.g).card);
+    if (!test::AnswerBidding(tg.g)) CardClicked(tg.g, HintFor(tg.g).card);
   };
-  if (Form_Load(tg.g) == Next::StartHands) RunHands(tg.g);
+  if (StartGame(tg.g) == Next::StartHands) RunHands(tg.g);
 }
 
 SimulationOptions SimWithHistory(const fs::path& dir, long hands, std::uint64_t seed) {

@@ -242,18 +242,18 @@ TEST(History, AHandLeftByNewGameIsKeptAsAbandoned) {
   watch.onTrick = [&] {
     if (++tricks == 3 && hands == 0) {
       dealt = {tg.g.s.Hand[0], tg.g.s.Hand[1], tg.g.s.Hand[2], tg.g.s.Hand[3]};  // held after 3 tricks
-      MnuNew_Click(tg.g);
+      NewGameChosen(tg.g);
     }
   };
   tg.host.onBox = [&](const ScriptedHost::Box& box) {
     if (box.purpose == BoxPurpose::NewGameOrExit || box.purpose == BoxPurpose::PassedOut) ++hands;
     if (box.purpose == BoxPurpose::NewGameOrExit && hands >= 3) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut && hands >= 3) MnuExit_Click(tg.g);
+    if (box.purpose == BoxPurpose::PassedOut && hands >= 3) ExitChosen(tg.g);
   };
   tg.host.player = [&] {
-    if (!test::AnswerBidding(tg.g, 1)) Cds_Click(tg.g, HintFor(tg.g).card);
+    if (!test::AnswerBidding(tg.g, 1)) CardClicked(tg.g, HintFor(tg.g).card);
   };
-  if (Form_Load(tg.g) == Next::StartHands) RunHands(tg.g);
+  if (StartGame(tg.g) == Next::StartHands) RunHands(tg.g);
 
   const std::vector<HandRecord> kept = history.history()->Hands(HandsWanted::ThisRun);
   ASSERT_GE(kept.size(), 4u);
@@ -296,16 +296,16 @@ TEST(History, AWriteFailureIsToldOnceAndTheGameGoesOn) {
             ++hands;
             if (told) ++handsAfterTold;
             if (box.purpose == BoxPurpose::NewGameOrExit && hands >= 400) tg.host.deluxeAnswers.push_back(1);
-            if (box.purpose == BoxPurpose::PassedOut && hands >= 400) MnuExit_Click(tg.g);
+            if (box.purpose == BoxPurpose::PassedOut && hands >= 400) ExitChosen(tg.g);
           }
         };
         tg.host.player = [&] {
-          if (!test::AnswerBidding(tg.g)) Cds_Click(tg.g, HintFor(tg.g).card);
+          if (!test::AnswerBidding(tg.g)) CardClicked(tg.g, HintFor(tg.g).card);
         };
-        if (Form_Load(tg.g) == Next::StartHands) RunHands(tg.g);
+        if (StartGame(tg.g) == Next::StartHands) RunHands(tg.g);
         const PointsRead saved = ReadPointsFile(tg.dir.string());
         return std::to_string(told) + " " + std::to_string(handsAfterTold > 10) + " " +
-               std::to_string(saved.points == tg.g.s.LngPoints);
+               std::to_string(saved.points == tg.g.s.points);
       });
   EXPECT_EQ(answer, "1 1 1") << "told once, the game went on, the points file holds the points";
 

@@ -30,7 +30,7 @@ double DealChiSquare(std::uint64_t seed, int deals, int* mostDraws = nullptr) {
     NewHand(g);
     if (mostDraws) *mostDraws = std::max(*mostDraws, static_cast<int>(g.deal.draws()));
     for (int card = 1; card <= kCards; ++card)
-      ++count[card][(g.s.Pack[card].Owner - g.s.IntDealer + 3) % kSeats];
+      ++count[card][(g.s.Pack[card].Owner - g.s.dealer + 3) % kSeats];
   }
   const double expected = deals / 4.0;
   double chi = 0;
@@ -54,7 +54,7 @@ TEST(FairDeal, EveryCardGoesToEverySeatAQuarterOfTheTime) {
 struct DealRecord : HandObserver {
   std::map<long, std::pair<bool, PerSeat<std::uint64_t>>> deals;
   bool goulash = false;
-  void HandStarts(const Game& g) override { goulash = g.s.BlnNoShuffle; }
+  void HandStarts(const Game& g) override { goulash = g.s.noShuffle; }
   void Dealt(const Game& g) override { deals[g.handNumber] = {goulash, g.s.Hand}; }
 };
 

@@ -21,7 +21,7 @@ TEST(StartUp, WelcomesAndDrawsTheFirstDealerWhoseNextSeatDealsFirst) {
     SCOPED_TRACE(seed);
     TestGame tg(seed);
     Game& g = tg.g;
-    EXPECT_EQ(Form_Load(g), Next::StartHands);
+    EXPECT_EQ(StartGame(g), Next::StartHands);
     const auto& box = tg.host.LastBox();
     EXPECT_EQ(box.title, "Welcome to Solo");
     EXPECT_EQ(box.buttons, (std::vector<std::string>{"O.K.", "Cancel", ""}));
@@ -30,32 +30,32 @@ TEST(StartUp, WelcomesAndDrawsTheFirstDealerWhoseNextSeatDealsFirst) {
     // The dealer drawn at start-up is the first value of the generator.
     Random replica(seed);
     const int drawn = static_cast<int>(replica.Uniform() * 4);
-    EXPECT_EQ(g.s.IntDealer, drawn);
+    EXPECT_EQ(g.s.dealer, drawn);
     NextDealer(g);
-    EXPECT_EQ(g.s.IntDealer, (drawn + 1) % 4);
+    EXPECT_EQ(g.s.dealer, (drawn + 1) % 4);
   }
 }
 
 TEST(StartUp, CancelLeavesAnIdleTableWithGreetingsAndThePackAtTheUpperLeft) {
   TestGame tg;
   tg.host.deluxeAnswers = {1};
-  EXPECT_EQ(Form_Load(tg.g), Next::Stay);
+  EXPECT_EQ(StartGame(tg.g), Next::Stay);
   const Table& t = tg.g.t;
-  EXPECT_EQ(t.LblName[kSouth], "Player");
-  EXPECT_EQ(t.LblName[kWest], "West Bot- Welcome Player");
-  EXPECT_EQ(t.LblName[kNorth], "North Bot - Hello and Welcome Player");
-  EXPECT_EQ(t.LblName[kEast], "East Bot - Hi ");
-  EXPECT_EQ(t.LblMonName[kNorth], "North Bot");
-  EXPECT_EQ(t.LblMoney[kEast], "0");
+  EXPECT_EQ(t.nameCaptions[kSouth], "Player");
+  EXPECT_EQ(t.nameCaptions[kWest], "West Bot- Welcome Player");
+  EXPECT_EQ(t.nameCaptions[kNorth], "North Bot - Hello and Welcome Player");
+  EXPECT_EQ(t.nameCaptions[kEast], "East Bot - Hi ");
+  EXPECT_EQ(t.pointsNames[kNorth], "North Bot");
+  EXPECT_EQ(t.pointsShown[kEast], "0");
   // The pile slants up and to the right with card 52 on top.
-  EXPECT_EQ(t.Cds[1].Left, 1080);
-  EXPECT_EQ(t.Cds[1].Top, 360);
-  EXPECT_EQ(t.Cds[52].Left, 1182);
-  EXPECT_EQ(t.Cds[52].Top, 258);
-  EXPECT_GT(t.Cds[52].Z, t.Cds[51].Z);
+  EXPECT_EQ(t.cards[1].Left, 1080);
+  EXPECT_EQ(t.cards[1].Top, 360);
+  EXPECT_EQ(t.cards[52].Left, 1182);
+  EXPECT_EQ(t.cards[52].Top, 258);
+  EXPECT_GT(t.cards[52].Z, t.cards[51].Z);
   EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Shuffle});
   EXPECT_EQ(tg.host.clock, 500);
-  EXPECT_EQ(tg.g.s.IntNormalPause, 200);
+  EXPECT_EQ(tg.g.s.normalPause, 200);
   EXPECT_EQ(tg.g.s.Pack[12].FullName, "King  of  Diamonds");
 }
 
@@ -64,11 +64,11 @@ TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
   {
     std::ofstream(tg.dir / "Points.dat") << "12,x,3,4\r\n";
   }
-  Form_Load(tg.g);
+  StartGame(tg.g);
   ASSERT_GE(tg.host.boxes.size(), 2u);
   EXPECT_EQ(tg.host.boxes[0].kind, ScriptedHost::Box::Message);
   EXPECT_NE(tg.host.boxes[0].prompt.find("Points.dat"), std::string::npos);
-  EXPECT_EQ(tg.g.s.LngPoints, (PerSeat<Long>{0, 0, 0, 0}));
+  EXPECT_EQ(tg.g.s.points, (PerSeat<Long>{0, 0, 0, 0}));
   EXPECT_TRUE(std::filesystem::exists(tg.dir / "Points.dat.bad"));
 }
 
@@ -86,18 +86,18 @@ TEST(NextDealer, StatusTextsByDealer) {
   };
   for (const Case& c : cases) {
     TestGame tg;
-    tg.g.s.StrUserName = tg.g.s.StrPlayerName[0] = "Ann";
-    tg.g.s.StrPlayerName[1] = "West Bot", tg.g.s.StrPlayerName[2] = "North Bot", tg.g.s.StrPlayerName[3] = "East Bot";
-    tg.g.s.IntDealer = static_cast<Integer>(c.previous);
+    tg.g.s.userName = tg.g.s.playerNames[0] = "Ann";
+    tg.g.s.playerNames[1] = "West Bot", tg.g.s.playerNames[2] = "North Bot", tg.g.s.playerNames[3] = "East Bot";
+    tg.g.s.dealer = c.previous;
     NextDealer(tg.g);
-    EXPECT_EQ(tg.g.s.IntLeader, c.leader);
-    EXPECT_EQ(tg.g.t.StatusBar1.Panel1, c.text);
+    EXPECT_EQ(tg.g.s.leader, c.leader);
+    EXPECT_EQ(tg.g.t.status.prompt, c.text);
   }
 }
 
 // Lays the pack out for a deal as a hand would: cleared, shuffled, dealer moved on.
 void PrepareDeal(Game& g) {
-  g.s.IntNormalPause = g.pacing.normal;
+  g.s.normalPause = g.pacing.normal;
   BuildPack(g.s);
   ClearForNextRound(g);
   ShuffleThePack(g);
@@ -109,12 +109,12 @@ void ExpectHandsLaidOut(const Game& g) {
   const int stepLeft[4] = {300, 0, 175, 0}, stepTop[4] = {0, 175, 0, 175};
   for (int seat = 0; seat < 4; ++seat) {
     SCOPED_TRACE(seat);
-    EXPECT_EQ(CardsHeld(g.s, seat), 13);
+    EXPECT_EQ(CountCards(g.s.Hand[seat]), 13);
     int i = 0;
     std::uint32_t z = 0;
     for (int card = 1; card <= 52; ++card) {
       if (g.s.Pack[card].Owner != seat) continue;
-      const CardBox& box = g.t.Cds[card];
+      const CardBox& box = g.t.cards[card];
       EXPECT_EQ(box.Left, firstLeft[seat] + i * stepLeft[seat]);
       EXPECT_EQ(box.Top, firstTop[seat] + i * stepTop[seat]);
       EXPECT_EQ(box.Picture, seat == kSouth ? card : kPictureBack);
@@ -128,7 +128,7 @@ void ExpectHandsLaidOut(const Game& g) {
 TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
   TestGame tg(11);
   Game& g = tg.g;
-  g.s.IntDealer = kSouth - 1 + 4;  // East dealt before: South deals now
+  g.s.dealer = kSouth - 1 + 4;  // East dealt before: South deals now
   PrepareDeal(g);
   tg.host.sounds.clear();
   const long long before = tg.host.clock;
@@ -138,12 +138,12 @@ TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
   // 52 silent pauses of 55 ms and a card sound after each of the 20 packets.
   EXPECT_EQ(tg.host.clock - before, 52 * 55 + 20 * 55);
   EXPECT_EQ(std::count(tg.host.sounds.begin(), tg.host.sounds.end(), Sound::Card), 20);
-  EXPECT_EQ(g.s.IntPauseLength, 200);
+  EXPECT_EQ(g.s.pauseLength, 200);
   // South dealt: trumps are Hearts, shown on the table and on the bid panel.
-  EXPECT_EQ(g.s.IntTrumps, kHearts);
-  EXPECT_EQ(g.t.imgtrumps, kSignHearts);
-  EXPECT_EQ(g.t.Pictrumps2, kSignHearts);
-  EXPECT_TRUE(g.t.imgtrumpsVisible);
+  EXPECT_EQ(g.s.trumps, kHearts);
+  EXPECT_EQ(g.t.trumpsSign, kSignHearts);
+  EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignHearts);
+  EXPECT_TRUE(g.t.trumpsSignVisible);
 }
 
 TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
@@ -158,9 +158,9 @@ TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
   for (std::uint64_t seed : {1u, 5u, 9u}) {
     TestGame tg(seed);
     Game& g = tg.g;
-    g.s.IntDealer = kNorth;  // East deals: South receives first
+    g.s.dealer = kNorth;  // East deals: South receives first
     PrepareDeal(g);
-    g.s.BlnNoShuffle = true;
+    g.s.noShuffle = true;
     std::vector<int> dealt;
     std::vector<int> receivers;
     tg.host.onPause = [&](int) {
@@ -182,7 +182,7 @@ TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
     const int expectedSeat[52] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 1,
                                   1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
     for (int i = 0; i < 52; ++i) EXPECT_EQ(receivers[i], expectedSeat[i]);
-    EXPECT_FALSE(g.s.BlnNoShuffle);
+    EXPECT_FALSE(g.s.noShuffle);
     EXPECT_EQ(tg.host.clock - before, 52 * 100 + 12 * 100);
     ExpectHandsLaidOut(g);
   }
@@ -211,12 +211,12 @@ TEST(Trumps, AnnouncementsAndNothingForCodesOutsideTheSuits) {
                         {kNoTrumps, "There are no trumps - NT.", "No Trumps - NT", kSignNoTrumps}};
   for (const Case& c : cases) {
     TestGame tg;
-    tg.g.s.IntDealer = kNorth;
+    tg.g.s.dealer = kNorth;
     DecideTrumps(tg.g);
     AnnounceTrumps(tg.g, c.suit);
-    EXPECT_EQ(tg.g.s.IntTrumps, c.suit);
-    EXPECT_EQ(tg.g.t.imgtrumps, c.sign);
-    EXPECT_EQ(tg.g.t.Pictrumps2, kSignClubs) << "the bid panel keeps the dealer's suit";
+    EXPECT_EQ(tg.g.s.trumps, c.suit);
+    EXPECT_EQ(tg.g.t.trumpsSign, c.sign);
+    EXPECT_EQ(tg.g.t.bidPanelTrumpsSign, kSignClubs) << "the bid panel keeps the dealer's suit";
     const auto& box = tg.host.LastBox();
     EXPECT_EQ(box.title, c.title);
     EXPECT_EQ(box.prompt,
@@ -226,61 +226,61 @@ TEST(Trumps, AnnouncementsAndNothingForCodesOutsideTheSuits) {
   }
   for (int code : {0, -1, 3, 9}) {
     TestGame tg;
-    tg.g.s.IntTrumps = kSpades;
+    tg.g.s.trumps = kSpades;
     AnnounceTrumps(tg.g, code);
     EXPECT_TRUE(tg.host.boxes.empty());
-    EXPECT_EQ(tg.g.s.IntTrumps, kSpades);
+    EXPECT_EQ(tg.g.s.trumps, kSpades);
   }
 }
 
 TEST(NameCommands, TextsCancelAndCleaning) {
   TestGame tg;
   Game& g = tg.g;
-  Form_Load(g);
+  StartGame(g);
   tg.host.inputAnswers = {std::string("  Ann  ")};
-  mnuYou_Click(g);
+  RenameSouthChosen(g);
   const auto& box = tg.host.LastBox();
   EXPECT_EQ(box.prompt, "Replace name Player?");
   EXPECT_EQ(box.title, "Enter your name ");
   EXPECT_EQ(box.buttons[0], "Your name please");
-  EXPECT_EQ(g.s.StrUserName, "Ann");
-  EXPECT_EQ(g.s.StrPlayerName[0], "Ann");
-  EXPECT_EQ(g.t.LblName[kSouth], "Ann");
-  EXPECT_EQ(g.t.LblName[kWest], "West Bot- Welcome Ann");
+  EXPECT_EQ(g.s.userName, "Ann");
+  EXPECT_EQ(g.s.playerNames[0], "Ann");
+  EXPECT_EQ(g.t.nameCaptions[kSouth], "Ann");
+  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot- Welcome Ann");
   std::ifstream in(tg.dir / "Names2.dat", std::ios::binary);
   std::string line((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(line, "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
 
   // Cancel and an entry that is empty once cleaned both keep the old name.
   tg.host.inputAnswers = {std::nullopt, std::string(" \"\" ")};
-  MnuEast_Click(g);
+  RenameEastChosen(g);
   EXPECT_EQ(tg.host.LastBox().prompt, "Replace East Robot with name of your choice?");
   EXPECT_EQ(tg.host.LastBox().title, "Enter name of East Bot");
-  MnuEast_Click(g);
-  EXPECT_EQ(g.s.StrPlayerName[kEast], "East Bot");
+  RenameEastChosen(g);
+  EXPECT_EQ(g.s.playerNames[kEast], "East Bot");
 
   tg.host.inputAnswers = {std::string("Wilma")};
-  MnuWest_Click(g);
-  EXPECT_EQ(g.s.StrPlayerName[kWest], "Wilma");
-  EXPECT_EQ(g.t.LblMonName[kWest], "Wilma");
+  RenameWestChosen(g);
+  EXPECT_EQ(g.s.playerNames[kWest], "Wilma");
+  EXPECT_EQ(g.t.pointsNames[kWest], "Wilma");
 }
 
 TEST(NameCommands, EraseAsksAndOnlyYesErases) {
   TestGame tg;
   Game& g = tg.g;
-  Form_Load(g);
-  g.s.LngPoints = {-6, 2, 2, 2};
+  StartGame(g);
+  g.s.points = {-6, 2, 2, 2};
   tg.host.deluxeAnswers = {1};
-  MnuErase_Click(g);
+  ErasePointsChosen(g);
   const auto& box = tg.host.LastBox();
   EXPECT_EQ(box.title, "Really Erase?");
   EXPECT_EQ(box.prompt, "Player are you sure you wish to erase all the statistics?");
   EXPECT_EQ(box.buttons, (std::vector<std::string>{"Yes", "No", ""}));
-  EXPECT_EQ(g.s.LngPoints[0], -6);
+  EXPECT_EQ(g.s.points[0], -6);
   tg.host.deluxeAnswers = {0};
-  MnuErase_Click(g);
-  EXPECT_EQ(g.s.LngPoints, (PerSeat<Long>{0, 0, 0, 0}));
-  for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(g.t.LblMoney[seat], "0");
+  ErasePointsChosen(g);
+  EXPECT_EQ(g.s.points, (PerSeat<Long>{0, 0, 0, 0}));
+  for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(g.t.pointsShown[seat], "0");
   std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
   std::string line((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(line, "0,0,0,0\r\n");
@@ -289,12 +289,12 @@ TEST(NameCommands, EraseAsksAndOnlyYesErases) {
 TEST(NameCommands, AFailedWriteIsToldAndTheGameGoesOn) {
   TestGame tg;
   Game& g = tg.g;
-  Form_Load(g);
+  StartGame(g);
   FolderStorage gone((tg.dir / "no-such-folder").string());
   g.storage = &gone;
   tg.host.inputAnswers = {std::string("Ann")};
-  mnuYou_Click(g);
-  EXPECT_EQ(g.s.StrUserName, "Ann");
+  RenameSouthChosen(g);
+  EXPECT_EQ(g.s.userName, "Ann");
   EXPECT_EQ(tg.host.LastBox().kind, ScriptedHost::Box::Message);
   EXPECT_NE(tg.host.LastBox().prompt.find("could not be saved"), std::string::npos);
 }

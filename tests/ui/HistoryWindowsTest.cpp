@@ -15,8 +15,8 @@
 #include "game/Replay.h"
 #include "sim/Simulator.h"
 #include "store/DataFiles.h"
-#include "ui/FrmPastHands.h"
-#include "ui/FrmStatistics.h"
+#include "ui/PastHandsWindow.h"
+#include "ui/StatisticsWindow.h"
 #include "ui/ReplayView.h"
 
 namespace solo::ui {
@@ -41,7 +41,7 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   ASSERT_TRUE(history);
 
   // The latest run is "this run" for a reader: it has read them all; runs are told apart.
-  FrmStatistics stats(nullptr, history.get());
+  StatisticsWindow stats(nullptr, history.get());
   stats.Show(HandsWanted::All);
   const Statistics expected = ComputeStatistics(history->Hands(HandsWanted::All));
   EXPECT_EQ(expected.runStarts, (std::vector<int>{0, 30}));
@@ -57,11 +57,11 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
     }
   stats.Show(HandsWanted::Last100);
   EXPECT_EQ(stats.chartView()->chart()->title(), "Running points over 50 hands");
-  FrmStatistics none(nullptr, nullptr);
+  StatisticsWindow none(nullptr, nullptr);
   EXPECT_EQ(none.chartView()->chart()->title(), "No hand history in this run");
 
   // Every hand listed; Export writes exactly the trace's lines (all of them, or those chosen).
-  FrmPastHands past(nullptr, history.get());
+  PastHandsWindow past(nullptr, history.get());
   past.Show(HandsWanted::All);
   ASSERT_EQ(past.list()->rowCount(), 50);
   const QString file = QString::fromStdString((dir / "hands.jsonl").string());

@@ -15,10 +15,10 @@
 #include "game/GameStart.h"
 #include "table/Messages.h"
 #include "table/TableLayout.h"
-#include "ui/FrmAbout.h"
-#include "ui/FrmHelp.h"
-#include "ui/FrmMain.h"
-#include "ui/MFormDeluxe.h"
+#include "ui/AboutWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/DeluxeBoxWindow.h"
 #include "ui/QtHost.h"
 #include "ui/TableView.h"
 #include "ui/WindowFit.h"
@@ -27,7 +27,7 @@ namespace solo::ui {
 namespace {
 
 TEST(About, VersionLabelAndSysInfoWithoutAViewer) {
-  FrmAbout about(nullptr, 2, 0, 15);
+  AboutWindow about(nullptr, 2, 0, 15);
   EXPECT_EQ(about.lblVersion()->text(), "Version 2.0.15");
   EXPECT_TRUE(about.windowTitle().startsWith("About "));
 
@@ -48,8 +48,8 @@ TEST(About, VersionLabelAndSysInfoWithoutAViewer) {
 TEST(Help, OneReadOnlyWindowShownAgain) {
   test::TestGame tg;
   QtHost host(".");
-  FrmMain window(tg.g, host);
-  FrmHelp* first = window.ShowHelp();
+  MainWindow window(tg.g, host);
+  HelpWindow* first = window.ShowHelp();
   EXPECT_TRUE(first->text()->isReadOnly());
   EXPECT_TRUE(first->isVisible());
   first->hide();
@@ -61,7 +61,7 @@ TEST(Help, OneReadOnlyWindowShownAgain) {
 }
 
 TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
-  MFormDeluxe box(nullptr);
+  DeluxeBoxWindow box(nullptr);
   struct Case {
     DeluxeBox content;
     std::vector<int> lefts;
@@ -117,11 +117,11 @@ TEST(TableView, AClickPlaysTheCardLyingOnTop) {
   view.resize(view.sizeHint());
   // Two overlapping cards of South's row: the later one lies on top.
   for (int card : {10, 11}) {
-    table.Cds[card].Visible = true;
-    table.Cds[card].Picture = card;
-    table.Cds[card].Top = 6600;
-    table.Cds[card].Left = 3500 + (card - 10) * 300;
-    table.BringToFront(table.Cds[card]);
+    table.cards[card].Visible = true;
+    table.cards[card].Picture = card;
+    table.cards[card].Top = 6600;
+    table.cards[card].Left = 3500 + (card - 10) * 300;
+    table.BringToFront(table.cards[card]);
   }
   view.Mirror();
   const QPointF onlyFirst = view.ToPixels(3500 + 100, 7000, 0, 0).topLeft();
@@ -165,7 +165,7 @@ TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
     host.SetSpeed(20);
     Game g(host, storage, 3);
     SetUpTable(g);
-    g.s.IntDealer = kWest;  // South speaks first: the bid wait comes early
+    g.s.dealer = kWest;  // South speaks first: the bid wait comes early
     BuildPack(g.s);
     bool requested = false;
     QTimer poll;
@@ -270,13 +270,13 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
 
   test::TestGame tg;
   QtHost host(QString{});
-  FrmMain window(tg.g, host);
+  MainWindow window(tg.g, host);
   window.SetPace(3);
   EXPECT_DOUBLE_EQ(host.speed(), 4.0);
   {
     // The next window starts at the pace the person chose.
     QtHost again(QString{});
-    FrmMain next(tg.g, again);
+    MainWindow next(tg.g, again);
     EXPECT_DOUBLE_EQ(again.speed(), 4.0);
   }
   window.SetPace(1);
@@ -289,7 +289,7 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
   window.SetExpertOpponents(true);
   {
     QtHost again(QString{});
-    FrmMain next(tg.g, again);
+    MainWindow next(tg.g, again);
     for (int seat = kWest; seat <= kEast; ++seat) EXPECT_TRUE(dynamic_cast<ExpertPlayer*>(tg.g.players[seat]));
     EXPECT_FALSE(dynamic_cast<ExpertPlayer*>(tg.g.players[kSouth]));
     next.SetExpertOpponents(false);
@@ -298,18 +298,18 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
 
   window.ShowAbout();
   window.ShowAbout();
-  EXPECT_EQ(window.findChildren<FrmAbout*>().size(), 1);
+  EXPECT_EQ(window.findChildren<AboutWindow*>().size(), 1);
 }
 
 // A screen reader is told South's cards by name, and the contract panel's lines.
 TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNames) {
   test::TestGame tg;
   QtHost host(QString{});
-  FrmMain window(tg.g, host);
+  MainWindow window(tg.g, host);
   Game& g = tg.g;
-  Form_Load(g);
+  StartGame(g);
   NewHand(g);
-  g.s.IntBidder = kWest;
+  g.s.declarer = kWest;
   KindFlags(g.s, 1)[kWest] = true;
   g.show->ContractShown(g);
   window.Mirror();
@@ -326,7 +326,7 @@ TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNames) {
 
 // Enter answers a box's first button, but in "Really Erase?" the safe one: No.
 TEST(DeluxeBox, EnterOnReallyEraseKeepsThePoints) {
-  MFormDeluxe box(nullptr);
+  DeluxeBoxWindow box(nullptr);
   for (const auto& [purpose, expected] : {std::pair{BoxPurpose::ReallyErase, 1}, {BoxPurpose::Notice, 0}}) {
     QTimer::singleShot(0, &box, [&box] {
       QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

@@ -23,10 +23,10 @@ struct SysInfo {
 };
 void StartSysInfo(const SysInfo& sysInfo);
 
-class FrmAbout : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  FrmAbout(QWidget* parent, int major, int minor, int revision);
+  AboutWindow(QWidget* parent, int major, int minor, int revision);
   QLabel* lblVersion() const { return lblVersion_; }
 
  private:

@@ -1,4 +1,4 @@
-#include "ui/FrmHelp.h"
+#include "ui/HelpWindow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 
 namespace solo::ui {
 
-FrmHelp::FrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("Solo Whist - Help and Rules");
   QFont serif("Times New Roman");
   serif.setStyleHint(QFont::Serif);
@@ -31,7 +31,7 @@ FrmHelp::FrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(620, 640);
 }
 
-QString FrmHelp::RulesText() {
+QString HelpWindow::RulesText() {
   return R"(
 <h2>Solo Whist</h2>
 <p>Solo whist is a game for four players with an ordinary pack of 52 cards. There are no fixed

@@ -13,10 +13,10 @@ class QTableWidget;
 
 namespace solo::ui {
 
-class FrmPastHands : public QDialog {
+class PastHandsWindow : public QDialog {
   Q_OBJECT
  public:
-  FrmPastHands(QWidget* parent, History* history);
+  PastHandsWindow(QWidget* parent, History* history);
   void Show(HandsWanted wanted);
   QTableWidget* list() const { return list_; }
   // The hands chosen in the list, or all of those listed when none is.

@@ -1,4 +1,4 @@
-#include "ui/FrmPastHands.h"
+#include "ui/PastHandsWindow.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -22,7 +22,7 @@
 
 namespace solo::ui {
 
-FrmPastHands::FrmPastHands(QWidget* parent, History* history) : QDialog(parent), history_(history) {
+PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(parent), history_(history) {
   setWindowTitle("Past Hands");
   auto* layout = new QVBoxLayout(this);
   filter_ = AddHandsFilter(layout, "Hands listed");
@@ -40,8 +40,8 @@ FrmPastHands::FrmPastHands(QWidget* parent, History* history) : QDialog(parent),
   QPushButton* exportButton = buttons->addButton("Export\u2026", QDialogButtonBox::ActionRole);
   buttons->addButton(QDialogButtonBox::Close);
   layout->addWidget(buttons);
-  connect(replay, &QPushButton::clicked, this, &FrmPastHands::ReplayChosen);
-  connect(exportButton, &QPushButton::clicked, this, &FrmPastHands::Export);
+  connect(replay, &QPushButton::clicked, this, &PastHandsWindow::ReplayChosen);
+  connect(exportButton, &QPushButton::clicked, this, &PastHandsWindow::Export);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { ReplayChosen(); });
   connect(filter_, &QComboBox::currentIndexChanged, this, [this](int i) { Show(static_cast<HandsWanted>(i)); });
@@ -49,7 +49,7 @@ FrmPastHands::FrmPastHands(QWidget* parent, History* history) : QDialog(parent),
   Show(HandsWanted::ThisRun);
 }
 
-void FrmPastHands::Show(HandsWanted wanted) {
+void PastHandsWindow::Show(HandsWanted wanted) {
   if (filter_->currentIndex() != static_cast<int>(wanted)) {
     filter_->setCurrentIndex(static_cast<int>(wanted));
     return;
@@ -75,7 +75,7 @@ void FrmPastHands::Show(HandsWanted wanted) {
   if (!hands_.empty()) list_->scrollToBottom();
 }
 
-std::vector<HandRecord> FrmPastHands::Chosen() const {
+std::vector<HandRecord> PastHandsWindow::Chosen() const {
   std::set<int> rows;
   for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.insert(index.row());
   if (rows.empty()) return hands_;
@@ -85,7 +85,7 @@ std::vector<HandRecord> FrmPastHands::Chosen() const {
   return chosen;
 }
 
-void FrmPastHands::ReplayChosen() {
+void PastHandsWindow::ReplayChosen() {
   const int row = list_->currentRow();
   if (row < 0 || row >= static_cast<int>(hands_.size())) return;
   if (!hands_[row].damage.empty()) {
@@ -97,7 +97,7 @@ void FrmPastHands::ReplayChosen() {
   view->show();
 }
 
-QString FrmPastHands::ExportTo(const QString& path) const {
+QString PastHandsWindow::ExportTo(const QString& path) const {
   const std::string lines = ExportLines(Chosen());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(lines.data(), static_cast<qint64>(lines.size())) < 0 ||
@@ -106,7 +106,7 @@ QString FrmPastHands::ExportTo(const QString& path) const {
   return {};
 }
 
-void FrmPastHands::Export() {
+void PastHandsWindow::Export() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString path = QFileDialog::getSaveFileName(this, "Export Hands", folder + "/solo-whist-hands.jsonl",
                                                     "JSON lines (*.jsonl);;All files (*)");

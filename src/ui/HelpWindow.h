@@ -7,10 +7,10 @@ class QTextEdit;
 
 namespace solo::ui {
 
-class FrmHelp : public QWidget {
+class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit FrmHelp(QWidget* parent);
+  explicit HelpWindow(QWidget* parent);
   QTextEdit* text() const { return text1_; }
 
   // The rules sheet, as rich text.

@@ -20,10 +20,10 @@ namespace solo::ui {
 class QtHost;
 class TableView;
 
-class FrmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  FrmMain(Game& game, QtHost& host);
+  MainWindow(Game& game, QtHost& host);
 
   // Start-up: run once the window is shown.
   void Start();
@@ -32,7 +32,7 @@ class FrmMain : public QMainWindow {
   // Where the program's message box goes: over the centre of the table.
   QPoint BoxPlace() const;
   // Help and Rules: one window, created on first use, shown again where it was left.
-  class FrmHelp* ShowHelp();
+  class HelpWindow* ShowHelp();
   void ShowAbout();
   // Options > Speed (0 slow to 3 very fast), kept between runs; a fixed factor from the
   // command line (--fast) overrides it.
@@ -43,8 +43,8 @@ class FrmMain : public QMainWindow {
   void SetExpertOpponents(bool expert);
   // The hand history the Statistics and History menus show (none: they say so).
   void SetHistory(HandHistory* history);
-  class FrmStatistics* ShowStatistics();
-  class FrmPastHands* ShowPastHands();
+  class StatisticsWindow* ShowStatistics();
+  class PastHandsWindow* ShowPastHands();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -66,13 +66,13 @@ class FrmMain : public QMainWindow {
   TableView* view_;
   QLabel* panel1_;
   QLabel* panel2_;
-  class FrmHelp* help_ = nullptr;
-  QPointer<class FrmAbout> about_;
+  class HelpWindow* help_ = nullptr;
+  QPointer<class AboutWindow> about_;
   double fixedPace_ = 0;
   ExpertSeats experts_;
   HandHistory* history_ = nullptr;
-  QPointer<class FrmStatistics> statistics_;
-  QPointer<class FrmPastHands> pastHands_;
+  QPointer<class StatisticsWindow> statistics_;
+  QPointer<class PastHandsWindow> pastHands_;
   bool expert_ = false;
   void PlaceOnScreen();
   void ShowHint();

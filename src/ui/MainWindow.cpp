@@ -1,4 +1,4 @@
-#include "ui/FrmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -22,10 +22,10 @@
 #include "table/Messages.h"
 #include "table/TableLayout.h"
 #include "ui/CardArt.h"
-#include "ui/FrmAbout.h"
-#include "ui/FrmHelp.h"
-#include "ui/FrmPastHands.h"
-#include "ui/FrmStatistics.h"
+#include "ui/AboutWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/PastHandsWindow.h"
+#include "ui/StatisticsWindow.h"
 #include "ui/QtHost.h"
 #include "ui/TableAccessible.h"
 #include "ui/TableView.h"
@@ -33,7 +33,7 @@
 
 namespace solo::ui {
 
-FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
+MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   TableAccessible::Install();
   setWindowTitle("Solo Whist");
   setWindowIcon(CardArt::AppIcon());
@@ -52,14 +52,14 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
-  view_->optionClicked = [this](int i) { Handle([this, i] { OptBid_Click(g_, i); }); };
-  view_->confirmClicked = [this] { Handle([this] { CmdCnfBid_Click(g_); }); };
-  view_->suitClicked = [this](int i) { Handle([this, i] { CmdMarriage_Click(g_, i); }); };
+  view_->optionClicked = [this](int i) { Handle([this, i] { BidSelected(g_, i); }); };
+  view_->confirmClicked = [this] { Handle([this] { BidConfirmed(g_); }); };
+  view_->suitClicked = [this](int i) { Handle([this, i] { TrumpsChosen(g_, i); }); };
   view_->cardClicked = [this](int card) {
     // A card of South's that the rules refuse (South must follow suit) shakes.
     const bool refused = g_.Awaits(Waiting::Card) && g_.s.Pack[card].Owner == kSouth &&
-                         !(LegalCards(g_.s, kSouth, UsersPosition(g_.s.IntLeader)) & CardBit(card));
-    Handle([this, card] { Cds_Click(g_, card); });
+                         !(LegalCards(g_.s, kSouth, UsersPosition(g_.s.leader)) & CardBit(card));
+    Handle([this, card] { CardClicked(g_, card); });
     if (refused) view_->Shake(card);
   };
   view_->cardChosenByKey = view_->cardClicked;
@@ -69,7 +69,7 @@ FrmMain::FrmMain(Game& game, QtHost& host) : g_(game), host_(host) {
   PlaceOnScreen();
 }
 
-void FrmMain::PlaceOnScreen() {
+void MainWindow::PlaceOnScreen() {
   // The window starts 500 twips from the screen's corner, at its designed size, or where the
   // person left it; either way it is kept within the screen.
   QRect wanted(500 / layout::kTwipsPerPixel, 500 / layout::kTwipsPerPixel, view_->sizeHint().width(),
@@ -81,27 +81,27 @@ void FrmMain::PlaceOnScreen() {
   resize(fitted.size());
 }
 
-void FrmMain::SetPace(int pace) {
+void MainWindow::SetPace(int pace) {
   pace = std::clamp(pace, 0, 3);
   QSettings().setValue("options/speed", pace);
   host_.SetSpeed(fixedPace_ > 0 ? fixedPace_ : kPaces[pace]);
 }
 
-void FrmMain::SetExpertOpponents(bool expert) {
+void MainWindow::SetExpertOpponents(bool expert) {
   QSettings().setValue("options/opponents", expert ? "expert" : "classic");
   expert_ = expert;
   SeatOpponents(g_, experts_, expert);
 }
 
-void FrmMain::ShowHint() {
+void MainWindow::ShowHint() {
   solo::Hint hint;
   ExpertPlayer* adviser = expert_ ? &experts_.Adviser(g_) : nullptr;
-  Handle([this, &hint, adviser] { hint = MnuHint_Click(g_, adviser); });
+  Handle([this, &hint, adviser] { hint = HintChosen(g_, adviser); });
   if (hint.card) view_->Highlight(hint.card);
 }
 
 template <typename F>
-void FrmMain::Handle(F&& handler) {
+void MainWindow::Handle(F&& handler) {
   Next next = Next::Stay;
   {
     QtHost::HandlerScope scope(host_);
@@ -116,7 +116,7 @@ void FrmMain::Handle(F&& handler) {
   Act(next);
 }
 
-void FrmMain::AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen) {
+void MainWindow::AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen) {
   // One of several, as radio items: choosing one unchecks the others.
   auto* group = new QActionGroup(this);
   for (int i = 0; i < names.size(); ++i) {
@@ -128,14 +128,14 @@ void FrmMain::AddChoices(QMenu* menu, const QStringList& names, int checked, con
   }
 }
 
-void FrmMain::BuildMenus() {
+void MainWindow::BuildMenus() {
   QMenu* game = menuBar()->addMenu("&Game");
   QAction* mnuNew = game->addAction("New Game");
   mnuNew->setShortcut(QKeySequence(Qt::Key_F2));
-  connect(mnuNew, &QAction::triggered, this, [this] { Handle([this] { return MnuNew_Click(g_); }); });
+  connect(mnuNew, &QAction::triggered, this, [this] { Handle([this] { return NewGameChosen(g_); }); });
   QAction* mnuExit = game->addAction("Exit Game");
   mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-  connect(mnuExit, &QAction::triggered, this, [this] { Handle([this] { return MnuExit_Click(g_); }); });
+  connect(mnuExit, &QAction::triggered, this, [this] { Handle([this] { return ExitChosen(g_); }); });
 
   game->addSeparator();
   QAction* mnuHint = game->addAction("Hint");
@@ -152,14 +152,14 @@ void FrmMain::BuildMenus() {
   QAction* mnuExport = history->addAction("Export\u2026");
   connect(mnuExport, &QAction::triggered, this, [this] {
     // The hands chosen in the past hands' list, or every hand of the list's choice.
-    FrmPastHands* past = ShowPastHands();
+    PastHandsWindow* past = ShowPastHands();
     QMetaObject::invokeMethod(past, "Export", Qt::QueuedConnection);
   });
 
   QMenu* help = menuBar()->addMenu("&Help-F1");
   QAction* mnuRules = help->addAction("Help and Rules");
   mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
-  mnuRules->setObjectName("MnuRules");
+  mnuRules->setObjectName("helpMenu");
   connect(mnuRules, &QAction::triggered, this, [this] { ShowHelp(); });
 
   QMenu* options = menuBar()->addMenu("&Options");
@@ -168,12 +168,12 @@ void FrmMain::BuildMenus() {
     QAction* a = enter->addAction(caption);
     connect(a, &QAction::triggered, this, [this, handler] { Handle([this, handler] { handler(g_); }); });
   };
-  nameItem("Enter your name", &mnuYou_Click);
-  nameItem("Enter West Name", &MnuWest_Click);
-  nameItem("Enter North Name", &MnuNorth_Click);
-  nameItem("Enter East Name", &MnuEast_Click);
+  nameItem("Enter your name", &RenameSouthChosen);
+  nameItem("Enter West Name", &RenameWestChosen);
+  nameItem("Enter North Name", &RenameNorthChosen);
+  nameItem("Enter East Name", &RenameEastChosen);
   QAction* erase = options->addAction("Erase Points");
-  connect(erase, &QAction::triggered, this, [this] { Handle([this] { MnuErase_Click(g_); }); });
+  connect(erase, &QAction::triggered, this, [this] { Handle([this] { ErasePointsChosen(g_); }); });
 
   options->addSeparator();
   QMenu* speed = options->addMenu("Speed");
@@ -197,24 +197,24 @@ void FrmMain::BuildMenus() {
   });
 
   QAction* about = menuBar()->addAction("About");
-  about->setObjectName("MnuAbout");
+  about->setObjectName("aboutMenu");
   connect(about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
 
-void FrmMain::Mirror() {
-  panel1_->setText(QString::fromStdString(g_.t.StatusBar1.Panel1));
-  panel2_->setText(QString::fromStdString(g_.t.StatusBar1.Panel2));
+void MainWindow::Mirror() {
+  panel1_->setText(QString::fromStdString(g_.t.status.prompt));
+  panel2_->setText(QString::fromStdString(g_.t.status.bidding));
   view_->Mirror();
 }
 
-QPoint FrmMain::BoxPlace() const {
+QPoint MainWindow::BoxPlace() const {
   const QRectF r = view_->ToPixels(3400, 3100, 0, 0);
   return view_->mapToGlobal(r.topLeft().toPoint());
 }
 
-FrmHelp* FrmMain::ShowHelp() {
+HelpWindow* MainWindow::ShowHelp() {
   if (!help_) {
-    help_ = new FrmHelp(this);
+    help_ = new HelpWindow(this);
     // The first time it opens over the left of the table; afterwards where it was left.
     help_->move(frameGeometry().topLeft() + QPoint(40, 60));
   }
@@ -225,10 +225,10 @@ FrmHelp* FrmMain::ShowHelp() {
   return help_;
 }
 
-void FrmMain::ShowAbout() {
+void MainWindow::ShowAbout() {
   // One About window at a time: asking again brings it to the front.
   if (!about_) {
-    about_ = new FrmAbout(this, SOLO_VERSION_MAJOR, SOLO_VERSION_MINOR, SOLO_VERSION_PATCH);
+    about_ = new AboutWindow(this, SOLO_VERSION_MAJOR, SOLO_VERSION_MINOR, SOLO_VERSION_PATCH);
     about_->setAttribute(Qt::WA_DeleteOnClose);
   }
   about_->show();
@@ -238,7 +238,7 @@ void FrmMain::ShowAbout() {
 
 // One window of each kind: made on first use, brought up to date and to the front after.
 template <typename Window>
-Window* FrmMain::ShowHistoryWindow(QPointer<Window>& window) {
+Window* MainWindow::ShowHistoryWindow(QPointer<Window>& window) {
   if (!window)
     window = new Window(this, history_ ? history_->history() : nullptr);
   else
@@ -249,7 +249,7 @@ Window* FrmMain::ShowHistoryWindow(QPointer<Window>& window) {
   return window;
 }
 
-void FrmMain::SetHistory(HandHistory* history) {
+void MainWindow::SetHistory(HandHistory* history) {
   history_ = history;
   // Hands that wait for a database another program holds are written as soon as it is free,
   // not only when the next hand ends.
@@ -261,22 +261,22 @@ void FrmMain::SetHistory(HandHistory* history) {
   retry->start(kRetryMs);
 }
 
-FrmStatistics* FrmMain::ShowStatistics() { return ShowHistoryWindow(statistics_); }
+StatisticsWindow* MainWindow::ShowStatistics() { return ShowHistoryWindow(statistics_); }
 
-FrmPastHands* FrmMain::ShowPastHands() { return ShowHistoryWindow(pastHands_); }
+PastHandsWindow* MainWindow::ShowPastHands() { return ShowHistoryWindow(pastHands_); }
 
-void FrmMain::Start() {
+void MainWindow::Start() {
   // What the history has to tell (a damaged file set aside, say) comes before the game.
   if (history_) {
     const std::string notice = history_->TakeNotice();
     if (!notice.empty()) Tell(g_, notice, BoxIcon::Warning);
   }
-  Next next = Form_Load(g_);
+  Next next = StartGame(g_);
   Mirror();
   Act(next);
 }
 
-void FrmMain::Act(Next next) {
+void MainWindow::Act(Next next) {
   if (next == Next::StartHands && !g_.handRunning && !loopScheduled_) {
     // The hand loop runs from the main event loop, never from inside a handler.
     loopScheduled_ = true;
@@ -287,14 +287,14 @@ void FrmMain::Act(Next next) {
   }
 }
 
-void FrmMain::RunHandLoop() {
+void MainWindow::RunHandLoop() {
   loopScheduled_ = false;
   const Next next = RunHands(g_);
   Mirror();
   Act(next);
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   QSettings().setValue("window/geometry", geometry());
   if (quitting_) {
     event->accept();
@@ -302,7 +302,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   bool cancel = false;
-  const Next next = Form_QueryUnload(g_, 0, cancel);
+  const Next next = CloseAsked(g_, 0, cancel);
   host_.Wake();
   if (cancel) {
     event->ignore();

@@ -1,4 +1,4 @@
-#include "ui/FrmStatistics.h"
+#include "ui/StatisticsWindow.h"
 
 #include <QChart>
 #include <QChartView>
@@ -37,7 +37,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 }  // namespace
 
-FrmStatistics::FrmStatistics(QWidget* parent, History* history) : QDialog(parent), history_(history) {
+StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(parent), history_(history) {
   setWindowTitle("Statistics");
   auto* layout = new QVBoxLayout(this);
   filter_ = AddHandsFilter(layout, "Hands shown");
@@ -74,7 +74,7 @@ FrmStatistics::FrmStatistics(QWidget* parent, History* history) : QDialog(parent
   Show(HandsWanted::ThisRun);
 }
 
-void FrmStatistics::Show(HandsWanted wanted) {
+void StatisticsWindow::Show(HandsWanted wanted) {
   if (filter_->currentIndex() != static_cast<int>(wanted)) {
     filter_->setCurrentIndex(static_cast<int>(wanted));  // shows through the signal
     return;

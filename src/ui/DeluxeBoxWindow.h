@@ -13,10 +13,10 @@ namespace solo::ui {
 
 class DeluxeButton;
 
-class MFormDeluxe : public QDialog {
+class DeluxeBoxWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit MFormDeluxe(QWidget* parent);
+  explicit DeluxeBoxWindow(QWidget* parent);
   // Shows the box with its top-left corner at `topLeft` (screen pixels) and returns the index
   // of the button that answered it.
   int Ask(const DeluxeBox& box, QPoint topLeft);

@@ -1,4 +1,4 @@
-#include "ui/MFormDeluxe.h"
+#include "ui/DeluxeBoxWindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -79,7 +79,7 @@ class DeluxeButton : public QWidget {
   bool pressed_ = false;
 };
 
-MFormDeluxe::MFormDeluxe(QWidget* parent) : QDialog(parent) {
+DeluxeBoxWindow::DeluxeBoxWindow(QWidget* parent) : QDialog(parent) {
   setWindowTitle(kAppTitle);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
@@ -106,7 +106,7 @@ MFormDeluxe::MFormDeluxe(QWidget* parent) : QDialog(parent) {
   for (int i = 0; i < 3; ++i) pic1_[i] = new DeluxeButton(this, [this, i] { Answer(i); });
 }
 
-int MFormDeluxe::Ask(const DeluxeBox& box, QPoint topLeft) {
+int DeluxeBoxWindow::Ask(const DeluxeBox& box, QPoint topLeft) {
   box_ = box;
   // The prompt wraps within its width and the box grows with it.
   const QString prompt = QString::fromStdString(box.prompt);
@@ -125,7 +125,7 @@ int MFormDeluxe::Ask(const DeluxeBox& box, QPoint topLeft) {
   return answer_ < 0 ? 0 : answer_;
 }
 
-void MFormDeluxe::Arrange() {
+void DeluxeBoxWindow::Arrange() {
   width_ = 4500;
   height_ = label2_->height() * kTw + 1140;
   setFixedSize(Px(width_), Px(height_));
@@ -136,14 +136,14 @@ void MFormDeluxe::Arrange() {
   }
 }
 
-bool MFormDeluxe::ButtonShown(int i) const {
+bool DeluxeBoxWindow::ButtonShown(int i) const {
   if (i == 0) return true;
   return !(i == 1 ? box_.button2 : box_.button3).empty();
 }
 
-int MFormDeluxe::ButtonTopTwips() const { return height_ - kButtonHeight - 90; }
+int DeluxeBoxWindow::ButtonTopTwips() const { return height_ - kButtonHeight - 90; }
 
-int MFormDeluxe::ButtonLeftTwips(int i) const {
+int DeluxeBoxWindow::ButtonLeftTwips(int i) const {
   const int w = width_, w0 = kButtonWidth, w1 = kButtonWidth;
   const bool two = !box_.button2.empty(), three = two && !box_.button3.empty();
   if (three) {
@@ -155,9 +155,9 @@ int MFormDeluxe::ButtonLeftTwips(int i) const {
   return w / 2 - w0 / 2;
 }
 
-QString MFormDeluxe::TitleText() const { return label3_->text(); }
+QString DeluxeBoxWindow::TitleText() const { return label3_->text(); }
 
-void MFormDeluxe::paintEvent(QPaintEvent* event) {
+void DeluxeBoxWindow::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter p(this);
   const int w = width(), h = height();
@@ -169,12 +169,12 @@ void MFormDeluxe::paintEvent(QPaintEvent* event) {
   p.drawLine(w - far, inset, w - far, h - far);
 }
 
-void MFormDeluxe::Answer(int index) {
+void DeluxeBoxWindow::Answer(int index) {
   answer_ = index;
   accept();
 }
 
-void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
+void DeluxeBoxWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     Answer(DefaultButton(box_));
     return;
@@ -182,12 +182,12 @@ void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void MFormDeluxe::reject() {
+void DeluxeBoxWindow::reject() {
   const int declining = DecliningButton(box_);
   if (declining >= 0) Answer(declining);
 }
 
-void MFormDeluxe::closeEvent(QCloseEvent* event) {
+void DeluxeBoxWindow::closeEvent(QCloseEvent* event) {
   if (isVisible() && answer_ < 0) {
     event->ignore();
     reject();

@@ -14,11 +14,11 @@ class QChartView;
 
 namespace solo::ui {
 
-class FrmStatistics : public QDialog {
+class StatisticsWindow : public QDialog {
   Q_OBJECT
  public:
   // `history` may be null: the window then says there is no history to show.
-  FrmStatistics(QWidget* parent, History* history);
+  StatisticsWindow(QWidget* parent, History* history);
   // Shows the hands wanted (also what the filter box does).
   void Show(HandsWanted wanted);
   QChartView* chartView() const { return chart_; }

@@ -1,4 +1,4 @@
-#include "ui/FrmAbout.h"
+#include "ui/AboutWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -79,7 +79,7 @@ void StartSysInfo(const SysInfo& sysInfo) {
   sysInfo.tell("System Information Is Unavailable At This Time");
 }
 
-FrmAbout::FrmAbout(QWidget* parent, int major, int minor, int revision) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent, int major, int minor, int revision) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   const QString title = QApplication::applicationName().isEmpty() ? "Solo Whist" : QApplication::applicationName();
   setWindowTitle("About " + title);
