@@ -77,8 +77,9 @@ TEST(ConcurrentSave, TwoWritersNeverTearTheFileNorReportFalseFailures) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   ASSERT_EQ(WritePointsFile(dir.string(), {0, 0, 0, 0}), "");
+  // A reduced race in every test run; scripts/race_saves.sh runs the full 20,000 saves a writer.
   const char* env = std::getenv("SOLO_RACE_SAVES");
-  const Counts c = RaceTwoWriters(dir, env ? std::atoi(env) : 20000);
+  const Counts c = RaceTwoWriters(dir, env ? std::atoi(env) : 2000);
   std::printf("reads %ld, empty %ld, torn %ld, failed saves %ld\n", c.reads, c.empty, c.torn, c.failedSaves);
   EXPECT_GT(c.reads, 0);
   EXPECT_EQ(c.empty, 0);
