@@ -18,9 +18,7 @@ inline bool HasSuit(const GameState& s, int seat, int suit) { return SuitCardsOf
 inline std::uint64_t LegalCards(const GameState& s, int seat, int position) {
   const std::uint64_t hand = seat >= 0 && seat < kSeats ? s.Hand[seat] : 0;
   const int led = s.trick[0].card;
-  if (position <= 1 || led < 1 || led > kCards) return hand;
-  const std::uint64_t follow = hand & SuitMask(s.Pack[led].Suit);
-  return follow ? follow : hand;
+  return Playable(hand, position <= 1 || led < 1 || led > kCards ? -1 : SuitOfBit(led - 1));
 }
 inline int LowestOfSuit(const GameState& s, int seat, int suit) {
   const std::uint64_t cards = SuitCardsOf(s, seat, suit);

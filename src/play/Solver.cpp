@@ -7,18 +7,7 @@ namespace solo {
 
 namespace {
 
-constexpr int kSuitCards = 13;
-constexpr std::uint64_t kSuitBits = 0x1FFF;
 constexpr int kTableBits = 20;  // a million entries: enough for a whole 13-card hand
-
-constexpr int SuitOfBit(int card) { return card / kSuitCards; }
-constexpr std::uint64_t SuitBits(int suit) { return kSuitBits << (suit * kSuitCards); }
-
-std::uint64_t Mix(std::uint64_t z) {
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
 
 // Only the order of the cards still in play matters, not their ranks: a position where the
 // Two and Three of a suit are gone plays exactly as the one where they are the Four and Five
@@ -28,15 +17,15 @@ std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toL
   std::array<std::uint64_t, 4> relative{};
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   for (int suit = 0; suit < 4; ++suit) {
-    int place = suit * kSuitCards;
+    int place = suit * kCardsPerSuit;
     for (std::uint64_t rest = inPlay & SuitBits(suit); rest; rest &= rest - 1, ++place) {
       const std::uint64_t card = rest & (0 - rest);
       for (int seat = 0; seat < 4; ++seat)
         if (hands[seat] & card) relative[seat] |= std::uint64_t{1} << place;
     }
   }
-  std::uint64_t key = Mix(static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1);
-  for (std::uint64_t hand : relative) key = Mix(key ^ hand);
+  std::uint64_t key = Mix64(static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1);
+  for (std::uint64_t hand : relative) key = Mix64(key ^ hand);
   return key | 1;  // 0 marks an empty entry
 }
 
@@ -94,16 +83,10 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
                int trumps, bool toLose, std::array<int, 13>& order) {
   int count = 0;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
-  const auto rank = [](int card) { return card % kSuitCards; };
+  const auto rank = [](int card) { return card % kCardsPerSuit; };
   std::array<int, 13> score{};
-  int winner = -1;  // the place of the card winning the trick so far
-  if (played > 0) {
-    winner = 0;
-    for (int i = 1; i < played; ++i) {
-      const int suit = SuitOfBit(trick[i]), best = SuitOfBit(trick[winner]);
-      if (suit == best ? trick[i] > trick[winner] : suit == trumps) winner = i;
-    }
-  }
+  // The place of the card winning the trick so far.
+  const int winner = played > 0 ? WinningPlace(trick, played, trumps) : -1;
   const bool declaring = seat == declarer;
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
@@ -112,7 +95,7 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
       continue;
     }
     const int top = trick[winner];
-    const bool beats = SuitOfBit(card) == SuitOfBit(top) ? card > top : SuitOfBit(card) == trumps;
+    const bool beats = Beats(card, top, trumps);
     const bool partnerWinning = !declaring && (leader + winner) % 4 != declarer;
     if (toLose) {
       // The declarer ducks as high as it can; a defender plays low.
@@ -132,21 +115,6 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
 }
 
 }  // namespace
-
-std::uint64_t PlayableFrom(std::uint64_t hand, int led) {
-  if (led < 0) return hand;
-  const std::uint64_t follow = hand & SuitBits(led);
-  return follow ? follow : hand;
-}
-
-int TrickWinner(const std::array<int, 4>& cards, int trumps) {
-  int best = 0;
-  for (int i = 1; i < 4; ++i) {
-    const int suit = SuitOfBit(cards[i]), bestSuit = SuitOfBit(cards[best]);
-    if (suit == bestSuit ? cards[i] > cards[best] : suit == trumps) best = i;
-  }
-  return best;
-}
 
 Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
 
@@ -183,7 +151,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const int led = played ? SuitOfBit(trick[0]) : -1;
   std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
-  const std::uint64_t moves = DistinctMoves(PlayableFrom(hands[seat], led), inPlay);
+  const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
   const bool declaring = seat == declarer;
   std::array<int, 13> order{};
   const int count = OrderMoves(moves, trick, played, leader, seat, declarer, trumps, toLose, order);
@@ -195,7 +163,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     trick[played] = card;
     bool reached;
     if (played == 3) {
-      const int winner = (leader + TrickWinner(trick, trumps)) % 4;
+      const int winner = (leader + WinningPlace(trick, 4, trumps)) % 4;
       const bool declarerWins = winner == declarer;
       // The next trick has an array of its own: this one's cards are still needed here.
       std::array<int, 4> nextTrick{};
@@ -244,14 +212,14 @@ std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const Sol
   const int led = p.played ? SuitOfBit(p.trick[0]) : -1;
   std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
   for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
-  for (std::uint64_t rest = DistinctMoves(PlayableFrom(p.hands[seat], led), inPlay); rest; rest &= rest - 1) {
+  for (std::uint64_t rest = DistinctMoves(Playable(p.hands[seat], led), inPlay); rest; rest &= rest - 1) {
     const int card = std::countr_zero(rest);
     SolverPosition next = p;
     next.hands[seat] &= ~(std::uint64_t{1} << card);
     bool reached;
     if (p.played == 3) {
       const std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], card};
-      const int winner = (p.leader + TrickWinner(trick, p.trumps)) % 4;
+      const int winner = (p.leader + WinningPlace(trick, 4, p.trumps)) % 4;
       next.leader = winner;
       next.played = 0;
       next.declarerTricks += winner == p.declarer;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "state/CardSets.h"
+
 namespace solo {
 
 // A position for the solver. Cards are bits 0-51 in pack order (bit n - 1 for card n): a suit's
@@ -59,10 +61,5 @@ class Solver {
   long limit_ = 0, stopAt_ = 0;
   bool aborted_ = false;
 };
-
-// The cards a seat may play from `hand` when `led` (a suit 0-3, or -1 when leading) was led.
-std::uint64_t PlayableFrom(std::uint64_t hand, int led);
-// The winner's place (0-3) in a complete trick of four cards, led from place 0.
-int TrickWinner(const std::array<int, 4>& cards, int trumps);
 
 }  // namespace solo

@@ -19,21 +19,13 @@ bool BeatsUnlessOffSuit(const GameState& s, int a, int b, bool offSuitResult) {
 }  // namespace
 
 int GetWinner(const GameState& s) {
-  // A card's suit and value follow from its number: thirteen to a suit, Two to Ace.
-  int suit[4], rank[4];
+  std::array<int, 4> bits{};
   for (int i = 0; i < 4; ++i) {
     const int c = s.trick[i].card;
     if (c < 1 || c > kCards) return kNoSeat;
-    suit[i] = kDiamonds + (c - 1) / kCardsPerSuit;
-    rank[i] = (c - 1) % kCardsPerSuit;
+    bits[i] = c - 1;
   }
-  const bool trumped = IsSuit(s.trumps) &&
-                       (suit[0] == s.trumps || suit[1] == s.trumps || suit[2] == s.trumps || suit[3] == s.trumps);
-  const int winningSuit = trumped ? s.trumps : suit[0];
-  int best = -1;
-  for (int i = 0; i < 4; ++i)
-    if (suit[i] == winningSuit && (best < 0 || rank[i] > rank[best])) best = i;
-  return s.trick[best].seat;
+  return s.trick[WinningPlace(bits, 4, SuitPlace(s.trumps))].seat;
 }
 
 int ResolveTrick(GameState& s) {

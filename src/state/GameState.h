@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/CardSets.h"
 #include "state/Types.h"
 
 namespace solo {
@@ -88,8 +89,9 @@ void BuildPack(GameState& s);
 constexpr std::uint64_t CardBit(int card) { return std::uint64_t{1} << (card - 1); }
 // A suit's thirteen cards are neighbouring bits, Two to Ace, and the suits follow in pack order.
 constexpr int SuitShift(int suit) { return (suit - kDiamonds) * kCardsPerSuit; }
-constexpr std::uint64_t kSuitBits = 0x1FFF;
-constexpr std::uint64_t SuitMask(int suit) { return IsSuit(suit) ? kSuitBits << SuitShift(suit) : 0; }
+constexpr std::uint64_t SuitMask(int suit) { return IsSuit(suit) ? SuitBits(suit - kDiamonds) : 0; }
+// A suit code (or a trump code, where no trumps and not set have no suit) as CardSets reads it.
+constexpr int SuitPlace(int code) { return IsSuit(code) ? code - kDiamonds : -1; }
 // The bit of a suit's card of a value, within the suit's thirteen bits.
 constexpr std::uint64_t RankBit(int value) { return std::uint64_t{1} << (value - 2); }
 

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "state/CardSets.h"
+
 namespace solo {
 
 std::uint64_t FreshSeed() {
@@ -10,24 +12,14 @@ std::uint64_t FreshSeed() {
   return (static_cast<std::uint64_t>(device()) << 32) ^ device() ^ now;
 }
 
-namespace {
-
-std::uint64_t Mix(std::uint64_t z) {
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
-}  // namespace
-
 DealStream::DealStream(std::uint64_t gameSeed, std::uint64_t hand)
     // The seed and the hand's number are mixed apart, so neighbouring hands (and neighbouring
     // seeds) start at unrelated places of the sequence.
-    : state_(Mix(Mix(gameSeed) ^ (hand * 0xD1B54A32D192ED03ull))) {}
+    : state_(Mix64(Mix64(gameSeed) ^ (hand * 0xD1B54A32D192ED03ull))) {}
 
 std::uint64_t DealStream::Next() {
   ++draws_;
-  return Mix(state_ += 0x9E3779B97F4A7C15ull);
+  return Mix64(state_ += 0x9E3779B97F4A7C15ull);
 }
 
 std::uint32_t DealStream::Below(std::uint32_t n) {

@@ -16,7 +16,7 @@ int BestTricks(std::array<std::uint64_t, 4>& hands, int leader, int played, std:
                int trumps, bool toLose) {
   if (played == 0 && (hands[0] | hands[1] | hands[2] | hands[3]) == 0) return 0;
   const int seat = (leader + played) % 4;
-  const std::uint64_t moves = PlayableFrom(hands[seat], played ? trick[0] / 13 : -1);
+  const std::uint64_t moves = Playable(hands[seat], played ? trick[0] / 13 : -1);
   const bool wantsMore = (seat == declarer) != toLose;
   int best = wantsMore ? -1 : 99;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) {
@@ -25,7 +25,7 @@ int BestTricks(std::array<std::uint64_t, 4>& hands, int leader, int played, std:
     trick[played] = card;
     int value;
     if (played == 3) {
-      const int winner = (leader + TrickWinner(trick, trumps)) % 4;
+      const int winner = (leader + WinningPlace(trick, 4, trumps)) % 4;
       std::array<int, 4> nextTrick{};
       value = (winner == declarer) + BestTricks(hands, winner, 0, nextTrick, declarer, trumps, toLose);
     } else {
@@ -60,7 +60,7 @@ TEST(Solver, AgreesWithTryingEveryLineOnSmallEndings) {
     p.played = static_cast<int>(random() % 4);
     for (int i = 0; i < p.played; ++i) {
       const int seat = (p.leader + i) % 4;
-      const std::uint64_t legal = PlayableFrom(p.hands[seat], i ? p.trick[0] / 13 : -1);
+      const std::uint64_t legal = Playable(p.hands[seat], i ? p.trick[0] / 13 : -1);
       int card = std::countr_zero(legal);
       for (int skip = static_cast<int>(random() % std::popcount(legal)); skip > 0; --skip)
         card = std::countr_zero(legal & ~((std::uint64_t{2} << card) - 1));
@@ -92,7 +92,7 @@ TEST(Solver, AgreesWithTryingEveryLineOnSmallEndings) {
       trick[p.played] = c.card;
       int tricks = p.declarerTricks, value;
       if (p.played == 3) {
-        const int winner = (p.leader + TrickWinner(trick, p.trumps)) % 4;
+        const int winner = (p.leader + WinningPlace(trick, 4, p.trumps)) % 4;
         std::array<int, 4> fresh{};
         tricks += winner == p.declarer;
         value = BestTricks(hands, winner, 0, fresh, p.declarer, p.trumps, false);
@@ -105,16 +105,30 @@ TEST(Solver, AgreesWithTryingEveryLineOnSmallEndings) {
   EXPECT_EQ(checked, 6000);
 }
 
-TEST(Solver, TrickWinnerAndFollowingSuit) {
+// The one trick rule the game, the solver and the sampler share: a trump in any place, the
+// fourth above all, beats the led suit; an off-suit card never wins; partial tricks too.
+TEST(CardSets, TrickWinnerAndFollowingSuit) {
   // Spades are suit 3 (bits 39-51), Hearts 2 (26-38); the Ace of a suit is its thirteenth bit.
-  constexpr int kAceSpades = 51, kTwoSpades = 39, kAceHearts = 38, kTwoHearts = 26;
-  EXPECT_EQ(TrickWinner({kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, -1), 1);
-  EXPECT_EQ(TrickWinner({kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, 2), 3);
-  EXPECT_EQ(TrickWinner({kAceHearts, kAceSpades, kTwoSpades, kTwoHearts}, 0), 0);
+  constexpr int kAceSpades = 51, kTwoSpades = 39, kAceHearts = 38, kTwoHearts = 26, kTwoClubs = 13;
+  struct Case {
+    std::array<int, 4> cards;
+    int count, trumps, winner;
+  };
+  const Case cases[] = {
+      {{kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, 4, -1, 1},
+      {{kTwoSpades, kAceSpades, kTwoHearts, kAceHearts}, 4, 2, 3},
+      {{kAceHearts, kAceSpades, kTwoSpades, kTwoHearts}, 4, 0, 0},
+      {{kAceSpades, kTwoHearts, kTwoClubs, kTwoSpades}, 4, 1, 2},   // a trump third
+      {{kAceSpades, kTwoHearts, kAceHearts, kTwoClubs}, 4, 1, 3},   // a trump fourth
+      {{kAceSpades, kTwoHearts, kAceHearts, kTwoClubs}, 3, 1, 0},   // not yet played
+      {{kTwoSpades, kTwoHearts, 0, 0}, 2, 2, 1},
+      {{kTwoSpades, kAceHearts, 0, 0}, 1, 2, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WinningPlace(c.cards, c.count, c.trumps), c.winner) << c.cards[3] << c.trumps;
   const std::uint64_t hand = (std::uint64_t{1} << kTwoSpades) | (std::uint64_t{1} << kAceHearts);
-  EXPECT_EQ(PlayableFrom(hand, 3), std::uint64_t{1} << kTwoSpades);
-  EXPECT_EQ(PlayableFrom(hand, 0), hand);
-  EXPECT_EQ(PlayableFrom(hand, -1), hand);
+  EXPECT_EQ(Playable(hand, 3), std::uint64_t{1} << kTwoSpades);
+  EXPECT_EQ(Playable(hand, 0), hand);
+  EXPECT_EQ(Playable(hand, -1), hand);
 }
 
 }  // namespace
