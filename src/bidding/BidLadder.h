@@ -1,33 +1,11 @@
 #pragma once
-// The seven bid kinds, their order and what they are worth; the per-seat bid records; and the
-// procedures that withdraw a bid once a higher one has beaten it.
+// The per-seat bid records, and the procedures that withdraw a bid once a higher one has beaten
+// it. The contracts themselves are rows of state/Contracts.h.
 #include "state/GameState.h"
-#include "store/HandRecord.h"
+#include "state/Contracts.h"
 #include "table/Game.h"
 
 namespace solo {
-
-// A bid's code is also the index of its option on the user's bid panel; a higher code is a
-// higher bid.
-enum BidCode : int {
-  kPass = 0,
-  kSolo = 1,
-  kMisere = 2,
-  kAbundanceOpen = 3,
-  kAbundanceTrumps = 4,
-  kMisereOpen = 5,
-  kAbundanceDeclared = 6,
-};
-constexpr int kBidKinds = 7;
-static_assert(kBidKinds == kHighestBidCode + 1, "the hand history checks bid codes against the ladder");
-
-// The contracts' names, for statistics and summaries.
-constexpr const char* kContractNames[kBidKinds] = {"Pass",           "Solo",        "Misere",
-                                                   "Abundance Open", "Abundance Trumps", "Misere Open",
-                                                   "Abundance Declared"};
-
-// Units won from (or paid to) each other seat.
-constexpr int kUnits[kBidKinds] = {0, 1, 2, 3, 3, 4, 6};
 
 // The kind flags of a bid code (1-6).
 PerSeat<bool>& KindFlags(GameState& s, int code);

@@ -1,6 +1,8 @@
 #include "bidding/Settlement.h"
 
 #include "bidding/BidLadder.h"
+
+#include <string>
 #include "table/HandObserver.h"
 #include "table/Messages.h"
 #include "table/Saving.h"
@@ -9,39 +11,26 @@ namespace solo {
 
 namespace {
 
-struct ResultTexts {
+// The words of the result boxes: the numbers come from the contract's row, the words around
+// them (odd ends and spellings included) are the program's own.
+struct ResultWords {
   const char* madeTitle;
   const char* failedTitle;
-  const char* madePrompt;
-  const char* failedPrompt;
+  const char* madeName;  // as the made box names the contract
+  const char* madeEnd;
+  const char* failedEnd;
+};
+constexpr ResultWords kResultWords[kBidKinds] = {
+    {"", "", "", "", ""},
+    {"Solo made", "Solo bid failed", "Solo", "", ""},
+    {"Misere made", "Misere bid failed", "Misere", "", "."},
+    {"Abundance Open made", "Abundance Open bid fails.", "Abundance Open", "", ""},
+    {"Abundance Trumps made.", "Abundance Trumps bid fails.", "Abundance Trumps", ".", ""},
+    {"Misere Open bid made.", "Misere Open bid fails.", "Miser Open", ".", ""},
+    {"Abundance Declared made.", "Abundance Declared bid fails.", "Abundance Declared", ".", "."},
 };
 
-ResultTexts TextsFor(int code) {
-  switch (code) {
-    case kSolo:
-      return {"Solo made", "Solo bid failed", " made Solo bid and receives 1 unit from each player",
-              " failed in Solo bid and must pay 1 unit to each player"};
-    case kMisere:
-      return {"Misere made", "Misere bid failed", " made Misere bid and receives 2 units from each player",
-              " failed in Misere bid and must pay 2 units to each player."};
-    case kAbundanceOpen:
-      return {"Abundance Open made", "Abundance Open bid fails.",
-              " made Abundance Open bid and receives 3 units from each player",
-              " failed in Abundance Open bid and must pay 3 units to each player"};
-    case kAbundanceTrumps:
-      return {"Abundance Trumps made.", "Abundance Trumps bid fails.",
-              " made Abundance Trumps bid and receives 3 units from each player.",
-              " failed in Abundance Trumps bid and must pay 3 units to each player"};
-    case kMisereOpen:
-      return {"Misere Open bid made.", "Misere Open bid fails.",
-              " made Miser Open bid and receives 4 units from each player.",
-              " failed in Misere Open bid and must pay 4 units to each player"};
-    default:
-      return {"Abundance Declared made.", "Abundance Declared bid fails.",
-              " made Abundance Declared bid and receives 6 units from each player.",
-              " failed in Abundance Declared bid and must pay 6 units to each player."};
-  }
-}
+std::string Units(int units) { return std::to_string(units) + (units == 1 ? " unit" : " units"); }
 
 }  // namespace
 
@@ -50,22 +39,13 @@ Outcome DecideContract(const GameState& s, int code, int seat) {
   int others = 0;
   for (int i = 0; i < kSeats; ++i)
     if (i != seat) others += s.tricksWon[i];
-  switch (code) {
-    case kSolo:
-      return declarer >= 5 ? Outcome::Made : others >= 9 ? Outcome::Failed : Outcome::Open;
-    case kMisere:
-    case kMisereOpen:
-      return s.tricksPlayed == 13 && declarer == 0 ? Outcome::Made
-             : declarer >= 1                         ? Outcome::Failed
-                                                     : Outcome::Open;
-    case kAbundanceOpen:
-    case kAbundanceTrumps:
-      return declarer >= 9 ? Outcome::Made : others >= 5 ? Outcome::Failed : Outcome::Open;
-    default:
-      return declarer == 13 ? Outcome::Made : others >= 1 ? Outcome::Failed : Outcome::Open;
-  }
+  const Contract& c = ContractOf(code);
+  if (c.toLose) return s.tricksPlayed == kTricksInHand && declarer == 0 ? Outcome::Made
+                       : declarer >= 1                                  ? Outcome::Failed
+                                                                        : Outcome::Open;
+  // The defenders have beaten it once they have taken more tricks than the declarer may lose.
+  return declarer >= c.target ? Outcome::Made : others > kTricksInHand - c.target ? Outcome::Failed : Outcome::Open;
 }
-
 
 void ShowResult(Game& g) {
   g.t.status.prompt.clear();
@@ -85,14 +65,19 @@ Settled EndOfHand(Game& g, int seat) {
     const Outcome outcome = DecideContract(s, code, seat);
     if (outcome == Outcome::Open) continue;
     const bool made = outcome == Outcome::Made;
-    const int units = kUnits[code];
+    const int units = ContractOf(code).units;
     for (int i = 0; i < kSeats; ++i)
       s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
     g.show->ResultShown(g);
-    const ResultTexts texts = TextsFor(code);
+    const ResultWords& words = kResultWords[code];
+    const std::string prompt =
+        made ? std::string(" made ") + words.madeName + " bid and receives " + Units(units) + " from each player" +
+                   words.madeEnd
+             : std::string(" failed in ") + ContractOf(code).name + " bid and must pay " + Units(units) +
+                   " to each player" + words.failedEnd;
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
-    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.playerNames[seat], made ? texts.madePrompt : texts.failedPrompt}, "O.K", "", "", icon,
-                 made ? texts.madeTitle : texts.failedTitle);
+    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.playerNames[seat], prompt}, "O.K", "", "", icon,
+                 made ? words.madeTitle : words.failedTitle);
     result = made ? "made" : "failed";
     break;
   }

@@ -73,7 +73,7 @@ std::array<int, 4> UnitsWon(const HandRecord& hand) {
   if ((!made && hand.result != "failed") || hand.contract <= 0 || hand.contract >= kBidKinds || hand.declarer < 0 ||
       hand.declarer > 3)
     return units;
-  const int each = kUnits[hand.contract] * (made ? 1 : -1);
+  const int each = ContractOf(hand.contract).units * (made ? 1 : -1);
   for (int seat = 0; seat < 4; ++seat) units[seat] = seat == hand.declarer ? 3 * each : -each;
   return units;
 }

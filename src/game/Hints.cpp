@@ -11,7 +11,7 @@ namespace solo {
 namespace {
 
 std::string BidWords(int code) {
-  return code > kPass && code < kBidKinds ? std::string("bid ") + kContractNames[code] : "pass";
+  return code > kPass && code < kBidKinds ? std::string("bid ") + ContractOf(code).name : "pass";
 }
 
 // During play, "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South
@@ -20,7 +20,7 @@ std::string BidWords(int code) {
 std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool playing = true) {
   if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
   const int code = HighestKind(s, declarer);
-  const std::string contract = code > kPass && code < kBidKinds ? kContractNames[code] : "contract";
+  const std::string contract = code > kPass && code < kBidKinds ? ContractOf(code).name : "contract";
   std::string words = " \u2014 ";
   if (!playing)
     words += "made";

@@ -39,7 +39,7 @@ std::string SeatName(const HandRecord& hand, int seat) {
 
 std::string ContractWords(const HandRecord& hand) {
   if (!hand.damage.empty() || hand.contract <= 0 || hand.contract >= kBidKinds) return "none";
-  return kContractNames[hand.contract];
+  return ContractOf(hand.contract).name;
 }
 
 std::string ResultWords(const HandRecord& hand) {
@@ -52,7 +52,7 @@ std::string BidsWords(const HandRecord& hand) {
   for (const auto& [seat, code] : hand.bids) {
     if (!words.empty()) words += ", ";
     words += SeatName(hand, seat);
-    words += code > 0 && code < kBidKinds ? std::string(": ") + kContractNames[code] : " passes";
+    words += code > 0 && code < kBidKinds ? std::string(": ") + ContractOf(code).name : " passes";
   }
   return words.empty() ? "no bids" : words;
 }

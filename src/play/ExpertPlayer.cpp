@@ -26,16 +26,13 @@ int TrumpIndex(const GameState& s) { return IsSuit(s.trumps) ? s.trumps - kDiamo
 
 }  // namespace
 
+SolverGoal GoalOf(int code) {
+  const Contract& c = ContractOf(code);
+  return {c.toLose, c.target};
+}
+
 SolverGoal GoalOf(const GameState& s, int declarer) {
-  switch (declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass) {
-    case kSolo: return {false, 5};
-    case kMisere:
-    case kMisereOpen: return {true, 0};
-    case kAbundanceOpen:
-    case kAbundanceTrumps: return {false, 9};
-    case kAbundanceDeclared: return {false, 13};
-    default: return {false, 0};
-  }
+  return GoalOf(declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass);
 }
 
 // Imagines up to samples_ layouts for `seat` into p.hands, calling `each` for every one, until
@@ -64,16 +61,18 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // The contracts the seat may bid, from the highest, with the trumps each is played with (a
   // computer's Abundance Declared is played without) and its goal. Abundance Open, the user's
   // alone, takes the suit that makes it most often.
-  struct Contract {
+  // Misere Open is left to the Classic count: shown cards let the defenders see too much.
+  struct Candidate {
     int code, trumps;
     SolverGoal goal;
   };
-  const int trumps = TrumpIndex(s);
-  const Contract contracts[] = {{kAbundanceDeclared, -1, {false, 13}},
-                                {kAbundanceTrumps, trumps, {false, 9}},
-                                {kAbundanceOpen, -2, {false, 9}},
-                                {kMisere, -1, {true, 0}},
-                                {kSolo, trumps, {false, 5}}};
+  const auto candidate = [&](int code) {
+    const TrumpRule rule = ContractOf(code).trumps;
+    return Candidate{code, rule == TrumpRule::InForce ? TrumpIndex(s) : rule == TrumpRule::None ? -1 : -2,
+                     GoalOf(code)};
+  };
+  const Candidate contracts[] = {candidate(kAbundanceDeclared), candidate(kAbundanceTrumps),
+                                 candidate(kAbundanceOpen), candidate(kMisere), candidate(kSolo)};
   const bool user = seat == kSouth;
   std::array<int, 5> made{};
   std::array<int, 4> openMade{};
@@ -87,7 +86,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   };
   const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
     for (int i = 0; i < 5; ++i) {
-      const Contract& c = contracts[i];
+      const Candidate& c = contracts[i];
       if (user && UsersBidRefused(s, c.code)) continue;
       if (c.code == kAbundanceOpen) {
         if (user)
@@ -115,7 +114,7 @@ ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std:
   const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
     for (int suit = 0; suit < 4; ++suit) {
       p.trumps = suit;
-      const bool reaches = solver_.Reaches(p, {false, 9});
+      const bool reaches = solver_.Reaches(p, GoalOf(kAbundanceOpen));
       made[suit] += !solver_.aborted() && reaches;
     }
   });

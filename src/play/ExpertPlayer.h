@@ -75,6 +75,7 @@ class ExpertPlayer : public SeatPlayer {
 };
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
+SolverGoal GoalOf(int code);
 SolverGoal GoalOf(const GameState& s, int declarer);
 
 }  // namespace solo

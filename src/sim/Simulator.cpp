@@ -152,7 +152,7 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   for (int code = 1; code <= 6; ++code) {
     char row[128];
     const ContractTally& e = r.expertContracts[code];
-    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", kContractNames[code], r.contracts[code].bid, r.contracts[code].made);
+    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", ContractOf(code).name, r.contracts[code].bid, r.contracts[code].made);
     out << row;
     if (experts) {
       std::snprintf(row, sizeof row, "  %16ld %8ld %5.0f%%", e.bid, e.made, e.bid ? 100.0 * e.made / e.bid : 0.0);

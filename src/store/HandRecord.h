@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/Contracts.h"
+
 namespace solo {
 
 struct TrickRecord {
@@ -39,8 +41,6 @@ struct HandRecord {
   std::string damage;                  // what is wrong with a row read back; empty when sound
 };
 
-// The highest bid code a hand may hold (the bid ladder's last rung).
-inline constexpr int kHighestBidCode = 6;
 
 // Appends the hand as one line of the trace: a JSON object ending in a newline.
 void AppendTraceLine(const HandRecord& r, std::string& out);

@@ -55,7 +55,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     auto* table = new QTableWidget(kBidKinds, 5);
     table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units"});
     QStringList rows;
-    for (int code = 1; code < kBidKinds; ++code) rows << kContractNames[code];
+    for (int code = 1; code < kBidKinds; ++code) rows << ContractOf(code).name;
     rows << "All hands";
     table->setVerticalHeaderLabels(rows);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -47,6 +47,13 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
        "Abundance Trumps bid fails.", "East Bot failed in Abundance Trumps bid and must pay 3 units to each player"},
       {"Misere Open made, with its spelling", kSouth, kMisereOpen, {0, 13, 0, 0}, true, {12, -4, -4, -4},
        "Misere Open bid made.", "Player made Miser Open bid and receives 4 units from each player."},
+      {"Misere Open fails at a trick taken", kSouth, kMisereOpen, {1, 0, 0, 0}, true, {-12, 4, 4, 4},
+       "Misere Open bid fails.", "Player failed in Misere Open bid and must pay 4 units to each player"},
+      {"Abundance Open fails at five tricks lost", kSouth, kAbundanceOpen, {8, 5, 0, 0}, true, {-9, 3, 3, 3},
+       "Abundance Open bid fails.", "Player failed in Abundance Open bid and must pay 3 units to each player"},
+      {"Abundance Trumps made at nine", kEast, kAbundanceTrumps, {1, 1, 1, 9}, true, {-3, -3, -3, 9},
+       "Abundance Trumps made.", "East Bot made Abundance Trumps bid and receives 3 units from each player."},
+      {"a Solo of 4 needs five, not four", kWest, kSolo, {0, 4, 0, 0}, false, {}, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
