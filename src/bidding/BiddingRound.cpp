@@ -150,17 +150,13 @@ void ShowComputerBid(Game& g, int seat, int code) {
   SetText(g.t.nameCaptions[seat], {name, texts.name});
   SetText(g.t.status.bidding, {name, texts.status});
   SetText(g.t.otherBids[seat], {name, texts.otherBids});
-  g.s.pauseLength = g.pacing.bidding;
-  JustPause(g);
-  g.s.pauseLength = g.s.normalPause;
+  Pause(g, g.pacing.bidding);
 }
 
 void ShowPassOnTable(Game& g, int seat) {
   ShowPass(g, seat);
   g.host.Beep();
-  g.s.pauseLength = g.pacing.bidding;
-  JustPause(g);
-  g.s.pauseLength = g.s.normalPause;
+  Pause(g, g.pacing.bidding);
 }
 
 void ShowPassedOut(Game& g) { g.t.status.prompt = " Everybody passed so there will be a new dea.l"; }

@@ -24,7 +24,6 @@ void EndWaits(Game& g) {
   g.t.Turn = kNoSeat;
   g.t.bidPanelVisible = false;
   g.t.trumpsPanelVisible = false;
-  g.s.pauseLength = g.s.normalPause;
 }
 
 }  // namespace
@@ -43,7 +42,6 @@ Next StartGame(Game& g) {
   Welcome(g);
   for (int seat = 0; seat < kSeats; ++seat) SetNumber(g.t.pointsShown[seat], g.s.points[seat]);
   ShuffleThePackAtStart(g);
-  g.s.normalPause = g.pacing.normal;
   BuildPack(g.s);
   g.s.dealer = (static_cast<int>(g.rng.Uniform() * 4));
   g.loading = false;

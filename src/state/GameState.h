@@ -60,9 +60,6 @@ struct GameState {
   PerSeat<bool> hasBid{}, passed{}, bidSolo{}, bidMisere{}, bidMisereOpen{}, bidAbundanceOpen{},
       bidAbundanceTrumps{}, bidAbundanceDeclared{};
 
-  // Pacing.
-  int pauseLength = 0;
-  int normalPause = 0;
 
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.

@@ -44,13 +44,11 @@ void PlayEm(Game& g, int seat, int position) {
 
 void ShowCardPlayed(Game& g, int seat, int card) {
   GameState& s = g.s;
-  s.pauseLength = g.pacing.cardPlay;
   g.t.cards[card].Picture = card;
   g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
-  CardSoundAndPause(g);
+  CardSoundAndPause(g, g.pacing.cardPlay);
   g.t.playedList.Add(s.playerNames[seat], " played ", s.Pack[card].FullName);
   g.t.status.prompt = g.t.playedList.back();
-  s.pauseLength = s.normalPause;
 }
 
 void PlayCard(Game& g, int seat, int card) {
@@ -64,15 +62,14 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   Table& t = g.t;
   const int cards[4] = {trick[0].card, trick[1].card, trick[2].card, trick[3].card};
   for (int card : cards) t.cards[card].Picture = kPictureGathered;
-  s.pauseLength = g.pacing.gather;
   for (int card : cards) t.Move(card, kGathered.left, kGathered.top);
   for (int i = 0; i < 3; ++i) t.cards[cards[i]].Visible = false;
 
   const int carried = cards[3];
   Carry(g, carried, kCarryStep1[winner]);
-  JustPause(g);
+  Pause(g, g.pacing.gather);
   Carry(g, carried, kCarryStep2[winner]);
-  CardSoundAndPause(g);
+  CardSoundAndPause(g, g.pacing.gather);
 
   if (pile >= 1 && pile <= 13) {
     PileBox& box = t.trickPiles[pile];
@@ -103,7 +100,6 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   ShowNorthHand(g);
   ShowSouthHand(g);
   ShowEastHand(g);
-  s.pauseLength = s.normalPause;
   char number[8];
   const auto end = std::to_chars(number, number + sizeof number, s.tricksPlayed).ptr;
   SetText(t.status.prompt, {s.playerNames[winner], " won trick number ", std::string_view(number, end - number)});

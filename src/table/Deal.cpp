@@ -31,8 +31,7 @@ void GatherPack(Game& g, int x, int y) {
 
 void ShowPackOnTable(Game& g, int x, int y) {
   g.host.PlaySound(Sound::Shuffle);
-  g.s.pauseLength = g.pacing.shuffle;
-  JustPause(g);
+  Pause(g, g.pacing.shuffle);
   for (int card = 1; card <= kCards; ++card) {
     CardBox& box = g.t.cards[card];
     box.Picture = kPictureBack;
@@ -43,26 +42,19 @@ void ShowPackOnTable(Game& g, int x, int y) {
     x += 2;
     y -= 2;
   }
-  g.s.pauseLength = g.s.normalPause;
 }
 
 // A dealt card rests at the first point for a pause, jumps to the second, and the seat's hand
 // is laid out again.
 void ShowCardDealt(Game& g, int seat, int card, int pause) {
   const DealPoints& p = kDealPoints[seat];
-  g.s.pauseLength = pause;
   g.t.Move(card, p.firstLeft, p.firstTop);
-  JustPause(g);
+  Pause(g, pause);
   g.t.Move(card, p.secondLeft, p.secondTop);
   ShowHand(g, seat);
-  g.s.pauseLength = g.s.normalPause;
 }
 
-void ShowPacketDealt(Game& g, int pause) {
-  g.s.pauseLength = pause;
-  CardSoundAndPause(g);
-  g.s.pauseLength = g.s.normalPause;
-}
+void ShowPacketDealt(Game& g, int pause) { CardSoundAndPause(g, pause); }
 
 void ShowDealer(Game& g) {
   const GameState& s = g.s;

@@ -16,7 +16,6 @@ namespace solo {
 
 // Pause lengths in milliseconds, all in one place.
 struct Pacing {
-  int normal = 200;
   int shuffle = 500;
   int deal = 55;
   int goulash = 100;

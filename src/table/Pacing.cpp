@@ -6,15 +6,15 @@ void ThrowIfAbandoned(const Game& g) {
   if (g.Interrupted()) throw HandAbandoned{};
 }
 
-void JustPause(Game& g) {
+void Pause(Game& g, int ms) {
   ThrowIfAbandoned(g);
-  g.host.Pause(g.s.pauseLength, g);
+  g.host.Pause(ms, g);
   ThrowIfAbandoned(g);
 }
 
-void CardSoundAndPause(Game& g) {
+void CardSoundAndPause(Game& g, int ms) {
   g.host.PlaySound(Sound::Card);
-  JustPause(g);
+  Pause(g, ms);
 }
 
 int WaitForAnswer(Game& g, Waiting what) {

@@ -8,10 +8,10 @@
 
 namespace solo {
 
-// Waits pauseLength milliseconds.
-void JustPause(Game& g);
-// Starts the card sound, then waits pauseLength milliseconds.
-void CardSoundAndPause(Game& g);
+// Waits `ms` milliseconds of the game's time (one of the lengths in g.pacing).
+void Pause(Game& g, int ms);
+// Starts the card sound, then waits `ms` milliseconds.
+void CardSoundAndPause(Game& g, int ms);
 // Lets the table run until `done()`; abandons the hand if it is abandoned meanwhile.
 void WaitUntil(Game& g, const std::function<bool()>& done);
 // Waits for the person's answer of one kind (a bid, trumps, a card); the handler that takes it

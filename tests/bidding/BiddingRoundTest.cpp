@@ -19,7 +19,6 @@ using test::TestGame;
 void PrepareRound(Game& g, int dealer, int computerSeat = kNoSeat, int code = kPass) {
   g.s.userName = g.s.playerNames[0] = "Player";
   g.s.playerNames[1] = "West Bot", g.s.playerNames[2] = "North Bot", g.s.playerNames[3] = "East Bot";
-  g.s.normalPause = 200;
   BuildPack(g.s);
   ClearForNextRound(g);
   g.s.dealer = dealer;

@@ -17,7 +17,6 @@ using test::TestGame;
 void PrepareHand(Game& g, int declarer, int code) {
   g.s.userName = g.s.playerNames[0] = "Player";
   g.s.playerNames[1] = "West Bot", g.s.playerNames[2] = "North Bot", g.s.playerNames[3] = "East Bot";
-  g.s.normalPause = 200;
   BuildPack(g.s);
   ClearForNextRound(g);
   g.s.trumps = kHearts;
@@ -63,7 +62,6 @@ TEST(CheckWinnerOfTrick, AnnouncesCountsAndCarriesTheTrickToTheWinner) {
   }
   EXPECT_EQ(g.s.trick[0].card, -1);
   EXPECT_EQ(g.s.trick[3].card, -1);
-  EXPECT_EQ(g.s.pauseLength, 200);
   // A silent pause and a card-sound pause while the trick is carried away.
   EXPECT_EQ(tg.host.clock, 1000);
   EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Card});
@@ -113,7 +111,6 @@ TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   EXPECT_EQ(g.s.Pack[Card("QH")].Owner, kOwnerNone);
   EXPECT_EQ(g.t.status.prompt, "Player played Queen of  Hearts");
   EXPECT_EQ(g.t.playedList.back(), "Player played Queen of  Hearts");
-  EXPECT_EQ(g.s.pauseLength, 200);
 
   // A computer player's card turns face up in the centre; the declarer's card is remembered.
   tg.host.onPause = nullptr;

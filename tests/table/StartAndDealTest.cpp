@@ -55,7 +55,6 @@ TEST(StartUp, CancelLeavesAnIdleTableWithGreetingsAndThePackAtTheUpperLeft) {
   EXPECT_GT(t.cards[52].Z, t.cards[51].Z);
   EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Shuffle});
   EXPECT_EQ(tg.host.clock, 500);
-  EXPECT_EQ(tg.g.s.normalPause, 200);
   EXPECT_EQ(tg.g.s.Pack[12].FullName, "King  of  Diamonds");
 }
 
@@ -97,7 +96,6 @@ TEST(NextDealer, StatusTextsByDealer) {
 
 // Lays the pack out for a deal as a hand would: cleared, shuffled, dealer moved on.
 void PrepareDeal(Game& g) {
-  g.s.normalPause = g.pacing.normal;
   BuildPack(g.s);
   ClearForNextRound(g);
   ShuffleThePack(g);
@@ -138,7 +136,6 @@ TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
   // 52 silent pauses of 55 ms and a card sound after each of the 20 packets.
   EXPECT_EQ(tg.host.clock - before, 52 * 55 + 20 * 55);
   EXPECT_EQ(std::count(tg.host.sounds.begin(), tg.host.sounds.end(), Sound::Card), 20);
-  EXPECT_EQ(g.s.pauseLength, 200);
   // South dealt: trumps are Hearts, shown on the table and on the bid panel.
   EXPECT_EQ(g.s.trumps, kHearts);
   EXPECT_EQ(g.t.trumpsSign, kSignHearts);
