@@ -8,6 +8,8 @@
 #include "play/ExpertPlayer.h"
 #include "play/Sampler.h"
 #include "sim/SimGame.h"
+#include "TestCards.h"
+#include "bidding/Settlement.h"
 
 namespace solo {
 namespace {
@@ -129,6 +131,77 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   std::mt19937_64 random(1);
   EXPECT_FALSE(SampleLayout(s, kSouth, random, layout));
   std::filesystem::remove_all(dir);
+}
+
+
+// Two tricks left of West's Solo (3 taken, 5 needed), South to lead with the Ace of Diamonds
+// and the Two of Spades, every other seat's cards known from the voids it has shown: cashing
+// the Ace beats the Solo, the Two lets West take both tricks. Whatever the layout.
+GameState LastTwoTricks(int westTricks) {
+  GameState s = test::FreshState();
+  for (int card = 1; card <= kCards; ++card) PlayCardStep(s, card);
+  const auto hold = [&](int seat, std::initializer_list<std::string_view> cards) {
+    for (std::string_view c : cards) {
+      SetPlayed(s, test::Card(c), false);
+      SetOwner(s, test::Card(c), seat);
+    }
+  };
+  hold(kSouth, {"AD", "2S"});
+  hold(kWest, {"AS", "KS"});
+  hold(kNorth, {"QC", "JC"});
+  hold(kEast, {"QD", "JD"});
+  s.KeepVoids = true;
+  s.Voids = {0, 0x7, 0xD, 0xE};  // West only Spades, North only Clubs, East only Diamonds
+  s.trumps = kHearts;
+  s.declarer = kWest;
+  s.bidSolo[kWest] = true;
+  s.tricksWon = {7 - westTricks, westTricks, 2, 2};
+  s.tricksPlayed = 11;
+  s.leader = kSouth;
+  for (Play& play : s.trick) play = {0, 0};
+  return s;
+}
+
+// The Expert plays for its own side, and where every card scores alike it plays the Classic
+// card it was given.
+TEST(Expert, PlaysForItsOwnSideAndFallsBackToTheClassicCardOnATie) {
+  ExpertPlayer expert(3, 6);
+  const GameState s = LastTwoTricks(3);
+  const ExpertChoice defence = expert.SearchCard(s, kSouth, 1, test::Card("2S"));
+  EXPECT_EQ(defence.choice, test::Card("AD")) << "the defender cashes its Ace";
+  EXPECT_EQ(defence.reached, defence.layouts);
+  // With only 2 tricks taken the Solo cannot be made: every card beats it, the Classic one is played.
+  const GameState lost = LastTwoTricks(2);
+  for (const char* classic : {"2S", "AD"})
+    EXPECT_EQ(expert.SearchCard(lost, kSouth, 1, test::Card(classic)).choice, test::Card(classic));
+}
+
+// A contract made in exactly the share asked for is bid: West holds all thirteen Spades and
+// leads, so Abundance Declared is made in every layout, and bid even at a confidence of 100 %.
+TEST(Expert, BidsAContractMadeInExactlyTheShareAsked) {
+  GameState s = test::FreshState();
+  const int others[3] = {kSouth, kNorth, kEast};
+  int next = 0;
+  for (int card = 1; card <= kCards; ++card) SetOwner(s, card, s.Pack[card].Suit == kSpades ? kWest : others[next++ % 3]);
+  ASSERT_EQ(CountCards(s.Hand[kWest]), 13);
+  s.leader = kWest;
+  s.trumps = kHearts;
+  ExpertPlayer certain(5, 4, 1.0);
+  EXPECT_EQ(certain.SearchBid(s, kWest).choice, kAbundanceDeclared);
+}
+
+// The goal the Expert searches for and the settlement agree for every contract and every split
+// of a finished hand's tricks.
+TEST(Expert, ItsGoalsAreTheSettlements) {
+  for (int code = kSolo; code < kBidKinds; ++code)
+    for (int taken = 0; taken <= 13; ++taken) {
+      GameState s = test::FreshState();
+      s.tricksWon = {taken, 13 - taken, 0, 0};
+      s.tricksPlayed = 13;
+      const SolverGoal goal = GoalOf(code);
+      const bool reached = goal.toLose ? taken == 0 : taken >= goal.target;
+      EXPECT_EQ(DecideContract(s, code, kSouth) == Outcome::Made, reached) << code << " " << taken;
+    }
 }
 
 }  // namespace

@@ -95,5 +95,27 @@ TEST(TrickComparisons, ResultsIncludingTheOffRuleCases) {
   }
 }
 
+
+// A seat that does not follow the led suit has shown it holds none, in any place of the trick.
+TEST(RecordVoids, EveryPlaceThatDoesNotFollowIsVoid) {
+  struct Case {
+    const char* cards[4];
+    std::array<std::uint8_t, 4> voids;  // West, North, East, South
+  };
+  const Case cases[] = {
+      {{"KS", "AS", "2S", "3S"}, {0, 0, 0, 0}},
+      {{"KS", "2H", "2S", "3S"}, {0, 0x8, 0, 0}},  // the second player
+      {{"KS", "2S", "2D", "3S"}, {0, 0, 0x8, 0}},
+      {{"KS", "2S", "3S", "2C"}, {0, 0, 0, 0x8}},
+      {{"2D", "2H", "2C", "2S"}, {0, 0x1, 0x1, 0x1}},
+  };
+  for (const Case& c : cases) {
+    GameState s = Trick(kHearts, c.cards[0], c.cards[1], c.cards[2], c.cards[3]);
+    RecordVoids(s);
+    EXPECT_EQ((std::array<std::uint8_t, 4>{s.Voids[kWest], s.Voids[kNorth], s.Voids[kEast], s.Voids[kSouth]}), c.voids)
+        << c.cards[1] << c.cards[2] << c.cards[3];
+  }
+}
+
 }  // namespace
 }  // namespace solo

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -261,6 +264,24 @@ TEST_F(DataFilesTest, AWriteIntoAMissingFolderFailsWithAMessage) {
   const std::string error = WritePointsFile((dir_ / "gone").string(), {1, 2, 3, -6});
   EXPECT_NE(error.find("could not be saved"), std::string::npos) << error;
   EXPECT_FALSE(fs::exists(dir_ / "gone"));
+}
+
+// A write that fails half-way (the disk full) or at its rename (a folder in the file's place)
+// leaves no temporary file behind.
+TEST_F(DataFilesTest, AFailedWriteLeavesNoTemporaryFile) {
+  fs::create_directories(dir_ / kPointsFileName / "inside");
+  EXPECT_NE(WritePointsFile(Dir(), {1, 2, 3, -6}), "");
+  const std::string full = test::InChild(
+      [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4, 4};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+      },
+      [&] { return WriteNamesFile(Dir(), DefaultNames()); });
+  EXPECT_NE(full.find("could not be saved"), std::string::npos) << full;
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(dir_)) left.push_back(entry.path().filename().string());
+  EXPECT_EQ(left, std::vector<std::string>{kPointsFileName});
 }
 
 TEST(CleanName, MakesANameStorable) {

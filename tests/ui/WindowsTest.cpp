@@ -26,40 +26,6 @@
 namespace solo::ui {
 namespace {
 
-TEST(About, VersionLabelAndSysInfoWithoutAViewer) {
-  AboutWindow about(nullptr, 2, 0, 15);
-  EXPECT_EQ(about.lblVersion()->text(), "Version 2.0.15");
-  EXPECT_TRUE(about.windowTitle().startsWith("About "));
-
-  QStringList told;
-  int started = 0;
-  StartSysInfo({[] { return QString(); }, [&](const QString&) { return ++started > 0; },
-                [&](const QString& text) { told << text; }});
-  EXPECT_EQ(started, 0);
-  EXPECT_EQ(told, QStringList{"System Information Is Unavailable At This Time"});
-
-  told.clear();
-  StartSysInfo({[] { return QString("/usr/bin/hardinfo"); }, [&](const QString&) { return ++started > 0; },
-                [&](const QString& text) { told << text; }});
-  EXPECT_EQ(started, 1);
-  EXPECT_TRUE(told.isEmpty());
-}
-
-TEST(Help, OneReadOnlyWindowShownAgain) {
-  test::TestGame tg;
-  QtHost host(".");
-  MainWindow window(tg.g, host);
-  HelpWindow* first = window.ShowHelp();
-  EXPECT_TRUE(first->text()->isReadOnly());
-  EXPECT_TRUE(first->isVisible());
-  first->hide();
-  EXPECT_EQ(window.ShowHelp(), first);
-  EXPECT_TRUE(first->isVisible());
-  const QString rules = first->text()->toPlainText();
-  for (const char* topic : {"Solo", "Misere", "Abundance Declared", "without a", "F2", "Points.dat"})
-    EXPECT_TRUE(rules.contains(topic)) << topic;
-}
-
 TEST(DeluxeBox, ButtonsAreLaidOutAroundTheCentreAndEscapeDeclines) {
   DeluxeBoxWindow box(nullptr);
   struct Case {
