@@ -89,6 +89,11 @@ if [ -n "$game" ]; then
     { echo "FAIL: a folder was made for a name that is not text"; failures=$((failures + 1)); }
   expect 0 "$game" --help
   expect 0 "$game" --version
+  # The real window plays a few hands by itself, answering every box, and leaves by Exit Game.
+  expect 0 env XDG_CONFIG_HOME="$dir/config" "$game" --data-dir "$dir/soak" --seed 3 --fast --self-play 2
+  grep -q "^self-play: [0-9]* hands at the end" "$dir/err" ||
+    { echo "FAIL: the window did not play by itself: $(head -c 300 "$dir/err")"; failures=$((failures + 1)); }
+  expect 2 "$game" --self-play 0
 fi
 
 echo "$failures failed"

@@ -52,49 +52,56 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   return (!ec1 && !ec2 && x == y) || fs::equivalent(a, b, ec3);
 }
 
-// The files the game keeps in a folder: the names, the points, the lock and the hand history
-// with the files SQLite keeps beside it.
-std::vector<std::filesystem::path> KeptFiles(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> files;
-  for (const char* name : {solo::kNamesFileName, solo::kPointsFileName, solo::kLockFileName}) files.push_back(folder / name);
-  for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-    files.push_back(folder / (std::string(solo::kHistoryFileName) + suffix));
+using Paths = std::vector<std::filesystem::path>;
+
+// The names, points and lock files of a data folder.
+Paths DataFiles(const std::filesystem::path& folder) {
+  return {folder / solo::kNamesFileName, folder / solo::kPointsFileName, folder / solo::kLockFileName};
+}
+
+// A hand history and the files SQLite keeps beside it (none for no history).
+Paths HistoryFiles(const std::string& history) {
+  Paths files;
+  if (!history.empty())
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) files.push_back(history + suffix);
   return files;
 }
 
-// Whether `file` is one of `files`, or a file SQLite keeps beside the history `history`.
-bool IsOneOf(const std::filesystem::path& file, std::vector<std::filesystem::path> files,
-             const std::string& history = {}) {
-  if (!history.empty())
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) files.push_back(history + suffix);
+bool IsOneOf(const std::filesystem::path& file, const Paths& files) {
   for (const auto& kept : files)
     if (SameFile(file, kept)) return true;
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  namespace fs = std::filesystem;
+// What the command line asks for.
+struct CommandLine {
   solo::SimulationOptions options;
   std::string traceFile, dataDir;
   bool quiet = false, duplicate = false;
+};
+
+[[noreturn]] void Refuse(const std::string& why) {
+  std::cerr << "solo-sim: " << why << "\n";
+  std::exit(2);
+}
+
+// Reads the command line; --help and --version end the program here, and so does a wrong
+// argument, with one line and status 2.
+CommandLine Parse(int argc, char** argv) {
+  CommandLine line;
+  solo::SimulationOptions& options = line.options;
+  std::string &traceFile = line.traceFile, &dataDir = line.dataDir;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const auto value = [&]() -> const char* {
-      if (i + 1 >= argc) {
-        std::cerr << "solo-sim: " << arg << " needs a value\n";
-        std::exit(2);
-      }
+      if (i + 1 >= argc) Refuse(arg + " needs a value");
       return argv[++i];
     };
     unsigned long long n = 0;
     const auto number = [&](unsigned long long max) {
       const char* text = value();
-      if (!ParseNumber(text, max, n)) {
-        std::cerr << "solo-sim: " << arg << " takes a whole number from 0 to " << max << ", not \"" << text << "\"\n";
-        std::exit(2);
-      }
+      if (!ParseNumber(text, max, n))
+        Refuse(arg + " takes a whole number from 0 to " + std::to_string(max) + ", not \"" + text + "\"");
       return n;
     };
     if (arg == "--hands") {
@@ -105,88 +112,96 @@ int main(int argc, char** argv) {
       traceFile = value();
     } else if (arg == "--data-dir") {
       dataDir = value();
-      if (dataDir.empty()) {
-        std::cerr << "solo-sim: --data-dir needs a folder\n";
-        return 2;
-      }
+      if (dataDir.empty()) Refuse("--data-dir needs a folder");
     } else if (arg == "--history") {
       options.history = value();
     } else if (arg == "--quiet") {
-      quiet = true;
+      line.quiet = true;
     } else if (arg == "--south" || arg == "--west" || arg == "--north" || arg == "--east") {
       const int seat = arg == "--south" ? 0 : arg == "--west" ? 1 : arg == "--north" ? 2 : 3;
       const std::string level = value();
-      if (level != "classic" && level != "expert") {
-        std::cerr << "solo-sim: " << arg << " takes classic or expert, not \"" << level << "\"\n";
-        return 2;
-      }
+      if (level != "classic" && level != "expert") Refuse(arg + " takes classic or expert, not \"" + level + "\"");
       options.expert[seat] = level == "expert";
     } else if (arg == "--duplicate") {
-      duplicate = true;
+      line.duplicate = true;
     } else if (arg == "--samples") {
       options.samples = static_cast<int>(number(1000));
-      if (options.samples < 1) {
-        std::cerr << "solo-sim: --samples takes a whole number from 1 to 1000\n";
-        return 2;
-      }
+      if (options.samples < 1) Refuse("--samples takes a whole number from 1 to 1000");
     } else if (arg == "--confidence") {
       const long percent = static_cast<long>(number(100));
-      if (percent < 1) {
-        std::cerr << "solo-sim: --confidence takes a whole number from 1 to 100\n";
-        return 2;
-      }
+      if (percent < 1) Refuse("--confidence takes a whole number from 1 to 100");
       options.confidence = static_cast<double>(percent) / 100;
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
-      return 0;
+      std::exit(0);
     } else if (arg == "--version") {
       std::cout << "solo-sim (Solo Whist) " << SOLO_VERSION << "\n";
-      return 0;
+      std::exit(0);
     } else {
-      std::cerr << "solo-sim: unknown option " << arg << " (solo-sim --help lists the options)\n";
-      return 2;
+      Refuse("unknown option " + arg + " (solo-sim --help lists the options)");
     }
   }
+  return line;
+}
 
-  // Nothing the game keeps may be overwritten by the trace or the history, whatever the path
-  // says: this is checked before anything is made or opened.
-  if (!dataDir.empty()) {
-    const auto kept = KeptFiles(dataDir);
-    if (!traceFile.empty() && IsOneOf(traceFile, kept, options.history)) {
-      std::cerr << "solo-sim: the trace " << traceFile << " would overwrite a file of " << dataDir
-                << " or the hand history\n";
-      return 2;
-    }
-    const auto notHistory = std::vector<fs::path>(kept.begin(), kept.begin() + 3);
-    if (!options.history.empty() && IsOneOf(options.history, notHistory)) {
-      std::cerr << "solo-sim: the history " << options.history << " would overwrite a data file of " << dataDir << "\n";
-      return 2;
-    }
-  }
-  if (!traceFile.empty() && !options.history.empty() && IsOneOf(traceFile, {}, options.history)) {
-    std::cerr << "solo-sim: the trace and the history are the same file\n";
-    return 2;
-  }
 
+// Nothing the game keeps may be overwritten by the trace or the history, whatever the path
+// says: checked before anything is made or opened.
+void RefuseOverwriting(const CommandLine& line) {
+  const std::string& history = line.options.history;
+  if (!line.dataDir.empty()) {
+    Paths kept = DataFiles(line.dataDir);
+    if (!history.empty() && IsOneOf(history, kept))
+      Refuse("the history " + history + " would overwrite a data file of " + line.dataDir);
+    for (const auto& file : HistoryFiles((std::filesystem::path(line.dataDir) / solo::kHistoryFileName).string()))
+      kept.push_back(file);
+    if (!line.traceFile.empty() && IsOneOf(line.traceFile, kept))
+      Refuse("the trace " + line.traceFile + " would overwrite a file of " + line.dataDir + " or the hand history");
+  }
+  if (!line.traceFile.empty() && IsOneOf(line.traceFile, HistoryFiles(history)))
+    Refuse("the trace and the history are the same file");
+}
+
+// The folder asked for, made if need be, or a fresh one of our own so that the player's files
+// are never touched; empty (and said why) when neither can be had.
+std::string MakeFolder(std::string dataDir) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  const bool temporary = dataDir.empty();
-  if (temporary) {
-    // A fresh folder of our own, so the player's files are never touched.
+  if (dataDir.empty()) {
     std::random_device random;
     for (int attempt = 0; attempt < 100 && dataDir.empty(); ++attempt) {
       const fs::path candidate = fs::temp_directory_path(ec) / ("solo-sim-" + std::to_string(random()));
       if (fs::create_directory(candidate, ec)) dataDir = candidate.string();
     }
-    if (dataDir.empty()) {
-      std::cerr << "solo-sim: cannot make a temporary folder\n";
-      return 1;
-    }
+    if (dataDir.empty()) std::cerr << "solo-sim: cannot make a temporary folder\n";
+    return dataDir;
   }
   fs::create_directories(dataDir, ec);
-  if (ec) {
-    std::cerr << "solo-sim: cannot use the folder " << dataDir << ": " << ec.message() << "\n";
-    return 1;
-  }
+  if (!ec) return dataDir;
+  std::cerr << "solo-sim: cannot use the folder " << dataDir << ": " << ec.message() << "\n";
+  return {};
+}
+
+void PrintDuplicate(const solo::Comparison& c) {
+  char line[160];
+  std::snprintf(line, sizeof line,
+                "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
+                "%+.3f, %ld hands)\n",
+                c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands);
+  std::cout << line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  CommandLine line = Parse(argc, argv);
+  RefuseOverwriting(line);
+  solo::SimulationOptions& options = line.options;
+  const std::string& traceFile = line.traceFile;
+  const bool temporary = line.dataDir.empty();
+  const std::string dataDir = MakeFolder(line.dataDir);
+  if (dataDir.empty()) return 1;
   options.dataDir = dataDir;
   // Another program saving into the same folder would undo the points of this run.
   const solo::FolderLock lock(dataDir);
@@ -206,11 +221,12 @@ int main(int argc, char** argv) {
     options.trace = [&trace](const std::string& line) { trace << line; };
   }
   options.tell = [](const std::string& text) { std::cerr << "solo-sim: " << text << "\n"; };
-  if (!quiet) std::cerr << "Playing " << options.hands << " hands from seed " << options.seed << "...\n";
+  if (!line.quiet) std::cerr << "Playing " << options.hands << " hands from seed " << options.seed << "...\n";
   const solo::SimulationResult result = solo::Simulate(options);
   // With --duplicate, the same deals again with every seat Classic, in a folder of their own.
   solo::Comparison comparison;
-  if (duplicate && result.startError.empty()) {
+  std::error_code ec;
+  if (line.duplicate && result.startError.empty()) {
     solo::SimulationOptions baseline;
     baseline.hands = options.hands;
     baseline.seed = options.seed;
@@ -232,15 +248,7 @@ int main(int argc, char** argv) {
     }
   }
   std::cout << solo::FormatSummary(options, result);
-  if (duplicate) {
-    const solo::Comparison& c = comparison;
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
-                  "%+.3f, %ld hands)\n",
-                  c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands);
-    std::cout << line;
-  }
+  if (line.duplicate) PrintDuplicate(comparison);
 
   if (!result.saveError.empty()) {
     std::cerr << "solo-sim: " << result.saveError << "\n";

@@ -14,6 +14,76 @@
 
 namespace solo {
 
+namespace {
+
+// The simulator's hand history keeps the hands in large transactions: one per hand would cost
+// more than the hand itself. The points file stays the file of record: it is saved before each
+// batch is committed, so the history never holds a hand the points file does not, and the run
+// stops at the first failure of either.
+class BatchedHistory {
+ public:
+  // False (with why) when the history asked for cannot be opened; one that cannot begin its
+  // run is off for the run, said once.
+  bool Open(const SimulationOptions& options, std::string& why) {
+    if (options.history.empty()) return true;
+    History::Opened opened = History::Open(options.history);
+    history_ = std::move(opened.history);
+    if (!history_) {
+      why = opened.message;
+      return false;
+    }
+    if (!opened.message.empty() && options.tell) options.tell(opened.message);
+    if (!history_->BeginRun(options.seed)) {
+      if (options.tell)
+        options.tell("The hand history could not be written (" + history_->error() +
+                     "), so hands are not kept in this run.");
+      history_.reset();
+      return true;
+    }
+    batch_ = std::max(1, options.historyBatch);
+    history_->SetBatch(batch_ + 1);  // committed here, after the points
+    return true;
+  }
+  bool open() const { return history_ != nullptr; }
+  // Why the run must stop, once it must.
+  const std::string& stopped() const { return stopped_; }
+
+  void Keep(const HandRecord& hand, DeferredStorage& storage) {
+    if (!stopped_.empty()) return;
+    if (!history_->Append(hand)) {
+      stopped_ = "The hand history: " + history_->error();
+    } else if (history_->pending() >= batch_) {
+      const std::string saved = storage.Flush();
+      if (!saved.empty()) {
+        history_->Discard();
+        stopped_ = saved;
+      } else if (!history_->Flush()) {
+        stopped_ = "The hand history: " + history_->error();
+      }
+    }
+  }
+
+  // The end of the run, once the points have been saved (`pointsError` empty) or not: the last
+  // batch is committed only after them. Returns everything that went wrong, said once each.
+  std::string Finish(const std::string& pointsError, long hands) {
+    if (history_ && pointsError.empty() && stopped_.empty() && !history_->Flush())
+      stopped_ = "The hand history: " + history_->error();
+    if (history_) history_->Discard();
+    if (stopped_.empty()) return pointsError;
+    // The final save may fail for the same reason as the one that stopped the run.
+    const std::string alsoFinal = pointsError == stopped_ ? "" : pointsError;
+    return stopped_ + " (the run stopped after " + std::to_string(hands) + " hands)" +
+           (alsoFinal.empty() ? "" : " " + alsoFinal);
+  }
+
+ private:
+  std::unique_ptr<History> history_;
+  int batch_ = 1;
+  std::string stopped_;
+};
+
+}  // namespace
+
 SimulationResult Simulate(const SimulationOptions& options) {
   SimGame sim(options.dataDir, options.seed);
   sim.experts.Seat(sim.g, options.expert, options.samples,
@@ -23,44 +93,14 @@ SimulationResult Simulate(const SimulationOptions& options) {
   HandRecorder trace(options.seed);
   if (options.trace) trace.SetSink(options.trace);
   g.observer = &trace;
-  // The history, when asked for, keeps the hands in large transactions: one per hand would
-  // cost more than the hand itself. The points file stays the file of record: it is saved
-  // before each batch is committed, so the history never holds a hand the points file does not.
-  std::unique_ptr<History> history;
-  std::string stopError;  // why the run stopped early
-  if (!options.history.empty()) {
-    History::Opened opened = History::Open(options.history);
-    history = std::move(opened.history);
-    if (!history) {
-      SimulationResult failed;
-      failed.startError = opened.message;
-      return failed;
-    }
-    if (!opened.message.empty() && options.tell) options.tell(opened.message);
-    if (!history->BeginRun(options.seed)) {
-      if (options.tell)
-        options.tell("The hand history could not be written (" + history->error() + "), so hands are not kept in this run.");
-      history.reset();
-    }
+  BatchedHistory history;
+  std::string startError;
+  if (!history.Open(options, startError)) {
+    SimulationResult failed;
+    failed.startError = startError;
+    return failed;
   }
-  const int batch = std::max(1, options.historyBatch);
-  if (history) {
-    history->SetBatch(batch + 1);  // committed here, after the points
-    trace.SetKeeper([&](const HandRecord& hand) {
-      if (!stopError.empty()) return;
-      if (!history->Append(hand)) {
-        stopError = "The hand history: " + history->error();
-      } else if (history->pending() >= batch) {
-        const std::string saved = sim.storage.Flush();
-        if (!saved.empty()) {
-          history->Discard();
-          stopError = saved;
-        } else if (!history->Flush()) {
-          stopError = "The hand history: " + history->error();
-        }
-      }
-    });
-  }
+  if (history.open()) trace.SetKeeper([&](const HandRecord& hand) { history.Keep(hand, sim.storage); });
 
   SimulationResult result;
   Long southBefore = 0;
@@ -85,7 +125,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {
-    const auto done = [&] { return result.hands >= options.hands || !stopError.empty(); };
+    const auto done = [&] { return result.hands >= options.hands || !history.stopped().empty(); };
     if (box.purpose == BoxPurpose::NewGameOrExit) {
       tally();
       return done() ? 1 : 0;
@@ -106,16 +146,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
     RunHands(g);
   }
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  result.saveError = sim.storage.Flush();
-  if (history && result.saveError.empty() && stopError.empty() && !history->Flush())
-    stopError = "The hand history: " + history->error();
-  if (history) history->Discard();  // nothing the points file does not hold
-  if (!stopError.empty()) {
-    // The final save may fail for the same reason as the one that stopped the run: said once.
-    const std::string alsoFinal = result.saveError == stopError ? "" : result.saveError;
-    result.saveError = stopError + " (the run stopped after " + std::to_string(result.hands) + " hands)" +
-                       (alsoFinal.empty() ? "" : " " + alsoFinal);
-  }
+  result.saveError = history.Finish(sim.storage.Flush(), result.hands);
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.points[i];
   for (const auto& expert : sim.experts.experts)
     if (expert) {
