@@ -15,14 +15,20 @@ std::uint64_t ExpertSeed(std::uint64_t gameSeed, int place) {
 void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samples, double confidence) {
   for (int seat = 0; seat < kSeats; ++seat) {
     if (!expert[seat]) continue;
-    if (!experts[seat]) experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
+    if (!experts[seat]) {
+      experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
+      experts[seat]->SetTimeBudget(timeBudget);
+    }
     g.players[seat] = experts[seat].get();
     g.s.KeepVoids = true;
   }
 }
 
 ExpertPlayer& ExpertSeats::Adviser(const Game& g) {
-  if (!adviser) adviser = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, kSeats), kExpertSamples);
+  if (!adviser) {
+    adviser = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, kSeats), kExpertSamples);
+    adviser->SetTimeBudget(timeBudget);
+  }
   return *adviser;
 }
 

@@ -23,6 +23,8 @@ struct ExpertSeats {
   // An Expert that advises South (the hints) without touching the opponents' random streams.
   ExpertPlayer& Adviser(const Game& g);
 
+  // The time budget each Expert made from now on gets (0: none, for the same work anywhere).
+  double timeBudget = ExpertPlayer::kTimeBudget;
   std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
   std::unique_ptr<ExpertPlayer> adviser;
 };

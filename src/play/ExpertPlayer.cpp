@@ -14,10 +14,6 @@ namespace solo {
 
 namespace {
 
-// A decision starts no new layout that would likely end after this much time (judged by the
-// longest layout so far), so that it stays within a quarter of a second.
-constexpr double kBudgetSeconds = 0.2;
-
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
@@ -38,15 +34,15 @@ SolverGoal GoalOf(const GameState& s, int declarer) {
 // Imagines up to samples_ layouts for `seat` into p.hands, calling `each` for every one, until
 // the time budget is spent or `stop` is set; returns the layouts imagined.
 template <typename Each>
-static int ForLayouts(const GameState& s, int seat, int samples, std::mt19937_64& random, SolverPosition& p,
-                      const std::atomic<bool>* stop, Each each) {
+static int ForLayouts(const GameState& s, int seat, int samples, double budget, std::mt19937_64& random,
+                      SolverPosition& p, const std::atomic<bool>* stop, Each each) {
   const auto start = std::chrono::steady_clock::now();
   int layouts = 0;
   double longest = 0;
   for (int sample = 0; sample < samples; ++sample) {
     if (stop && stop->load(std::memory_order_relaxed)) break;
     const double gone = Seconds(start);
-    if (sample > 0 && gone + longest > kBudgetSeconds) break;
+    if (budget > 0 && sample > 0 && gone + longest > budget) break;
     if (!SampleLayout(s, seat, random, p.hands)) break;
     ++layouts;
     each();
@@ -84,7 +80,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
     const bool reaches = solver_.Reaches(p, goal);
     return !solver_.aborted() && reaches;
   };
-  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
+  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
     for (int i = 0; i < 5; ++i) {
       const Candidate& c = contracts[i];
       if (user && UsersBidRefused(s, c.code)) continue;
@@ -111,7 +107,7 @@ ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std:
   SolverPosition p;
   p.leader = s.leader;
   p.declarer = seat;
-  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
+  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
     for (int suit = 0; suit < 4; ++suit) {
       p.trumps = suit;
       const bool reaches = solver_.Reaches(p, GoalOf(kAbundanceOpen));
@@ -145,7 +141,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   for (int i = 0; i < p.played; ++i) p.trick[i] = s.trick[i].card - 1;
   p.declarer = declarer;
   p.declarerTricks = s.tricksWon[declarer];
-  const int layouts = ForLayouts(s, seat, samples_, random_, p, stop, [&] {
+  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
     for (const Solver::CardResult& r : solver_.Cards(p, goal)) {

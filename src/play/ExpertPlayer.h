@@ -38,6 +38,13 @@ class ExpertPlayer : public SeatPlayer {
     solver_.SetNodeLimit(100000);
   }
 
+  // A decision starts no new layout that would likely end after this much time (judged by the
+  // longest layout so far), so that it stays within a quarter of a second at the table; 0 lets
+  // only the layouts and the solver's node limit bound it, so that it does the same work on
+  // any machine (the tests).
+  static constexpr double kTimeBudget = 0.2;
+  void SetTimeBudget(double seconds) { budget_ = seconds; }
+
   // As a seat player the searches run through the host (off the window's thread) on a copy of
   // the state, and a hand abandoned meanwhile is abandoned here too.
   int OfferBid(Game& g, int seat) override;
@@ -69,6 +76,7 @@ class ExpertPlayer : public SeatPlayer {
   std::mt19937_64 random_;
   int samples_;
   double confidence_;
+  double budget_ = kTimeBudget;
   Solver solver_;
   long decisions_ = 0;
   double slowest_ = 0;

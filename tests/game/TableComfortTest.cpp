@@ -105,6 +105,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   Game& g = tg.g;
   tg.host.recordBoxes = false;
   ExpertPlayer adviser(7, 3);
+  adviser.SetTimeBudget(0);
   const std::regex form(
       "Hint: (pass( \u2014 a Solo is made in only [0-3] of [1-3] layouts)?|bid [A-Za-z ]+ \u2014 made in [0-3] of "
       "[1-3] layouts|play the [A-Za-z]+ of [A-Za-z]+"

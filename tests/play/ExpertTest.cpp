@@ -59,6 +59,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   std::vector<std::unique_ptr<CheckedExpert>> experts;
   for (int seat = 0; seat < kSeats; ++seat) {
     experts.push_back(std::make_unique<CheckedExpert>(seat + 1, 2));
+    experts.back()->SetTimeBudget(0);
     sim.g.players[seat] = experts.back().get();
   }
   sim.g.s.KeepVoids = true;
@@ -109,6 +110,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     g.s.leader = kSouth;
     g.s.trumps = kClubs;
     ExpertPlayer expert(7, 6);
+    expert.SetTimeBudget(0);
     if (c.bid >= 0) {
       EXPECT_EQ(expert.OfferBid(g, kSouth), c.bid);
       EXPECT_EQ(expert.Bid(g, kSouth), c.bid);
@@ -166,6 +168,7 @@ GameState LastTwoTricks(int westTricks) {
 // card it was given.
 TEST(Expert, PlaysForItsOwnSideAndFallsBackToTheClassicCardOnATie) {
   ExpertPlayer expert(3, 6);
+  expert.SetTimeBudget(0);
   const GameState s = LastTwoTricks(3);
   const ExpertChoice defence = expert.SearchCard(s, kSouth, 1, test::Card("2S"));
   EXPECT_EQ(defence.choice, test::Card("AD")) << "the defender cashes its Ace";
@@ -187,6 +190,7 @@ TEST(Expert, BidsAContractMadeInExactlyTheShareAsked) {
   s.leader = kWest;
   s.trumps = kHearts;
   ExpertPlayer certain(5, 4, 1.0);
+  certain.SetTimeBudget(0);
   EXPECT_EQ(certain.SearchBid(s, kWest).choice, kAbundanceDeclared);
 }
 

@@ -198,6 +198,7 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
   Game g(watched, storage, 3);
   SetUpTable(g);
   ExpertSeats experts;
+  experts.timeBudget = 0;
   SeatOpponents(g, experts, true);
   experts.Seat(g, {true, false, false, false});  // nobody waits for a person
   bool requested = false;
