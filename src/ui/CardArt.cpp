@@ -28,17 +28,6 @@ QString RankText(int value) {
   }
 }
 
-void DrawSuit(QPainter& p, int suit, const QRectF& r, bool upsideDown = false) {
-  p.save();
-  p.translate(r.center());
-  if (upsideDown) p.rotate(180);
-  p.translate(-r.width() / 2, -r.height() / 2);
-  p.scale(r.width(), r.height());
-  p.setPen(Qt::NoPen);
-  p.setBrush(CardArt::SuitColour(suit));
-  p.drawPath(CardArt::SuitPath(suit));
-  p.restore();
-}
 
 // The flared stem of a Spade or a Club, from `top` down to the foot of the unit square.
 QPainterPath Stem(qreal top) {
@@ -88,7 +77,7 @@ void DrawCornerIndex(QPainter& p, int suit, int value, const QRectF& card) {
     p.setPen(CardArt::SuitColour(suit));
     const QRectF rankBox(w * 0.015, h * 0.03, w * 0.22, h * 0.17);
     p.drawText(rankBox, Qt::AlignHCenter | Qt::AlignVCenter, RankText(value));
-    DrawSuit(p, suit, QRectF(w * 0.045, h * 0.205, w * 0.16, h * 0.12));
+    CardArt::DrawSuit(p, suit, QRectF(w * 0.045, h * 0.205, w * 0.16, h * 0.12));
     p.restore();
   }
 }
@@ -97,7 +86,7 @@ void DrawPips(QPainter& p, int suit, int value, const QRectF& card) {
   const qreal w = card.width(), h = card.height();
   if (value == kAce) {
     const qreal side = suit == kSpades ? w * 0.5 : w * 0.38;
-    DrawSuit(p, suit, QRectF(card.center().x() - side / 2, card.center().y() - side * 0.55, side, side * 1.1));
+    CardArt::DrawSuit(p, suit, QRectF(card.center().x() - side / 2, card.center().y() - side * 0.55, side, side * 1.1));
     return;
   }
   // The pips keep clear of the corner indexes, which must stay readable on a covered card.
@@ -105,7 +94,7 @@ void DrawPips(QPainter& p, int suit, int value, const QRectF& card) {
   const qreal pipW = w * 0.16, pipH = h * 0.13;
   for (const Pip& pip : PipLayout(value)) {
     const QPointF c(area.left() + pip.x * area.width(), area.top() + pip.y * area.height());
-    DrawSuit(p, suit, QRectF(c.x() - pipW / 2, c.y() - pipH / 2, pipW, pipH), pip.y > 0.5);
+    CardArt::DrawSuit(p, suit, QRectF(c.x() - pipW / 2, c.y() - pipH / 2, pipW, pipH), pip.y > 0.5);
   }
 }
 
@@ -216,8 +205,8 @@ void DrawCourt(QPainter& p, int suit, int value, const QRectF& card) {
   p.drawRect(frame);
   p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
   const qreal s = frame.width() * 0.26;
-  DrawSuit(p, suit, QRectF(frame.left() + s * 0.15, frame.top() + s * 0.15, s, s));
-  DrawSuit(p, suit, QRectF(frame.right() - s * 1.15, frame.bottom() - s * 1.15, s, s), true);
+  CardArt::DrawSuit(p, suit, QRectF(frame.left() + s * 0.15, frame.top() + s * 0.15, s, s));
+  CardArt::DrawSuit(p, suit, QRectF(frame.right() - s * 1.15, frame.bottom() - s * 1.15, s, s), true);
 }
 
 void DrawFace(QPainter& p, int card, const QRectF& r) {
@@ -275,7 +264,7 @@ void DrawSign(QPainter& p, int picture, const QRectF& r) {
     default: break;
   }
   if (suit) {
-    DrawSuit(p, suit, glyph);
+    CardArt::DrawSuit(p, suit, glyph);
     return;
   }
   QFont font("DejaVu Sans");
@@ -287,6 +276,18 @@ void DrawSign(QPainter& p, int picture, const QRectF& r) {
 }
 
 }  // namespace
+
+void CardArt::DrawSuit(QPainter& p, int suit, const QRectF& r, bool upsideDown) {
+  p.save();
+  p.translate(r.center());
+  if (upsideDown) p.rotate(180);
+  p.translate(-r.width() / 2, -r.height() / 2);
+  p.scale(r.width(), r.height());
+  p.setPen(Qt::NoPen);
+  p.setBrush(CardArt::SuitColour(suit));
+  p.drawPath(CardArt::SuitPath(suit));
+  p.restore();
+}
 
 QColor CardArt::SuitColour(int suit) { return suit == kDiamonds || suit == kHearts ? kRed : kBlack; }
 
@@ -371,77 +372,6 @@ QPixmap CardArt::Picture(int picture, QSize size, qreal dpr) {
   }
   cache_.insert(key, pixmap);
   return pixmap;
-}
-
-QPixmap CardArt::BoxPicture(int icon, int side, qreal dpr) {
-  QPixmap pixmap(QSize(side, side) * dpr);
-  pixmap.setDevicePixelRatio(dpr);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  const QRectF r(0.5, 0.5, side - 1, side - 1);
-  QFont font("Liberation Serif");
-  font.setBold(true);
-  if (icon == 2) {
-    // A banner with the word "Solo" in yellow on dark blue.
-    p.setPen(QPen(QColor(230, 200, 60), 1));
-    p.setBrush(QColor(10, 20, 90));
-    p.drawRoundedRect(r.adjusted(0, side * 0.2, 0, -side * 0.2), 3, 3);
-    font.setPixelSize(qRound(side * 0.42));
-    p.setFont(font);
-    p.setPen(QColor(255, 220, 40));
-    p.drawText(r, Qt::AlignCenter, "Solo");
-  } else {
-    // 1: a white question mark on a green disc; 3: a white letter i on a dark blue disc.
-    p.setPen(QPen(QColor(255, 255, 255, 180), 1));
-    p.setBrush(icon == 1 ? QColor(20, 140, 50) : QColor(15, 35, 120));
-    p.drawEllipse(r);
-    font.setPixelSize(qRound(side * 0.72));
-    if (icon == 3) font.setItalic(false);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(r, Qt::AlignCenter, icon == 1 ? "?" : "i");
-  }
-  return pixmap;
-}
-
-QIcon CardArt::AppIcon() {
-  QIcon icon;
-  for (int side : {16, 32, 48, 64, 128, 256}) icon.addPixmap(IconPicture(side));
-  return icon;
-}
-
-QPixmap CardArt::IconPicture(int side) {
-  {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A green baize tile with two cards fanned on it: the Ace of Spades over the Ace of Hearts.
-    p.setPen(Qt::NoPen);
-    QLinearGradient felt(0, 0, 0, side);
-    felt.setColorAt(0, QColor(30, 130, 60));
-    felt.setColorAt(1, QColor(10, 80, 35));
-    p.setBrush(felt);
-    p.drawRoundedRect(QRectF(0, 0, side, side), side * 0.18, side * 0.18);
-    const QRectF card(side * 0.28, side * 0.14, side * 0.46, side * 0.64);
-    for (int i = 0; i < 2; ++i) {
-      p.save();
-      p.translate(side * 0.5, side * 0.86);
-      p.rotate(i == 0 ? -14 : 12);
-      p.translate(-side * 0.5, -side * 0.86);
-      p.setPen(QPen(QColor(60, 60, 60), qMax(0.75, side / 64.0)));
-      p.setBrush(Qt::white);
-      p.drawRoundedRect(card, side * 0.05, side * 0.05);
-      const int suit = i == 0 ? kHearts : kSpades;
-      const qreal s = card.width() * 0.62;
-      DrawSuit(p, suit, QRectF(card.center().x() - s / 2, card.center().y() - s / 2, s, s));
-      p.restore();
-    }
-    p.end();
-    return pixmap;
-  }
 }
 
 }  // namespace solo::ui

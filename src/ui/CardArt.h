@@ -29,6 +29,8 @@ class CardArt {
   // A suit's shape in the unit square, for any painter.
   static QPainterPath SuitPath(int suit);
   static QColor SuitColour(int suit);
+  // A suit's sign filling `r`, turned round when `upsideDown`.
+  static void DrawSuit(QPainter& p, int suit, const QRectF& r, bool upsideDown = false);
 
   // Paints a picture into a rectangle (used by the cache and by tests).
   static void Paint(QPainter& p, int picture, const QRectF& r);

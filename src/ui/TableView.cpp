@@ -50,19 +50,12 @@ constexpr SuitButtonText kSuitButtons[5] = {
 
 // Places inside the bid panel and the trump panel (twips, relative to the frame).
 constexpr layout::Rect OptionRect(int i) { return {180, 330 + 390 * i, 5160, 360}; }
-constexpr layout::Rect kPictrumps2 = {5280, 300, 615, 495};
+constexpr layout::Rect kBidPanelSign = {5280, 300, 615, 495};
 constexpr layout::Rect kBidButton = {3960, 3180, 1860, 540};
-constexpr layout::Rect kLblconfirm = {180, 3120, 3660, 720};
+constexpr layout::Rect kBidConfirm = {180, 3120, 3660, 720};
 constexpr layout::Rect OtherBidsRect(int seat) { return {180, 3930 + 480 * (seat - 1), 5640, 420}; }
-constexpr layout::Rect MarriageRect(int i) { return {180 + ((i - 1) % 2) * 1320, 540 + ((i - 1) / 2) * 780, 1200, 600}; }
+constexpr layout::Rect TrumpButtonRect(int i) { return {180 + ((i - 1) % 2) * 1320, 540 + ((i - 1) / 2) * 780, 1200, 600}; }
 
-const QColor kFeltTop(22, 110, 52), kFeltBottom(10, 78, 36), kMargin(6, 52, 24);
-const QColor kNameColour(255, 244, 190);
-const QColor kTurnColour(255, 215, 0);
-// Where each seat's card lies in the centre of the table (as the trick is played).
-constexpr layout::Rect kCentre[4] = {{5040, 4920, 0, 0}, {3000, 3720, 0, 0}, {5040, 2880, 0, 0}, {7080, 3720, 0, 0}};
-// The contract panel, in the free space above the trump sign.
-constexpr layout::Rect kContractPanel = {180, 8120, 3180, 900};
 const QColor kPanelColour(236, 233, 216);
 
 // The frames stand in front of the table: opaque, with dark text.
@@ -88,11 +81,11 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_->setTextElideMode(Qt::ElideRight);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  money_ = new QGroupBox("Points or Money", this);
-  MakeOpaque(money_);
+  pointsPanel_ = new QGroupBox("Points or Money", this);
+  MakeOpaque(pointsPanel_);
   for (int seat = 0; seat < 4; ++seat) {
-    monName_[seat] = new QLabel(money_);
-    moneyLabel_[seat] = new QLabel(money_);
+    monName_[seat] = new QLabel(pointsPanel_);
+    moneyLabel_[seat] = new QLabel(pointsPanel_);
     moneyLabel_[seat]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
   BuildBidPanel();
@@ -108,7 +101,7 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   });
   setAccessibleName("Card table");
   list_->setAccessibleName("Cards played");
-  money_->setAccessibleName("Points");
+  pointsPanel_->setAccessibleName("Points");
   Mirror();
 }
 
@@ -140,32 +133,32 @@ QSize TableView::sizeHint() const {
 }
 
 void TableView::BuildBidPanel() {
-  biding_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
-  biding_->setObjectName("bidPanel");
-  MakeOpaque(biding_);
-  auto* group = new QButtonGroup(biding_);
+  bidPanel_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
+  bidPanel_->setObjectName("bidPanel");
+  MakeOpaque(bidPanel_);
+  auto* group = new QButtonGroup(bidPanel_);
   for (int i = 0; i < 7; ++i) {
-    optBid_[i] = new QRadioButton(kOptions[i].caption, biding_);
-    optBid_[i]->setToolTip(kOptions[i].tooltip);
-    group->addButton(optBid_[i], i);
+    bidOptions_[i] = new QRadioButton(kOptions[i].caption, bidPanel_);
+    bidOptions_[i]->setToolTip(kOptions[i].tooltip);
+    group->addButton(bidOptions_[i], i);
     // A click, or the arrow keys moving the choice, selects the option.
-    connect(optBid_[i], &QRadioButton::clicked, this, [this, i] {
+    connect(bidOptions_[i], &QRadioButton::clicked, this, [this, i] {
       if (optionClicked) optionClicked(i);
     });
-    connect(optBid_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+    connect(bidOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on && optionClicked) optionClicked(i);
     });
   }
-  cnfBid_ = new QPushButton(biding_);
-  cnfBid_->setObjectName("bidButton");
-  connect(cnfBid_, &QPushButton::clicked, this, [this] {
+  bidButton_ = new QPushButton(bidPanel_);
+  bidButton_->setObjectName("bidButton");
+  connect(bidButton_, &QPushButton::clicked, this, [this] {
     if (confirmClicked) confirmClicked();
   });
-  confirm_ = new QLabel("Click Bid button on right to  confirm your bid or go back and select a different bid.", biding_);
+  confirm_ = new QLabel("Click Bid button on right to  confirm your bid or go back and select a different bid.", bidPanel_);
   confirm_->setWordWrap(true);
-  pictrumps2_ = new QLabel(biding_);
-  for (int seat = 1; seat <= 3; ++seat) otherBids_[seat] = new QLabel(biding_);
-  biding_->hide();
+  bidPanelSign_ = new QLabel(bidPanel_);
+  for (int seat = 1; seat <= 3; ++seat) otherBids_[seat] = new QLabel(bidPanel_);
+  bidPanel_->hide();
 }
 
 void TableView::BuildTrumpPanel() {
@@ -173,9 +166,9 @@ void TableView::BuildTrumpPanel() {
   trumps_->setObjectName("trumpsPanel");
   MakeOpaque(trumps_);
   for (int i = 1; i <= 4; ++i) {
-    marriage_[i] = new QPushButton(kSuitButtons[i].caption, trumps_);
-    marriage_[i]->setToolTip(kSuitButtons[i].tooltip);
-    connect(marriage_[i], &QPushButton::clicked, this, [this, i] {
+    trumpButtons_[i] = new QPushButton(kSuitButtons[i].caption, trumps_);
+    trumpButtons_[i]->setToolTip(kSuitButtons[i].tooltip);
+    connect(trumpButtons_[i], &QPushButton::clicked, this, [this, i] {
       if (suitClicked) suitClicked(i);
     });
   }
@@ -211,45 +204,45 @@ void TableView::PlaceAll() {
                     (height() - layout::kTableHeight / kTw * scale_) / 2);
 
   const QFont normal = ScaledFont(12), bold = ScaledFont(12, true);
-  Place(list_, layout::kLstCardsPlayed.left, layout::kLstCardsPlayed.top, layout::kLstCardsPlayed.width,
-        layout::kLstCardsPlayed.height);
+  Place(list_, layout::kPlayedList.left, layout::kPlayedList.top, layout::kPlayedList.width,
+        layout::kPlayedList.height);
   list_->setFont(ScaledFont(11));
-  Place(money_, layout::kFramMoney.left, layout::kFramMoney.top, layout::kFramMoney.width, layout::kFramMoney.height);
-  money_->setFont(bold);
+  Place(pointsPanel_, layout::kPointsPanel.left, layout::kPointsPanel.top, layout::kPointsPanel.width, layout::kPointsPanel.height);
+  pointsPanel_->setFont(bold);
   for (int seat = 0; seat < 4; ++seat) {
-    const auto n = layout::pointsNames(seat), m = layout::pointsShown(seat);
-    Place(monName_[seat], n.left, n.top, n.width, n.height, money_);
-    Place(moneyLabel_[seat], m.left, m.top, m.width, m.height, money_);
+    const auto n = layout::PointsNameRect(seat), m = layout::PointsRect(seat);
+    Place(monName_[seat], n.left, n.top, n.width, n.height, pointsPanel_);
+    Place(moneyLabel_[seat], m.left, m.top, m.width, m.height, pointsPanel_);
     monName_[seat]->setFont(normal);
     moneyLabel_[seat]->setFont(bold);
   }
 
-  Place(biding_, layout::kFramBiding.left, layout::kFramBiding.top, layout::kFramBiding.width,
-        layout::kFramBiding.height);
-  biding_->setFont(ScaledFont(10));
+  Place(bidPanel_, layout::kBidPanel.left, layout::kBidPanel.top, layout::kBidPanel.width,
+        layout::kBidPanel.height);
+  bidPanel_->setFont(ScaledFont(10));
   for (int i = 0; i < 7; ++i) {
     const auto r = OptionRect(i);
-    Place(optBid_[i], r.left, r.top, r.width, r.height, biding_);
-    optBid_[i]->setFont(ScaledFont(10.5));
+    Place(bidOptions_[i], r.left, r.top, r.width, r.height, bidPanel_);
+    bidOptions_[i]->setFont(ScaledFont(10.5));
   }
-  Place(cnfBid_, kBidButton.left, kBidButton.top, kBidButton.width, kBidButton.height, biding_);
-  cnfBid_->setFont(ScaledFont(12, true));
-  Place(confirm_, kLblconfirm.left, kLblconfirm.top, kLblconfirm.width, kLblconfirm.height, biding_);
+  Place(bidButton_, kBidButton.left, kBidButton.top, kBidButton.width, kBidButton.height, bidPanel_);
+  bidButton_->setFont(ScaledFont(12, true));
+  Place(confirm_, kBidConfirm.left, kBidConfirm.top, kBidConfirm.width, kBidConfirm.height, bidPanel_);
   confirm_->setFont(ScaledFont(11, false));
-  Place(pictrumps2_, kPictrumps2.left, kPictrumps2.top, kPictrumps2.width, kPictrumps2.height, biding_);
+  Place(bidPanelSign_, kBidPanelSign.left, kBidPanelSign.top, kBidPanelSign.width, kBidPanelSign.height, bidPanel_);
   for (int seat = 1; seat <= 3; ++seat) {
     const auto r = OtherBidsRect(seat);
-    Place(otherBids_[seat], r.left, r.top, r.width, r.height, biding_);
+    Place(otherBids_[seat], r.left, r.top, r.width, r.height, bidPanel_);
     otherBids_[seat]->setFont(ScaledFont(11.5, true));
   }
 
-  Place(trumps_, layout::kFramTrumps.left, layout::kFramTrumps.top, layout::kFramTrumps.width,
-        layout::kFramTrumps.height);
+  Place(trumps_, layout::kTrumpsPanel.left, layout::kTrumpsPanel.top, layout::kTrumpsPanel.width,
+        layout::kTrumpsPanel.height);
   trumps_->setFont(ScaledFont(11.5, true));
   for (int i = 1; i <= 4; ++i) {
-    const auto r = MarriageRect(i);
-    Place(marriage_[i], r.left, r.top, r.width, r.height, trumps_);
-    marriage_[i]->setFont(ScaledFont(12, true));
+    const auto r = TrumpButtonRect(i);
+    Place(trumpButtons_[i], r.left, r.top, r.width, r.height, trumps_);
+    trumpButtons_[i]->setFont(ScaledFont(12, true));
   }
 }
 
@@ -277,213 +270,40 @@ void TableView::Mirror() {
     moneyLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
   }
 
-  const bool bidOpening = t_.bidPanelVisible && !biding_->isVisible();
-  biding_->setVisible(t_.bidPanelVisible);
+  const bool bidOpening = t_.bidPanelVisible && !bidPanel_->isVisible();
+  bidPanel_->setVisible(t_.bidPanelVisible);
   if (t_.bidPanelVisible) {
-    biding_->raise();
+    bidPanel_->raise();
     for (int i = 0; i < 7; ++i) {
-      QSignalBlocker block(optBid_[i]);
-      optBid_[i]->setChecked(t_.selectedBid == i);
+      QSignalBlocker block(bidOptions_[i]);
+      bidOptions_[i]->setChecked(t_.selectedBid == i);
     }
     // The caption is never clipped: its font shrinks until it fits the button.
     const QString caption = QString::fromStdString(t_.bidButton);
     QFont font = ScaledFont(12, true);
-    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > cnfBid_->width() - 8)
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > bidButton_->width() - 8)
       font.setPixelSize(font.pixelSize() - 1);
-    cnfBid_->setFont(font);
-    cnfBid_->setText(caption);
-    cnfBid_->setAccessibleName(caption);
+    bidButton_->setFont(font);
+    bidButton_->setText(caption);
+    bidButton_->setAccessibleName(caption);
     confirm_->setVisible(t_.bidConfirmVisible);
-    const QRectF sign = QRectF(0, 0, kPictrumps2.width / kTw * scale_, kPictrumps2.height / kTw * scale_);
-    pictrumps2_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
+    const QRectF sign = QRectF(0, 0, kBidPanelSign.width / kTw * scale_, kBidPanelSign.height / kTw * scale_);
+    bidPanelSign_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
                                          : QPixmap());
     for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
-    if (bidOpening && t_.selectedBid >= 0) optBid_[t_.selectedBid]->setFocus();
+    if (bidOpening && t_.selectedBid >= 0) bidOptions_[t_.selectedBid]->setFocus();
   }
   const bool trumpsOpening = t_.trumpsPanelVisible && !trumps_->isVisible();
   trumps_->setVisible(t_.trumpsPanelVisible);
   if (t_.trumpsPanelVisible) {
     trumps_->raise();
-    if (trumpsOpening) marriage_[1]->setFocus();
+    if (trumpsOpening) trumpButtons_[1]->setFocus();
   }
   // Once the panels are closed the keys go to the table again, for keyboard play.
   if (!t_.bidPanelVisible && !t_.trumpsPanelVisible && !hasFocus()) setFocus();
   // A highlighted card that has left South's hand is forgotten.
   if (highlighted_ && (!t_.cards[highlighted_].Visible || t_.cards[highlighted_].Picture != highlighted_)) highlighted_ = 0;
   update();
-}
-
-std::vector<TableView::Described> TableView::Describe() const {
-  std::vector<Described> shown;
-  constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
-  for (int n = 1; n <= kCards; ++n) {
-    const CardBox& box = t_.cards[n];
-    if (box.Visible && box.Picture == n && box.Top == kSouthRowTop)
-      shown.push_back({QString::fromStdString(CardWords(n)), CardRect(box, n).toAlignedRect()});
-  }
-  for (int seat = 0; seat < 4; ++seat)
-    for (int n = 1; n <= kCards; ++n) {
-      const CardBox& box = t_.cards[n];
-      if (box.Visible && box.Picture == n && box.Left == kCentre[seat].left && box.Top == kCentre[seat].top)
-        shown.push_back({QString::fromStdString(t_.pointsNames[seat] + " played " + CardWords(n)),
-                         CardRect(box, n).toAlignedRect()});
-    }
-  if (t_.ContractVisible) {
-    const auto& c = kContractPanel;
-    for (const std::string& line : t_.Contract)
-      shown.push_back({QString::fromStdString(line), ToPixels(c.left, c.top, c.width, c.height).toAlignedRect()});
-  }
-  return shown;
-}
-
-QRectF TableView::CardRect(const CardBox& box, int picture) const {
-  const bool sideways = picture == kPictureGathered;
-  return ToPixels(box.Left, box.Top, sideways ? layout::kCardHeight : layout::kCardWidth,
-                  sideways ? layout::kCardWidth : layout::kCardHeight);
-}
-
-void TableView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(rect(), kMargin);
-  const QRectF table = ToPixels(0, 0, layout::kTableWidth, layout::kTableHeight);
-  QLinearGradient felt(table.topLeft(), table.bottomLeft());
-  felt.setColorAt(0, kFeltTop);
-  felt.setColorAt(1, kFeltBottom);
-  p.fillRect(table, felt);
-
-  // The centre of the table, where the tricks are played.
-  const auto& c = layout::kShape1;
-  p.setPen(QPen(QColor(255, 255, 255, 60), std::max(1.0, 2 * scale_)));
-  p.setBrush(QColor(0, 0, 0, 28));
-  p.drawRoundedRect(ToPixels(c.left, c.top, c.width, c.height), 18 * scale_, 18 * scale_);
-
-  const qreal dpr = devicePixelRatioF();
-  // The trick piles, then the cards, each in stacking order.
-  std::vector<const PileBox*> piles;
-  for (int n = 1; n <= 13; ++n)
-    if (t_.trickPiles[n].Visible) piles.push_back(&t_.trickPiles[n]);
-  std::sort(piles.begin(), piles.end(), [](auto a, auto b) { return a->Z < b->Z; });
-  for (const PileBox* pile : piles) {
-    const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight, layout::kCardWidth);
-    p.drawPixmap(r.topLeft(), art_.Picture(kPictureGathered, r.size().toSize(), dpr));
-  }
-  std::vector<int> cards;
-  for (int n = 1; n <= kCards; ++n)
-    if (t_.cards[n].Visible) cards.push_back(n);
-  std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.cards[a].Z < t_.cards[b].Z; });
-  for (int n : cards) {
-    const CardBox& box = t_.cards[n];
-    QRectF r = CardRect(box, box.Picture);
-    if (n == shaking_) r.translate((shakeStep_ % 2 ? 1 : -1) * (10 - shakeStep_) * 0.8 * scale_, 0);
-    p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
-    // A card South may not play now is dimmed.
-    if (t_.Dimmed & CardBit(n)) {
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(0, 0, 0, 110));
-      p.drawRoundedRect(r, 4 * scale_, 4 * scale_);
-    }
-  }
-  PaintTurn(p);
-  PaintContract(p);
-  // Names and the trump display, above the cards so the start-up pile does not hide a name;
-  // a soft shadow keeps them readable where they cross a card.
-  p.setFont(ScaledFont(13, true));
-  const auto caption = [&](const QRectF& box, const std::string& text) {
-    const QString s = QString::fromStdString(text);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    const qreal d = std::max(1.0, scale_);
-    p.setPen(QColor(0, 0, 0, 150));
-    p.drawText(box.translated(d, d), flags, s);
-    p.setPen(kNameColour);
-    p.drawText(box, flags, s);
-  };
-  for (int seat = 0; seat < 4; ++seat) {
-    const auto& r = layout::kLblName[seat];
-    caption(ToPixels(r.left, r.top, 20000, r.height), t_.nameCaptions[seat]);
-  }
-  if (t_.trumpsCaptionVisible) {
-    const auto& r = layout::kLblTrumps;
-    caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.trumpsCaption);
-  }
-  if (t_.trumpsSignVisible && t_.trumpsSign) {
-    const auto& r = layout::kImgTrumps;
-    const QRectF sign = ToPixels(r.left, r.top, r.width, r.height);
-    p.drawPixmap(sign.topLeft(), art_.Picture(t_.trumpsSign, sign.size().toSize(), dpr));
-  }
-
-  if (lastTrickShown_) PaintLastTrick(p, dpr);
-
-  if (highlighted_ && hasFocus()) {
-    // The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
-    const QRectF r = CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_);
-    p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
-    p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), 5 * scale_, 5 * scale_);
-  }
-}
-
-void TableView::PaintTurn(QPainter& p) {
-  if (t_.Turn < 0 || t_.Turn > 3) return;
-  // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
-  const auto& r = layout::kLblName[t_.Turn];
-  p.setFont(ScaledFont(13, true));
-  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.nameCaptions[t_.Turn]));
-  const QRectF box = ToPixels(r.left, r.top, 0, r.height).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
-  const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
-  const bool south = t_.Turn == 0;
-  p.setPen(QPen(kTurnColour, (south ? 3 : 2) * scale_));
-  p.setBrush(QColor(255, 215, 0, south ? 90 : 50));
-  p.drawRoundedRect(glow, 8 * scale_, 8 * scale_);
-}
-
-void TableView::PaintContract(QPainter& p) {
-  if (!t_.ContractVisible) return;
-  const auto& c = kContractPanel;
-  const QRectF box = ToPixels(c.left, c.top, c.width, c.height);
-  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, scale_)));
-  p.setBrush(QColor(0, 0, 0, 70));
-  p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
-  p.setFont(ScaledFont(11, true));
-  p.setPen(kNameColour);
-  const QRectF inner = box.adjusted(6 * scale_, 3 * scale_, -6 * scale_, -3 * scale_);
-  const qreal line = inner.height() / 3;
-  for (int i = 0; i < 3; ++i) {
-    const QRectF row(inner.left(), inner.top() + i * line, inner.width(), line);
-    const QString text = p.fontMetrics().elidedText(QString::fromStdString(t_.Contract[i]), Qt::ElideRight,
-                                                    static_cast<int>(row.width()));
-    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, text);
-  }
-}
-
-void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
-  // Over the centre of the table: the four cards where they were played, who played each, and
-  // who won the trick.
-  const auto& c = layout::kShape1;
-  const QRectF centre = ToPixels(c.left, c.top, c.width, c.height);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(8, 60, 28, 235));
-  p.drawRoundedRect(centre, 18 * scale_, 18 * scale_);
-  p.setFont(ScaledFont(11, true));
-  for (const Play& play : t_.LastTrick) {
-    if (play.seat < 0 || play.seat > 3 || play.card < 1 || play.card > kCards) continue;
-    const auto& at = kCentre[play.seat];
-    const QRectF r = ToPixels(at.left, at.top, layout::kCardWidth, layout::kCardHeight);
-    p.drawPixmap(r.topLeft(), art_.Picture(play.card, r.size().toSize(), dpr));
-    if (play.seat == t_.LastTrickWinner) {
-      p.setPen(QPen(kTurnColour, 3 * scale_));
-      p.setBrush(Qt::NoBrush);
-      p.drawRoundedRect(r.adjusted(-2, -2, 2, 2), 5 * scale_, 5 * scale_);
-    }
-    p.setPen(kNameColour);
-    const QRectF name(r.left() - 40 * scale_, r.bottom(), r.width() + 80 * scale_, 16 * scale_);
-    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.pointsNames[play.seat]));
-  }
-  p.setPen(kNameColour);
-  const std::string& winner = t_.pointsNames[t_.LastTrickWinner];
-  p.drawText(centre.adjusted(8 * scale_, 6 * scale_, -8 * scale_, 0), Qt::AlignLeft | Qt::AlignTop,
-             QString::fromStdString("Last trick \u2014 won by " + winner));
 }
 
 int TableView::CardAt(QPoint point) const {
@@ -529,7 +349,7 @@ void TableView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       // Enter on the bid panel confirms the selected bid.
-      if (biding_->isVisible()) {
+      if (bidPanel_->isVisible()) {
         if (confirmClicked) confirmClicked();
         return;
       }

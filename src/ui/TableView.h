@@ -74,6 +74,10 @@ class TableView : public QWidget {
   void BuildTrumpPanel();
   QFont ScaledFont(double pixelsAtOne, bool bold = false, bool serif = false) const;
   QRectF CardRect(const CardBox& box, int picture) const;
+  void PaintFelt(QPainter& p);
+  void PaintCards(QPainter& p, qreal dpr);
+  void PaintCaptions(QPainter& p, qreal dpr);
+  void PaintLiftedCard(QPainter& p, qreal dpr);
   void PaintTurn(QPainter& p);
   void PaintContract(QPainter& p);
   void PaintLastTrick(QPainter& p, qreal dpr);
@@ -91,16 +95,16 @@ class TableView : public QWidget {
 
   QListWidget* list_;
   std::size_t listShown_ = 0;
-  QGroupBox* money_;
+  QGroupBox* pointsPanel_;
   std::array<QLabel*, 4> monName_{}, moneyLabel_{};
-  QGroupBox* biding_;
-  std::array<QRadioButton*, 7> optBid_{};
-  QPushButton* cnfBid_;
+  QGroupBox* bidPanel_;
+  std::array<QRadioButton*, 7> bidOptions_{};
+  QPushButton* bidButton_;
   QLabel* confirm_;
-  QLabel* pictrumps2_;
+  QLabel* bidPanelSign_;
   std::array<QLabel*, 4> otherBids_{};
   QGroupBox* trumps_;
-  std::array<QPushButton*, 5> marriage_{};
+  std::array<QPushButton*, 5> trumpButtons_{};
 };
 
 }  // namespace solo::ui

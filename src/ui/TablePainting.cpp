@@ -1,0 +1,211 @@
+// How the table is painted: the felt, the piles and cards in their stacking order, the turn
+// glow, the contract panel, the captions, the last trick and the card lifted by the keyboard;
+// and what a screen reader is told of it.
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+#include "table/TableLayout.h"
+#include "ui/TableView.h"
+
+namespace solo::ui {
+
+namespace {
+
+constexpr double kTw = layout::kTwipsPerPixel;
+const QColor kFeltTop(22, 110, 52), kFeltBottom(10, 78, 36), kMargin(6, 52, 24);
+const QColor kNameColour(255, 244, 190);
+const QColor kTurnColour(255, 215, 0);
+// Where each seat's card lies in the centre of the table (as the trick is played).
+constexpr layout::Rect kCentre[4] = {{5040, 4920, 0, 0}, {3000, 3720, 0, 0}, {5040, 2880, 0, 0}, {7080, 3720, 0, 0}};
+// The contract panel, in the free space above the trump sign.
+constexpr layout::Rect kContractPanel = {180, 8120, 3180, 900};
+
+}  // namespace
+
+std::vector<TableView::Described> TableView::Describe() const {
+  std::vector<Described> shown;
+  constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
+  for (int n = 1; n <= kCards; ++n) {
+    const CardBox& box = t_.cards[n];
+    if (box.Visible && box.Picture == n && box.Top == kSouthRowTop)
+      shown.push_back({QString::fromStdString(CardWords(n)), CardRect(box, n).toAlignedRect()});
+  }
+  for (int seat = 0; seat < 4; ++seat)
+    for (int n = 1; n <= kCards; ++n) {
+      const CardBox& box = t_.cards[n];
+      if (box.Visible && box.Picture == n && box.Left == kCentre[seat].left && box.Top == kCentre[seat].top)
+        shown.push_back({QString::fromStdString(t_.pointsNames[seat] + " played " + CardWords(n)),
+                         CardRect(box, n).toAlignedRect()});
+    }
+  if (t_.ContractVisible) {
+    const auto& c = kContractPanel;
+    for (const std::string& line : t_.Contract)
+      shown.push_back({QString::fromStdString(line), ToPixels(c.left, c.top, c.width, c.height).toAlignedRect()});
+  }
+  return shown;
+}
+
+QRectF TableView::CardRect(const CardBox& box, int picture) const {
+  const bool sideways = picture == kPictureGathered;
+  return ToPixels(box.Left, box.Top, sideways ? layout::kCardHeight : layout::kCardWidth,
+                  sideways ? layout::kCardWidth : layout::kCardHeight);
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const qreal dpr = devicePixelRatioF();
+  PaintFelt(p);
+  PaintCards(p, dpr);
+  PaintTurn(p);
+  PaintContract(p);
+  PaintCaptions(p, dpr);
+  if (lastTrickShown_) PaintLastTrick(p, dpr);
+  PaintLiftedCard(p, dpr);
+}
+
+void TableView::PaintFelt(QPainter& p) {
+  p.fillRect(rect(), kMargin);
+  const QRectF table = ToPixels(0, 0, layout::kTableWidth, layout::kTableHeight);
+  QLinearGradient felt(table.topLeft(), table.bottomLeft());
+  felt.setColorAt(0, kFeltTop);
+  felt.setColorAt(1, kFeltBottom);
+  p.fillRect(table, felt);
+  // The centre of the table, where the tricks are played.
+  const auto& c = layout::kTrickArea;
+  p.setPen(QPen(QColor(255, 255, 255, 60), std::max(1.0, 2 * scale_)));
+  p.setBrush(QColor(0, 0, 0, 28));
+  p.drawRoundedRect(ToPixels(c.left, c.top, c.width, c.height), 18 * scale_, 18 * scale_);
+}
+
+// The trick piles, then the cards, each in stacking order.
+void TableView::PaintCards(QPainter& p, qreal dpr) {
+  std::vector<const PileBox*> piles;
+  for (int n = 1; n <= 13; ++n)
+    if (t_.trickPiles[n].Visible) piles.push_back(&t_.trickPiles[n]);
+  std::sort(piles.begin(), piles.end(), [](auto a, auto b) { return a->Z < b->Z; });
+  for (const PileBox* pile : piles) {
+    const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight, layout::kCardWidth);
+    p.drawPixmap(r.topLeft(), art_.Picture(kPictureGathered, r.size().toSize(), dpr));
+  }
+  std::vector<int> cards;
+  for (int n = 1; n <= kCards; ++n)
+    if (t_.cards[n].Visible) cards.push_back(n);
+  std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.cards[a].Z < t_.cards[b].Z; });
+  for (int n : cards) {
+    const CardBox& box = t_.cards[n];
+    QRectF r = CardRect(box, box.Picture);
+    if (n == shaking_) r.translate((shakeStep_ % 2 ? 1 : -1) * (10 - shakeStep_) * 0.8 * scale_, 0);
+    p.drawPixmap(r.topLeft(), art_.Picture(box.Picture, r.size().toSize(), dpr));
+    // A card South may not play now is dimmed.
+    if (t_.Dimmed & CardBit(n)) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0, 0, 0, 110));
+      p.drawRoundedRect(r, 4 * scale_, 4 * scale_);
+    }
+  }
+}
+
+// Names and the trump display, above the cards so the start-up pile does not hide a name; a
+// soft shadow keeps them readable where they cross a card.
+void TableView::PaintCaptions(QPainter& p, qreal dpr) {
+  p.setFont(ScaledFont(13, true));
+  const auto caption = [&](const QRectF& box, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    const qreal d = std::max(1.0, scale_);
+    p.setPen(QColor(0, 0, 0, 150));
+    p.drawText(box.translated(d, d), flags, s);
+    p.setPen(kNameColour);
+    p.drawText(box, flags, s);
+  };
+  for (int seat = 0; seat < 4; ++seat) {
+    const auto& r = layout::kNameCaptions[seat];
+    caption(ToPixels(r.left, r.top, 20000, r.height), t_.nameCaptions[seat]);
+  }
+  if (t_.trumpsCaptionVisible) {
+    const auto& r = layout::kTrumpsCaption;
+    caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.trumpsCaption);
+  }
+  if (t_.trumpsSignVisible && t_.trumpsSign) {
+    const auto& r = layout::kTrumpsSign;
+    const QRectF sign = ToPixels(r.left, r.top, r.width, r.height);
+    p.drawPixmap(sign.topLeft(), art_.Picture(t_.trumpsSign, sign.size().toSize(), dpr));
+  }
+}
+
+// The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
+void TableView::PaintLiftedCard(QPainter& p, qreal dpr) {
+  if (!highlighted_ || !hasFocus()) return;
+  const QRectF r = CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_);
+  p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
+  p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), 5 * scale_, 5 * scale_);
+}
+
+void TableView::PaintTurn(QPainter& p) {
+  if (t_.Turn < 0 || t_.Turn > 3) return;
+  // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
+  const auto& r = layout::kNameCaptions[t_.Turn];
+  p.setFont(ScaledFont(13, true));
+  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.nameCaptions[t_.Turn]));
+  const QRectF box = ToPixels(r.left, r.top, 0, r.height).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
+  const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
+  const bool south = t_.Turn == 0;
+  p.setPen(QPen(kTurnColour, (south ? 3 : 2) * scale_));
+  p.setBrush(QColor(255, 215, 0, south ? 90 : 50));
+  p.drawRoundedRect(glow, 8 * scale_, 8 * scale_);
+}
+
+void TableView::PaintContract(QPainter& p) {
+  if (!t_.ContractVisible) return;
+  const auto& c = kContractPanel;
+  const QRectF box = ToPixels(c.left, c.top, c.width, c.height);
+  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, scale_)));
+  p.setBrush(QColor(0, 0, 0, 70));
+  p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
+  p.setFont(ScaledFont(11, true));
+  p.setPen(kNameColour);
+  const QRectF inner = box.adjusted(6 * scale_, 3 * scale_, -6 * scale_, -3 * scale_);
+  const qreal line = inner.height() / 3;
+  for (int i = 0; i < 3; ++i) {
+    const QRectF row(inner.left(), inner.top() + i * line, inner.width(), line);
+    const QString text = p.fontMetrics().elidedText(QString::fromStdString(t_.Contract[i]), Qt::ElideRight,
+                                                    static_cast<int>(row.width()));
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, text);
+  }
+}
+
+void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
+  // Over the centre of the table: the four cards where they were played, who played each, and
+  // who won the trick.
+  const auto& c = layout::kTrickArea;
+  const QRectF centre = ToPixels(c.left, c.top, c.width, c.height);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(8, 60, 28, 235));
+  p.drawRoundedRect(centre, 18 * scale_, 18 * scale_);
+  p.setFont(ScaledFont(11, true));
+  for (const Play& play : t_.LastTrick) {
+    if (play.seat < 0 || play.seat > 3 || play.card < 1 || play.card > kCards) continue;
+    const auto& at = kCentre[play.seat];
+    const QRectF r = ToPixels(at.left, at.top, layout::kCardWidth, layout::kCardHeight);
+    p.drawPixmap(r.topLeft(), art_.Picture(play.card, r.size().toSize(), dpr));
+    if (play.seat == t_.LastTrickWinner) {
+      p.setPen(QPen(kTurnColour, 3 * scale_));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(r.adjusted(-2, -2, 2, 2), 5 * scale_, 5 * scale_);
+    }
+    p.setPen(kNameColour);
+    const QRectF name(r.left() - 40 * scale_, r.bottom(), r.width() + 80 * scale_, 16 * scale_);
+    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.pointsNames[play.seat]));
+  }
+  p.setPen(kNameColour);
+  const std::string& winner = t_.pointsNames[t_.LastTrickWinner];
+  p.drawText(centre.adjusted(8 * scale_, 6 * scale_, -8 * scale_, 0), Qt::AlignLeft | Qt::AlignTop,
+             QString::fromStdString("Last trick \u2014 won by " + winner));
+}
+
+}  // namespace solo::ui
