@@ -182,14 +182,6 @@ std::string MakeFolder(std::string dataDir) {
   return {};
 }
 
-void PrintDuplicate(const solo::Comparison& c) {
-  char line[160];
-  std::snprintf(line, sizeof line,
-                "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
-                "%+.3f, %ld hands)\n",
-                c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands);
-  std::cout << line;
-}
 
 }  // namespace
 
@@ -248,7 +240,7 @@ int main(int argc, char** argv) {
     }
   }
   std::cout << solo::FormatSummary(options, result);
-  if (line.duplicate) PrintDuplicate(comparison);
+  if (line.duplicate) std::cout << solo::FormatComparison(comparison);
 
   if (!result.saveError.empty()) {
     std::cerr << "solo-sim: " << result.saveError << "\n";

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "bidding/BidLadder.h"
+#include "state/CardSets.h"
 #include "sim/SimGame.h"
 #include "store/History.h"
 #include "game/HandRecorder.h"
@@ -109,7 +110,13 @@ SimulationResult Simulate(const SimulationOptions& options) {
     // South's units won or lost in each hand, for comparing runs over the same deals.
     result.southUnits.push_back(g.s.points[kSouth] - southBefore);
     southBefore = g.s.points[kSouth];
-    const int contract = trace.last().contract;
+    const HandRecord& last = trace.last();
+    std::uint64_t deal = Mix64(static_cast<std::uint64_t>(last.dealer) + 1);
+    for (const auto& hand : last.hands)
+      for (const int card : hand) deal = Mix64(deal ^ static_cast<std::uint64_t>(card));
+    result.deals.push_back(deal);
+    const int contract = last.contract;
+    result.handContracts.push_back(contract);
     if (contract == 0) {
       ++result.throwIns;
       return;
@@ -157,21 +164,59 @@ SimulationResult Simulate(const SimulationOptions& options) {
   return result;
 }
 
-Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline) {
-  const std::size_t n = std::min(tried.southUnits.size(), baseline.southUnits.size());
-  Comparison c;
-  c.hands = static_cast<long>(n);
-  if (n < 2) return c;
+namespace {
+
+// The mean of the differences and the half-width of its 95 % interval.
+Difference Summarise(const std::vector<double>& differences) {
+  Difference d;
+  d.hands = static_cast<long>(differences.size());
+  if (d.hands == 0) return d;
   double sum = 0, squares = 0;
+  for (const double x : differences) sum += x, squares += x * x;
+  d.mean = sum / static_cast<double>(d.hands);
+  if (d.hands < 2) return d;
+  const double variance = (squares - sum * d.mean) / static_cast<double>(d.hands - 1);
+  d.halfWidth = 1.96 * std::sqrt(std::max(0.0, variance) / static_cast<double>(d.hands));
+  return d;
+}
+
+}  // namespace
+
+Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline) {
+  Comparison c;
+  const std::size_t n = std::min(tried.southUnits.size(), baseline.southUnits.size());
+  c.compared = static_cast<long>(n);
+  std::vector<double> all;
+  std::array<std::vector<double>, 7> byContract;
   for (std::size_t i = 0; i < n; ++i) {
+    // Deals not known to be the same are never compared.
+    if (i >= tried.deals.size() || i >= baseline.deals.size() || tried.deals[i] != baseline.deals[i]) continue;
     const double d = tried.southUnits[i] - baseline.southUnits[i];
-    sum += d;
-    squares += d * d;
+    all.push_back(d);
+    const int contract = i < tried.handContracts.size() ? tried.handContracts[i] : 0;
+    byContract[contract >= 0 && contract < kBidKinds ? contract : 0].push_back(d);
   }
-  c.mean = sum / static_cast<double>(n);
-  const double variance = (squares - sum * c.mean) / static_cast<double>(n - 1);
-  c.halfWidth = 1.96 * std::sqrt(std::max(0.0, variance) / static_cast<double>(n));
+  static_cast<Difference&>(c) = Summarise(all);
+  for (int code = 0; code < kBidKinds; ++code) c.byContract[code] = Summarise(byContract[code]);
   return c;
+}
+
+std::string FormatComparison(const Comparison& c) {
+  char line[200];
+  std::snprintf(line, sizeof line,
+                "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
+                "%+.3f, %ld identical deals of %ld)\n",
+                c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands, c.compared);
+  std::string out = line;
+  for (int code = 0; code < kBidKinds; ++code) {
+    const Difference& d = c.byContract[code];
+    if (d.hands == 0) continue;
+    std::snprintf(line, sizeof line, "    %-18s %+.3f (%+.3f to %+.3f, %ld deals)\n",
+                  code == 0 ? "thrown in" : ContractOf(code).name, d.mean, d.mean - d.halfWidth,
+                  d.mean + d.halfWidth, d.hands);
+    out += line;
+  }
+  return out;
 }
 
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& r) {

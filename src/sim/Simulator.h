@@ -53,8 +53,11 @@ struct SimulationResult {
   std::string saveError;
   // What `ready` answered, when it stopped the run.
   std::string startError;
-  // South's units won (or lost, below 0) in each hand, in order.
-  std::vector<int> southUnits;
+  // For each hand, in order: South's units won (or lost, below 0), the contract played (0 for a
+  // throw-in) and a hash of its deal (the dealer and the four hands dealt), by which two runs
+  // tell whether they dealt the same hand.
+  std::vector<int> southUnits, handContracts;
+  std::vector<std::uint64_t> deals;
   // The Expert seats' card decisions, and the slowest of them in seconds.
   long expertDecisions = 0;
   double slowestDecision = 0;
@@ -62,13 +65,21 @@ struct SimulationResult {
 
 SimulationResult Simulate(const SimulationOptions& options);
 
-// Two runs over the same deals compared hand by hand: South's units per hand in `tried` less
-// those in `baseline`, with the half-width of a 95 % confidence interval of that mean.
-struct Comparison {
+// Two runs of the same seed compared hand by hand, on the deals they both dealt alike only (a
+// hand dealt after a throw-in is made from the thrown-in hand's cards, so it differs when the
+// runs bid differently): South's units per hand in `tried` less those in `baseline`, with the
+// half-width of a 95 % confidence interval of that mean; also by the contract `tried` played.
+struct Difference {
   long hands = 0;
   double mean = 0, halfWidth = 0;
 };
+struct Comparison : Difference {
+  long compared = 0;  // hands in the shorter run, paired or not
+  std::array<Difference, 7> byContract{};  // index 0: thrown in
+};
 Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline);
+// The comparison as the simulator prints it.
+std::string FormatComparison(const Comparison& c);
 
 // The summary as the simulator prints it.
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);

@@ -38,22 +38,31 @@ TEST(Simulator, TheFingerprintOfSeedOneIsPinned) {
   EXPECT_STREQ(print, "28b5cdbdc3fe6f45");
 }
 
-// Runs over the same deals compare hand by hand: the mean difference of South's units and the
-// half-width of its 95 % interval.
-TEST(Simulator, DuplicateComparison) {
+// Runs over the same seed compare hand by hand on identical deals only: the mean difference of
+// South's units and the half-width of its 95 % interval, in all and by contract.
+TEST(Simulator, DuplicateComparisonPairsOnlyIdenticalDeals) {
   SimulationResult tried, baseline;
-  tried.southUnits = {3, -1, 0, 2, 1};
-  baseline.southUnits = {1, -1, -2, 0, 1, 5};  // the longer run's extra hand is left out
+  tried.southUnits = {3, -1, 0, 2, 1, 9};
+  tried.handContracts = {1, 1, 0, 2, 1, 6};
+  tried.deals = {10, 11, 12, 13, 14, 15};
+  baseline.southUnits = {1, -1, -2, 0, 1, 0, 5};  // the longer run's extra hand is left out
+  baseline.deals = {10, 11, 12, 13, 14, 99, 16};  // the sixth deal differs: a goulash, say
   const Comparison c = CompareSouth(tried, baseline);
+  EXPECT_EQ(c.compared, 6);
   EXPECT_EQ(c.hands, 5);
   EXPECT_DOUBLE_EQ(c.mean, 1.2);  // differences 2, 0, 2, 2, 0
   EXPECT_NEAR(c.halfWidth, 1.96 * std::sqrt(1.2 / 5), 1e-12);
+  EXPECT_EQ(c.byContract[1].hands, 3);
+  EXPECT_DOUBLE_EQ(c.byContract[1].mean, 2.0 / 3);
+  EXPECT_EQ(c.byContract[0].hands, 1);
+  EXPECT_EQ(c.byContract[6].hands, 0);
   // A run of South's units follows the points: their sum is South's final total.
   SimulationResult r;
   TraceOf(5, 200, &r);
   long total = 0;
   for (int u : r.southUnits) total += u;
   EXPECT_EQ(r.southUnits.size(), 200u);
+  EXPECT_EQ(r.deals.size(), 200u);
   EXPECT_EQ(total, r.points[0]);
 }
 
