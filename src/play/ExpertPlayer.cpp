@@ -70,15 +70,19 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   const Candidate contracts[] = {candidate(kAbundanceDeclared), candidate(kAbundanceTrumps),
                                  candidate(kAbundanceOpen), candidate(kMisere), candidate(kSolo)};
   const bool user = seat == kSouth;
-  std::array<int, 5> made{};
-  std::array<int, 4> openMade{};
+  // Layouts made and layouts solved, for each contract (and for Abundance Open each suit): a
+  // layout too hard to solve within the node limit is left out, not counted a failure.
+  std::array<int, 5> made{}, solved{};
+  std::array<int, 4> openMade{}, openSolved{};
   SolverPosition p;
   p.leader = s.leader;
   p.declarer = seat;
-  const auto solve = [&](int trumpIndex, const SolverGoal& goal) {
+  const auto solve = [&](int trumpIndex, const SolverGoal& goal, int& madeCount, int& solvedCount) {
     p.trumps = trumpIndex;
     const bool reaches = solver_.Reaches(p, goal);
-    return !solver_.aborted() && reaches;
+    if (solver_.aborted()) return;
+    ++solvedCount;
+    madeCount += reaches;
   };
   const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
     for (int i = 0; i < 5; ++i) {
@@ -86,18 +90,20 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
       if (user && UsersBidRefused(s, c.code)) continue;
       if (c.code == kAbundanceOpen) {
         if (user)
-          for (int suit = 0; suit < 4; ++suit) openMade[suit] += solve(suit, c.goal);
+          for (int suit = 0; suit < 4; ++suit) solve(suit, c.goal, openMade[suit], openSolved[suit]);
         continue;
       }
-      made[i] += solve(c.trumps, c.goal);
+      solve(c.trumps, c.goal, made[i], solved[i]);
     }
   });
-  made[2] = *std::max_element(openMade.begin(), openMade.end());
+  const auto bestOpen = std::max_element(openMade.begin(), openMade.end()) - openMade.begin();
+  made[2] = openMade[bestOpen];
+  solved[2] = openSolved[bestOpen];
   slowest_ = std::max(slowest_, Seconds(start));
   for (int i = 0; i < 5; ++i)
-    if (layouts > 0 && made[i] >= confidence_ * layouts) return {contracts[i].code, made[i], layouts};
+    if (solved[i] > 0 && made[i] >= confidence_ * solved[i]) return {contracts[i].code, made[i], solved[i]};
   // A pass tells how often the lowest contract, the Solo, would have been made.
-  return {kPass, made[4], layouts};
+  return {kPass, made[4], solved[4] > 0 ? solved[4] : layouts};
 }
 
 ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {
@@ -132,8 +138,10 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   const SolverGoal goal = GoalOf(s, declarer);
   const bool declaring = seat == declarer;
 
-  // How often each legal card (by bit) keeps this seat's side on course for its goal.
-  std::array<int, kCards> score{};
+  // How often each legal card (by bit) keeps this seat's side on course for its goal, and, to
+  // tell apart cards that do so equally often, the tricks its side comes out with: toward the
+  // goal or beyond it (a declarer's), or short of the declarer's target (a defender's).
+  std::array<int, kCards> score{}, tricks{};
   SolverPosition p;
   p.trumps = TrumpIndex(s);
   p.leader = s.trick[0].seat;
@@ -145,23 +153,26 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
     for (const Solver::CardResult& r : solver_.Cards(p, goal)) {
-      if (r.reaches != declaring) continue;
+      const bool onCourse = r.reaches == declaring;
+      const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
       // The solver answers once for a run of cards that play alike: the seat's cards below it
       // in the suit down to the next card held by another seat or lying on the table.
       const int suitBase = r.card / kCardsPerSuit * kCardsPerSuit;
       for (int c = r.card; c >= suitBase; --c) {
         const std::uint64_t bit = std::uint64_t{1} << c;
-        if (p.hands[seat] & bit)
-          ++score[c];
-        else if (inPlay & bit)
+        if (p.hands[seat] & bit) {
+          score[c] += onCourse;
+          tricks[c] += graded;
+        } else if (inPlay & bit) {
           break;
+        }
       }
     }
   });
   int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
-    if (score[c] > score[best]) best = c;
+    if (score[c] > score[best] || (score[c] == score[best] && tricks[c] > tricks[best])) best = c;
   }
   slowest_ = std::max(slowest_, Seconds(start));
   return {best + 1, score[best], layouts};

@@ -230,7 +230,24 @@ std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const Sol
       reached = Reaches(next, goal);
     }
     if (aborted_) return {};  // cut short: no answer for this position
-    results.push_back({card, reached});
+    // The tricks beyond the target (or short of it), probed one at a time: the table kept from
+    // the first search makes each probe cheap.
+    int tricks = -1;
+    if (!goal.toLose) {
+      tricks = goal.target;
+      for (int step = 1; step <= kTrickMargin; ++step) {
+        SolverGoal probe = goal;
+        probe.target = reached ? goal.target + step : goal.target - step;
+        if (probe.target < 0 || probe.target > 13) break;
+        const bool more = Reaches(next, probe);
+        if (aborted_) break;
+        if (reached != more) break;
+        tricks = probe.target;
+      }
+      if (!reached) tricks -= 1;  // the last target it fell short of, less one
+      aborted_ = false;
+    }
+    results.push_back({card, reached, tricks});
   }
   return results;
 }

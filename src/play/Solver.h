@@ -35,11 +35,15 @@ class Solver {
   Solver();
   // Whether the declarer reaches the goal with best play from both sides.
   bool Reaches(const SolverPosition& position, const SolverGoal& goal);
-  // For the seat to play now: each card it may play (one of each run of equivalent cards) and
-  // whether the goal is still reached after it, with best play afterwards.
+  // For the seat to play now: each card it may play (one of each run of equivalent cards),
+  // whether the goal is still reached after it, with best play afterwards, and the declarer's
+  // tricks in all then, known exactly within `kTrickMargin` of the target (beyond that, the
+  // margin's edge). A goal to take no trick has no tricks to count (-1).
+  static constexpr int kTrickMargin = 1;
   struct CardResult {
     int card;  // bit number
     bool reaches;
+    int tricks = -1;
   };
   std::vector<CardResult> Cards(const SolverPosition& position, const SolverGoal& goal);
   // Positions searched since the solver was made (for the benchmarks).

@@ -43,6 +43,9 @@ void PlayRound(Game& g, int leader, bool lose) {
       continue;
     }
     TrickCard(s, position) = card;
+    // A seat that does not follow has shown it holds none of the suit led: the players who
+    // reason about the unseen cards know it from that card on, not only once the trick is over.
+    if (s.KeepVoids) RecordVoids(s);
     PlayEm(g, seat, position);
   }
 }
@@ -87,8 +90,6 @@ void CardClicked(Game& g, int index) {
 TrickResult CheckWinnerOfTrick(Game& g) {
   GameState& s = g.s;
   const int w = ResolveTrick(s);
-  // Only a player that reasons about the unseen cards needs to know who is void in what.
-  if (s.KeepVoids) RecordVoids(s);
   g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);

@@ -139,7 +139,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
 // Two tricks left of West's Solo (3 taken, 5 needed), South to lead with the Ace of Diamonds
 // and the Two of Spades, every other seat's cards known from the voids it has shown: cashing
 // the Ace beats the Solo, the Two lets West take both tricks. Whatever the layout.
-GameState LastTwoTricks(int westTricks) {
+GameState LastTwoTricks(int westTricks, std::initializer_list<std::string_view> south = {"AD", "2S"}) {
   GameState s = test::FreshState();
   for (int card = 1; card <= kCards; ++card) PlayCardStep(s, card);
   const auto hold = [&](int seat, std::initializer_list<std::string_view> cards) {
@@ -148,7 +148,7 @@ GameState LastTwoTricks(int westTricks) {
       SetOwner(s, test::Card(c), seat);
     }
   };
-  hold(kSouth, {"AD", "2S"});
+  hold(kSouth, south);
   hold(kWest, {"AS", "KS"});
   hold(kNorth, {"QC", "JC"});
   hold(kEast, {"QD", "JD"});
@@ -173,10 +173,13 @@ TEST(Expert, PlaysForItsOwnSideAndFallsBackToTheClassicCardOnATie) {
   const ExpertChoice defence = expert.SearchCard(s, kSouth, 1, test::Card("2S"));
   EXPECT_EQ(defence.choice, test::Card("AD")) << "the defender cashes its Ace";
   EXPECT_EQ(defence.reached, defence.layouts);
-  // With only 2 tricks taken the Solo cannot be made: every card beats it, the Classic one is played.
-  const GameState lost = LastTwoTricks(2);
-  for (const char* classic : {"2S", "AD"})
-    EXPECT_EQ(expert.SearchCard(lost, kSouth, 1, test::Card(classic)).choice, test::Card(classic));
+  // Holding the Ace and King of Diamonds, either plays the same: the Classic card is played.
+  const GameState alike = LastTwoTricks(3, {"AD", "KD"});
+  for (const char* classic : {"KD", "AD"})
+    EXPECT_EQ(expert.SearchCard(alike, kSouth, 1, test::Card(classic)).choice, test::Card(classic));
+  // With 2 tricks taken the Solo cannot be made whatever South leads, but the Ace keeps West to
+  // fewer tricks: the cards are told apart by the tricks, not left to the Classic card.
+  EXPECT_EQ(expert.SearchCard(LastTwoTricks(2), kSouth, 1, test::Card("2S")).choice, test::Card("AD"));
 }
 
 // A contract made in exactly the share asked for is bid: West holds all thirteen Spades and

@@ -189,6 +189,21 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   EXPECT_EQ(g.t.playedList.back(), "West Bot played Three of  Clubs") << "West plays after the user";
   EXPECT_EQ(g.s.trick[2].card, Card("9C"));
   EXPECT_EQ(g.waiting, Waiting::Nothing);
+
+  // Where voids are kept, one is known from the card that shows it: East's discard is known to
+  // South when South is asked in the same trick.
+  TestGame again;
+  PrepareHand(again.g, kWest, kSolo);
+  again.g.s.KeepVoids = true;
+  test::Give(again.g.s, kSouth, {"2C", "9C"});
+  test::Give(again.g.s, kWest, {"3C", "4H"});
+  test::Give(again.g.s, kNorth, {"5C", "6H"});
+  test::Give(again.g.s, kEast, {"7D", "8H"});
+  again.host.player = [&] {
+    EXPECT_EQ(again.g.s.Voids[kEast], 0x2) << "East showed out of Clubs";
+    CardClicked(again.g, Card("9C"));
+  };
+  PlayRoundWin(again.g, kNorth);
 }
 
 }  // namespace
