@@ -26,6 +26,9 @@ struct ExpertSeats {
   // The time budget each Expert made from now on gets (0: none, for the same work anywhere).
   double timeBudget = ExpertPlayer::kTimeBudget;
   std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
+  // The seats decide one at a time, so their extra threads' solvers are shared (the adviser,
+  // which may search while a seat does, has its own).
+  std::shared_ptr<ExpertPlayer::SolverPool> helpers = std::make_shared<ExpertPlayer::SolverPool>();
   std::unique_ptr<ExpertPlayer> adviser;
 };
 

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
@@ -31,24 +34,53 @@ SolverGoal GoalOf(const GameState& s, int declarer) {
   return GoalOf(declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass);
 }
 
-// Imagines up to samples_ layouts for `seat` into p.hands, calling `each` for every one, until
-// the time budget is spent or `stop` is set; returns the layouts imagined.
+// Imagines up to samples_ layouts for `seat`, in order from the player's own stream, then
+// solves them on every core: `each(solver, p, counts)` adds what one layout (in p.hands) shows
+// into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
+// are summed, so with no time budget the answer never depends on the threads' timing. A thread
+// starts no layout once the budget is spent or `stop` is set. Returns the layouts solved.
 template <typename Each>
-static int ForLayouts(const GameState& s, int seat, int samples, double budget, std::mt19937_64& random,
-                      SolverPosition& p, const std::atomic<bool>* stop, Each each) {
-  const auto start = std::chrono::steady_clock::now();
-  int layouts = 0;
-  double longest = 0;
-  for (int sample = 0; sample < samples; ++sample) {
-    if (stop && stop->load(std::memory_order_relaxed)) break;
-    const double gone = Seconds(start);
-    if (budget > 0 && sample > 0 && gone + longest > budget) break;
-    if (!SampleLayout(s, seat, random, p.hands)) break;
-    ++layouts;
-    each();
-    longest = std::max(longest, Seconds(start) - gone);
+int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
+                             std::vector<int>& counts, Each each) {
+  std::vector<std::array<std::uint64_t, 4>> layouts;
+  for (int i = 0; i < samples_; ++i) {
+    std::array<std::uint64_t, 4> hands{};
+    if (!SampleLayout(s, seat, random_, hands)) break;
+    layouts.push_back(hands);
   }
-  return layouts;
+  const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
+  SolverPool& helpers = *helpers_;
+  while (static_cast<int>(helpers.size()) + 1 < threads) {
+    helpers.push_back(std::make_unique<Solver>());
+    helpers.back()->SetNodeLimit(kNodeLimit);
+  }
+  std::vector<std::vector<int>> part(threads, std::vector<int>(counts.size()));
+  std::vector<int> solved(threads);
+  const auto run = [&](int t) {
+    Solver& solver = t == 0 ? solver_ : *helpers[t - 1];
+    SolverPosition p = base;
+    const auto start = std::chrono::steady_clock::now();
+    double longest = 0;
+    for (std::size_t i = t; i < layouts.size(); i += threads) {
+      if (stop && stop->load(std::memory_order_relaxed)) break;
+      const double gone = Seconds(start);
+      if (budget_ > 0 && solved[t] > 0 && gone + longest > budget_) break;
+      p.hands = layouts[i];
+      each(solver, p, part[t]);
+      ++solved[t];
+      longest = std::max(longest, Seconds(start) - gone);
+    }
+  };
+  std::vector<std::thread> workers;
+  for (int t = 1; t < threads && static_cast<std::size_t>(t) < layouts.size(); ++t) workers.emplace_back(run, t);
+  run(0);
+  for (std::thread& worker : workers) worker.join();
+  int total = 0;
+  for (int t = 0; t < threads; ++t) {
+    total += solved[t];
+    for (std::size_t k = 0; k < counts.size(); ++k) counts[k] += part[t][k];
+  }
+  return total;
 }
 
 ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop) {
@@ -72,30 +104,35 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   const bool user = seat == kSouth;
   // Layouts made and layouts solved, for each contract (and for Abundance Open each suit): a
   // layout too hard to solve within the node limit is left out, not counted a failure.
-  std::array<int, 5> made{}, solved{};
-  std::array<int, 4> openMade{}, openSolved{};
-  SolverPosition p;
-  p.leader = s.leader;
-  p.declarer = seat;
-  const auto solve = [&](int trumpIndex, const SolverGoal& goal, int& madeCount, int& solvedCount) {
+  // counts: made[5], solved[5], then made and solved for each suit of Abundance Open.
+  std::vector<int> counts(18);
+  SolverPosition base;
+  base.leader = s.leader;
+  base.declarer = seat;
+  const auto solve = [](Solver& solver, SolverPosition& p, int trumpIndex, const SolverGoal& goal, int& madeCount,
+                        int& solvedCount) {
     p.trumps = trumpIndex;
-    const bool reaches = solver_.Reaches(p, goal);
-    if (solver_.aborted()) return;
+    const bool reaches = solver.Reaches(p, goal);
+    if (solver.aborted()) return;
     ++solvedCount;
     madeCount += reaches;
   };
-  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
+  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
     for (int i = 0; i < 5; ++i) {
-      const Candidate& c = contracts[i];
-      if (user && UsersBidRefused(s, c.code)) continue;
-      if (c.code == kAbundanceOpen) {
+      const Candidate& candidate = contracts[i];
+      if (user && UsersBidRefused(s, candidate.code)) continue;
+      if (candidate.code == kAbundanceOpen) {
         if (user)
-          for (int suit = 0; suit < 4; ++suit) solve(suit, c.goal, openMade[suit], openSolved[suit]);
+          for (int suit = 0; suit < 4; ++suit) solve(solver, p, suit, candidate.goal, c[10 + suit], c[14 + suit]);
         continue;
       }
-      solve(c.trumps, c.goal, made[i], solved[i]);
+      solve(solver, p, candidate.trumps, candidate.goal, c[i], c[5 + i]);
     }
   });
+  std::array<int, 5> made{}, solved{};
+  std::array<int, 4> openMade{}, openSolved{};
+  for (int i = 0; i < 5; ++i) made[i] = counts[i], solved[i] = counts[5 + i];
+  for (int suit = 0; suit < 4; ++suit) openMade[suit] = counts[10 + suit], openSolved[suit] = counts[14 + suit];
   const auto bestOpen = std::max_element(openMade.begin(), openMade.end()) - openMade.begin();
   made[2] = openMade[bestOpen];
   solved[2] = openSolved[bestOpen];
@@ -109,15 +146,15 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
 ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {
   const auto start = std::chrono::steady_clock::now();
   ++decisions_;
-  std::array<int, 4> made{};
-  SolverPosition p;
-  p.leader = s.leader;
-  p.declarer = seat;
-  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
+  std::vector<int> made(4);
+  SolverPosition base;
+  base.leader = s.leader;
+  base.declarer = seat;
+  const int layouts = ForLayouts(s, seat, base, stop, made, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
     for (int suit = 0; suit < 4; ++suit) {
       p.trumps = suit;
-      const bool reaches = solver_.Reaches(p, GoalOf(kAbundanceOpen));
-      made[suit] += !solver_.aborted() && reaches;
+      const bool reaches = solver.Reaches(p, GoalOf(kAbundanceOpen));
+      c[suit] += !solver.aborted() && reaches;
     }
   });
   // Ties go to the longest suit, as the Classic choice would have it.
@@ -141,18 +178,21 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   // How often each legal card (by bit) keeps this seat's side on course for its goal, and, to
   // tell apart cards that do so equally often, the tricks its side comes out with: toward the
   // goal or beyond it (a declarer's), or short of the declarer's target (a defender's).
-  std::array<int, kCards> score{}, tricks{};
-  SolverPosition p;
-  p.trumps = TrumpIndex(s);
-  p.leader = s.trick[0].seat;
-  p.played = position - 1;
-  for (int i = 0; i < p.played; ++i) p.trick[i] = s.trick[i].card - 1;
-  p.declarer = declarer;
-  p.declarerTricks = s.tricksWon[declarer];
-  const int layouts = ForLayouts(s, seat, samples_, budget_, random_, p, stop, [&] {
+  // counts: the score of each card (by bit), then its tricks.
+  std::vector<int> counts(2 * kCards);
+  SolverPosition base;
+  base.trumps = TrumpIndex(s);
+  base.leader = s.trick[0].seat;
+  base.played = position - 1;
+  for (int i = 0; i < base.played; ++i) base.trick[i] = s.trick[i].card - 1;
+  base.declarer = declarer;
+  base.declarerTricks = s.tricksWon[declarer];
+  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
+    int* score = c.data();
+    int* tricks = c.data() + kCards;
     std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
     for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
-    for (const Solver::CardResult& r : solver_.Cards(p, goal)) {
+    for (const Solver::CardResult& r : solver.Cards(p, goal)) {
       const bool onCourse = r.reaches == declaring;
       const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
       // The solver answers once for a run of cards that play alike: the seat's cards below it
@@ -169,6 +209,8 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
       }
     }
   });
+  const int* score = counts.data();
+  const int* tricks = counts.data() + kCards;
   int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);

@@ -7,7 +7,9 @@
 // values Abundance Open in each suit and names as trumps the suit it makes most often.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <random>
+#include <vector>
 
 #include "play/Players.h"
 #include "play/Solver.h"
@@ -34,8 +36,7 @@ class ExpertPlayer : public SeatPlayer {
   // the layouts it imagines for each decision.
   ExpertPlayer(std::uint64_t seed, int samples, double confidence = kBidConfidence)
       : random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {
-    // A layout too hard to solve within this many positions is left out of the decision.
-    solver_.SetNodeLimit(100000);
+    solver_.SetNodeLimit(kNodeLimit);
   }
 
   // A decision starts no new layout that would likely end after this much time (judged by the
@@ -44,6 +45,10 @@ class ExpertPlayer : public SeatPlayer {
   // any machine (the tests).
   static constexpr double kTimeBudget = 0.2;
   void SetTimeBudget(double seconds) { budget_ = seconds; }
+  // The solvers of the other threads (a solver's table is 16 MB): players that never decide at
+  // the same time, like the opponents at one table, may share them.
+  using SolverPool = std::vector<std::unique_ptr<Solver>>;
+  void ShareHelpers(std::shared_ptr<SolverPool> pool) { helpers_ = std::move(pool); }
 
   // As a seat player the searches run through the host (off the window's thread) on a copy of
   // the state, and a hand abandoned meanwhile is abandoned here too.
@@ -68,9 +73,17 @@ class ExpertPlayer : public SeatPlayer {
   double slowest() const { return slowest_; }
 
  private:
+  // A layout too hard to solve within this many positions is left out of the decision.
+  static constexpr long kNodeLimit = 100000;
+  // The most threads one decision solves its layouts on.
+  static constexpr int kMostThreads = 8;
+
   // Runs `search` on a copy of the table's state through the host, then returns its choice.
   template <typename Search>
   int Through(Game& g, Search search);
+  template <typename Each>
+  int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
+                 std::vector<int>& counts, Each each);
 
   ComputerPlayer classic_;
   std::mt19937_64 random_;
@@ -78,6 +91,7 @@ class ExpertPlayer : public SeatPlayer {
   double confidence_;
   double budget_ = kTimeBudget;
   Solver solver_;
+  std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;
   double slowest_ = 0;
 };
