@@ -19,6 +19,7 @@ void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samp
       experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
       experts[seat]->SetTimeBudget(timeBudget);
       experts[seat]->ShareHelpers(helpers);
+      experts[seat]->SetThreads(threads);
     }
     g.players[seat] = experts[seat].get();
     g.s.KeepVoids = true;

@@ -25,6 +25,7 @@ struct ExpertSeats {
 
   // The time budget each Expert made from now on gets (0: none, for the same work anywhere).
   double timeBudget = ExpertPlayer::kTimeBudget;
+  int threads = 0;  // each decision's threads (0: every core)
   std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
   // The seats decide one at a time, so their extra threads' solvers are shared (the adviser,
   // which may search while a seat does, has its own).

@@ -48,7 +48,8 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
     if (!SampleLayout(s, seat, random_, hands)) break;
     layouts.push_back(hands);
   }
-  const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
+  const int cores = threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency());
+  const int threads = std::clamp(cores, 1, kMostThreads);
   SolverPool& helpers = *helpers_;
   while (static_cast<int>(helpers.size()) + 1 < threads) {
     helpers.push_back(std::make_unique<Solver>());

@@ -48,6 +48,9 @@ class ExpertPlayer : public SeatPlayer {
   // The solvers of the other threads (a solver's table is 16 MB): players that never decide at
   // the same time, like the opponents at one table, may share them.
   using SolverPool = std::vector<std::unique_ptr<Solver>>;
+  // The threads a decision solves on (0: every core). With no time budget the choices depend
+  // only on the seed, what the seat knows and this number.
+  void SetThreads(int threads) { threads_ = threads; }
   void ShareHelpers(std::shared_ptr<SolverPool> pool) { helpers_ = std::move(pool); }
 
   // As a seat player the searches run through the host (off the window's thread) on a copy of
@@ -90,6 +93,7 @@ class ExpertPlayer : public SeatPlayer {
   int samples_;
   double confidence_;
   double budget_ = kTimeBudget;
+  int threads_ = 0;
   Solver solver_;
   std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;

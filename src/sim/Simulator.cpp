@@ -87,6 +87,8 @@ class BatchedHistory {
 
 SimulationResult Simulate(const SimulationOptions& options) {
   SimGame sim(options.dataDir, options.seed);
+  if (options.expertBudget >= 0) sim.experts.timeBudget = options.expertBudget;
+  sim.experts.threads = options.expertThreads;
   sim.experts.Seat(sim.g, options.expert, options.samples,
                    options.confidence >= 0 ? options.confidence : ExpertPlayer::kBidConfidence);
   Game& g = sim.g;

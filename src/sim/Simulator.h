@@ -23,6 +23,10 @@ struct SimulationOptions {
   // The share of imagined layouts in which an Expert must make a contract before bidding it
   // (unset: the Expert's own).
   double confidence = -1;
+  // The Experts' time budget a decision (unset: their own) and threads (0: every core); with no
+  // budget a run plays the same on any machine at any load, for a given number of threads.
+  double expertBudget = -1;
+  int expertThreads = 0;
   // The hand history to keep every hand in (an SQLite file), when set, and how many hands are
   // committed to it at a time (the points file is saved before each commit).
   std::string history;

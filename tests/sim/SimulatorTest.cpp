@@ -38,6 +38,25 @@ TEST(Simulator, TheFingerprintOfSeedOneIsPinned) {
   EXPECT_STREQ(print, "28b5cdbdc3fe6f45");
 }
 
+// Four Experts with no time budget play a fixed game whatever the machine's speed or load: its
+// fingerprint is pinned like the Classic one (change it only in a commit that says why).
+TEST(Simulator, AFourExpertRunWithoutATimeBudgetIsPinned) {
+  const auto dir = test::FreshFolder();
+  SimulationOptions options;
+  options.hands = 6;
+  options.seed = 4242;
+  options.dataDir = dir.string();
+  options.expert = {true, true, true, true};
+  options.samples = 3;
+  options.expertBudget = 0;
+  options.expertThreads = 2;
+  const SimulationResult r = Simulate(options);
+  std::filesystem::remove_all(dir);
+  char print[32];
+  std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
+  EXPECT_STREQ(print, "74a29d81c26f0652");
+}
+
 // Runs over the same seed compare hand by hand on identical deals only: the mean difference of
 // South's units and the half-width of its 95 % interval, in all and by contract.
 TEST(Simulator, DuplicateComparisonPairsOnlyIdenticalDeals) {
