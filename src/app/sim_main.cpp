@@ -30,6 +30,8 @@ void Usage(std::ostream& out) {
                "  --history FILE keep every hand in FILE, an SQLite hand history as the game keeps\n"
                "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
                "  --confidence P an Expert bids a contract it makes in P % of those layouts (default 20)\n"
+               "  --threads N    the threads each Expert decision solves on (default 0: every core)\n"
+               "  --no-time-budget  Experts do all their layouts, however long (the same game on any machine)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
                "                 units per hand against them, with a 95 % confidence interval\n"
                "  --help         show this help and exit\n"
@@ -122,6 +124,10 @@ CommandLine Parse(int argc, char** argv) {
       const std::string level = value();
       if (level != "classic" && level != "expert") Refuse(arg + " takes classic or expert, not \"" + level + "\"");
       options.expert[seat] = level == "expert";
+    } else if (arg == "--threads") {
+      options.expertThreads = static_cast<int>(number(64));
+    } else if (arg == "--no-time-budget") {
+      options.expertBudget = 0;
     } else if (arg == "--duplicate") {
       line.duplicate = true;
     } else if (arg == "--samples") {

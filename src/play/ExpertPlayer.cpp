@@ -84,6 +84,12 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   return total;
 }
 
+void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
+  const double took = Seconds(start);
+  slowest_ = std::max(slowest_, took);
+  times_.push_back(static_cast<float>(took));
+}
+
 ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop) {
   const auto start = std::chrono::steady_clock::now();
   ++decisions_;
@@ -137,7 +143,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   const auto bestOpen = std::max_element(openMade.begin(), openMade.end()) - openMade.begin();
   made[2] = openMade[bestOpen];
   solved[2] = openSolved[bestOpen];
-  slowest_ = std::max(slowest_, Seconds(start));
+  Timed(start);
   for (int i = 0; i < 5; ++i)
     if (solved[i] > 0 && made[i] >= confidence_ * solved[i]) return {contracts[i].code, made[i], solved[i]};
   // A pass tells how often the lowest contract, the Solo, would have been made.
@@ -162,7 +168,7 @@ ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std:
   int best = LongestSuit(s, seat) - kDiamonds;
   for (int suit = 0; suit < 4; ++suit)
     if (made[suit] > made[best]) best = suit;
-  slowest_ = std::max(slowest_, Seconds(start));
+  Timed(start);
   return {kDiamonds + best, made[best], layouts};
 }
 
@@ -217,7 +223,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     const int c = std::countr_zero(rest);
     if (score[c] > score[best] || (score[c] == score[best] && tricks[c] > tricks[best])) best = c;
   }
-  slowest_ = std::max(slowest_, Seconds(start));
+  Timed(start);
   return {best + 1, score[best], layouts};
 }
 

@@ -6,6 +6,7 @@
 // which it would make it, and bids the highest one it makes often enough; at South it also
 // values Abundance Open in each suit and names as trumps the suit it makes most often.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -74,6 +75,8 @@ class ExpertPlayer : public SeatPlayer {
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
+  // How long each decision took, in seconds, in order.
+  const std::vector<float>& times() const { return times_; }
 
  private:
   // A layout too hard to solve within this many positions is left out of the decision.
@@ -98,6 +101,8 @@ class ExpertPlayer : public SeatPlayer {
   std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;
   double slowest_ = 0;
+  std::vector<float> times_;
+  void Timed(std::chrono::steady_clock::time_point start);
 };
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.

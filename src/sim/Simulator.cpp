@@ -157,11 +157,18 @@ SimulationResult Simulate(const SimulationOptions& options) {
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = history.Finish(sim.storage.Flush(), result.hands);
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.points[i];
+  std::vector<float> times;
   for (const auto& expert : sim.experts.experts)
     if (expert) {
       result.expertDecisions += expert->decisions();
       result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
+      times.insert(times.end(), expert->times().begin(), expert->times().end());
     }
+  if (!times.empty()) {
+    std::sort(times.begin(), times.end());
+    result.medianDecision = times[times.size() / 2];
+    result.decision99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+  }
   result.fingerprint = trace.fingerprint();
   return result;
 }
@@ -239,9 +246,9 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     out << "\n";
   }
   if (r.expertDecisions > 0) {
-    char line[96];
-    std::snprintf(line, sizeof line, "  expert decisions    %ld, the slowest %.0f ms\n", r.expertDecisions,
-                  r.slowestDecision * 1000);
+    char line[160];
+    std::snprintf(line, sizeof line, "  expert decisions    %ld: median %.1f ms, 99th percentile %.0f ms, the slowest %.0f ms\n",
+                  r.expertDecisions, r.medianDecision * 1000, r.decision99 * 1000, r.slowestDecision * 1000);
     out << line;
   }
   out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]
