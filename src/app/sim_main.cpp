@@ -219,6 +219,7 @@ int main(int argc, char** argv) {
     options.trace = [&trace](const std::string& line) { trace << line; };
   }
   options.tell = [](const std::string& text) { std::cerr << "solo-sim: " << text << "\n"; };
+  options.handByHand = line.duplicate;
   if (!line.quiet) std::cerr << "Playing " << options.hands << " hands from seed " << options.seed << "...\n";
   const solo::SimulationResult result = solo::Simulate(options);
   // With --duplicate, the same deals again with every seat Classic, in a folder of their own.
@@ -228,6 +229,7 @@ int main(int argc, char** argv) {
     solo::SimulationOptions baseline;
     baseline.hands = options.hands;
     baseline.seed = options.seed;
+    baseline.handByHand = true;
     baseline.dataDir = (fs::path(dataDir) / "duplicate").string();
     fs::create_directories(baseline.dataDir, ec);
     comparison = solo::CompareSouth(result, solo::Simulate(baseline));

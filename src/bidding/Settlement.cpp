@@ -2,7 +2,8 @@
 
 #include "bidding/BidLadder.h"
 
-#include <string>
+#include <charconv>
+#include <string_view>
 #include "table/HandObserver.h"
 #include "table/Messages.h"
 #include "table/Saving.h"
@@ -30,7 +31,6 @@ constexpr ResultWords kResultWords[kBidKinds] = {
     {"Abundance Declared made.", "Abundance Declared bid fails.", "Abundance Declared", ".", "."},
 };
 
-std::string Units(int units) { return std::to_string(units) + (units == 1 ? " unit" : " units"); }
 
 }  // namespace
 
@@ -69,15 +69,22 @@ Settled EndOfHand(Game& g, int seat) {
     for (int i = 0; i < kSeats; ++i)
       s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
     g.show->ResultShown(g);
+    // The prompt is handed over in parts: it is joined only where a box is really read.
     const ResultWords& words = kResultWords[code];
-    const std::string prompt =
-        made ? std::string(" made ") + words.madeName + " bid and receives " + Units(units) + " from each player" +
-                   words.madeEnd
-             : std::string(" failed in ") + ContractOf(code).name + " bid and must pay " + Units(units) +
-                   " to each player" + words.failedEnd;
+    char digits[4];
+    const std::string_view count(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits));
+    const std::string_view unit = units == 1 ? " unit" : " units";
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
-    DeluxeMsgBox(g, BoxPurpose::HandResult, {s.playerNames[seat], prompt}, "O.K", "", "", icon,
-                 made ? words.madeTitle : words.failedTitle);
+    if (made)
+      DeluxeMsgBox(g, BoxPurpose::HandResult,
+                   {s.playerNames[seat], " made ", words.madeName, " bid and receives ", count, unit,
+                    " from each player", words.madeEnd},
+                   "O.K", "", "", icon, words.madeTitle);
+    else
+      DeluxeMsgBox(g, BoxPurpose::HandResult,
+                   {s.playerNames[seat], " failed in ", ContractOf(code).name, " bid and must pay ", count, unit,
+                    " to each player", words.failedEnd},
+                   "O.K", "", "", icon, words.failedTitle);
     result = made ? "made" : "failed";
     break;
   }

@@ -113,12 +113,14 @@ SimulationResult Simulate(const SimulationOptions& options) {
     result.southUnits.push_back(g.s.points[kSouth] - southBefore);
     southBefore = g.s.points[kSouth];
     const HandRecord& last = trace.last();
-    std::uint64_t deal = Mix64(static_cast<std::uint64_t>(last.dealer) + 1);
-    for (const auto& hand : last.hands)
-      for (const int card : hand) deal = Mix64(deal ^ static_cast<std::uint64_t>(card));
-    result.deals.push_back(deal);
     const int contract = last.contract;
-    result.handContracts.push_back(contract);
+    if (options.handByHand) {
+      std::uint64_t deal = Mix64(static_cast<std::uint64_t>(last.dealer) + 1);
+      for (const auto& hand : last.hands)
+        for (const int card : hand) deal = Mix64(deal ^ static_cast<std::uint64_t>(card));
+      result.deals.push_back(deal);
+      result.handContracts.push_back(contract);
+    }
     if (contract == 0) {
       ++result.throwIns;
       return;

@@ -27,6 +27,9 @@ struct SimulationOptions {
   // budget a run plays the same on any machine at any load, for a given number of threads.
   double expertBudget = -1;
   int expertThreads = 0;
+  // Whether to keep each hand's deal and contract, to compare two runs hand by hand
+  // (--duplicate); off, a run pays nothing for them.
+  bool handByHand = false;
   // The hand history to keep every hand in (an SQLite file), when set, and how many hands are
   // committed to it at a time (the points file is saved before each commit).
   std::string history;

@@ -20,6 +20,7 @@ std::vector<std::string> TraceOf(std::uint64_t seed, long hands, SimulationResul
   options.hands = hands;
   options.seed = seed;
   options.dataDir = dir.string();
+  options.handByHand = true;
   options.trace = [&](const std::string& line) { lines.push_back(line); };
   const SimulationResult r = Simulate(options);
   if (result) *result = r;
