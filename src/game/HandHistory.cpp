@@ -37,9 +37,13 @@ void HandHistory::Keep(const HandRecord& hand) {
   WriteWaiting(true);
 }
 
-void HandHistory::WriteWaiting(bool mayTell) {
+bool HandHistory::WriteInOrder() {
   while (!waiting_.empty() && history_->Append(waiting_.front())) waiting_.pop_front();
-  if (waiting_.empty()) return;
+  return waiting_.empty();
+}
+
+void HandHistory::WriteWaiting(bool mayTell) {
+  if (WriteInOrder()) return;
   if (history_->busy()) {
     g_.host.ShowStatus("The hand history is in use by another program: " + std::to_string(waiting_.size()) +
                        (waiting_.size() == 1 ? " hand waits" : " hands wait") + " to be kept.");
@@ -59,8 +63,7 @@ void HandHistory::WriteWaiting(bool mayTell) {
 std::string HandHistory::Close() {
   if (waiting_.empty()) return {};
   history_->SetBusyWait(kClosingWaitMs);
-  while (!waiting_.empty() && history_->Append(waiting_.front())) waiting_.pop_front();
-  if (waiting_.empty()) return {};
+  if (WriteInOrder()) return {};
   const std::size_t lost = waiting_.size();
   waiting_.clear();
   return (lost == 1 ? std::string("The last hand") : "The last " + std::to_string(lost) + " hands") +

@@ -46,6 +46,8 @@ class HandHistory {
 
  private:
   void Keep(const HandRecord& hand);
+  // Writes the waiting hands, oldest first, until one fails; true when none is left.
+  bool WriteInOrder();
 
   Game& g_;
   HandRecorder recorder_;

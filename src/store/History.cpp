@@ -119,13 +119,18 @@ bool History::Fail(const char* what) {
   const int code = sqlite3_errcode(db_) & 0xff;
   busy_ = code == SQLITE_BUSY || code == SQLITE_LOCKED;
   error_ = std::string(what) + ": " + sqlite3_errmsg(db_);
+  RollBack();
+  return false;
+}
+
+void History::RollBack() {
   if (!sqlite3_get_autocommit(db_)) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    // A run inserted in the transaction went with it.
     if (runUncommitted_) run_ = 0;
   }
   runUncommitted_ = false;
   pending_ = 0;
-  return false;
 }
 
 bool History::Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
@@ -284,11 +289,7 @@ bool History::Flush() {
 }
 
 void History::Discard() {
-  if (pending_ == 0) return;
-  Exec("ROLLBACK");
-  if (runUncommitted_) run_ = 0;
-  runUncommitted_ = false;
-  pending_ = 0;
+  if (pending_ > 0) RollBack();
 }
 
 std::vector<HandRecord> History::Hands(HandsWanted wanted) const {

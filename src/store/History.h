@@ -70,6 +70,7 @@ class History {
   explicit History(sqlite3* db) : db_(db) {}
   bool Exec(const char* sql);
   bool Fail(const char* what);
+  void RollBack();
   bool InsertRun();
 
   sqlite3* db_;
