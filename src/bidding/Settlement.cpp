@@ -14,12 +14,13 @@ namespace {
 
 // The words of the result boxes: the numbers come from the contract's row, the words around
 // them (odd ends and spellings included) are the program's own.
+// Views rather than pointers, so no length is counted while a hand is settled.
 struct ResultWords {
-  const char* madeTitle;
-  const char* failedTitle;
-  const char* madeName;  // as the made box names the contract
-  const char* madeEnd;
-  const char* failedEnd;
+  std::string_view madeTitle;
+  std::string_view failedTitle;
+  std::string_view madeName;  // as the made box names the contract
+  std::string_view madeEnd;
+  std::string_view failedEnd;
 };
 constexpr ResultWords kResultWords[kBidKinds] = {
     {"", "", "", "", ""},
@@ -73,7 +74,7 @@ Settled EndOfHand(Game& g, int seat) {
     const ResultWords& words = kResultWords[code];
     char digits[4];
     const std::string_view count(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits));
-    const std::string_view unit = units == 1 ? " unit" : " units";
+    const std::string_view unit = units == 1 ? std::string_view(" unit") : std::string_view(" units");
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
     if (made)
       DeluxeMsgBox(g, BoxPurpose::HandResult,
@@ -98,7 +99,7 @@ Settled EndOfHand(Game& g, int seat) {
   if (g.observer) g.observer->HandEnded(g, result);
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
                {s.userName, " click New Round to play another or Exit Game to leave the game.",
-                    saved ? " Your points are saved." : " Your points could not be saved."},
+                    saved ? std::string_view(" Your points are saved.") : std::string_view(" Your points could not be saved.")},
                "New Round", "Exit Game", "", 1, "New game or exit.");
   if (answer == 0) {
     s.noShuffle = false;
