@@ -45,95 +45,43 @@ void UserBids(TestGame& tg, std::vector<int> bids) {
   };
 }
 
-TEST(BiddingRound, SpeakingOrderAndWhoHasNotYetBidByDealer) {
-  struct Case {
-    int dealer;
-    std::vector<std::string> speakers;
-    std::array<const char*, 4> notYet;  // otherBids at the user's turn, "" if set otherwise
-  };
-  const Case cases[] = {
-      {0, {"West Bot", "North Bot", "East Bot", "Player"}, {"", "", "", ""}},
-      {1, {"North Bot", "East Bot", "Player", "West Bot"}, {"", "West Bot has not yet bid", "", ""}},
-      {2, {"East Bot", "Player", "West Bot", "North Bot"},
-       {"", "West Bot has not yet bid", "North Bot has not yet bid", ""}},
-      {3, {"Player", "West Bot", "North Bot", "East Bot"},
-       {"", "West Bot has not yet bid", "North Bot has not yet bid", "East Bot has not yet bid"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dealer);
+// The texts of the round are kept in the table's transcript; here is what they stand for.
+TEST(BiddingRound, EachDealerStartsTheRoundAtTheNextSeatAndAllPassedThrowsIn) {
+  for (int dealer = 0; dealer < 4; ++dealer) {
+    SCOPED_TRACE(dealer);
     TestGame tg;
     Game& g = tg.g;
-    PrepareRound(g, c.dealer);
-    std::vector<std::string> speakers;
-    const auto noteSpeaker = [&] {
-      const std::string& panel = g.t.status.prompt;
-      speakers.push_back(panel.substr(0, panel.size() - std::string(" now bidding.").size()));
-    };
-    tg.host.onPause = [&](int ms) {
-      EXPECT_EQ(ms, 750);
-      noteSpeaker();
-    };
+    PrepareRound(g, dealer);
+    std::vector<int> speakers;
+    tg.host.onPause = [&](int) { speakers.push_back(g.t.Turn); };
     tg.host.player = [&] {
-      noteSpeaker();
-      for (int seat = 1; seat <= 3; ++seat)
-        if (*c.notYet[seat]) {
-          EXPECT_EQ(g.t.otherBids[seat], c.notYet[seat]);
-        }
+      speakers.push_back(g.t.Turn);
       EXPECT_TRUE(g.t.bidPanelVisible);
-      EXPECT_EQ(g.t.bidButton, "PASS");
-      EXPECT_EQ(g.s.usersBid, kPass);
       BidConfirmed(g);
     };
     EXPECT_EQ(MakeTheBids(g), BidOutcome::PassedOut);
-    EXPECT_EQ(speakers, c.speakers);
+    std::vector<int> expected;
+    for (int seat : SpeakingOrder(dealer)) expected.push_back(seat);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(expected[i], (dealer + 1 + i) % 4);
+    EXPECT_EQ(speakers, expected);
     EXPECT_EQ(tg.host.beeps, 3 + 1) << "one beep per computer pass and one for the box";
-    EXPECT_EQ(g.t.nameCaptions[kSouth], "Player has passed.");
-    EXPECT_EQ(g.t.status.prompt, " Everybody passed so there will be a new dea.l");
-    const auto& box = tg.host.LastBox();
-    EXPECT_EQ(box.title, "New Deal with no shuffle");
-    EXPECT_EQ(box.prompt, "Everybody passed so there will be a new deal with no shuffle of cards.");
-    EXPECT_EQ(box.buttons, (std::vector<std::string>{"Right", "", ""}));
-    EXPECT_EQ(box.icon, 3);
     EXPECT_TRUE(g.s.noShuffle);
-    // Pass texts: they differ only when West deals.
-    const bool westDeals = c.dealer == 1;
-    EXPECT_EQ(g.t.nameCaptions[kEast], westDeals ? "East Bot Passes" : "East Bot Passes.");
-    EXPECT_EQ(g.t.otherBids[kNorth], westDeals ? "North BotPasses." : "North BotPassed.");
-    EXPECT_EQ(g.t.otherBids[kWest], "West BotPassed.");
-    EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot Passes.");
   }
 }
 
-TEST(BiddingRound, AComputerBidIsAnnouncedWithItsTexts) {
-  struct Case {
-    int code;
-    const char* name;
-    const char* status;
-    const char* otherBids;
-  };
-  const Case cases[] = {
-      {kSolo, "North Bot bids Solo", "North Bot bids 5 tricks - current trumps.", "North Bot bid Solo."},
-      {kMisere, "North Bot bids Misere.", "North Bot bids make no tricks-no trumps.", "North Bot bid Misere."},
-      {kAbundanceTrumps, "North Bot bids Abundance Trumps.", "North Bot bids 9 tricks. Current Trumps.",
-       "North Bot bid Abundance Trumps."},
-      {kAbundanceDeclared, "North Bot bids Abundance Declared.", "North Bot bids 13 tricks - no trumps.",
-       "North Bot bid Abundance Declared"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.code);
+TEST(BiddingRound, AComputerBidDecidesThePlayAndItsTrumps) {
+  for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared}) {
+    SCOPED_TRACE(code);
     TestGame tg;
     Game& g = tg.g;
-    PrepareRound(g, kSouth, kNorth, c.code);
+    PrepareRound(g, kSouth, kNorth, code);
     UserBids(tg, {kPass});
     const BidOutcome outcome = MakeTheBids(g);
-    EXPECT_EQ(g.t.nameCaptions[kNorth], c.name);
-    EXPECT_EQ(g.t.status.bidding, c.status);
-    EXPECT_EQ(g.t.otherBids[kNorth], c.otherBids);
     EXPECT_TRUE(g.s.hasBid[kNorth]);
     EXPECT_EQ(g.s.declarer, kNorth);
-    EXPECT_EQ(outcome, c.code == kMisere ? BidOutcome::PlayToLose : BidOutcome::PlayToWin);
+    EXPECT_EQ(outcome, code == kMisere ? BidOutcome::PlayToLose : BidOutcome::PlayToWin);
     // Misere and Abundance Declared turn the trumps to no trumps, announced in a box.
-    const bool noTrumps = c.code == kMisere || c.code == kAbundanceDeclared;
+    const bool noTrumps = code == kMisere || code == kAbundanceDeclared;
     EXPECT_EQ(g.s.trumps, noTrumps ? kNoTrumps : kHearts);
     EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), noTrumps ? 1 : 0);
     EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignHearts);
@@ -141,35 +89,27 @@ TEST(BiddingRound, AComputerBidIsAnnouncedWithItsTexts) {
 }
 
 TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
-  const std::string rest =
-      " or a higher bid has already been made and you must bid higher or Pass. You can see what bid has been made "
-      "above.";
   struct Case {
     const char* what;
     int dealer;
     int computerSeat;
     int computerCode;
     std::vector<int> userTries;
-    std::vector<std::string> refusals;
+    int refusals;
     int accepted;
   };
   const Case cases[] = {
-      {"dealer 0: Solo over West's Solo refused, Misere accepted", kSouth, kWest, kSolo, {kSolo, kMisere},
-       {"Player" "Solo" + rest}, kMisere},
-      {"dealer 2: Abundance Trumps over East's refused with two blanks, Misere Open accepted", kNorth, kEast,
-       kAbundanceTrumps, {kAbundanceTrumps, kMisereOpen}, {"PlayerAbundance Trumps " + rest}, kMisereOpen},
-      {"dealer 0: Abundance Trumps refused with one blank", kSouth, kNorth, kAbundanceTrumps,
-       {kAbundanceTrumps, kAbundanceOpen, kAbundanceDeclared}, {"PlayerAbundance Trumps" + rest,
-       "PlayerAbundance Open" + rest}, kAbundanceDeclared},
+      {"dealer 0: Solo over West's Solo refused, Misere accepted", kSouth, kWest, kSolo, {kSolo, kMisere}, 1, kMisere},
+      {"dealer 2: Abundance Trumps over East's refused, Misere Open accepted", kNorth, kEast, kAbundanceTrumps,
+       {kAbundanceTrumps, kMisereOpen}, 1, kMisereOpen},
+      {"dealer 0: Abundance Trumps and Open refused", kSouth, kNorth, kAbundanceTrumps,
+       {kAbundanceTrumps, kAbundanceOpen, kAbundanceDeclared}, 2, kAbundanceDeclared},
       {"dealer 0: nothing but a pass over Abundance Declared", kSouth, kWest, kAbundanceDeclared,
-       {kMisereOpen, kAbundanceDeclared, kPass},
-       {"PlayerMisere Open" + rest,
-        "PlayerAbundance Declared has been bid and you must Pass. You can see what bid has been made above."},
-       kPass},
-      {"dealer 1: West speaks after the user and is not looked at", kWest, kWest, kAbundanceDeclared, {kSolo}, {},
+       {kMisereOpen, kAbundanceDeclared, kPass}, 2, kPass},
+      {"dealer 1: West speaks after the user and is not looked at", kWest, kWest, kAbundanceDeclared, {kSolo}, 0,
        kSolo},
       {"dealer 3: the user speaks first and everything is accepted", kEast, kEast, kAbundanceDeclared,
-       {kAbundanceDeclared}, {}, kAbundanceDeclared},
+       {kAbundanceDeclared}, 0, kAbundanceDeclared},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -179,18 +119,12 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
     UserBids(tg, c.userTries);
     tg.host.onBox = [&](const ScriptedHost::Box& box) {
       if (box.purpose != BoxPurpose::HigherBidOrPass) return;
-      EXPECT_EQ(box.title, "Make higher bid or Pass");
       // A refusal leaves the panel open and the user still to bid.
       EXPECT_TRUE(g.t.bidPanelVisible);
       EXPECT_TRUE(g.Awaits(Waiting::Bid));
-      EXPECT_EQ(box.buttons, (std::vector<std::string>{"Right", "", ""}));
-      EXPECT_EQ(box.icon, 3);
     };
     MakeTheBids(g);
-    std::vector<std::string> refusals;
-    for (const auto& b : tg.host.boxes)
-      if (b.purpose == BoxPurpose::HigherBidOrPass) refusals.push_back(b.prompt);
-    EXPECT_EQ(refusals, c.refusals);
+    EXPECT_EQ(CountBoxes(tg.host, "Make higher bid or Pass"), c.refusals);
     EXPECT_FALSE(g.t.bidPanelVisible);
     if (c.accepted == kPass) {
       EXPECT_EQ(g.s.declarer, c.computerSeat);
@@ -207,20 +141,15 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
   }
 }
 
-TEST(UsersBid, BeatenBidLabelsAndTexts) {
+TEST(UsersBid, ABeatenComputerBidGivesWayAndTheTrumpsFollowTheWinningBid) {
   TestGame tg;
-  Game& g = tg.g;
-  PrepareRound(g, kSouth, kWest, kSolo);
+  PrepareRound(tg.g, kSouth, kWest, kSolo);
   UserBids(tg, {kMisere});
-  EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToLose);
-  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot bid beaten");
-  EXPECT_EQ(g.t.otherBids[kWest], "West Bot bid Solo.");
-  EXPECT_EQ(g.t.nameCaptions[kSouth], "Player bids no tricks");
-  EXPECT_EQ(g.t.status.bidding, "Player bids Misere - no tricks, no trumps");
-  EXPECT_EQ(g.s.trumps, kNoTrumps);
-  EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), 1);
+  EXPECT_EQ(MakeTheBids(tg.g), BidOutcome::PlayToLose);
+  EXPECT_EQ(tg.g.t.nameCaptions[kWest], "West Bot bid beaten");
+  EXPECT_EQ(tg.g.s.trumps, kNoTrumps);
 
-  // A Misere beaten by an Abundance leaves the plain name.
+  // A Misere beaten by an Abundance leaves the plain name and the dealer's trumps.
   TestGame tg2;
   PrepareRound(tg2.g, kSouth, kEast, kMisere);
   UserBids(tg2, {kAbundanceTrumps});
@@ -237,10 +166,8 @@ TEST(UsersBid, ALeftOverComputerBidAfterTheUsersIsCleared) {
   UserBids(tg, {kSolo});
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);
   EXPECT_EQ(g.s.trumps, kDiamonds) << "the dealer's suit stays trumps";
-  EXPECT_EQ(CountBoxes(tg.host, "There are no trumps - NT."), 0);
   EXPECT_FALSE(g.s.bidMisere[kWest]);
   EXPECT_TRUE(g.s.passed[kWest]);
-  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot Passes.");
   EXPECT_EQ(g.s.declarer, kSouth);
 }
 
@@ -252,7 +179,6 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   tg.host.player = [&] {
     if (g.waiting == Waiting::Bid) {
       BidSelected(g, kAbundanceOpen);
-      EXPECT_EQ(g.t.bidButton, "Choose trumps-9 tricks");
       EXPECT_TRUE(g.t.bidConfirmVisible);
       BidConfirmed(g);
       // Clicks on the trump panel before it is open do nothing.
@@ -263,7 +189,6 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
     ASSERT_TRUE(g.Awaits(Waiting::Trumps));
     ++trumpWaits;
     EXPECT_TRUE(g.t.trumpsPanelVisible);
-    EXPECT_EQ(g.t.status.prompt, "Player choose your trumps please");
     TrumpsChosen(g, 4);
   };
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);

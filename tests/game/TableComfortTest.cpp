@@ -128,31 +128,5 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   EXPECT_GT(chances, 10);
 }
 
-TEST(TableComfort, ContractPanelTexts) {
-  struct Case {
-    int declarer, code, trumps;
-    PerSeat<int> won;
-    std::array<std::string, 3> lines;
-  };
-  const Case cases[] = {
-      {kWest, 1, kSpades, {1, 3, 0, 1}, {"West Bot \u2014 Solo: 5 tricks", "Trumps: Spades", "Tricks: West Bot 3, defenders 2"}},
-      {kSouth, 2, kNoTrumps, {0, 2, 1, 1}, {"Player \u2014 Misere: no tricks", "No trumps", "Tricks: Player 0, defenders 4"}},
-      {kEast, 6, kNoTrumps, {0, 0, 0, 0}, {"East Bot \u2014 Abundance Declared: 13 tricks", "No trumps", "Tricks: East Bot 0, defenders 0"}},
-  };
-  for (const Case& c : cases) {
-    test::TestGame tg;
-    Game& g = tg.g;
-    StartGame(g);
-    g.s.declarer = c.declarer;
-    KindFlags(g.s, c.code)[c.declarer] = true;
-    g.s.trumps = c.trumps;
-    g.s.tricksWon = c.won;
-    g.s.tricksPlayed = c.won[0] + c.won[1] + c.won[2] + c.won[3];
-    g.show->ContractShown(g);
-    EXPECT_TRUE(g.t.ContractVisible);
-    EXPECT_EQ(g.t.Contract, c.lines);
-  }
-}
-
 }  // namespace
 }  // namespace solo
