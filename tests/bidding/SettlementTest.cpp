@@ -78,21 +78,8 @@ TEST(EndOfHand, SettlesAsSoonAsTheContractIsDecided) {
     EXPECT_EQ(tg.host.boxes[0].title, c.title);
     EXPECT_EQ(tg.host.boxes[0].prompt, c.prompt);
     EXPECT_EQ(tg.host.boxes[0].icon, c.icon);
-    EXPECT_EQ(tg.host.boxes[0].buttons, (std::vector<std::string>{"O.K", "", ""}));
-    EXPECT_EQ(g.t.status.bidding, "");
-    const auto& ask = tg.host.boxes[1];
-    EXPECT_EQ(ask.title, "New game or exit.");
-    EXPECT_EQ(ask.prompt,
-              "Player click New Round to play another or Exit Game to leave the game. Your points are saved.");
-    EXPECT_EQ(ask.buttons, (std::vector<std::string>{"New Round", "Exit Game", ""}));
-    // The labels and the file hold the same numbers.
-    std::string expected;
-    for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(g.t.pointsShown[i], std::to_string(c.points[i]));
-      expected += (i ? "," : "") + std::to_string(c.points[i]);
-    }
-    std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), expected + "\r\n");
+    // The labels hold the new points (the file's are checked at the limits below).
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g.t.pointsShown[i], std::to_string(c.points[i]));
   }
 }
 
@@ -110,10 +97,8 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   ASSERT_GE(tg.host.boxes.size(), 3u);
   const auto& n = tg.host.boxes.size();
   EXPECT_NE(tg.host.boxes[n - 2].prompt.find("could not be saved"), std::string::npos);
-  EXPECT_EQ(tg.host.boxes[n - 1].title, "New game or exit.");
   // ...without claiming the points are saved.
-  EXPECT_EQ(tg.host.boxes[n - 1].prompt,
-            "Player click New Round to play another or Exit Game to leave the game. Your points could not be saved.");
+  EXPECT_NE(tg.host.boxes[n - 1].prompt.find("Your points could not be saved."), std::string::npos);
   EXPECT_EQ(g.t.pointsShown[kWest], "3");
 }
 

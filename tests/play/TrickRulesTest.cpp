@@ -42,60 +42,6 @@ TEST(GetWinner, TrumpsThenLedSuitDiscardsNeverWin) {
   }
 }
 
-// The pairwise tests differ from the trick rule when the two cards are of different suits;
-// the computer players depend on exactly these results.
-TEST(TrickComparisons, ResultsIncludingTheOffRuleCases) {
-  enum Fn { S_B_F, T_B_F, T_B_S, F_B_S, F_B_T, S_B_T, S_TRUMP, T_TRUMP };
-  const auto eval = [](const GameState& s, Fn f) {
-    switch (f) {
-      case S_B_F: return SecondBeatsFirst(s);
-      case T_B_F: return ThirdBeatsFirst(s);
-      case T_B_S: return ThirdBeatsSecond(s);
-      case F_B_S: return FirstBeatsSecond(s);
-      case F_B_T: return FirstBeatsThird(s);
-      case S_B_T: return SecondBeatsThird(s);
-      case S_TRUMP: return SecondIsTrump(s);
-      case T_TRUMP: return ThirdIsTrump(s);
-    }
-    return false;
-  };
-  struct Case {
-    const char* what;
-    int trumps;
-    const char* cards[3];
-    Fn fn;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"same suit by value", kHearts, {"9C", "10C", "2C"}, S_B_F, true},
-      {"a trump second beats the lead", kHearts, {"AC", "2H", "3C"}, S_B_F, true},
-      {"a discard second does not", kHearts, {"2C", "AS", "3C"}, S_B_F, false},
-      {"no trumps: nothing off suit beats", kNoTrumps, {"2C", "AS", "3C"}, S_B_F, false},
-      {"third trump beats the first", kSpades, {"AD", "3D", "2S"}, T_B_F, true},
-      {"third trump beats a second of the led suit", kSpades, {"AD", "3D", "2S"}, T_B_S, true},
-      {"third discard does not beat the second", kSpades, {"AD", "3D", "KH"}, T_B_S, false},
-      {"first never beats an off-suit second, even the Ace of trumps", kHearts, {"AH", "2C", "3H"}, F_B_S, false},
-      {"first never beats a discard second", kHearts, {"KD", "2C", "3D"}, F_B_S, false},
-      {"first beats second of its suit by value", kHearts, {"KD", "2D", "3D"}, F_B_S, true},
-      {"first beats a non-trump discard third whatever the values", kHearts, {"2D", "3D", "AC"}, F_B_T, true},
-      {"first does not beat a trump third", kHearts, {"AD", "3D", "2H"}, F_B_T, false},
-      {"first against third of the same suit by value", kHearts, {"9D", "3D", "10D"}, F_B_T, false},
-      {"second followed: by value, third trumped", kHearts, {"5S", "KS", "2H"}, S_B_T, true},
-      {"second followed: by value, third discarded high", kHearts, {"5S", "2S", "AD"}, S_B_T, false},
-      {"second discarded: never beats", kHearts, {"5S", "AD", "2C"}, S_B_T, false},
-      {"second trumped, third did not", kHearts, {"5S", "2H", "AS"}, S_B_T, true},
-      {"both trumped: by value", kHearts, {"5S", "2H", "9H"}, S_B_T, false},
-      {"second is trump", kClubs, {"5S", "2C", "9H"}, S_TRUMP, true},
-      {"third is not trump", kClubs, {"5S", "2C", "9H"}, T_TRUMP, false},
-      {"nothing is trump with no trumps", kNoTrumps, {"5S", "2C", "9H"}, S_TRUMP, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(eval(Trick(c.trumps, c.cards[0], c.cards[1], c.cards[2]), c.fn), c.expected);
-  }
-}
-
-
 // A seat that does not follow the led suit has shown it holds none, in any place of the trick.
 TEST(RecordVoids, EveryPlaceThatDoesNotFollowIsVoid) {
   struct Case {
