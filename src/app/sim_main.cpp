@@ -28,8 +28,10 @@ void Usage(std::ostream& out) {
                "  --quiet        print the summary only\n"
                "  --south LEVEL  classic or expert (also --west, --north, --east; default classic)\n"
                "  --history FILE keep every hand in FILE, an SQLite hand history as the game keeps\n"
-               "  --samples N    layouts an Expert imagines for each decision (default 10)\n"
-               "  --confidence P an Expert bids a contract it makes in P % of those layouts (default 20)\n"
+               "  --samples N    layouts an Expert imagines for each decision (default 20)\n"
+               "  --confidence P an Expert bids the highest contract it makes in P % of those layouts\n"
+               "                 (default: the contract that wins most units by its calibrated chance)\n"
+               "  --bid-log      print a line for every contract an Expert bid: bid CODE SHARE MADE\n"
                "  --threads N    the threads each Expert decision solves on (default 0: every core)\n"
                "  --no-time-budget  Experts do all their layouts, however long (the same game on any machine)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
@@ -137,6 +139,10 @@ CommandLine Parse(int argc, char** argv) {
       const long percent = static_cast<long>(number(100));
       if (percent < 1) Refuse("--confidence takes a whole number from 1 to 100");
       options.confidence = static_cast<double>(percent) / 100;
+    } else if (arg == "--bid-log") {
+      options.bidOutcome = [](int code, double share, bool made) {
+        std::printf("bid %d %.3f %d\n", code, share, made ? 1 : 0);
+      };
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);
       std::exit(0);

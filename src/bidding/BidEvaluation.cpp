@@ -17,8 +17,10 @@ constexpr std::uint64_t kTopThree = RankBit(kQueen) | RankBit(kKing) | RankBit(k
 }  // namespace
 
 BidPointCount CountBidPoints(const GameState& s, int seat) {
-  const int trumps = s.trumps;
-  const std::uint64_t hand = seat >= 0 && seat < kSeats ? s.Hand[seat] : 0;
+  return CountBidPoints(seat >= 0 && seat < kSeats ? s.Hand[seat] : 0, s.trumps);
+}
+
+BidPointCount CountBidPoints(std::uint64_t hand, int trumps) {
   std::uint64_t suitCards[4];
   int length[4];
   for (int i = 0; i < 4; ++i) {

@@ -10,8 +10,9 @@ struct BidPointCount {
   int longSuit = -1;
 };
 
-// The count for any seat's hand, changing nothing.
+// The count for any seat's hand, changing nothing; and for any 13 cards against any trumps.
 BidPointCount CountBidPoints(const GameState& s, int seat);
+BidPointCount CountBidPoints(std::uint64_t hand, int trumps);
 // Counts a computer seat's hand into bidPoints, and records a suit of ten or more cards in
 // newTrumps.
 void BotsBidsPoints(GameState& s, int seat);

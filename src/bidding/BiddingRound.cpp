@@ -80,14 +80,18 @@ BidOutcome Bids(Game& g) {
 BidOutcome MakeTheBids(Game& g) {
   GameState& s = g.s;
   const auto order = SpeakingOrder(s.dealer);
+  const auto shown = [&](int seat, int code) {
+    s.spoke[seat] = code;
+    if (g.observer) g.observer->BidShown(g, seat, code);
+  };
   for (int seat : order) {
     g.show->NowBidding(g, seat);
     if (seat == kSouth) {
       AcceptUsersBid(g, g.players[kSouth]->Bid(g, kSouth));
-      if (g.observer) g.observer->BidShown(g, kSouth, s.passed[kSouth] ? kPass : HighestKind(s, kSouth));
+      shown(kSouth, s.passed[kSouth] ? kPass : HighestKind(s, kSouth));
     } else if (seat == s.declarer) {
       CheckAnnounceBid(g, seat);
-      if (g.observer) g.observer->BidShown(g, seat, HighestKind(s, seat));
+      shown(seat, HighestKind(s, seat));
     } else {
       // A seat chosen to bid, but speaking after the user's accepted bid, is shown passing; its
       // bid must not stay behind, or it would still change the trumps and the way of play.
@@ -96,7 +100,7 @@ BidOutcome MakeTheBids(Game& g) {
         s.passed[seat] = true;
       }
       g.show->PassShown(g, seat);
-      if (g.observer) g.observer->BidShown(g, seat, kPass);
+      shown(seat, kPass);
     }
   }
 

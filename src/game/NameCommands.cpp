@@ -16,10 +16,18 @@ void AskName(Game& g, int seat, const char* prompt, const char* title, const cha
   if (!entry) return;
   std::string name = CleanName(*entry);
   if (name.empty()) return;
+  // In the middle of a hand the captions show the bids and plays: they stay, with the new name
+  // in the renamed seat's own caption; the greetings are for a table between hands.
+  PerSeat<std::string> captions = g.t.nameCaptions;
+  const std::string old = g.s.playerNames[seat];
   g.s.playerNames[seat] = name;
-  if (seat == kSouth) g.s.userName = std::move(name);
+  if (seat == kSouth) g.s.userName = name;
   SaveNames(g);
   Welcome(g);
+  if (!g.handRunning) return;
+  std::string& own = captions[seat];
+  if (own.compare(0, old.size(), old) == 0) own.replace(0, old.size(), name);
+  g.t.nameCaptions = std::move(captions);
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 namespace solo {
 
 // The layouts an Expert imagines for each decision unless told otherwise: strong enough to
-// beat the Classic rules clearly, fast enough to stay within a quarter of a second.
-constexpr int kExpertSamples = 10;
+// beat the Classic rules clearly, fast enough that the slowest decisions stay near 0.15 s.
+constexpr int kExpertSamples = 20;
 
 struct ExpertSeats {
   // Seats an Expert at each seat marked (made on first use), leaving the other seats' players

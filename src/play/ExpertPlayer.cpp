@@ -7,11 +7,15 @@
 #include <thread>
 #include <vector>
 
+#include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
+#include "play/BidCalibration.h"
 #include "play/CardQueries.h"
+#include "play/PlayOut.h"
 #include "play/Sampler.h"
 #include "table/Pacing.h"
+#include "table/Trumps.h"
 
 namespace solo {
 
@@ -43,9 +47,10 @@ template <typename Each>
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                              std::vector<int>& counts, Each each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
+  const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) { return FitsTheBidding(s, hands); };
   for (int i = 0; i < samples_; ++i) {
     std::array<std::uint64_t, 4> hands{};
-    if (!SampleLayout(s, seat, random_, hands)) break;
+    if (!SampleLayout(s, seat, random_, hands, fits)) break;
     layouts.push_back(hands);
   }
   const int cores = threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency());
@@ -84,6 +89,28 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   return total;
 }
 
+void ExpertPlayer::NoteClassicSeats(const Game& g) {
+  for (int seat = 0; seat < kSeats; ++seat)
+    classicSeats_[seat] = g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
+}
+
+bool ExpertPlayer::FitsTheBidding(const GameState& s, const std::array<std::uint64_t, 4>& hands) const {
+  // A pass says the count gave a pass only once the round is over, no computer seat bid and the
+  // person did not (a computer bid chosen but beaten by the person's is shown as a pass).
+  bool roundOver = true, computerBid = false;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    roundOver = roundOver && s.spoke[seat] >= 0;
+    computerBid = computerBid || (seat != kSouth && s.spoke[seat] > kPass);
+  }
+  const bool passesTell = roundOver && !computerBid && s.spoke[kSouth] == kPass;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (!classicSeats_[seat] || s.spoke[seat] < 0 || (s.spoke[seat] == kPass && !passesTell)) continue;
+    const int count = CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points;
+    if (BidForPoints(count) != s.spoke[seat]) return false;
+  }
+  return true;
+}
+
 void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   const double took = Seconds(start);
   slowest_ = std::max(slowest_, took);
@@ -116,8 +143,15 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   SolverPosition base;
   base.leader = s.leader;
   base.declarer = seat;
-  const auto solve = [](Solver& solver, SolverPosition& p, int trumpIndex, const SolverGoal& goal, int& madeCount,
-                        int& solvedCount) {
+  const auto solve = [&](Solver& solver, SolverPosition& p, int code, int trumpIndex, const SolverGoal& goal,
+                         int& madeCount, int& solvedCount) {
+    // A Misere is played out against defenders who see no more than their own cards: solved
+    // with every card seen, it is all but never made.
+    if (ContractOf(code).toLose) {
+      ++solvedCount;
+      madeCount += ClassicPlayOut(s, p.hands, seat, code) == 0;
+      return;
+    }
     p.trumps = trumpIndex;
     const bool reaches = solver.Reaches(p, goal);
     if (solver.aborted()) return;
@@ -130,10 +164,11 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
       if (user && UsersBidRefused(s, candidate.code)) continue;
       if (candidate.code == kAbundanceOpen) {
         if (user)
-          for (int suit = 0; suit < 4; ++suit) solve(solver, p, suit, candidate.goal, c[10 + suit], c[14 + suit]);
+          for (int suit = 0; suit < 4; ++suit)
+            solve(solver, p, candidate.code, suit, candidate.goal, c[10 + suit], c[14 + suit]);
         continue;
       }
-      solve(solver, p, candidate.trumps, candidate.goal, c[i], c[5 + i]);
+      solve(solver, p, candidate.code, candidate.trumps, candidate.goal, c[i], c[5 + i]);
     }
   });
   std::array<int, 5> made{}, solved{};
@@ -144,8 +179,27 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   made[2] = openMade[bestOpen];
   solved[2] = openSolved[bestOpen];
   Timed(start);
-  for (int i = 0; i < 5; ++i)
-    if (solved[i] > 0 && made[i] >= confidence_ * solved[i]) return {contracts[i].code, made[i], solved[i]};
+  int chosen = -1;
+  if (confidence_ >= 0) {
+    // The highest contract to win made in that share of the layouts, else a Misere made in it
+    // (its share comes from play, not from the solver, so it is looked at on its own).
+    for (int i : {0, 1, 2, 4, 3})
+      if (chosen < 0 && solved[i] > 0 && made[i] >= confidence_ * solved[i]) chosen = i;
+  } else {
+    // The units the declarer wins on average: three times the contract's units from the
+    // others when it is made, paid back three times when it fails.
+    double best = 0;
+    for (int i = 0; i < 5; ++i) {
+      if (solved[i] == 0) continue;
+      const double chance = MadeInPlay(contracts[i].code, static_cast<double>(made[i]) / solved[i]);
+      const double expected = 3.0 * ContractOf(contracts[i].code).units * (2 * chance - 1);
+      if (expected > best) best = expected, chosen = i;
+    }
+  }
+  if (chosen >= 0) {
+    if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
+    return {contracts[chosen].code, made[chosen], solved[chosen]};
+  }
   // A pass tells how often the lowest contract, the Solo, would have been made.
   return {kPass, made[4], solved[4] > 0 ? solved[4] : layouts};
 }
@@ -239,20 +293,24 @@ int ExpertPlayer::Through(Game& g, Search search) {
 }
 
 int ExpertPlayer::OfferBid(Game& g, int seat) {
+  NoteClassicSeats(g);
   // The point count is still made: the table shows it, and it finds the long suit.
   classic_.OfferBid(g, seat);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
 }
 
 int ExpertPlayer::Bid(Game& g, int seat) {
+  NoteClassicSeats(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
 }
 
 int ExpertPlayer::Trumps(Game& g, int seat) {
+  NoteClassicSeats(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
 }
 
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
+  NoteClassicSeats(g);
   const int classic = classic_.Card(g, seat, position, playToLose);
   if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {

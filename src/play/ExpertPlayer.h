@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
@@ -28,11 +29,12 @@ struct ExpertChoice {
 
 class ExpertPlayer : public SeatPlayer {
  public:
-  // A contract is bid when it is made in at least this share of the imagined layouts. The
-  // layouts are solved with every card seen by every seat, which favours the three defenders
-  // (they coordinate perfectly) far more than the declarer: Solos bid at this share were made
-  // 96 % of the time in play, and higher shares only made the Expert bid less (see the README).
-  static constexpr double kBidConfidence = 0.2;
+  // By default a contract is bid by its expectation: the share of the imagined layouts in which
+  // it is made becomes a chance of making it in play (play/BidCalibration.h), and the contract
+  // that wins most units on average is bid when that is more than nothing. A confidence of 0 to
+  // 1 instead bids the highest contract made in at least that share of the layouts, a Misere
+  // only when no other is (how the calibration is measured).
+  static constexpr double kBidConfidence = -1;
   // `seed` starts its own random stream (apart from the deal's); `samples` is its strength:
   // the layouts it imagines for each decision.
   ExpertPlayer(std::uint64_t seed, int samples, double confidence = kBidConfidence)
@@ -40,11 +42,11 @@ class ExpertPlayer : public SeatPlayer {
     solver_.SetNodeLimit(kNodeLimit);
   }
 
-  // A decision starts no new layout that would likely end after this much time (judged by the
-  // longest layout so far), so that it stays within a quarter of a second at the table; 0 lets
-  // only the layouts and the solver's node limit bound it, so that it does the same work on
-  // any machine (the tests).
-  static constexpr double kTimeBudget = 0.2;
+  // A decision's work is bounded by its layouts and the solver's node limit, so the same seed
+  // plays the same game on any machine at any load. This time is only a safety net, ten times
+  // the slowest decisions measured at the table: a decision starts no new layout that would
+  // likely end after it (judged by the longest layout so far). 0: no net at all (the tests).
+  static constexpr double kTimeBudget = 2.0;
   void SetTimeBudget(double seconds) { budget_ = seconds; }
   // The solvers of the other threads (a solver's table is 16 MB): players that never decide at
   // the same time, like the opponents at one table, may share them.
@@ -72,6 +74,10 @@ class ExpertPlayer : public SeatPlayer {
   ExpertChoice SearchCard(const GameState& s, int seat, int position, int classic,
                           const std::atomic<bool>* stop = nullptr);
 
+  // Told of every bid the seat makes: its code and the share of the layouts in which it was
+  // made (for measuring the calibration).
+  std::function<void(int code, double share)> bidWatch;
+
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
@@ -90,6 +96,13 @@ class ExpertPlayer : public SeatPlayer {
   template <typename Each>
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                  std::vector<int>& counts, Each each);
+
+  // Whether a layout fits what the Classic seats (in classicSeats_) said in the bidding: their
+  // bids follow from their point count, so a seat that bid holds a hand counting to that bid,
+  // and one that passed when no computer seat bid, a hand counting to a pass.
+  bool FitsTheBidding(const GameState& s, const std::array<std::uint64_t, 4>& hands) const;
+  void NoteClassicSeats(const Game& g);
+  std::array<bool, kSeats> classicSeats_{};
 
   ComputerPlayer classic_;
   std::mt19937_64 random_;

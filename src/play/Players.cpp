@@ -1,6 +1,8 @@
 #include "play/Players.h"
 
 
+#include <bit>
+
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
@@ -50,6 +52,12 @@ int HumanPlayer::Trumps(Game& g, int) {
 
 int HumanPlayer::Card(Game& g, int seat, int position, bool) {
   SetText(g.t.status.prompt, {g.s.userName, " click on the card you wish to play"});
+  const std::uint64_t legal = LegalCards(g.s, seat, position);
+  if (g.playForcedCard && std::popcount(legal) == 1) {
+    // As long as a computer player would take over the card, so the person sees it coming.
+    Pause(g, g.pacing.cardPlay);
+    return std::countr_zero(legal) + 1;
+  }
   // The cards that may not be played are shown dimmed while the person chooses.
   if (g.t.ShowPlayable) g.t.Dimmed = g.s.Hand[seat] & ~LegalCards(g.s, seat, position);
   // Once the wait ends no further click is taken: the chosen card moves in the trick, and the

@@ -6,7 +6,8 @@
 
 namespace solo {
 
-bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands) {
+bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
+                  const LayoutFit& fits) {
   constexpr std::uint64_t kPack = (std::uint64_t{1} << kCards) - 1;
   const std::uint64_t unseen = kPack & ~s.Hand[seat] & ~s.PlayedCards;
   std::array<int, kCards> cards{};
@@ -16,6 +17,8 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
   for (int other = 0; other < kSeats; ++other) wanted[other] = other == seat ? 0 : CountCards(s.Hand[other]);
 
   constexpr int kTries = 300;
+  std::array<std::uint64_t, 4> unfit{};
+  bool anyUnfit = false;
   for (int attempt = 0; attempt < kTries; ++attempt) {
     std::shuffle(cards.begin(), cards.begin() + count, random);
     hands = {};
@@ -43,9 +46,12 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
         pick -= left[other];
       }
     }
-    if (dealt) return true;
+    if (!dealt) continue;
+    if (!fits || fits(hands)) return true;
+    unfit = hands, anyUnfit = true;
   }
-  return false;
+  if (anyUnfit) hands = unfit;
+  return anyUnfit;
 }
 
 }  // namespace solo

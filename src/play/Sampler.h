@@ -4,6 +4,7 @@
 // many cards every other seat still holds, and the suits each seat has shown to be void in.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <random>
 
 #include "state/GameState.h"
@@ -13,6 +14,10 @@ namespace solo {
 // Fills `hands` with a layout as `seat` may imagine it: its own hand as it is, the other seats'
 // from the unseen cards. False when no consistent layout turned up in a few hundred tries (the
 // constraints are then all but impossible to meet, which the game's own play never produces).
-bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands);
+// `fits`, when given, says whether a layout also fits what the bidding showed; when none of the
+// tries fits, the last layout that kept to the rest is taken.
+using LayoutFit = std::function<bool(const std::array<std::uint64_t, 4>&)>;
+bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
+                  const LayoutFit& fits = {});
 
 }  // namespace solo

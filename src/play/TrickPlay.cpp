@@ -1,5 +1,6 @@
 #include "play/TrickPlay.h"
 
+#include <bit>
 #include <charconv>
 #include <vector>
 
@@ -126,6 +127,13 @@ int NextSouthCard(const GameState& s, int current, int step) {
   for (long i = 0; i < size; ++i)
     if (hand[i] == current) return hand[((i + step) % size + size) % size];
   return step < 0 ? hand.back() : hand.front();
+}
+
+int FirstPlayableSouthCard(const GameState& s) {
+  int position = 1;
+  while (position <= 4 && s.trick[position - 1].card >= 1) ++position;
+  const std::uint64_t legal = LegalCards(s, kSouth, position);
+  return legal ? std::countr_zero(legal) + 1 : 0;
 }
 
 }  // namespace solo

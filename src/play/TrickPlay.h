@@ -31,5 +31,7 @@ int UsersPosition(int leader);
 // order the hand is laid out, going round from one end to the other; the first (or last) card
 // when `current` is not in the hand.
 int NextSouthCard(const GameState& s, int current, int step);
+// The first card of South's hand, in that order, that South may play now (0 for none).
+int FirstPlayableSouthCard(const GameState& s);
 
 }  // namespace solo

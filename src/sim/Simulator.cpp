@@ -91,6 +91,11 @@ SimulationResult Simulate(const SimulationOptions& options) {
   sim.experts.threads = options.expertThreads;
   sim.experts.Seat(sim.g, options.expert, options.samples,
                    options.confidence >= 0 ? options.confidence : ExpertPlayer::kBidConfidence);
+  // Each Expert's last bid of the hand, with the share it was made in.
+  std::array<std::pair<int, double>, kSeats> lastBid{};
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (options.bidOutcome && sim.experts.experts[seat])
+      sim.experts.experts[seat]->bidWatch = [&lastBid, seat](int code, double share) { lastBid[seat] = {code, share}; };
   Game& g = sim.g;
   SimHost& host = sim.host;
   HandRecorder trace(options.seed);
@@ -132,7 +137,10 @@ SimulationResult Simulate(const SimulationOptions& options) {
     if (declarer >= 0 && declarer < kSeats && options.expert[declarer]) {
       ++result.expertContracts[contract].bid;
       result.expertContracts[contract].made += made;
+      if (options.bidOutcome && lastBid[declarer].first == contract)
+        options.bidOutcome(contract, lastBid[declarer].second, made);
     }
+    lastBid = {};
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {

@@ -19,10 +19,13 @@ struct SimulationOptions {
   // The seats (0 South, 1 West, 2 North, 3 East) played by the Expert player instead of the
   // Classic rules, and the layouts the Expert imagines for each decision.
   std::array<bool, 4> expert{};
-  int samples = 10;
+  int samples = 20;
   // The share of imagined layouts in which an Expert must make a contract before bidding it
-  // (unset: the Expert's own).
+  // (unset: the Expert bids by its calibrated expectation).
   double confidence = -1;
+  // Told of every contract an Expert bid and played: its code, the share of the layouts in
+  // which the Expert made it when it bid, and whether it was made (the bids' calibration).
+  std::function<void(int code, double share, bool made)> bidOutcome;
   // The Experts' time budget a decision (unset: their own) and threads (0: every core); with no
   // budget a run plays the same on any machine at any load, for a given number of threads.
   double expertBudget = -1;

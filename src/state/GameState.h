@@ -59,6 +59,10 @@ struct GameState {
   PerSeat<int> bidPoints{};
   PerSeat<bool> hasBid{}, passed{}, bidSolo{}, bidMisere{}, bidMisereOpen{}, bidAbundanceOpen{},
       bidAbundanceTrumps{}, bidAbundanceDeclared{};
+  // What every seat was seen to say in the round (a bid code, or kPass), -1 before it spoke;
+  // and the cards each seat has played this hand: what the whole table knows.
+  PerSeat<int> spoke{-1, -1, -1, -1};
+  PerSeat<std::uint64_t> playedBy{};
 
 
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
@@ -114,6 +118,8 @@ inline void GatherAllCards(GameState& s) {
     s.Pack[card].Played = false;
   }
   s.Hand = {};
+  s.playedBy = {};
+  s.spoke = {-1, -1, -1, -1};
   s.Unowned = (std::uint64_t{1} << kCards) - 1;
   s.UnownedCount = kCards;
   s.PlayedCards = 0;

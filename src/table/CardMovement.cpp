@@ -54,6 +54,7 @@ void ShowCardPlayed(Game& g, int seat, int card) {
 void PlayCard(Game& g, int seat, int card) {
   // Only once the card has landed does it leave the hand.
   g.show->CardPlayed(g, seat, card);
+  g.s.playedBy[seat] |= CardBit(card);
   PlayCardStep(g.s, card);
 }
 

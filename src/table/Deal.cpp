@@ -102,7 +102,8 @@ void DealGoulash(Game& g) {
 
 }  // namespace
 
-void ShuffleThePackAtStart(Game& g) { GatherPack(g, 1080, 360); }
+// At the start the pack lies in the top corner, clear of the greetings beside it.
+void ShuffleThePackAtStart(Game& g) { GatherPack(g, 480, 360); }
 void ShuffleThePack(Game& g) { GatherPack(g, 5040, 3720); }
 
 void NextDealer(Game& g) {

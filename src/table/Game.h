@@ -68,6 +68,9 @@ struct Game : Interruption {
   Presentation* show = nullptr;
   DeluxeBox box;  // the program's message box, filled anew for every box shown
 
+  // Options ▸ Play a forced card by itself: the person's only legal card is played for them.
+  bool playForcedCard = false;
+
   // The flow of hands.
   bool loading = false;      // start-up has not finished
   bool handRunning = false;  // the hand loop is running

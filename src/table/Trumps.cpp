@@ -49,8 +49,10 @@ void ShowTrumps(Game& g, int suit, bool onBidPanel) {
   if (onBidPanel) g.t.bidPanelTrumpsSign = TrumpSign(suit);
 }
 
+int DealersTrumps(int dealer) { return kFirstTrumps[dealer >= 0 && dealer < kSeats ? dealer : 0]; }
+
 void DecideTrumps(Game& g) {
-  const int suit = kFirstTrumps[g.s.dealer];
+  const int suit = DealersTrumps(g.s.dealer);
   g.s.trumps = suit;
   g.show->TrumpsShown(g, suit, true);
 }

@@ -9,6 +9,8 @@ namespace solo {
 int TrumpSign(int trumps);
 // The trump sign on the table, and on the bid panel too when `onBidPanel`.
 void ShowTrumps(Game& g, int suit, bool onBidPanel);
+// The trumps a deal by `dealer` starts with.
+int DealersTrumps(int dealer);
 void DecideTrumps(Game& g);
 // Sets and announces the trump suit; a code other than 4-8 does nothing at all.
 void AnnounceTrumps(Game& g, int suit);

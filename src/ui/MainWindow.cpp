@@ -64,21 +64,36 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   };
   view_->cardChosenByKey = view_->cardClicked;
   view_->nextCard = [this](int current, int step) { return NextSouthCard(g_.s, current, step); };
+  view_->firstPlayable = [this] { return g_.Awaits(Waiting::Card) ? FirstPlayableSouthCard(g_.s) : 0; };
   host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
 
   PlaceOnScreen();
 }
 
 void MainWindow::PlaceOnScreen() {
-  // The window starts 500 twips from the screen's corner, at its designed size, or where the
-  // person left it; either way it is kept within the screen.
-  QRect wanted(500 / layout::kTwipsPerPixel, 500 / layout::kTwipsPerPixel, view_->sizeHint().width(),
-               view_->sizeHint().height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-  const QRect saved = QSettings().value("window/geometry").toRect();
-  if (saved.isValid()) wanted = saved;
-  const QRect fitted = screen() ? FitToScreen(wanted, screen()->availableGeometry()) : wanted;
-  move(fitted.topLeft());
-  resize(fitted.size());
+  // The window opens exactly where the person left it (frame and all), unless the screen or its
+  // scale has changed since or the place no longer fits; then as large as fits, centred.
+  QSettings settings;
+  const QRect available = screen() ? screen()->availableGeometry() : QRect();
+  const double scale = screen() ? screen()->devicePixelRatio() : 1.0;
+  const QByteArray kept = settings.value("window/state").toByteArray();
+  if (!kept.isEmpty() && MayRestore(settings.value("window/frame").toRect(), settings.value("window/scale").toDouble(),
+                                    settings.value("window/screen").toSize(), available, scale) &&
+      restoreGeometry(kept))
+    return;
+  const QRect first = FirstPlace(view_->sizeHint(), menuBar()->sizeHint().height() + statusBar()->sizeHint().height(),
+                                 available);
+  resize(first.size());
+  move(first.topLeft());
+}
+
+void MainWindow::KeepPlace() {
+  QSettings settings;
+  settings.setValue("window/state", saveGeometry());
+  settings.setValue("window/frame", frameGeometry());
+  settings.setValue("window/scale", screen() ? screen()->devicePixelRatio() : 1.0);
+  settings.setValue("window/screen", screen() ? screen()->availableGeometry().size() : QSize());
+  settings.remove("window/geometry");  // the older way, which drifted by the frame each run
 }
 
 void MainWindow::SetPace(int pace) {
@@ -195,6 +210,14 @@ void MainWindow::BuildMenus() {
     if (!on) g_.t.Dimmed = 0;
     Mirror();
   });
+  QAction* forced = options->addAction("Play a forced card by itself");
+  forced->setCheckable(true);
+  forced->setChecked(QSettings().value("options/playForcedCard", false).toBool());
+  g_.playForcedCard = forced->isChecked();
+  connect(forced, &QAction::toggled, this, [this](bool on) {
+    QSettings().setValue("options/playForcedCard", on);
+    g_.playForcedCard = on;
+  });
 
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("aboutMenu");
@@ -295,7 +318,7 @@ void MainWindow::RunHandLoop() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  QSettings().setValue("window/geometry", geometry());
+  KeepPlace();
   if (quitting_) {
     event->accept();
     QApplication::closeAllWindows();

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow {
   QPointer<class PastHandsWindow> pastHands_;
   bool expert_ = false;
   void PlaceOnScreen();
+  // Keeps where the window is, and on what screen, for the next run.
+  void KeepPlace();
   void ShowHint();
   bool quitting_ = false;
   bool loopScheduled_ = false;

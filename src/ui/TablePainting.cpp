@@ -19,14 +19,20 @@ const QColor kNameColour(255, 244, 190);
 const QColor kTurnColour(255, 215, 0);
 // Where each seat's card lies in the centre of the table (as the trick is played).
 constexpr layout::Rect kCentre[4] = {{5040, 4920, 0, 0}, {3000, 3720, 0, 0}, {5040, 2880, 0, 0}, {7080, 3720, 0, 0}};
-// The contract panel, in the free space above the trump sign.
-constexpr layout::Rect kContractPanel = {180, 8120, 3180, 900};
+// The contract panel, in the free space above the trump sign: this is its smallest size; it
+// grows upwards when its lines need more room.
+constexpr layout::Rect kContractPanel = {180, 8120, 3420, 900};
+constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
+// Where each seat's caption must end: short of the next caption, the cards or the played list.
+constexpr int kCaptionEnds[4] = {10900, 3780, 8040, 11160};
+// A trick pile is drawn at this share of a card's size, so that North's piles along the top
+// edge stay clear of North's caption below them.
+constexpr double kPileScale = 0.6;
 
 }  // namespace
 
 std::vector<TableView::Described> TableView::Describe() const {
   std::vector<Described> shown;
-  constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
   for (int n = 1; n <= kCards; ++n) {
     const CardBox& box = t_.cards[n];
     if (box.Visible && box.Picture == n && box.Top == kSouthRowTop)
@@ -87,7 +93,7 @@ void TableView::PaintCards(QPainter& p, qreal dpr) {
     if (t_.trickPiles[n].Visible) piles.push_back(&t_.trickPiles[n]);
   std::sort(piles.begin(), piles.end(), [](auto a, auto b) { return a->Z < b->Z; });
   for (const PileBox* pile : piles) {
-    const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight, layout::kCardWidth);
+    const QRectF r = ToPixels(pile->Left, pile->Top, layout::kCardHeight * kPileScale, layout::kCardWidth * kPileScale);
     p.drawPixmap(r.topLeft(), art_.Picture(kPictureGathered, r.size().toSize(), dpr));
   }
   std::vector<int> cards;
@@ -95,6 +101,7 @@ void TableView::PaintCards(QPainter& p, qreal dpr) {
     if (t_.cards[n].Visible) cards.push_back(n);
   std::sort(cards.begin(), cards.end(), [this](int a, int b) { return t_.cards[a].Z < t_.cards[b].Z; });
   for (int n : cards) {
+    if (n == Lifted()) continue;  // drawn lifted, above everything
     const CardBox& box = t_.cards[n];
     QRectF r = CardRect(box, box.Picture);
     if (n == shaking_) r.translate((shakeStep_ % 2 ? 1 : -1) * (10 - shakeStep_) * 0.8 * scale_, 0);
@@ -111,9 +118,13 @@ void TableView::PaintCards(QPainter& p, qreal dpr) {
 // Names and the trump display, above the cards so the start-up pile does not hide a name; a
 // soft shadow keeps them readable where they cross a card.
 void TableView::PaintCaptions(QPainter& p, qreal dpr) {
-  p.setFont(ScaledFont(13, true));
+  // A caption too long for its space is written smaller, and only then shortened.
   const auto caption = [&](const QRectF& box, const std::string& text) {
-    const QString s = QString::fromStdString(text);
+    QString s = QString::fromStdString(text);
+    int points = 13;
+    p.setFont(ScaledFont(points, true));
+    while (points > 9 && p.fontMetrics().horizontalAdvance(s) > box.width()) p.setFont(ScaledFont(--points, true));
+    s = p.fontMetrics().elidedText(s, Qt::ElideRight, static_cast<int>(box.width()));
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     const qreal d = std::max(1.0, scale_);
     p.setPen(QColor(0, 0, 0, 150));
@@ -123,7 +134,7 @@ void TableView::PaintCaptions(QPainter& p, qreal dpr) {
   };
   for (int seat = 0; seat < 4; ++seat) {
     const auto& r = layout::kNameCaptions[seat];
-    caption(ToPixels(r.left, r.top, 20000, r.height), t_.nameCaptions[seat]);
+    caption(ToPixels(r.left, r.top, kCaptionEnds[seat] - r.left, r.height), t_.nameCaptions[seat]);
   }
   if (t_.trumpsCaptionVisible) {
     const auto& r = layout::kTrumpsCaption;
@@ -137,8 +148,14 @@ void TableView::PaintCaptions(QPainter& p, qreal dpr) {
 }
 
 // The card picked with the keyboard is lifted out of the row, whole, with a gold edge.
+int TableView::Lifted() const {
+  if (!highlighted_ || !hasFocus()) return 0;
+  const CardBox& box = t_.cards[highlighted_];
+  return box.Visible && box.Picture == highlighted_ && box.Top == kSouthRowTop ? highlighted_ : 0;
+}
+
 void TableView::PaintLiftedCard(QPainter& p, qreal dpr) {
-  if (!highlighted_ || !hasFocus()) return;
+  if (!Lifted()) return;
   const QRectF r = CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_);
   p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
   p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
@@ -162,20 +179,42 @@ void TableView::PaintTurn(QPainter& p) {
 
 void TableView::PaintContract(QPainter& p) {
   if (!t_.ContractVisible) return;
+  // The panel keeps its bottom edge and grows upwards to show every line whole, wrapped if need
+  // be; a name is shortened first, so the numbers always show.
   const auto& c = kContractPanel;
-  const QRectF box = ToPixels(c.left, c.top, c.width, c.height);
+  const QRectF least = ToPixels(c.left, c.top, c.width, c.height);
+  p.setFont(ScaledFont(11, true));
+  const QFontMetrics metrics = p.fontMetrics();
+  const qreal pad = 6 * scale_;
+  const qreal width = least.width() - 2 * pad;
+  std::array<QString, 3> lines;
+  std::array<qreal, 3> heights{};
+  qreal total = 0;
+  for (int i = 0; i < 3; ++i) {
+    lines[i] = QString::fromStdString(t_.Contract[i]);
+    // A line too wide shortens the name in it to fit, down to a quarter of the line.
+    const qreal over = metrics.horizontalAdvance(lines[i]) - width;
+    for (const std::string& name : t_.pointsNames) {
+      const QString full = QString::fromStdString(name);
+      if (over <= 0 || full.isEmpty() || !lines[i].contains(full)) continue;
+      const qreal room = std::max(width / 4, metrics.horizontalAdvance(full) - over - 2);
+      lines[i].replace(full, metrics.elidedText(full, Qt::ElideRight, static_cast<int>(room)));
+      break;
+    }
+    heights[i] = metrics.boundingRect(QRect(0, 0, static_cast<int>(width), 1000), Qt::TextWordWrap, lines[i]).height();
+    total += heights[i];
+  }
+  QRectF box = least;
+  box.setTop(std::min(least.top(), least.bottom() - total - pad));
   p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, scale_)));
   p.setBrush(QColor(0, 0, 0, 70));
   p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
-  p.setFont(ScaledFont(11, true));
   p.setPen(kNameColour);
-  const QRectF inner = box.adjusted(6 * scale_, 3 * scale_, -6 * scale_, -3 * scale_);
-  const qreal line = inner.height() / 3;
+  const qreal spare = (box.height() - total) / 2;
+  qreal top = box.top() + spare;
   for (int i = 0; i < 3; ++i) {
-    const QRectF row(inner.left(), inner.top() + i * line, inner.width(), line);
-    const QString text = p.fontMetrics().elidedText(QString::fromStdString(t_.Contract[i]), Qt::ElideRight,
-                                                    static_cast<int>(row.width()));
-    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.drawText(QRectF(box.left() + pad, top, width, heights[i]), Qt::AlignLeft | Qt::TextWordWrap, lines[i]);
+    top += heights[i];
   }
 }
 

@@ -78,7 +78,9 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setSelectionMode(QAbstractItemView::NoSelection);
   // A line too long for the list is cut short rather than scrolled sideways.
-  list_->setTextElideMode(Qt::ElideRight);
+  // A line too long for the list wraps rather than losing its end.
+  list_->setWordWrap(true);
+  list_->setTextElideMode(Qt::ElideNone);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   pointsPanel_ = new QGroupBox("Points or Money", this);
@@ -258,8 +260,11 @@ void TableView::Mirror() {
     listShown_ = 0;
   }
   if (t_.playedList.size() > listShown_) {
-    for (; listShown_ < t_.playedList.size(); ++listShown_)
-      list_->addItem(QString::fromStdString(t_.playedList[listShown_]));
+    for (; listShown_ < t_.playedList.size(); ++listShown_) {
+      const QString line = QString::fromStdString(t_.playedList[listShown_]);
+      list_->addItem(line);
+      list_->item(list_->count() - 1)->setToolTip(line);
+    }
     list_->scrollToBottom();
   }
   for (int seat = 0; seat < 4; ++seat) {
@@ -291,7 +296,10 @@ void TableView::Mirror() {
     bidPanelSign_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
                                          : QPixmap());
     for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
-    if (bidOpening && t_.selectedBid >= 0) bidOptions_[t_.selectedBid]->setFocus();
+    // The keys follow the selected bid, wherever it was selected from (a click, the keys, a
+    // hint): what is highlighted is what Enter sends.
+    if (t_.selectedBid >= 0 && (bidOpening || t_.selectedBid != focusedBid_)) bidOptions_[t_.selectedBid]->setFocus();
+    focusedBid_ = t_.selectedBid;
   }
   const bool trumpsOpening = t_.trumpsPanelVisible && !trumps_->isVisible();
   trumps_->setVisible(t_.trumpsPanelVisible);
@@ -355,6 +363,12 @@ void TableView::keyPressEvent(QKeyEvent* event) {
       }
       [[fallthrough]];
     case Qt::Key_Space:
+      // With nothing picked yet, the first card South may play is picked (and lifted).
+      if (!highlighted_ && firstPlayable) {
+        highlighted_ = firstPlayable();
+        update();
+        return;
+      }
       if (highlighted_ && cardChosenByKey) cardChosenByKey(highlighted_);
       return;
     case Qt::Key_L:

@@ -36,6 +36,8 @@ class TableView : public QWidget {
   std::function<void(int index)> suitClicked;
   // Keyboard play: Left/Right (-1/+1) move along South's hand, Enter/Space play.
   std::function<int(int current, int step)> nextCard;
+  // The card Enter or Space picks when none is picked yet (0 for none).
+  std::function<int()> firstPlayable;
   std::function<void(int card)> cardChosenByKey;
 
   // The card under a point of the widget, the one lying on top; 0 for none.
@@ -78,6 +80,9 @@ class TableView : public QWidget {
   void PaintCards(QPainter& p, qreal dpr);
   void PaintCaptions(QPainter& p, qreal dpr);
   void PaintLiftedCard(QPainter& p, qreal dpr);
+  // The card lifted out of South's row by the keyboard, or 0.
+  int Lifted() const;
+  int focusedBid_ = -1;  // the bid option the keys were last put on
   void PaintTurn(QPainter& p);
   void PaintContract(QPainter& p);
   void PaintLastTrick(QPainter& p, qreal dpr);

@@ -15,4 +15,19 @@ QRect FitToScreen(QRect wanted, const QRect& available) {
   return wanted;
 }
 
+QRect FirstPlace(QSize table, int bars, const QRect& available) {
+  if (available.isEmpty() || table.isEmpty()) return QRect(QPoint(0, 0), table + QSize(0, bars));
+  const double scale = std::min(available.width() * 0.85 / table.width(),
+                                (available.height() * 0.85 - bars) / table.height());
+  const QSize size(static_cast<int>(table.width() * scale), static_cast<int>(table.height() * scale) + bars);
+  QRect place(QPoint(0, 0), size);
+  place.moveCenter(available.center());
+  return FitToScreen(place, available);
+}
+
+bool MayRestore(const QRect& kept, double keptScale, const QSize& keptScreen, const QRect& screen, double scale) {
+  if (!kept.isValid() || keptScale != scale || keptScreen != screen.size()) return false;
+  return screen.contains(kept.topLeft()) && kept.width() <= screen.width() && kept.height() <= screen.height();
+}
+
 }  // namespace solo::ui

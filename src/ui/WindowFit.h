@@ -8,6 +8,15 @@ namespace solo::ui {
 // table inside keeps its shape) and moved on screen when it would stand off it.
 QRect FitToScreen(QRect wanted, const QRect& available);
 
+// The window's first size: the table (`table`, its designed size, with `bars` of menu and status
+// bar below it) as large as fits about 85 % of the available area, keeping its shape, and never
+// smaller than designed unless the screen is; centred on the screen.
+QRect FirstPlace(QSize table, int bars, const QRect& available);
+
+// Whether a window kept on a screen of `keptScreen` at scale `keptScale` may be put back as it
+// was on a screen of `screen` at `scale`: the same scale, and the kept place within the screen.
+bool MayRestore(const QRect& kept, double keptScale, const QSize& keptScreen, const QRect& screen, double scale);
+
 // Options > Speed: the factor every pause is divided by, for each choice from slow to very fast.
 inline constexpr double kPaces[4] = {0.6, 1.0, 2.0, 4.0};
 inline constexpr const char* kPaceNames[4] = {"Slow", "Normal", "Fast", "Very fast"};

@@ -150,6 +150,30 @@ TEST(CardClicked, SouthFollowsSuitInEveryPosition) {
   }
 }
 
+// With the option on, a single legal card is played for the person after the usual pause; with
+// a choice, or the option off, the game waits. The first playable card is the keys' first pick.
+TEST(PlayRound, AForcedCardPlaysItselfOnlyWhenAskedFor) {
+  for (bool option : {false, true}) {
+    TestGame tg;
+    Game& g = tg.g;
+    PrepareHand(g, kWest, kSolo);
+    g.playForcedCard = option;
+    test::Give(g.s, kSouth, {"2C", "9H", "3S"});
+    test::Give(g.s, kWest, {"3H"});
+    test::Give(g.s, kNorth, {"4H"});
+    test::Give(g.s, kEast, {"5H"});
+    int waits = 0;
+    tg.host.player = [&] {
+      ++waits;
+      EXPECT_EQ(FirstPlayableSouthCard(g.s), Card("9H"));
+      CardClicked(g, Card("9H"));
+    };
+    PlayRoundWin(g, kWest);
+    EXPECT_EQ(waits, option ? 0 : 1);
+    EXPECT_EQ(g.s.trick[3].card, Card("9H"));
+  }
+}
+
 TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   TestGame tg;
   Game& g = tg.g;

@@ -202,6 +202,20 @@ TEST(NameCommands, CancelAndCleaning) {
   EXPECT_EQ(g.t.pointsNames[kWest], "Wilma");
 }
 
+// Renamed in the middle of a hand, the bids and plays on the table stay, under the new name.
+TEST(NameCommands, ARenameDuringAHandKeepsTheCaptions) {
+  TestGame tg;
+  Game& g = tg.g;
+  StartGame(g);
+  g.handRunning = true;
+  g.t.nameCaptions = {"Player bids Solo", "West Bot Passes.", "North Bot bid beaten", "East Bot"};
+  tg.host.inputAnswers = {std::string("Ann"), std::string("Wilma")};
+  RenameSouthChosen(g);
+  RenameWestChosen(g);
+  EXPECT_EQ(g.t.nameCaptions, (PerSeat<std::string>{"Ann bids Solo", "Wilma Passes.", "North Bot bid beaten", "East Bot"}));
+  EXPECT_EQ(g.t.pointsNames[kWest], "Wilma");
+}
+
 TEST(NameCommands, EraseAsksAndOnlyYesErases) {
   TestGame tg;
   Game& g = tg.g;

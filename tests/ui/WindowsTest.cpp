@@ -225,6 +225,20 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
       {{-500, -40, 960, 720}, {1920, 0, 1920, 1050}, {1920, 0, 960, 720}},
   };
   for (const Case& c : cases) EXPECT_EQ(FitToScreen(c.wanted, c.available), c.expected) << c.wanted.x();
+  // The first run fills about 85 % of the screen with the table's shape, centred; a kept place
+  // comes back only on the same screen at the same scale, and on it.
+  for (QRect screen : {QRect(0, 0, 1600, 1000), QRect(1920, 0, 1280, 1024), QRect(0, 0, 800, 568)}) {
+    const QRect first = FirstPlace({960, 660}, 48, screen);
+    EXPECT_NEAR(double(first.width()) / (first.height() - 48), 960.0 / 660, 0.01) << screen.width();
+    EXPECT_TRUE(first.width() >= screen.width() * 0.8 || first.height() >= screen.height() * 0.8) << screen.width();
+    EXPECT_TRUE(screen.contains(first));
+    EXPECT_LE(std::abs(first.center().x() - screen.center().x()), 1);
+  }
+  const QRect kept(100, 80, 1200, 850), screen(0, 0, 1600, 1000);
+  EXPECT_TRUE(MayRestore(kept, 1.0, screen.size(), screen, 1.0));
+  EXPECT_FALSE(MayRestore(kept, 2.0, screen.size(), screen, 1.0)) << "another scale";
+  EXPECT_FALSE(MayRestore(kept, 1.0, {2560, 1400}, screen, 1.0)) << "another screen";
+  EXPECT_FALSE(MayRestore({1700, 80, 600, 400}, 1.0, screen.size(), screen, 1.0)) << "off the screen";
 
   test::TestGame tg;
   QtHost host(QString{});
