@@ -93,7 +93,11 @@ Statistics ComputeStatistics(const std::vector<HandRecord>& hands) {
     stats.points.push_back(hand.pointsAfter);
     const std::array<int, 4> units = UnitsWon(hand);
     const int contract = units[0] || units[1] || units[2] || units[3] ? hand.contract : 0;
-    for (int seat = 0; seat < 4; ++seat) stats.seats[seat][contract].units += units[seat];
+    for (int seat = 0; seat < 4; ++seat) {
+      ContractFigures& f = stats.seats[seat][contract];
+      f.units += units[seat];
+      (seat == hand.declarer ? f.declaring : f.defending) += units[seat];
+    }
     if (contract == 0) continue;
     ContractFigures& declared = stats.seats[hand.declarer][contract];
     ++declared.bid;

@@ -61,6 +61,7 @@ class HandHistory {
 struct ContractFigures {
   long bid = 0, made = 0, failed = 0;
   long long units = 0;  // won (or lost, below 0) by the seat in hands of this contract
+  long long declaring = 0, defending = 0;  // the same units, as the declarer and as a defender
 };
 struct Statistics {
   // Per seat and contract code (0: hands thrown in or abandoned).

@@ -52,8 +52,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
   for (int seat = 0; seat < 4; ++seat) {
     auto* box = new QGroupBox;
     auto* inner = new QVBoxLayout(box);
-    auto* table = new QTableWidget(kBidKinds, 5);
-    table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units"});
+    auto* table = new QTableWidget(kBidKinds, 6);
+    // Units are shown apart as the declarer and as a defender: a contract the seat never bid
+    // still wins or loses it units when the others bid it.
+    table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units declaring", "Units defending"});
+    table->horizontalHeaderItem(4)->setToolTip("Units won (+) or lost (-) in the contracts this seat bid");
+    table->horizontalHeaderItem(5)->setToolTip("Units won (+) or lost (-) defending against the others' contracts");
     QStringList rows;
     for (int code = 1; code < kBidKinds; ++code) rows << ContractOf(code).name;
     rows << "All hands";
@@ -62,7 +66,11 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setMinimumHeight(table->verticalHeader()->defaultSectionSize() * (kBidKinds + 1) + 8);
+    // Every row shows, with no room left for scroll bars.
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setFixedHeight(table->verticalHeader()->defaultSectionSize() * kBidKinds +
+                          table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth());
     inner->addWidget(table);
     tables_[seat] = table;
     grid->addWidget(box, seat / 2, seat % 2);
@@ -70,7 +78,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
   layout->addLayout(grid, 2);
   connect(filter_, &QComboBox::currentIndexChanged, this,
           [this](int index) { Show(static_cast<HandsWanted>(index)); });
-  resize(900, 760);
+  resize(1000, 760);
   Show(HandsWanted::ThisRun);
 }
 
@@ -142,13 +150,16 @@ void StatisticsWindow::Show(HandsWanted wanted) {
       table->setItem(row, 1, Cell(QString::number(f.made)));
       table->setItem(row, 2, Cell(QString::number(f.failed)));
       table->setItem(row, 3, Cell(f.bid ? QString::number(100.0 * f.made / f.bid, 'f', 0) + " %" : "–"));
-      table->setItem(row, 4, Cell(QString("%1%2").arg(f.units > 0 ? "+" : "").arg(f.units)));
+      const auto units = [](long long n) { return Cell(QString("%1%2").arg(n > 0 ? "+" : "").arg(n)); };
+      table->setItem(row, 4, units(f.declaring));
+      table->setItem(row, 5, units(f.defending));
     };
     // The last row covers every hand, thrown-in and abandoned ones too (they carry no units).
     ContractFigures all;
     for (int code = 0; code < kBidKinds; ++code) {
       const ContractFigures& f = stats.seats[seat][code];
       all.bid += f.bid, all.made += f.made, all.failed += f.failed, all.units += f.units;
+      all.declaring += f.declaring, all.defending += f.defending;
       if (code > 0) fill(code - 1, f);
     }
     fill(kBidKinds - 1, all);
