@@ -47,7 +47,9 @@ template <typename Each>
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                              std::vector<int>& counts, Each each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
-  const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) { return FitsTheBidding(s, hands); };
+  const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
+    return FitsClassicBids(s, classicSeats_, hands);
+  };
   for (int i = 0; i < samples_; ++i) {
     std::array<std::uint64_t, 4> hands{};
     if (!SampleLayout(s, seat, random_, hands, fits)) break;
@@ -94,19 +96,27 @@ void ExpertPlayer::NoteClassicSeats(const Game& g) {
     classicSeats_[seat] = g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
 }
 
-bool ExpertPlayer::FitsTheBidding(const GameState& s, const std::array<std::uint64_t, 4>& hands) const {
-  // A pass says the count gave a pass only once the round is over, no computer seat bid and the
-  // person did not (a computer bid chosen but beaten by the person's is shown as a pass).
-  bool roundOver = true, computerBid = false;
+bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,
+                     const std::array<std::uint64_t, 4>& hands) {
+  // At most one computer seat bids: the one whose offer came first (the higher bid, then the
+  // lower seat). A computer seat that passed made an offer that lost to the bid shown; with no
+  // computer bid shown, a pass says the count gave a pass only once the round is over and the
+  // person passed too (a computer bid beaten by the person's is shown as a pass).
+  bool roundOver = true;
+  int bidder = kNoSeat, bid = kPass;
   for (int seat = 0; seat < kSeats; ++seat) {
     roundOver = roundOver && s.spoke[seat] >= 0;
-    computerBid = computerBid || (seat != kSouth && s.spoke[seat] > kPass);
+    if (seat != kSouth && s.spoke[seat] > kPass) bidder = seat, bid = s.spoke[seat];
   }
-  const bool passesTell = roundOver && !computerBid && s.spoke[kSouth] == kPass;
+  const bool passesTell = roundOver && s.spoke[kSouth] == kPass;
   for (int seat = 0; seat < kSeats; ++seat) {
-    if (!classicSeats_[seat] || s.spoke[seat] < 0 || (s.spoke[seat] == kPass && !passesTell)) continue;
-    const int count = CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points;
-    if (BidForPoints(count) != s.spoke[seat]) return false;
+    if (!classic[seat] || s.spoke[seat] < 0) continue;
+    const bool passed = s.spoke[seat] == kPass;
+    if (passed && bidder == kNoSeat && !passesTell) continue;
+    const int offer = BidForPoints(CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points);
+    if (!passed && offer != s.spoke[seat]) return false;
+    if (passed && bidder == kNoSeat && offer != kPass) return false;
+    if (passed && bidder != kNoSeat && (offer > bid || (offer == bid && seat < bidder))) return false;
   }
   return true;
 }

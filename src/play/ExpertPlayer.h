@@ -97,10 +97,7 @@ class ExpertPlayer : public SeatPlayer {
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                  std::vector<int>& counts, Each each);
 
-  // Whether a layout fits what the Classic seats (in classicSeats_) said in the bidding: their
-  // bids follow from their point count, so a seat that bid holds a hand counting to that bid,
-  // and one that passed when no computer seat bid, a hand counting to a pass.
-  bool FitsTheBidding(const GameState& s, const std::array<std::uint64_t, 4>& hands) const;
+  // Which seats play by the Classic rules, whose bids the layouts must fit.
   void NoteClassicSeats(const Game& g);
   std::array<bool, kSeats> classicSeats_{};
 
@@ -117,6 +114,12 @@ class ExpertPlayer : public SeatPlayer {
   std::vector<float> times_;
   void Timed(std::chrono::steady_clock::time_point start);
 };
+
+// Whether a layout fits what the Classic seats (`classic`) said in the bidding: their bids
+// follow from their point count, so a seat that bid holds a hand (its cards and those it has
+// played) counting to that bid, and one that passed when no computer seat bid, a pass.
+bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,
+                     const std::array<std::uint64_t, 4>& hands);
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
 SolverGoal GoalOf(int code);

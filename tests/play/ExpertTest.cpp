@@ -3,6 +3,7 @@
 
 #include "GameFixture.h"
 #include "SimFixture.h"
+#include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
@@ -195,6 +196,37 @@ TEST(Expert, BidsAContractMadeInExactlyTheShareAsked) {
   ExpertPlayer certain(5, 4, 1.0);
   certain.SetTimeBudget(0);
   EXPECT_EQ(certain.SearchBid(s, kWest).choice, kAbundanceDeclared);
+}
+
+// The layouts fit the Classic seats' bids: West bid Solo and North and East passed, so every
+// layout gives West a hand counting to a Solo, and North and East a pass or a Solo (a Solo
+// offered by a later seat than West's loses to West's).
+TEST(Expert, LayoutsFitWhatTheClassicSeatsBid) {
+  GameState s = test::FreshState();
+  for (int card = 1; card <= kCards; ++card) SetOwner(s, card, (card * 7) % 4);
+  s.dealer = kEast;
+  const int trumps = kSpades;  // East's deal
+  s.spoke = {kPass, kSolo, kPass, kPass};
+  const std::array<bool, kSeats> classic = {false, true, true, true};
+  std::mt19937_64 random(3);
+  int fitted = 0;
+  for (int i = 0; i < 40; ++i) {
+    std::array<std::uint64_t, 4> hands{};
+    ASSERT_TRUE(SampleLayout(s, kSouth, random, hands, [&](const auto& h) { return FitsClassicBids(s, classic, h); }));
+    const auto offer = [&](int seat) { return BidForPoints(CountBidPoints(hands[seat], trumps).points); };
+    const bool fits = offer(kWest) == kSolo && offer(kNorth) <= kSolo && offer(kEast) <= kSolo;
+    fitted += fits;
+    EXPECT_EQ(fits, FitsClassicBids(s, classic, hands));
+  }
+  EXPECT_GT(fitted, 30) << "almost every layout fits; the rest are the sampler's fallback";
+  // With no computer bid, a pass says nothing before the round is over; a seat that is not
+  // Classic says nothing at all.
+  s.spoke = {-1, kPass, kPass, -1};
+  std::array<std::uint64_t, 4> any{};
+  ASSERT_TRUE(SampleLayout(s, kSouth, random, any));
+  EXPECT_TRUE(FitsClassicBids(s, classic, any));
+  s.spoke = {kPass, kSolo, kPass, kPass};
+  EXPECT_TRUE(FitsClassicBids(s, {false, false, false, false}, any));
 }
 
 // The goal the Expert searches for and the settlement agree for every contract and every split
