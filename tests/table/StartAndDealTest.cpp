@@ -104,48 +104,6 @@ TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
   EXPECT_TRUE(g.t.trumpsSignVisible);
 }
 
-TEST(Deal, GoulashDealsTheCutPackInFivesFivesAndThrees) {
-  EXPECT_EQ(GoulashOrder(15)[1], 15);
-  EXPECT_EQ(GoulashOrder(15)[15], 1);
-  EXPECT_EQ(GoulashOrder(15)[16], 16);
-  EXPECT_EQ(GoulashOrder(50)[1], 50);
-  EXPECT_EQ(GoulashOrder(50)[50], 1);
-  EXPECT_EQ(GoulashOrder(50)[51], 51);
-  EXPECT_EQ(GoulashOrder(50)[52], 52);
-
-  for (std::uint64_t seed : {1u, 5u, 9u}) {
-    TestGame tg(seed);
-    Game& g = tg.g;
-    g.s.dealer = kNorth;  // East deals: South receives first
-    PrepareDeal(g);
-    g.s.noShuffle = true;
-    std::vector<int> dealt;
-    std::vector<int> receivers;
-    tg.host.onPause = [&](int) {
-      for (int card = 1; card <= 52; ++card)
-        if (g.s.Pack[card].Owner < 4 && std::find(dealt.begin(), dealt.end(), card) == dealt.end()) {
-          dealt.push_back(card);
-          receivers.push_back(g.s.Pack[card].Owner);
-        }
-    };
-    const long long before = tg.host.clock;
-    DealCards(g);
-    ASSERT_EQ(dealt.size(), 52u);
-    const int cut = dealt[0];
-    EXPECT_GE(cut, 15);
-    EXPECT_LE(cut, 50);
-    const auto order = GoulashOrder(cut);
-    for (int i = 0; i < 52; ++i) EXPECT_EQ(dealt[i], order[i + 1]);
-    // Packets of five, five and three to South, West, North, East in turn.
-    const int expectedSeat[52] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 1,
-                                  1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
-    for (int i = 0; i < 52; ++i) EXPECT_EQ(receivers[i], expectedSeat[i]);
-    EXPECT_FALSE(g.s.noShuffle);
-    EXPECT_EQ(tg.host.clock - before, 52 * 100 + 12 * 100);
-    ExpectHandsLaidOut(g);
-  }
-}
-
 TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
   TestGame tg(4);
   BuildPack(tg.g.s);
