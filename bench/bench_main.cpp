@@ -11,6 +11,7 @@
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
 #include "play/Solver.h"
+#include "Openings.h"
 #include "play/Strategy.h"
 #include "play/TrickRules.h"
 #include "sim/SimGame.h"
@@ -158,6 +159,34 @@ void BM_SolverFullLayouts(benchmark::State& state) {
   state.counters["nodes per layout"] = benchmark::Counter(static_cast<double>(nodes) / (8.0 * state.iterations()));
 }
 BENCHMARK(BM_SolverFullLayouts)->Arg(5)->Arg(9)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The opening positions of real hands, each solved with a limit of a million positions: the
+// median and the most positions one took, how many reached the limit, and the total.
+void BM_SolverOpenings(benchmark::State& state) {
+  const std::vector<Opening> openings = ReadOpenings(SOLO_OPENINGS);
+  std::vector<long> counts;
+  for (auto _ : state) {
+    counts.clear();
+    Solver solver;
+    solver.SetNodeLimit(1000000);
+    for (const Opening& o : openings) {
+      const long before = solver.nodes();
+      benchmark::DoNotOptimize(solver.Reaches(o.position, o.goal));
+      counts.push_back(solver.aborted() ? 1000001 : solver.nodes() - before);
+    }
+  }
+  std::vector<long> sorted = counts;
+  std::sort(sorted.begin(), sorted.end());
+  long total = 0, limited = 0;
+  for (long n : counts) total += n, limited += n > 1000000;
+  state.counters["positions"] = static_cast<double>(counts.size());
+  state.counters["median nodes"] = sorted.empty() ? 0 : static_cast<double>(sorted[sorted.size() / 2]);
+  state.counters["90% nodes"] = sorted.empty() ? 0 : static_cast<double>(sorted[sorted.size() * 9 / 10]);
+  state.counters["most nodes"] = sorted.empty() ? 0 : static_cast<double>(sorted.back());
+  state.counters["over 1M"] = static_cast<double>(limited);
+  state.counters["total nodes"] = static_cast<double>(total);
+}
+BENCHMARK(BM_SolverOpenings)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // One Expert decision at the first lead of a hand: South to lead against West's Solo, with the
 // default ten imagined layouts. The deal is the same every run.
