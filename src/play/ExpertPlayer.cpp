@@ -287,6 +287,13 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     const int c = std::countr_zero(rest);
     if (score[c] > score[best] || (score[c] == score[best] && tricks[c] > tricks[best])) best = c;
   }
+  int alike = 0;
+  for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
+    const int c = std::countr_zero(rest);
+    alike += score[c] == score[best] && tricks[c] == tricks[best];
+  }
+  ++cardSearches_;
+  classicTies_ += alike > 1 && best == classic - 1;
   Timed(start);
   return {best + 1, score[best], layouts};
 }

@@ -81,6 +81,10 @@ class ExpertPlayer : public SeatPlayer {
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
+  // Card decisions searched (two or more legal cards), and those where several cards scored
+  // best alike and the Classic card was played among them.
+  long cardSearches() const { return cardSearches_; }
+  long classicTies() const { return classicTies_; }
   // How long each decision took, in seconds, in order.
   const std::vector<float>& times() const { return times_; }
 
@@ -110,6 +114,7 @@ class ExpertPlayer : public SeatPlayer {
   Solver solver_;
   std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;
+  long cardSearches_ = 0, classicTies_ = 0;
   double slowest_ = 0;
   std::vector<float> times_;
   void Timed(std::chrono::steady_clock::time_point start);

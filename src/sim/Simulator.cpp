@@ -171,6 +171,8 @@ SimulationResult Simulate(const SimulationOptions& options) {
   for (const auto& expert : sim.experts.experts)
     if (expert) {
       result.expertDecisions += expert->decisions();
+      result.cardSearches += expert->cardSearches();
+      result.classicTies += expert->classicTies();
       result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
       times.insert(times.end(), expert->times().begin(), expert->times().end());
     }
@@ -259,6 +261,9 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     char line[160];
     std::snprintf(line, sizeof line, "  expert decisions    %ld: median %.1f ms, 99th percentile %.0f ms, the slowest %.0f ms\n",
                   r.expertDecisions, r.medianDecision * 1000, r.decision99 * 1000, r.slowestDecision * 1000);
+    out << line;
+    std::snprintf(line, sizeof line, "  card ties           %ld of %ld card choices settled by the Classic card (%.1f %%)\n",
+                  r.classicTies, r.cardSearches, r.cardSearches ? 100.0 * r.classicTies / r.cardSearches : 0.0);
     out << line;
   }
   out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]

@@ -71,6 +71,8 @@ struct SimulationResult {
   // The Expert seats' card decisions, and the slowest of them in seconds.
   long expertDecisions = 0;
   double slowestDecision = 0;
+  // Expert card choices among two or more cards, and those a tie left to the Classic card.
+  long cardSearches = 0, classicTies = 0;
   // The median and the 99th percentile of the decisions' times, in seconds.
   double medianDecision = 0, decision99 = 0;
 };
