@@ -210,6 +210,14 @@ void MainWindow::BuildMenus() {
     if (!on) g_.t.Dimmed = 0;
     Mirror();
   });
+  QAction* sound = options->addAction("Sound");
+  sound->setCheckable(true);
+  sound->setChecked(QSettings().value("options/sound", true).toBool());
+  host_.SetSound(sound->isChecked());
+  connect(sound, &QAction::toggled, this, [this](bool on) {
+    QSettings().setValue("options/sound", on);
+    host_.SetSound(on);
+  });
   QAction* forced = options->addAction("Play a forced card by itself");
   forced->setCheckable(true);
   forced->setChecked(QSettings().value("options/playForcedCard", false).toBool());

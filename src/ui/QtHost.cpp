@@ -180,9 +180,12 @@ void QtHost::ShowStatus(const std::string& text) {
   if (auto* main = qobject_cast<QMainWindow*>(window_)) main->statusBar()->showMessage(QString::fromStdString(text), kShownMs);
 }
 
-void QtHost::Beep() { QApplication::beep(); }
+void QtHost::Beep() {
+  if (sound_) QApplication::beep();
+}
 
 void QtHost::PlaySound(Sound sound) {
+  if (!sound_) return;
   if (!card_) {
     card_ = LoadSound(QDir(soundFolder_).filePath("Card.wav"));
     shuffle_ = LoadSound(QDir(soundFolder_).filePath("shuffle.wav"));

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -267,6 +268,16 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
     next.SetExpertOpponents(false);
   }
   for (int seat = kWest; seat <= kEast; ++seat) EXPECT_FALSE(dynamic_cast<ExpertPlayer*>(tg.g.players[seat]));
+
+  // Sound off is kept for the next window too.
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == "Sound") action->setChecked(false);
+  EXPECT_FALSE(host.sound());
+  {
+    QtHost again(QString{});
+    MainWindow next(tg.g, again);
+    EXPECT_FALSE(again.sound());
+  }
 
   window.ShowAbout();
   window.ShowAbout();
