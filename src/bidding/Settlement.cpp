@@ -6,6 +6,7 @@
 #include <string_view>
 #include "table/HandObserver.h"
 #include "table/Messages.h"
+#include "table/Pacing.h"
 #include "table/Saving.h"
 
 namespace solo {
@@ -22,6 +23,9 @@ struct ResultWords {
   std::string_view madeEnd;
   std::string_view failedEnd;
 };
+// How long a result stays on the table before the next hand, when nobody is asked.
+constexpr int kResultPause = 2500;
+
 constexpr ResultWords kResultWords[kBidKinds] = {
     {"", "", "", "", ""},
     {"Solo made", "Solo bid failed", "Solo", "", ""},
@@ -32,6 +36,20 @@ constexpr ResultWords kResultWords[kBidKinds] = {
     {"Abundance Declared made.", "Abundance Declared bid fails.", "Abundance Declared", ".", "."},
 };
 
+
+// The result on the table's contract panel and in the status bar, for as long as the pause
+// before the next hand.
+void ShowResultWithoutAsking(Game& g, int seat, bool made) {
+  const GameState& s = g.s;
+  const Contract& c = ContractOf(HighestKind(s, seat));
+  std::string text;
+  SetText(text, {s.playerNames[seat], made ? " made " : " failed in ", c.name, made ? " and receives " : " and pays ",
+                 std::to_string(c.units), c.units == 1 ? " unit" : " units", made ? " from each player." : " to each player."});
+  g.t.Contract[2] = text;
+  g.host.ShowStatus(text);
+  Pause(g, kResultPause);
+  g.show->ResultShown(g);
+}
 
 }  // namespace
 
@@ -69,6 +87,10 @@ Settled EndOfHand(Game& g, int seat) {
     const int units = ContractOf(code).units;
     for (int i = 0; i < kSeats; ++i)
       s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
+    if (g.nextHandWithoutAsking) {
+      result = made ? "made" : "failed";
+      break;
+    }
     g.show->ResultShown(g);
     // The prompt is handed over in parts: it is joined only where a box is really read.
     const ResultWords& words = kResultWords[code];
@@ -97,6 +119,10 @@ Settled EndOfHand(Game& g, int seat) {
   const bool saved = SavePoints(g);
   // The hand's record follows the points file, which stays the file of record.
   if (g.observer) g.observer->HandEnded(g, result);
+  if (g.nextHandWithoutAsking) {
+    ShowResultWithoutAsking(g, seat, result == std::string_view("made"));
+    return Settled::NewRound;
+  }
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
                {s.userName, " click New Round to play another or Exit Game to leave the game.",
                     saved ? std::string_view(" Your points are saved.") : std::string_view(" Your points could not be saved.")},

@@ -70,6 +70,9 @@ struct Game : Interruption {
 
   // Options ▸ Play a forced card by itself: the person's only legal card is played for them.
   bool playForcedCard = false;
+  // Options ▸ Next hand without asking: a settled hand's result is shown on the table and in the
+  // status bar, and the next hand follows after a pause, with no box to answer.
+  bool nextHandWithoutAsking = false;
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

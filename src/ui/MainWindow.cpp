@@ -218,6 +218,14 @@ void MainWindow::BuildMenus() {
     QSettings().setValue("options/sound", on);
     host_.SetSound(on);
   });
+  QAction* next = options->addAction("Next hand without asking");
+  next->setCheckable(true);
+  next->setChecked(QSettings().value("options/nextHandWithoutAsking", false).toBool());
+  g_.nextHandWithoutAsking = next->isChecked();
+  connect(next, &QAction::toggled, this, [this](bool on) {
+    QSettings().setValue("options/nextHandWithoutAsking", on);
+    g_.nextHandWithoutAsking = on;
+  });
   QAction* forced = options->addAction("Play a forced card by itself");
   forced->setCheckable(true);
   forced->setChecked(QSettings().value("options/playForcedCard", false).toBool());

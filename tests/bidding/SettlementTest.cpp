@@ -6,6 +6,7 @@
 #include "bidding/BidLadder.h"
 #include "bidding/Settlement.h"
 #include "game/GameStart.h"
+#include "store/DataFiles.h"
 
 namespace solo {
 namespace {
@@ -100,6 +101,29 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   // ...without claiming the points are saved.
   EXPECT_NE(tg.host.boxes[n - 1].prompt.find("Your points could not be saved."), std::string::npos);
   EXPECT_EQ(g.t.pointsShown[kWest], "3");
+}
+
+// Without asking, the result stays on the contract panel and in the status bar through a pause,
+// no box is shown, the points are saved and the next hand follows.
+TEST(EndOfHand, WithoutAskingTheResultIsShownAndTheNextHandFollows) {
+  TestGame tg;
+  Game& g = tg.g;
+  StartGame(g);
+  tg.host.boxes.clear();
+  g.nextHandWithoutAsking = true;
+  g.s.declarer = kEast;
+  g.s.bidMisere[kEast] = true;
+  g.s.tricksWon = {2, 0, 1, 1};
+  g.s.tricksPlayed = 4;
+  g.show->ContractShown(g);
+  std::string onPanel;
+  tg.host.onPause = [&](int) { onPanel = g.t.ContractVisible ? g.t.Contract[2] : ""; };
+  EXPECT_EQ(EndOfHand(g, kEast), Settled::NewRound);
+  EXPECT_TRUE(tg.host.boxes.empty());
+  EXPECT_EQ(onPanel, "East Bot failed in Misere and pays 2 units to each player.");
+  EXPECT_EQ(tg.host.statusLines, std::vector<std::string>{onPanel});
+  EXPECT_FALSE(g.t.ContractVisible);
+  EXPECT_EQ(ReadPointsFile(tg.dir.string()).points, (SeatPoints{2, 2, 2, -6}));
 }
 
 TEST(EndOfHand, PointsStopAtTheLimitsOfTheFile) {
