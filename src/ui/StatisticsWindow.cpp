@@ -55,14 +55,17 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     auto* table = new QTableWidget(kBidKinds, 6);
     // Units are shown apart as the declarer and as a defender: a contract the seat never bid
     // still wins or loses it units when the others bid it.
-    table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units declaring", "Units defending"});
+    table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units as\ndeclarer", "Units as\ndefender"});
     table->horizontalHeaderItem(4)->setToolTip("Units won (+) or lost (-) in the contracts this seat bid");
     table->horizontalHeaderItem(5)->setToolTip("Units won (+) or lost (-) defending against the others' contracts");
     QStringList rows;
     for (int code = 1; code < kBidKinds; ++code) rows << ContractOf(code).name;
     rows << "All hands";
     table->setVerticalHeaderLabels(rows);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every heading shows whole: the columns are as wide as their headings and figures need,
+    // and the table asks for that width.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -78,7 +81,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
   layout->addLayout(grid, 2);
   connect(filter_, &QComboBox::currentIndexChanged, this,
           [this](int index) { Show(static_cast<HandsWanted>(index)); });
-  resize(1000, 760);
+  resize(1120, 800);
   Show(HandsWanted::ThisRun);
 }
 
@@ -163,6 +166,9 @@ void StatisticsWindow::Show(HandsWanted wanted) {
       if (code > 0) fill(code - 1, f);
     }
     fill(kBidKinds - 1, all);
+    table->resizeColumnsToContents();
+    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
+                           2 * table->frameWidth() + 4);
   }
 }
 
