@@ -7,6 +7,7 @@
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
 #include "play/CardQueries.h"
+#include "play/Claim.h"
 #include "play/Strategy.h"
 #include "table/Pacing.h"
 
@@ -53,6 +54,12 @@ int HumanPlayer::Trumps(Game& g, int) {
 int HumanPlayer::Card(Game& g, int seat, int position, bool) {
   SetText(g.t.status.prompt, {g.s.userName, " click on the card you wish to play"});
   const std::uint64_t legal = LegalCards(g.s, seat, position);
+  if (g.claimed) {
+    Solver solver;
+    const int card = CardKeepingClaim(g.s, position, solver);
+    Pause(g, g.pacing.cardPlay);
+    if (card) return card;
+  }
   if (g.playForcedCard && std::popcount(legal) == 1) {
     // As long as a computer player would take over the card, so the person sees it coming.
     Pause(g, g.pacing.cardPlay);

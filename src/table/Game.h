@@ -73,6 +73,8 @@ struct Game : Interruption {
   // Options ▸ Next hand without asking: a settled hand's result is shown on the table and in the
   // status bar, and the next hand follows after a pause, with no box to answer.
   bool nextHandWithoutAsking = false;
+  // The person's claim of the rest of the hand has held: their cards are played for them.
+  bool claimed = false;
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

@@ -22,6 +22,7 @@ void ShowNewHand(Game& g) {
 
 void NewHand(Game& g) {
   ++g.handNumber;
+  g.claimed = false;
   g.deal = DealStream(g.seed, static_cast<std::uint64_t>(g.handNumber));
   g.show->NewHandShown(g);
   g.s.trumps = kTrumpsNotSet;

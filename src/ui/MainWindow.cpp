@@ -29,6 +29,7 @@
 #include "ui/QtHost.h"
 #include "ui/TableAccessible.h"
 #include "ui/TableView.h"
+#include "game/ClaimCommand.h"
 #include "ui/WindowFit.h"
 
 namespace solo::ui {
@@ -156,6 +157,8 @@ void MainWindow::BuildMenus() {
   QAction* mnuHint = game->addAction("Hint");
   mnuHint->setShortcut(QKeySequence(Qt::Key_H));
   connect(mnuHint, &QAction::triggered, this, [this] { ShowHint(); });
+  QAction* claim = game->addAction("Claim the Rest");
+  connect(claim, &QAction::triggered, this, [this] { Handle([this] { ClaimChosen(g_); }); });
   QAction* mnuLast = game->addAction("Show Last Trick\tL");
   connect(mnuLast, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
   QAction* mnuStatistics = game->addAction("Statistics");

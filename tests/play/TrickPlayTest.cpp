@@ -5,7 +5,9 @@
 #include "bidding/BidLadder.h"
 #include "play/TrickPlay.h"
 #include "table/CardMovement.h"
+#include "game/ClaimCommand.h"
 #include "game/GameStart.h"
+#include "table/Messages.h"
 
 namespace solo {
 namespace {
@@ -171,6 +173,35 @@ TEST(PlayRound, AForcedCardPlaysItselfOnlyWhenAskedFor) {
     PlayRoundWin(g, kWest);
     EXPECT_EQ(waits, option ? 0 : 1);
     EXPECT_EQ(g.s.trick[3].card, Card("9H"));
+  }
+}
+
+// South's claim of the last two tricks: with the two top trumps it holds and the rest is played
+// for South; with a small spade beside the Ace it fails, is told, and South plays on.
+TEST(Claim, HoldsOnlyAgainstEveryDefence) {
+  for (const bool holds : {true, false}) {
+    SCOPED_TRACE(holds);
+    TestGame tg;
+    Game& g = tg.g;
+    PrepareHand(g, kSouth, kSolo);
+    test::Give(g.s, kSouth, {"AH", holds ? "KH" : "2S"});
+    test::Give(g.s, kWest, {"2C", "QS"});
+    test::Give(g.s, kNorth, {"4C", "5C"});
+    test::Give(g.s, kEast, {"6C", "7C"});
+    g.s.tricksPlayed = 11;
+    g.s.tricksWon = {3, 3, 3, 2};
+    g.s.leader = kSouth;
+    int waits = 0;
+    tg.host.player = [&] {
+      ++waits;
+      ClaimChosen(g);
+      if (g.answer == kNoAnswer) CardClicked(g, FirstPlayableSouthCard(g.s));
+    };
+    EXPECT_EQ(PlayTricks(g), TrickResult::NewRound);
+    EXPECT_EQ(g.claimed, holds);
+    EXPECT_EQ(waits, holds ? 1 : 2);
+    EXPECT_EQ(g.s.tricksWon[kSouth], holds ? 5 : 4);
+    EXPECT_EQ(test::CountBoxes(tg.host, kAppTitle), holds ? 0 : 2) << "each failed claim is told";
   }
 }
 

@@ -1,0 +1,48 @@
+#include "game/ClaimCommand.h"
+
+#include "bidding/BidLadder.h"
+#include "play/Claim.h"
+#include "table/Messages.h"
+
+namespace solo {
+
+namespace {
+// Enough for the last eight tricks or so in a fraction of a second; earlier claims are refused
+// as too early rather than keeping the window waiting.
+constexpr long kClaimNodeLimit = 2000000;
+}  // namespace
+
+void ClaimChosen(Game& g) {
+  if (!g.Awaits(Waiting::Card) || g.claimed) return;
+  Solver solver;
+  solver.SetNodeLimit(kClaimNodeLimit);
+  const bool toLose = g.s.declarer == kSouth && ContractOf(HighestKind(g.s, kSouth)).toLose;
+  switch (CheckClaim(g.s, solver)) {
+    case ClaimCheck::Holds: {
+      int position = 1;
+      while (position < 4 && g.s.trick[position - 1].card >= 1) ++position;
+      const int card = CardKeepingClaim(g.s, position, solver);
+      if (card == 0) return;
+      g.claimed = true;
+      g.host.ShowStatus("Your claim holds: the rest of the hand is played out for you.");
+      g.answer = card;
+      return;
+    }
+    case ClaimCheck::Fails:
+      Tell(g, toLose ? "Your claim does not hold: with the best play by the others you could still be made to take a "
+                       "trick. Play on."
+                     : "Your claim does not hold: with the best play by the other side a trick could still be lost. "
+                       "Play on.",
+           BoxIcon::Information);
+      return;
+    case ClaimCheck::NotChecked:
+      Tell(g, "Too much of the hand is still to play to check a claim now. Play on a little and claim again.",
+           BoxIcon::Information);
+      return;
+    case ClaimCheck::NothingToClaim:
+      Tell(g, "There is nothing to claim in this hand.", BoxIcon::Information);
+      return;
+  }
+}
+
+}  // namespace solo

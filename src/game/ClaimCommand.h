@@ -1,0 +1,12 @@
+#pragma once
+// Game ▸ Claim the Rest, while the game waits for the person's card.
+#include "table/Game.h"
+
+namespace solo {
+
+// Checks the person's claim on the real cards: if it holds, their cards are played for them
+// from now on (starting with this one) at a quicker pace and the hand is settled as usual; if
+// not, they are told in plain words, without any hidden card, and play goes on.
+void ClaimChosen(Game& g);
+
+}  // namespace solo

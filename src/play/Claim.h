@@ -1,0 +1,19 @@
+#pragma once
+// The person's claim of the rest of a hand: all the remaining tricks for their side, or, as the
+// declarer of a contract to lose, none. It is checked with the exact solver on the real cards,
+// against every defence; once it holds, the person's cards are played for them so that it
+// still does.
+#include "play/Solver.h"
+#include "state/GameState.h"
+
+namespace solo {
+
+enum class ClaimCheck { Holds, Fails, NotChecked, NothingToClaim };
+
+// Whether South's claim holds now (NotChecked: beyond the solver's limit; NothingToClaim: no
+// contract in play, or South defends a contract to lose).
+ClaimCheck CheckClaim(const GameState& s, Solver& solver);
+// South's card at `position` that keeps a claim that holds (0 if none does).
+int CardKeepingClaim(const GameState& s, int position, Solver& solver);
+
+}  // namespace solo
