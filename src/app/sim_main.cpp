@@ -32,6 +32,8 @@ void Usage(std::ostream& out) {
                "  --confidence P an Expert bids the highest contract it makes in P % of those layouts\n"
                "                 (default: the contract that wins most units by its calibrated chance)\n"
                "  --bid-log      print a line for every contract an Expert bid: bid CODE SHARE MADE\n"
+               "  --analyse FILE for every hand of the hand history FILE, count the cards that decided it\n"
+               "                 against their own side, by every card known (errors), by role and level\n"
                "  --threads N    the threads each Expert decision solves on (default 0: every core)\n"
                "  --no-time-budget  Experts do all their layouts, however long (the same game on any machine)\n"
                "  --duplicate    also play the same deals with every seat Classic and report South's\n"
@@ -139,6 +141,9 @@ CommandLine Parse(int argc, char** argv) {
       const long percent = static_cast<long>(number(100));
       if (percent < 1) Refuse("--confidence takes a whole number from 1 to 100");
       options.confidence = static_cast<double>(percent) / 100;
+    } else if (arg == "--analyse") {
+      std::cout << solo::AnalyseHistory(value());
+      std::exit(0);
     } else if (arg == "--bid-log") {
       options.bidOutcome = [](int code, double share, bool made) {
         std::printf("bid %d %.3f %d\n", code, share, made ? 1 : 0);

@@ -1,5 +1,7 @@
 #include "sim/Simulator.h"
 
+#include <map>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -10,6 +12,7 @@
 #include "state/CardSets.h"
 #include "sim/SimGame.h"
 #include "store/History.h"
+#include "game/HandAnalysis.h"
 #include "game/HandRecorder.h"
 #include "game/GameStart.h"
 
@@ -275,6 +278,41 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
   out << "  fingerprint         " << print << "\n";
   return out.str();
+}
+
+std::string AnalyseHistory(const std::string& path) {
+  auto history = History::OpenToRead(path);
+  if (!history) return "the hand history " + path + " cannot be read\n";
+  struct Count {
+    long hands = 0, errors = 0;
+  };
+  // By role (declarer, defender) and level.
+  std::map<std::string, Count> counts;
+  long analysed = 0, complete = 0;
+  Solver solver;
+  for (const HandRecord& hand : history->Hands(HandsWanted::All)) {
+    const HandAnalysis analysis = AnalyseHand(hand, solver);
+    if (analysis.cards.empty()) continue;
+    ++analysed;
+    if (!analysis.complete) continue;
+    ++complete;
+    for (int seat = 0; seat < kSeats; ++seat) {
+      const std::string role = (seat == hand.declarer ? "declarer " : "defender ") + hand.levels[seat];
+      Count& c = counts[role];
+      ++c.hands;
+      for (const CardVerdict& v : analysis.cards)
+        c.errors += v.seat == seat && v.changed() && v.before == (seat == hand.declarer);
+    }
+  }
+  std::string out = "hands analysed        " + std::to_string(analysed) + " (" + std::to_string(complete) +
+                    " solved throughout)\n";
+  for (const auto& [role, c] : counts) {
+    char line[160];
+    std::snprintf(line, sizeof line, "  %-20s %6ld seat-hands, %6ld errors, %.3f a seat-hand\n", role.c_str(), c.hands,
+                  c.errors, c.hands ? static_cast<double>(c.errors) / c.hands : 0.0);
+    out += line;
+  }
+  return out;
 }
 
 }  // namespace solo

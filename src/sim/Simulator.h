@@ -98,4 +98,9 @@ std::string FormatComparison(const Comparison& c);
 // The summary as the simulator prints it.
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);
 
+// For every played hand of a hand history: the cards after which the declarer's goal went from
+// reachable to not (the declarer's errors) or back (the defenders'), by every card known, counted
+// by the level of the seat that played them; the report's lines, or why the file can't be read.
+std::string AnalyseHistory(const std::string& path);
+
 }  // namespace solo

@@ -1,7 +1,11 @@
 // A past hand replayed step by step: the cards held, the trick shown and the tricks won.
 #include <gtest/gtest.h>
 
+#include "GameFixture.h"
+#include "game/HandAnalysis.h"
 #include "game/Replay.h"
+#include "sim/Simulator.h"
+#include "store/History.h"
 
 namespace solo {
 namespace {
@@ -45,6 +49,45 @@ TEST(Replay, EachStepShowsItsTrickTheCardsLeftAndTheTricksWon) {
   h.result = "passed";
   EXPECT_EQ(ContractWords(h), "none");
   EXPECT_EQ(ResultWords(h), "thrown in");
+}
+
+}  // namespace
+}  // namespace solo
+
+namespace solo {
+namespace {
+
+// The analysis of real hands holds together: each card's answer after it is the next card's
+// answer before it, the last answer is the hand's result, and a card that changed the answer had
+// another that would not have (the card named in its words).
+TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
+  const auto dir = test::FreshFolder();
+  SimulationOptions options;
+  options.hands = 30;
+  options.seed = 9602;
+  options.dataDir = dir.string();
+  options.history = (dir / kHistoryFileName).string();
+  ASSERT_EQ(Simulate(options).saveError, "");
+  Solver solver;
+  int complete = 0, changed = 0;
+  for (const HandRecord& hand : History::OpenToRead(options.history)->Hands(HandsWanted::All)) {
+    const HandAnalysis a = AnalyseHand(hand, solver, 300000);
+    if (!a.complete) continue;
+    ++complete;
+    for (std::size_t i = 0; i + 1 < a.cards.size(); ++i) EXPECT_EQ(a.cards[i].after, a.cards[i + 1].before);
+    // Settled as soon as certain: the last card played decided nothing the result does not say.
+    EXPECT_EQ(a.cards.back().after, hand.result == "made") << hand.hand;
+    for (const CardVerdict& v : a.cards) {
+      if (!v.changed()) continue;
+      ++changed;
+      EXPECT_NE(v.better, 0);
+      EXPECT_NE(VerdictWords(hand, v).find(v.seat == hand.declarer ? " lost the " : " through: the "), std::string::npos)
+          << VerdictWords(hand, v);
+    }
+  }
+  EXPECT_GT(complete, 10);
+  EXPECT_GT(changed, 3);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

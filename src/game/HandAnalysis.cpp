@@ -1,0 +1,72 @@
+#include "game/HandAnalysis.h"
+
+#include "game/Replay.h"
+#include "play/ExpertPlayer.h"
+
+namespace solo {
+
+HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit) {
+  HandAnalysis analysis;
+  if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || hand.contract <= 0 ||
+      hand.contract >= kBidKinds || hand.tricks.empty())
+    return analysis;
+  const SolverGoal goal = GoalOf(hand.contract);
+  SolverPosition p;
+  for (int seat = 0; seat < kSeats; ++seat)
+    for (int card : hand.hands[seat])
+      if (card >= 1 && card <= kCards) p.hands[seat] |= std::uint64_t{1} << (card - 1);
+  p.trumps = hand.trumps >= kDiamonds && hand.trumps <= kSpades ? hand.trumps - kDiamonds : -1;
+  p.declarer = hand.declarer;
+  solver.SetNodeLimit(nodeLimit);
+  analysis.complete = true;
+  const auto solve = [&](const SolverPosition& at) {
+    const bool reaches = solver.Reaches(at, goal);
+    if (solver.aborted()) analysis.complete = false;
+    return reaches;
+  };
+  for (std::size_t t = 0; t < hand.tricks.size(); ++t) {
+    const TrickRecord& trick = hand.tricks[t];
+    p.leader = trick.leader;
+    p.played = 0;
+    bool reaches = solve(p);
+    for (int place = 0; place < 4; ++place) {
+      CardVerdict v;
+      v.trick = static_cast<int>(t), v.place = place;
+      v.seat = (trick.leader + place) % kSeats;
+      v.card = trick.cards[place];
+      v.before = reaches;
+      const SolverPosition at = p;
+      p.hands[v.seat] &= ~(std::uint64_t{1} << (v.card - 1));
+      if (place < 3) {
+        p.trick[place] = v.card - 1;
+        p.played = place + 1;
+      } else {
+        p.leader = trick.winner;
+        p.played = 0;
+        p.declarerTricks += trick.winner == hand.declarer;
+      }
+      v.after = solve(p);
+      if (v.changed())
+        for (const Solver::CardResult& r : solver.Cards(at, goal))
+          if (r.reaches == v.before) {
+            v.better = r.card + 1;
+            break;
+          }
+      reaches = v.after;
+      analysis.cards.push_back(v);
+    }
+  }
+  return analysis;
+}
+
+std::string VerdictWords(const HandRecord& hand, const CardVerdict& v) {
+  const std::string name = SeatName(hand, v.seat);
+  const std::string contract = ContractOf(hand.contract).name;
+  const bool declarer = v.seat == hand.declarer;
+  std::string words = name + "'s " + CardWords(v.card) + (declarer ? " lost the " : " let the ") + contract +
+                      (declarer ? "" : " through");
+  if (v.better) words += ": the " + CardWords(v.better) + (declarer ? " makes it" : " beats it");
+  return words;
+}
+
+}  // namespace solo
