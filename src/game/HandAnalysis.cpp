@@ -19,9 +19,11 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
   p.declarer = hand.declarer;
   solver.SetNodeLimit(nodeLimit);
   analysis.complete = true;
+  bool known = true;  // whether the last answer was found
   const auto solve = [&](const SolverPosition& at) {
     const bool reaches = solver.Reaches(at, goal);
-    if (solver.aborted()) analysis.complete = false;
+    known = !solver.aborted();
+    analysis.complete = analysis.complete && known;
     return reaches;
   };
   for (std::size_t t = 0; t < hand.tricks.size(); ++t) {
@@ -35,6 +37,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
       v.seat = (trick.leader + place) % kSeats;
       v.card = trick.cards[place];
       v.before = reaches;
+      v.known = known;
       const SolverPosition at = p;
       p.hands[v.seat] &= ~(std::uint64_t{1} << (v.card - 1));
       if (place < 3) {
@@ -46,6 +49,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
         p.declarerTricks += trick.winner == hand.declarer;
       }
       v.after = solve(p);
+      v.known = v.known && known;
       if (v.changed())
         for (const Solver::CardResult& r : solver.Cards(at, goal))
           if (r.reaches == v.before) {

@@ -15,7 +15,8 @@ struct CardVerdict {
   int seat = 0, card = 0;    // the card as the game numbers it, 1-52
   bool before = false, after = false;  // the declarer's goal reachable before and after it
   int better = 0;  // when the card changed the answer: a card the seat could have played instead
-  bool changed() const { return before != after; }
+  bool known = true;  // both answers were found within the solver's limit
+  bool changed() const { return known && before != after; }
 };
 
 struct HandAnalysis {

@@ -4,7 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QApplication>
+#include <QPointer>
 #include <QPushButton>
+
+#include <thread>
+
+#include "game/HandAnalysis.h"
 #include <QVBoxLayout>
 
 #include "game/Replay.h"
@@ -109,12 +115,47 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   row->addWidget(caption_, 1, Qt::AlignCenter);
   row->addWidget(forward_);
   layout->addLayout(row);
+  analyse_ = new QPushButton("Where was it lost?");
+  analyse_->setToolTip("Every card checked with all four hands known: the cards that decided the hand");
+  analyse_->setEnabled(hand_.damage.empty() && hand_.contract > 0 && !hand_.tricks.empty());
+  analysis_ = new QLabel;
+  analysis_->setWordWrap(true);
+  analysis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(analyse_, 0, Qt::AlignLeft);
+  layout->addWidget(analysis_);
+  connect(analyse_, &QPushButton::clicked, this, [this] { Analyse(); });
   connect(back_, &QPushButton::clicked, this, [this] { ShowStep(step_ - 1); });
   connect(forward_, &QPushButton::clicked, this, [this] { ShowStep(step_ + 1); });
   ShowStep(0);
 }
 
 QString ReplayView::caption() const { return caption_->text(); }
+
+QString ReplayView::analysisText() const { return analysis_->text(); }
+
+void ReplayView::Analyse(std::function<void()> done) {
+  analyse_->setEnabled(false);
+  analysis_->setText("Checking every card with all four hands known\u2026");
+  // The work has its own copy of the hand and reports through the application, on the window's
+  // thread, where a window closed meanwhile is seen gone.
+  std::thread([view = QPointer<ReplayView>(this), hand = hand_, done = std::move(done)] {
+    Solver solver;
+    const HandAnalysis analysis = AnalyseHand(hand, solver);
+    QStringList lines;
+    for (const CardVerdict& v : analysis.cards)
+      if (v.changed())
+        lines << QString("Trick %1: %2.").arg(v.trick + 1).arg(QString::fromStdString(VerdictWords(hand, v)));
+    if (lines.isEmpty())
+      lines << (analysis.complete ? "No card changed the outcome: the deal decided it, whatever was played."
+                                  : "No card was found to change the outcome.");
+    if (!analysis.complete) lines << "(Some early positions were too large to solve exactly and are left out.)";
+    QMetaObject::invokeMethod(qApp, [view, text = lines.join("\n"), done] {
+      if (!view) return;
+      view->analysis_->setText(text);
+      if (done) done();
+    }, Qt::QueuedConnection);
+  }).detach();
+}
 
 void ReplayView::ShowStep(int step) {
   const ReplayStep at = ReplayAt(hand_, step);

@@ -3,6 +3,8 @@
 // trick. Back and Forward (or the arrow keys, Home and End) step through it.
 #include <QDialog>
 
+#include <functional>
+
 #include "store/HandRecord.h"
 #include "ui/CardArt.h"
 
@@ -21,6 +23,10 @@ class ReplayView : public QDialog {
   void ShowStep(int step);
   int step() const { return step_; }
   QString caption() const;
+  // Where was it lost? Analyses the hand off the window's thread (the history is not touched);
+  // `done` is called on the window's thread once its words are shown.
+  void Analyse(std::function<void()> done = {});
+  QString analysisText() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -30,7 +36,8 @@ class ReplayView : public QDialog {
   int step_ = 0;
   ReplayTable* table_;
   QLabel* caption_;
-  QPushButton *back_, *forward_;
+  QPushButton *back_, *forward_, *analyse_;
+  QLabel* analysis_;
 };
 
 }  // namespace solo::ui

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QTableWidget>
 
+#include <QEventLoop>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
@@ -99,6 +101,16 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   EXPECT_EQ(replay.step(), static_cast<int>(played->tricks.size()));
   press(Qt::Key_Right);
   EXPECT_EQ(replay.step(), static_cast<int>(played->tricks.size()));
+
+  // The analysis runs off the window's thread and leaves the history as it was.
+  const auto before = history->Hands(HandsWanted::All).size();
+  QEventLoop wait;
+  replay.Analyse([&] { wait.quit(); });
+  QTimer::singleShot(60000, &wait, &QEventLoop::quit);
+  wait.exec();
+  EXPECT_TRUE(replay.analysisText().startsWith("Trick ") || replay.analysisText().startsWith("No card"))
+      << replay.analysisText().toStdString();
+  EXPECT_EQ(history->Hands(HandsWanted::All).size(), before);
   fs::remove_all(dir);
 }
 
