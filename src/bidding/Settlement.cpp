@@ -87,7 +87,7 @@ Settled EndOfHand(Game& g, int seat) {
     const int units = ContractOf(code).units;
     for (int i = 0; i < kSeats; ++i)
       s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
-    if (g.nextHandWithoutAsking) {
+    if (g.options.nextHandWithoutAsking) {
       result = made ? "made" : "failed";
       break;
     }
@@ -119,7 +119,7 @@ Settled EndOfHand(Game& g, int seat) {
   const bool saved = SavePoints(g);
   // The hand's record follows the points file, which stays the file of record.
   if (g.observer) g.observer->HandEnded(g, result);
-  if (g.nextHandWithoutAsking) {
+  if (g.options.nextHandWithoutAsking) {
     ShowResultWithoutAsking(g, seat, result == std::string_view("made"));
     return Settled::NewRound;
   }

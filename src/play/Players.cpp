@@ -60,7 +60,7 @@ int HumanPlayer::Card(Game& g, int seat, int position, bool) {
     Pause(g, g.pacing.cardPlay);
     if (card) return card;
   }
-  if (g.playForcedCard && std::popcount(legal) == 1) {
+  if (g.options.playForcedCard && std::popcount(legal) == 1) {
     // As long as a computer player would take over the card, so the person sees it coming.
     Pause(g, g.pacing.cardPlay);
     return std::countr_zero(legal) + 1;

@@ -68,11 +68,14 @@ struct Game : Interruption {
   Presentation* show = nullptr;
   DeluxeBox box;  // the program's message box, filled anew for every box shown
 
-  // Options ▸ Play a forced card by itself: the person's only legal card is played for them.
-  bool playForcedCard = false;
-  // Options ▸ Next hand without asking: a settled hand's result is shown on the table and in the
-  // status bar, and the next hand follows after a pause, with no box to answer.
-  bool nextHandWithoutAsking = false;
+  // The person's choices in the Options menu that change how a hand runs (the window keeps them).
+  struct Options {
+    // Play a forced card by itself: the person's only legal card is played for them.
+    bool playForcedCard = false;
+    // Next hand without asking: a settled hand's result is shown on the table and in the status
+    // bar, and the next hand follows after a pause, with no box to answer.
+    bool nextHandWithoutAsking = false;
+  } options;
   // The person's claim of the rest of the hand has held: their cards are played for them.
   bool claimed = false;
 

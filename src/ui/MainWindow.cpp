@@ -132,6 +132,18 @@ void MainWindow::Handle(F&& handler) {
   Act(next);
 }
 
+void MainWindow::AddToggle(QMenu* menu, const QString& caption, const QString& key, bool byDefault,
+                           const std::function<void(bool)>& apply) {
+  QAction* action = menu->addAction(caption);
+  action->setCheckable(true);
+  action->setChecked(QSettings().value(key, byDefault).toBool());
+  apply(action->isChecked());
+  connect(action, &QAction::toggled, this, [key, apply](bool on) {
+    QSettings().setValue(key, on);
+    apply(on);
+  });
+}
+
 void MainWindow::AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen) {
   // One of several, as radio items: choosing one unchecks the others.
   auto* group = new QActionGroup(this);
@@ -203,40 +215,16 @@ void MainWindow::BuildMenus() {
   AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
              [this](int i) { SetExpertOpponents(i == 1); });
   SetExpertOpponents(expert);
-  QAction* playable = options->addAction("Show playable cards");
-  playable->setCheckable(true);
-  playable->setChecked(QSettings().value("options/showPlayable", true).toBool());
-  g_.t.ShowPlayable = playable->isChecked();
-  connect(playable, &QAction::toggled, this, [this](bool on) {
-    QSettings().setValue("options/showPlayable", on);
+  AddToggle(options, "Show playable cards", "options/showPlayable", true, [this](bool on) {
     g_.t.ShowPlayable = on;
     if (!on) g_.t.Dimmed = 0;
     Mirror();
   });
-  QAction* sound = options->addAction("Sound");
-  sound->setCheckable(true);
-  sound->setChecked(QSettings().value("options/sound", true).toBool());
-  host_.SetSound(sound->isChecked());
-  connect(sound, &QAction::toggled, this, [this](bool on) {
-    QSettings().setValue("options/sound", on);
-    host_.SetSound(on);
-  });
-  QAction* next = options->addAction("Next hand without asking");
-  next->setCheckable(true);
-  next->setChecked(QSettings().value("options/nextHandWithoutAsking", false).toBool());
-  g_.nextHandWithoutAsking = next->isChecked();
-  connect(next, &QAction::toggled, this, [this](bool on) {
-    QSettings().setValue("options/nextHandWithoutAsking", on);
-    g_.nextHandWithoutAsking = on;
-  });
-  QAction* forced = options->addAction("Play a forced card by itself");
-  forced->setCheckable(true);
-  forced->setChecked(QSettings().value("options/playForcedCard", false).toBool());
-  g_.playForcedCard = forced->isChecked();
-  connect(forced, &QAction::toggled, this, [this](bool on) {
-    QSettings().setValue("options/playForcedCard", on);
-    g_.playForcedCard = on;
-  });
+  AddToggle(options, "Sound", "options/sound", true, [this](bool on) { host_.SetSound(on); });
+  AddToggle(options, "Next hand without asking", "options/nextHandWithoutAsking", false,
+            [this](bool on) { g_.options.nextHandWithoutAsking = on; });
+  AddToggle(options, "Play a forced card by itself", "options/playForcedCard", false,
+            [this](bool on) { g_.options.playForcedCard = on; });
 
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("aboutMenu");

@@ -52,6 +52,10 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   // Adds `names` to `menu` as radio items, `checked` ticked; `chosen` gets the index picked.
+  // An option that is on or off, kept in the settings under `key`: `apply` is told its state
+  // now and at every change.
+  void AddToggle(QMenu* menu, const QString& caption, const QString& key, bool byDefault,
+                 const std::function<void(bool)>& apply);
   void AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen);
   void Act(Next next);
   void RunHandLoop();

@@ -110,7 +110,7 @@ TEST(EndOfHand, WithoutAskingTheResultIsShownAndTheNextHandFollows) {
   Game& g = tg.g;
   StartGame(g);
   tg.host.boxes.clear();
-  g.nextHandWithoutAsking = true;
+  g.options.nextHandWithoutAsking = true;
   g.s.declarer = kEast;
   g.s.bidMisere[kEast] = true;
   g.s.tricksWon = {2, 0, 1, 1};

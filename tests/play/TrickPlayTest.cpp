@@ -159,7 +159,7 @@ TEST(PlayRound, AForcedCardPlaysItselfOnlyWhenAskedFor) {
     TestGame tg;
     Game& g = tg.g;
     PrepareHand(g, kWest, kSolo);
-    g.playForcedCard = option;
+    g.options.playForcedCard = option;
     test::Give(g.s, kSouth, {"2C", "9H", "3S"});
     test::Give(g.s, kWest, {"3H"});
     test::Give(g.s, kNorth, {"4H"});
