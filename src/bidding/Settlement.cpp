@@ -54,10 +54,9 @@ void ShowResultWithoutAsking(Game& g, int seat, bool made) {
 }  // namespace
 
 Outcome DecideContract(const GameState& s, int code, int seat) {
+  // Every trick played was won by someone: the others took the rest.
   const int declarer = s.tricksWon[seat];
-  int others = 0;
-  for (int i = 0; i < kSeats; ++i)
-    if (i != seat) others += s.tricksWon[i];
+  const int others = s.tricksPlayed - declarer;
   const Contract& c = ContractOf(code);
   if (c.toLose) return s.tricksPlayed == kTricksInHand && declarer == 0 ? Outcome::Made
                        : declarer >= 1                                  ? Outcome::Failed

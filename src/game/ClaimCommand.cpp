@@ -24,6 +24,9 @@ void ClaimChosen(Game& g) {
       const int card = CardKeepingClaim(g.s, position, solver);
       if (card == 0) return;
       g.claimed = true;
+      g.paceBeforeClaim = g.pacing;
+      g.pacing.cardPlay /= 4;
+      g.pacing.gather /= 4;
       g.host.ShowStatus("Your claim holds: the rest of the hand is played out for you.");
       g.answer = card;
       return;

@@ -9,8 +9,7 @@ namespace solo {
 
 void HandRecorder::HandStarts(const Game& g) {
   open_ = true;
-  // A hand abandoned before its deal is over must not show the last hand's cards.
-  record_.hands = {};
+  dealt_ = false;
   record_.goulash = g.s.noShuffle;
   record_.bids.clear();
   record_.tricks.clear();
@@ -19,6 +18,7 @@ void HandRecorder::HandStarts(const Game& g) {
 }
 
 void HandRecorder::Dealt(const Game& g) {
+  dealt_ = true;
   record_.dealer = g.s.dealer;
   record_.trumpsDealt = g.s.trumps;
   for (int seat = 0; seat < kSeats; ++seat) {
@@ -55,6 +55,8 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   if (!open_) return;
   open_ = false;
   HandRecord& r = record_;
+  // A hand abandoned before its deal is over must not show the last hand's cards.
+  if (!dealt_) r.hands = {};
   ++r.hand;
   r.result = result;
   if (r.result == "passed") r.trumps = g.s.trumps;

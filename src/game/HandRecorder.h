@@ -44,7 +44,8 @@ class HandRecorder : public HandObserver {
   std::function<void(const HandRecord&)> keeper_;
   std::string line_;
   HandRecord record_;
-  bool open_ = false;  // a hand has started and not yet ended
+  bool open_ = false;   // a hand has started and not yet ended
+  bool dealt_ = false;  // its deal is over
 };
 
 }  // namespace solo

@@ -181,14 +181,4 @@ int ChooseFourthCard(const GameState& s, int seat) {
   return FirstCardInPackOrder(s, seat);
 }
 
-int ChooseCard(const GameState& s, int seat, int position, bool playToLose) {
-  switch (position) {
-    case 1: return playToLose ? ChooseFirstCardLose(s, seat) : ChooseFirstCard(s, seat);
-    case 2: return playToLose ? ChooseSecondCardLose(s, seat) : ChooseSecondCard(s, seat);
-    case 3: return playToLose ? ChooseThirdCardLose(s, seat) : ChooseThirdCard(s, seat);
-    case 4: return playToLose ? ChooseFourthCardLose(s, seat) : ChooseFourthCard(s, seat);
-    default: return 0;
-  }
-}
-
 }  // namespace solo

@@ -143,7 +143,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
       if (options.bidOutcome && lastBid[declarer].first == contract)
         options.bidOutcome(contract, lastBid[declarer].second, made);
     }
-    lastBid = {};
+    if (options.bidOutcome) lastBid = {};
   };
   // Each hand is counted at its last box; once enough are played, the game is left there.
   host.answer = [&](const DeluxeBox& box) {

@@ -127,9 +127,20 @@ int DrawRandomCard(Game& g) {
   // them, and the last of the list takes the drawn card's place.
   Game::PackList& pack = g.packList;
   if (pack.set != g.s.Unowned || pack.left != g.s.UnownedCount) {
-    pack.left = 0;
-    for (std::uint64_t rest = g.s.Unowned; rest; rest &= rest - 1)
-      pack.cards[pack.left++] = (std::countr_zero(rest) + 1);
+    // The whole pack, as every deal begins, is the list in order: copied, not counted out.
+    static constexpr std::array<int, kCards> kWholePack = [] {
+      std::array<int, kCards> cards{};
+      for (int i = 0; i < kCards; ++i) cards[i] = i + 1;
+      return cards;
+    }();
+    if (g.s.UnownedCount == kCards) {
+      pack.cards = kWholePack;
+      pack.left = kCards;
+    } else {
+      pack.left = 0;
+      for (std::uint64_t rest = g.s.Unowned; rest; rest &= rest - 1)
+        pack.cards[pack.left++] = (std::countr_zero(rest) + 1);
+    }
   }
   if (pack.left <= 0) return 0;
   const std::uint32_t place = g.deal.Below(static_cast<std::uint32_t>(pack.left));

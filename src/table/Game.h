@@ -76,8 +76,10 @@ struct Game : Interruption {
     // bar, and the next hand follows after a pause, with no box to answer.
     bool nextHandWithoutAsking = false;
   } options;
-  // The person's claim of the rest of the hand has held: their cards are played for them.
+  // The person's claim of the rest of the hand has held: their cards are played for them, at
+  // four times the pace, until the next hand brings back the pace kept here.
   bool claimed = false;
+  Pacing paceBeforeClaim;
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

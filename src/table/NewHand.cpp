@@ -22,7 +22,10 @@ void ShowNewHand(Game& g) {
 
 void NewHand(Game& g) {
   ++g.handNumber;
-  g.claimed = false;
+  if (g.claimed) {
+    g.claimed = false;
+    g.pacing = g.paceBeforeClaim;
+  }
   g.deal = DealStream(g.seed, static_cast<std::uint64_t>(g.handNumber));
   g.show->NewHandShown(g);
   g.s.trumps = kTrumpsNotSet;

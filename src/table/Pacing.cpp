@@ -8,8 +8,7 @@ void ThrowIfAbandoned(const Game& g) {
 
 void Pause(Game& g, int ms) {
   ThrowIfAbandoned(g);
-  // A hand whose rest was claimed is played out at four times the pace.
-  g.host.Pause(g.claimed ? ms / 4 : ms, g);
+  g.host.Pause(ms, g);
   ThrowIfAbandoned(g);
 }
 
