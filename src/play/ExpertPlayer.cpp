@@ -39,7 +39,7 @@ SolverGoal GoalOf(const GameState& s, int declarer) {
 }
 
 // Imagines up to samples_ layouts for `seat`, in order from the player's own stream, then
-// solves them on every core: `each(solver, p, counts)` adds what one layout (in p.hands) shows
+// solves them on every core (within kDecisionNodes): `each(solver, p, counts)` adds what one layout (in p.hands) shows
 // into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
 // are summed, so with no time budget the answer never depends on the threads' timing. A thread
 // starts no layout once the budget is spent or `stop` is set. Returns the layouts solved.
@@ -66,11 +66,13 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   std::vector<int> solved(threads);
   const auto run = [&](int t) {
     Solver& solver = t == 0 ? solver_ : *helpers[t - 1];
+    const long stopAt = solver.nodes() + kDecisionNodes / threads;
     SolverPosition p = base;
     const auto start = std::chrono::steady_clock::now();
     double longest = 0;
     for (std::size_t i = t; i < layouts.size(); i += threads) {
       if (stop && stop->load(std::memory_order_relaxed)) break;
+      if (solved[t] > 0 && solver.nodes() >= stopAt) break;
       const double gone = Seconds(start);
       if (budget_ > 0 && solved[t] > 0 && gone + longest > budget_) break;
       p.hands = layouts[i];

@@ -91,6 +91,10 @@ class ExpertPlayer : public SeatPlayer {
  private:
   // A layout too hard to solve within this many positions is left out of the decision.
   static constexpr long kNodeLimit = 100000;
+  // A decision starts no new layout once its searches have taken this many positions in all
+  // (each thread its share): the rare decision whose layouts are all hard stays quick, and
+  // the same work is done on any machine.
+  static constexpr long kDecisionNodes = 1500000;
   // The most threads one decision solves its layouts on.
   static constexpr int kMostThreads = 8;
 
