@@ -2,9 +2,13 @@
 # Measures how often a contract an Expert bids is made in real play, against the share of the
 # layouts it imagined in which the contract was made when it bid, and prints the rows of
 # src/play/BidCalibration.h.
-#   scripts/calibrate_bids.sh [hands per run] [first seed] [runs]     (default 600 5001 4)
+#   scripts/calibrate_bids.sh [hands per run] [first seed] [runs] [hands per Solo run] [Solo runs]
+#                                                                   (default 600 5001 4 300 2)
 # Four Experts play with a low bidding share (--confidence 2), so that contracts are bid across
-# the whole range of shares; every contract an Expert bid and played is logged (--bid-log). The
+# the whole range of shares; then, from the seeds after, runs that bid a Solo at any share when
+# nothing higher qualifies (--explore-solos: the solver's share of a Solo is low even for Solos
+# that are made, so the first runs hardly bid one below a fifth of the layouts). Every contract
+# an Expert bid and played is logged (--bid-log). The
 # rate of each tenth of the share is shrunk towards the share itself by four imagined bids
 # (bins with few bids say little), then made non-decreasing (pool-adjacent-violators).
 # A run of 600 hands takes about 20 CPU-minutes; the runs go two at a time.
@@ -15,10 +19,13 @@ solo_setup >/dev/null
 hands=${1:-600}
 seed=${2:-5001}
 runs=${3:-4}
+soloHands=${4:-300}
+soloRuns=${5:-2}
 log=$(mktemp)
 trap 'rm -f "$log" "$log".*' EXIT
-for ((i = 0; i < runs; ++i)); do
-  "$SOLO_BUILD_DIR/solo-sim" --hands "$hands" --seed $((seed + i)) --south expert --west expert --north expert \
+for ((i = 0; i < runs + soloRuns; ++i)); do
+  if (( i < runs )); then extra=(--hands "$hands"); else extra=(--hands "$soloHands" --explore-solos); fi
+  "$SOLO_BUILD_DIR/solo-sim" "${extra[@]}" --seed $((seed + i)) --south expert --west expert --north expert \
     --east expert --confidence 2 --threads 1 --no-time-budget --bid-log --quiet >"$log.$i" &
   if (( i % 2 == 1 )); then wait; fi
 done

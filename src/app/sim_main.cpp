@@ -32,6 +32,7 @@ void Usage(std::ostream& out) {
                "  --confidence P an Expert bids the highest contract it makes in P % of those layouts\n"
                "                 (default: the contract that wins most units by its calibrated chance)\n"
                "  --bid-log      print a line for every contract an Expert bid: bid CODE SHARE MADE\n"
+               "  --explore-solos with --confidence: a Solo at any share when nothing higher qualifies\n"
                "  --analyse FILE for every hand of the hand history FILE, count the cards that decided it\n"
                "                 against their own side, by every card known (errors), by role and level\n"
                "  --threads N    the threads each Expert decision solves on (default 0: every core)\n"
@@ -144,6 +145,8 @@ CommandLine Parse(int argc, char** argv) {
     } else if (arg == "--analyse") {
       std::cout << solo::AnalyseHistory(value());
       std::exit(0);
+    } else if (arg == "--explore-solos") {
+      options.exploreSolos = true;
     } else if (arg == "--bid-log") {
       options.bidOutcome = [](int code, double share, bool made) {
         std::printf("bid %d %.3f %d\n", code, share, made ? 1 : 0);

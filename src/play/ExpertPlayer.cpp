@@ -197,6 +197,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
     // (its share comes from play, not from the solver, so it is looked at on its own).
     for (int i : {0, 1, 2, 4, 3})
       if (chosen < 0 && solved[i] > 0 && made[i] >= confidence_ * solved[i]) chosen = i;
+    if (exploreSolos_ && (chosen < 0 || chosen == 3) && solved[4] > 0) chosen = 4;
   } else {
     // The units the declarer wins on average: three times the contract's units from the
     // others when it is made, paid back three times when it fails.

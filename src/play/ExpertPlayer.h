@@ -77,6 +77,9 @@ class ExpertPlayer : public SeatPlayer {
   // Told of every bid the seat makes: its code and the share of the layouts in which it was
   // made (for measuring the calibration).
   std::function<void(int code, double share)> bidWatch;
+  // For measuring the calibration of the Solo: with a confidence set, a Solo is bid at any share
+  // when no higher contract is made often enough (never a Misere).
+  void ExploreSolos(bool on) { exploreSolos_ = on; }
 
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
@@ -113,6 +116,7 @@ class ExpertPlayer : public SeatPlayer {
   std::mt19937_64 random_;
   int samples_;
   double confidence_;
+  bool exploreSolos_ = false;
   double budget_ = kTimeBudget;
   int threads_ = 0;
   Solver solver_;

@@ -97,6 +97,8 @@ SimulationResult Simulate(const SimulationOptions& options) {
   // Each Expert's last bid of the hand, with the share it was made in.
   std::array<std::pair<int, double>, kSeats> lastBid{};
   for (int seat = 0; seat < kSeats; ++seat)
+    if (sim.experts.experts[seat]) sim.experts.experts[seat]->ExploreSolos(options.exploreSolos);
+  for (int seat = 0; seat < kSeats; ++seat)
     if (options.bidOutcome && sim.experts.experts[seat])
       sim.experts.experts[seat]->bidWatch = [&lastBid, seat](int code, double share) { lastBid[seat] = {code, share}; };
   Game& g = sim.g;

@@ -26,6 +26,8 @@ struct SimulationOptions {
   // Told of every contract an Expert bid and played: its code, the share of the layouts in
   // which the Expert made it when it bid, and whether it was made (the bids' calibration).
   std::function<void(int code, double share, bool made)> bidOutcome;
+  // With a confidence set: Experts bid a Solo at any share when no higher contract qualifies.
+  bool exploreSolos = false;
   // The Experts' time budget a decision (unset: their own) and threads (0: every core); with no
   // budget a run plays the same on any machine at any load, for a given number of threads.
   double expertBudget = -1;
