@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -305,6 +306,27 @@ TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNames) {
   EXPECT_EQ(names[0], CardWords(first));
   EXPECT_EQ(names[13], "West Bot \u2014 Solo: 5 tricks");
   EXPECT_EQ(CardWords(51), "King of Spades");
+}
+
+// The keys follow the selected bid wherever it was selected from (a hint, say), so Enter sends
+// what is highlighted.
+TEST(TableView, TheKeysFollowTheSelectedBid) {
+  test::TestGame tg;
+  QtHost host(QString{});
+  MainWindow window(tg.g, host);
+  window.show();
+  window.activateWindow();
+  QApplication::setActiveWindow(&window);
+  Game& g = tg.g;
+  g.t.bidPanelVisible = true;
+  const auto options = window.view()->findChildren<QRadioButton*>();
+  ASSERT_EQ(options.size(), 7);
+  for (int bid : {1, 0, 4}) {
+    g.t.selectedBid = bid;
+    window.Mirror();
+    EXPECT_TRUE(options[bid]->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), options[bid]) << bid;
+  }
 }
 
 // Enter answers a box's first button, but in "Really Erase?" the safe one: No.
