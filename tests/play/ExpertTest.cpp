@@ -72,28 +72,16 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   // South's bids and trumps by estimate. Every other card goes round the other seats in order.
   struct Case {
     const char* what;
-    std::vector<std::pair<int, int>> south;  // suit, lowest..Ace or single values below
+    std::initializer_list<std::string_view> south;
     int bid;     // the Expert's bid (-1: not checked)
     int trumps;  // a suit the Expert must not name for an Abundance Open (0: not checked)
   };
-  const auto top = [](int suit, int from) {
-    std::vector<std::pair<int, int>> cards;
-    for (int value = from; value <= kAce; ++value) cards.push_back({suit, value});
-    return cards;
-  };
-  const auto join = [](std::vector<std::pair<int, int>> a, const std::vector<std::pair<int, int>>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-  };
   const Case cases[] = {
       // The top four of three suits and the Ace of the fourth take every trick whoever leads.
-      {"every trick", join(join(top(kDiamonds, kJack), top(kHearts, kJack)), join(top(kSpades, kJack), {{kClubs, kAce}})),
-       kAbundanceDeclared, 0},
+      {"every trick", {"JD", "QD", "KD", "AD", "JH", "QH", "KH", "AH", "JS", "QS", "KS", "AS", "AC"}, kAbundanceDeclared, 0},
       // Four small Diamonds are a longest suit (with Hearts and Spades), but the tricks are in
       // the top Hearts and Spades.
-      {"trumps by tricks", join(join(top(kHearts, kJack), top(kSpades, kJack)),
-                                {{kClubs, kAce}, {kDiamonds, 2}, {kDiamonds, 3}, {kDiamonds, 4}, {kDiamonds, 5}}),
-       -1, kDiamonds},
+      {"trumps by tricks", {"JH", "QH", "KH", "AH", "JS", "QS", "KS", "AS", "AC", "2D", "3D", "4D", "5D"}, -1, kDiamonds},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -101,7 +89,7 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     Game& g = tg.g;
     StartGame(g);
     GatherAllCards(g.s);
-    for (const auto& [suit, value] : c.south) SetOwner(g.s, SuitShift(suit) + value - 1, kSouth);
+    test::Give(g.s, kSouth, c.south);
     ASSERT_EQ(CountCards(g.s.Hand[kSouth]), 13);
     int next = 1;
     for (int seat = kWest; seat <= kEast; ++seat)
