@@ -3,23 +3,6 @@
 namespace solo {
 
 namespace {
-
-// Withdraws the first announced bid of the kind, scanning South to East.
-void Withdraw(Game& g, int code, const char* labelText) {
-  PerSeat<bool>& flags = KindFlags(g.s, code);
-  for (int seat = 0; seat < kSeats; ++seat) {
-    if (!flags[seat] || !g.s.hasBid[seat]) continue;
-    flags[seat] = false;
-    g.s.hasBid[seat] = false;
-    g.s.passed[seat] = true;
-    g.show->BidWithdrawn(g, seat, labelText);
-    return;
-  }
-}
-
-}  // namespace
-
-namespace {
 // Each bid code's flags in the state, found by one load rather than a branch: the settlement
 // asks after every trick.
 constexpr PerSeat<bool> GameState::*kKindFlags[kBidKinds] = {
@@ -41,11 +24,17 @@ int HighestKind(const GameState& s, int seat) {
   return kPass;
 }
 
-void RemoveSoloBid(Game& g) { Withdraw(g, kSolo, " bid beaten"); }
-// A beaten Misere leaves its bidder's plain name.
-void RemoveMisereBid(Game& g) { Withdraw(g, kMisere, ""); }
-void RemoveAbundanceOpenBid(Game& g) { Withdraw(g, kAbundanceOpen, " bid beaten"); }
-void RemoveAbundanceTrumpsBid(Game& g) { Withdraw(g, kAbundanceTrumps, " bid beaten"); }
+int WithdrawBid(GameState& s, int code) {
+  PerSeat<bool>& flags = KindFlags(s, code);
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (!flags[seat] || !s.hasBid[seat]) continue;
+    flags[seat] = false;
+    s.hasBid[seat] = false;
+    s.passed[seat] = true;
+    return seat;
+  }
+  return kNoSeat;
+}
 
 void PassOtherBots(GameState& s, int bidder) {
   if (bidder < kWest || bidder > kEast) return;

@@ -3,7 +3,6 @@
 // it. The contracts themselves are rows of state/Contracts.h.
 #include "state/GameState.h"
 #include "state/Contracts.h"
-#include "table/Game.h"
 
 namespace solo {
 
@@ -13,10 +12,9 @@ const PerSeat<bool>& KindFlags(const GameState& s, int code);
 // The highest kind the seat holds, or kPass.
 int HighestKind(const GameState& s, int seat);
 
-void RemoveSoloBid(Game& g);
-void RemoveMisereBid(Game& g);
-void RemoveAbundanceOpenBid(Game& g);
-void RemoveAbundanceTrumpsBid(Game& g);
+// The rule step of a beaten bid: the first seat, South to East, that announced a bid of the
+// kind withdraws it and is out of the bidding. Returns that seat, or kNoSeat.
+int WithdrawBid(GameState& s, int code);
 // Marks the other two computer seats as out of the bidding.
 void PassOtherBots(GameState& s, int bidder);
 

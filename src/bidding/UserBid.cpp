@@ -119,10 +119,21 @@ void AcceptUsersBid(Game& g, int bid) {
     const PerSeat<bool>& flags = KindFlags(s, code);
     return flags[kWest] || flags[kNorth] || flags[kEast];
   };
-  if (bid >= kMisere && anyComputer(kSolo)) RemoveSoloBid(g);
-  if (bid >= kAbundanceOpen && anyComputer(kMisere)) RemoveMisereBid(g);
-  if (bid >= kAbundanceTrumps && anyComputer(kAbundanceOpen)) RemoveAbundanceOpenBid(g);
-  if (bid >= kMisereOpen && anyComputer(kAbundanceTrumps)) RemoveAbundanceTrumpsBid(g);
+  // A computer bid the person's beats is withdrawn, and its caption says so (a beaten Misere
+  // leaves its bidder's plain name).
+  struct Beaten {
+    int code, beatenFrom;
+    const char* label;
+  };
+  static constexpr Beaten kBeaten[] = {{kSolo, kMisere, " bid beaten"},
+                                       {kMisere, kAbundanceOpen, ""},
+                                       {kAbundanceOpen, kAbundanceTrumps, " bid beaten"},
+                                       {kAbundanceTrumps, kMisereOpen, " bid beaten"}};
+  for (const Beaten& b : kBeaten) {
+    if (bid < b.beatenFrom || !anyComputer(b.code)) continue;
+    const int seat = WithdrawBid(s, b.code);
+    if (seat != kNoSeat) g.show->BidWithdrawn(g, seat, b.label);
+  }
   g.show->UsersBidShown(g, bid);
 }
 
