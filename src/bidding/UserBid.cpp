@@ -104,36 +104,41 @@ void ShowUsersBid(Game& g, int bid) {
   SetText(g.t.status.bidding, {s.userName, kAccepted[bid].status});
 }
 
-void AcceptUsersBid(Game& g, int bid) {
-  GameState& s = g.s;
+namespace {
+// The computer bids a bid of the person's beats (from `beatenFrom` up), lowest first, and how
+// the caption of a beaten one reads (a beaten Misere leaves its bidder's plain name).
+struct Beaten {
+  int code, beatenFrom;
+  const char* label;
+};
+constexpr Beaten kBeaten[] = {{kSolo, kMisere, " bid beaten"},
+                              {kMisere, kAbundanceOpen, ""},
+                              {kAbundanceOpen, kAbundanceTrumps, " bid beaten"},
+                              {kAbundanceTrumps, kMisereOpen, " bid beaten"}};
+}  // namespace
+
+std::array<int, 4> RecordUsersBid(GameState& s, int bid) {
+  std::array<int, 4> withdrawn{kNoSeat, kNoSeat, kNoSeat, kNoSeat};
   if (bid == kPass) {
     s.passed[kSouth] = true;
-    g.show->UsersBidShown(g, bid);
-    return;
+    return withdrawn;
   }
   KindFlags(s, bid)[kSouth] = true;
   s.passed[kSouth] = false;
   s.declarer = kSouth;
   s.hasBid[kSouth] = true;
-  const auto anyComputer = [&s](int code) {
-    const PerSeat<bool>& flags = KindFlags(s, code);
-    return flags[kWest] || flags[kNorth] || flags[kEast];
-  };
-  // A computer bid the person's beats is withdrawn, and its caption says so (a beaten Misere
-  // leaves its bidder's plain name).
-  struct Beaten {
-    int code, beatenFrom;
-    const char* label;
-  };
-  static constexpr Beaten kBeaten[] = {{kSolo, kMisere, " bid beaten"},
-                                       {kMisere, kAbundanceOpen, ""},
-                                       {kAbundanceOpen, kAbundanceTrumps, " bid beaten"},
-                                       {kAbundanceTrumps, kMisereOpen, " bid beaten"}};
-  for (const Beaten& b : kBeaten) {
-    if (bid < b.beatenFrom || !anyComputer(b.code)) continue;
-    const int seat = WithdrawBid(s, b.code);
-    if (seat != kNoSeat) g.show->BidWithdrawn(g, seat, b.label);
+  for (int i = 0; i < 4; ++i) {
+    const PerSeat<bool>& flags = KindFlags(s, kBeaten[i].code);
+    if (bid >= kBeaten[i].beatenFrom && (flags[kWest] || flags[kNorth] || flags[kEast]))
+      withdrawn[i] = WithdrawBid(s, kBeaten[i].code);
   }
+  return withdrawn;
+}
+
+void AcceptUsersBid(Game& g, int bid) {
+  const std::array<int, 4> withdrawn = RecordUsersBid(g.s, bid);
+  for (int i = 0; i < 4; ++i)
+    if (withdrawn[i] != kNoSeat) g.show->BidWithdrawn(g, withdrawn[i], kBeaten[i].label);
   g.show->UsersBidShown(g, bid);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The user's bid panel and trump panel, and the rules of a bid made at the user's place. The
 // panels act only while the bidding round waits for them.
+#include <array>
 #include "table/Game.h"
 
 namespace solo {
@@ -16,8 +17,12 @@ void TrumpsChosen(Game& g, int index);
 // Whether a bid at the user's place is refused: a computer seat that has already spoken bid as
 // high or higher. A pass is never refused.
 bool UsersBidRefused(const GameState& s, int bid);
-// Records the bid made at the user's place (or the pass): the bid records, the computer bids it
-// beats withdrawn, the panel closed and the bid announced.
+// The rule step of the bid made at the user's place (or the pass): the bid records, and the
+// computer bids it beats withdrawn. Returns, for each bid it can beat (Solo, Misere, Abundance
+// Open, Abundance Trumps), the seat that withdrew it (kNoSeat where none did).
+std::array<int, 4> RecordUsersBid(GameState& s, int bid);
+// Records the bid and shows it: the withdrawn bids' captions, the panel closed and the bid
+// announced.
 void AcceptUsersBid(Game& g, int bid);
 // What the table shows of it (the window's presentation).
 void ShowUsersBid(Game& g, int bid);
