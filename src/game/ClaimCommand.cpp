@@ -19,9 +19,7 @@ void ClaimChosen(Game& g) {
   const bool toLose = g.s.declarer == kSouth && ContractOf(HighestKind(g.s, kSouth)).toLose;
   switch (CheckClaim(g.s, solver)) {
     case ClaimCheck::Holds: {
-      int position = 1;
-      while (position < 4 && g.s.trick[position - 1].card >= 1) ++position;
-      const int card = CardKeepingClaim(g.s, position, solver);
+      const int card = CardKeepingClaim(g.s, solver);
       if (card == 0) return;
       g.claimed = true;
       g.paceBeforeClaim = g.pacing;

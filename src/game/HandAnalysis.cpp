@@ -15,7 +15,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
   for (int seat = 0; seat < kSeats; ++seat)
     for (int card : hand.hands[seat])
       if (card >= 1 && card <= kCards) p.hands[seat] |= std::uint64_t{1} << (card - 1);
-  p.trumps = hand.trumps >= kDiamonds && hand.trumps <= kSpades ? hand.trumps - kDiamonds : -1;
+  p.trumps = SuitPlace(hand.trumps);
   p.declarer = hand.declarer;
   solver.SetNodeLimit(nodeLimit);
   analysis.complete = true;

@@ -17,16 +17,7 @@ bool ClaimPosition(const GameState& s, SolverPosition& p, SolverGoal& goal, bool
   const SolverGoal contract = GoalOf(s, declarer);
   southDeclares = declarer == kSouth;
   if (contract.toLose && !southDeclares) return false;
-  p.hands = s.Hand;
-  p.trumps = IsSuit(s.trumps) ? s.trumps - kDiamonds : -1;
-  p.leader = s.trick[0].seat;
-  p.played = 0;
-  while (p.played < 3 && s.trick[p.played].card >= 1) {
-    p.trick[p.played] = s.trick[p.played].card - 1;
-    ++p.played;
-  }
-  p.declarer = declarer;
-  p.declarerTricks = s.tricksWon[declarer];
+  p = PositionNow(s);
   const int left = kTricksInHand - s.tricksPlayed;
   goal = contract.toLose ? contract : SolverGoal{false, southDeclares ? p.declarerTricks + left : p.declarerTricks + 1};
   return true;
@@ -44,11 +35,11 @@ ClaimCheck CheckClaim(const GameState& s, Solver& solver) {
   return reaches == southDeclares ? ClaimCheck::Holds : ClaimCheck::Fails;
 }
 
-int CardKeepingClaim(const GameState& s, int position, Solver& solver) {
+int CardKeepingClaim(const GameState& s, Solver& solver) {
   SolverPosition p;
   SolverGoal goal;
   bool southDeclares = false;
-  if (!ClaimPosition(s, p, goal, southDeclares) || p.played != position - 1) return 0;
+  if (!ClaimPosition(s, p, goal, southDeclares) || (p.leader + p.played) % kSeats != kSouth) return 0;
   for (const Solver::CardResult& r : solver.Cards(p, goal))
     if (r.reaches == southDeclares) return r.card + 1;
   return 0;

@@ -13,7 +13,7 @@ enum class ClaimCheck { Holds, Fails, NotChecked, NothingToClaim };
 // Whether South's claim holds now (NotChecked: beyond the solver's limit; NothingToClaim: no
 // contract in play, or South defends a contract to lose).
 ClaimCheck CheckClaim(const GameState& s, Solver& solver);
-// South's card at `position` that keeps a claim that holds (0 if none does).
-int CardKeepingClaim(const GameState& s, int position, Solver& solver);
+// South's card, when South is to play, that keeps a claim that holds (0 if none does).
+int CardKeepingClaim(const GameState& s, Solver& solver);
 
 }  // namespace solo

@@ -25,7 +25,6 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-int TrumpIndex(const GameState& s) { return IsSuit(s.trumps) ? s.trumps - kDiamonds : -1; }
 
 }  // namespace
 
@@ -36,6 +35,20 @@ SolverGoal GoalOf(int code) {
 
 SolverGoal GoalOf(const GameState& s, int declarer) {
   return GoalOf(declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass);
+}
+
+SolverPosition PositionNow(const GameState& s) {
+  SolverPosition p;
+  p.hands = s.Hand;
+  p.trumps = SuitPlace(s.trumps);
+  p.leader = s.trick[0].seat;
+  while (p.played < 3 && s.trick[p.played].card >= 1) {
+    p.trick[p.played] = s.trick[p.played].card - 1;
+    ++p.played;
+  }
+  p.declarer = s.declarer;
+  p.declarerTricks = s.declarer >= 0 && s.declarer < kSeats ? s.tricksWon[s.declarer] : 0;
+  return p;
 }
 
 // Imagines up to samples_ layouts for `seat`, in order from the player's own stream, then
@@ -142,7 +155,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   };
   const auto candidate = [&](int code) {
     const TrumpRule rule = ContractOf(code).trumps;
-    return Candidate{code, rule == TrumpRule::InForce ? TrumpIndex(s) : rule == TrumpRule::None ? -1 : -2,
+    return Candidate{code, rule == TrumpRule::InForce ? SuitPlace(s.trumps) : rule == TrumpRule::None ? -1 : -2,
                      GoalOf(code)};
   };
   const Candidate contracts[] = {candidate(kAbundanceDeclared), candidate(kAbundanceTrumps),
@@ -254,13 +267,9 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   // goal or beyond it (a declarer's), or short of the declarer's target (a defender's).
   // counts: the score of each card (by bit), then its tricks.
   std::vector<int> counts(2 * kCards);
-  SolverPosition base;
-  base.trumps = TrumpIndex(s);
-  base.leader = s.trick[0].seat;
-  base.played = position - 1;
-  for (int i = 0; i < base.played; ++i) base.trick[i] = s.trick[i].card - 1;
-  base.declarer = declarer;
-  base.declarerTricks = s.tricksWon[declarer];
+  // The hands come from each layout: the Expert never sees the others' cards.
+  SolverPosition base = PositionNow(s);
+  base.hands = {};
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
     int* score = c.data();
     int* tricks = c.data() + kCards;

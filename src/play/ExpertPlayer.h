@@ -137,5 +137,8 @@ bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
 SolverGoal GoalOf(int code);
 SolverGoal GoalOf(const GameState& s, int declarer);
+// The hand as it stands, for the solver: the cards each seat holds, the trumps, the trick in
+// progress, the declarer and its tricks.
+SolverPosition PositionNow(const GameState& s);
 
 }  // namespace solo

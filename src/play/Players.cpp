@@ -56,7 +56,7 @@ int HumanPlayer::Card(Game& g, int seat, int position, bool) {
   const std::uint64_t legal = LegalCards(g.s, seat, position);
   if (g.claimed) {
     Solver solver;
-    const int card = CardKeepingClaim(g.s, position, solver);
+    const int card = CardKeepingClaim(g.s, solver);
     Pause(g, g.pacing.cardPlay);
     if (card) return card;
   }

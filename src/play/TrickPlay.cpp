@@ -130,9 +130,7 @@ int NextSouthCard(const GameState& s, int current, int step) {
 }
 
 int FirstPlayableSouthCard(const GameState& s) {
-  int position = 1;
-  while (position <= 4 && s.trick[position - 1].card >= 1) ++position;
-  const std::uint64_t legal = LegalCards(s, kSouth, position);
+  const std::uint64_t legal = LegalCards(s, kSouth, UsersPosition(s.trick[0].seat));
   return legal ? std::countr_zero(legal) + 1 : 0;
 }
 
