@@ -1,9 +1,23 @@
 #pragma once
 // Plays a number of whole hands of a simulator's game, then leaves it.
+#include <filesystem>
+
 #include "game/GameStart.h"
 #include "sim/SimGame.h"
+#include "sim/Simulator.h"
+#include "store/History.h"
 
 namespace solo::test {
+
+// A simulator run of `hands` hands from `seed` keeping its files and its hand history in `dir`.
+inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
+  SimulationOptions options;
+  options.hands = hands;
+  options.seed = seed;
+  options.dataDir = dir.string();
+  options.history = (dir / kHistoryFileName).string();
+  return options;
+}
 
 // A throw-in counts as a hand; the game is left at the question after the last one.
 inline void PlayHands(SimGame& sim, int count) {

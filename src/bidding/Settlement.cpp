@@ -37,20 +37,6 @@ constexpr ResultWords kResultWords[kBidKinds] = {
 };
 
 
-// The result on the table's contract panel and in the status bar, for as long as the pause
-// before the next hand.
-void ShowResultWithoutAsking(Game& g, int seat, bool made) {
-  const GameState& s = g.s;
-  const Contract& c = ContractOf(HighestKind(s, seat));
-  std::string text;
-  SetText(text, {s.playerNames[seat], made ? " made " : " failed in ", c.name, made ? " and receives " : " and pays ",
-                 std::to_string(c.units), c.units == 1 ? " unit" : " units", made ? " from each player." : " to each player."});
-  g.t.Contract[2] = text;
-  g.host.ShowStatus(text);
-  Pause(g, kResultPause);
-  g.show->ResultShown(g);
-}
-
 }  // namespace
 
 Outcome DecideContract(const GameState& s, int code, int seat) {
@@ -86,27 +72,29 @@ Settled EndOfHand(Game& g, int seat) {
     const int units = ContractOf(code).units;
     for (int i = 0; i < kSeats; ++i)
       s.points[i] = AddPoints(s.points[i], (i == seat ? 3 * units : -units) * (made ? 1 : -1));
-    if (g.options.nextHandWithoutAsking) {
-      result = made ? "made" : "failed";
-      break;
-    }
-    g.show->ResultShown(g);
-    // The prompt is handed over in parts: it is joined only where a box is really read.
+    // The prompt is handed over in parts: it is joined only where a box is really read. When
+    // nobody is asked, the same words stay on the contract panel instead, shown after saving.
     const ResultWords& words = kResultWords[code];
     char digits[4];
     const std::string_view count(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits));
     const std::string_view unit = units == 1 ? std::string_view(" unit") : std::string_view(" units");
     const int icon = made && code == kAbundanceOpen ? 1 : 2;
+    const auto tell = [&](std::initializer_list<std::string_view> prompt, std::string_view title) {
+      if (g.options.nextHandWithoutAsking) {
+        SetText(g.t.Contract[2], prompt);
+        return;
+      }
+      g.show->ResultShown(g);
+      DeluxeMsgBox(g, BoxPurpose::HandResult, prompt, "O.K", "", "", icon, title);
+    };
     if (made)
-      DeluxeMsgBox(g, BoxPurpose::HandResult,
-                   {s.playerNames[seat], " made ", words.madeName, " bid and receives ", count, unit,
-                    " from each player", words.madeEnd},
-                   "O.K", "", "", icon, words.madeTitle);
+      tell({s.playerNames[seat], " made ", words.madeName, " bid and receives ", count, unit, " from each player",
+            words.madeEnd},
+           words.madeTitle);
     else
-      DeluxeMsgBox(g, BoxPurpose::HandResult,
-                   {s.playerNames[seat], " failed in ", ContractOf(code).name, " bid and must pay ", count, unit,
-                    " to each player", words.failedEnd},
-                   "O.K", "", "", icon, words.failedTitle);
+      tell({s.playerNames[seat], " failed in ", ContractOf(code).name, " bid and must pay ", count, unit,
+            " to each player", words.failedEnd},
+           words.failedTitle);
     result = made ? "made" : "failed";
     break;
   }
@@ -119,7 +107,9 @@ Settled EndOfHand(Game& g, int seat) {
   // The hand's record follows the points file, which stays the file of record.
   if (g.observer) g.observer->HandEnded(g, result);
   if (g.options.nextHandWithoutAsking) {
-    ShowResultWithoutAsking(g, seat, result == std::string_view("made"));
+    g.host.ShowStatus(g.t.Contract[2]);
+    Pause(g, kResultPause);
+    g.show->ResultShown(g);
     return Settled::NewRound;
   }
   const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,

@@ -120,7 +120,7 @@ TEST(EndOfHand, WithoutAskingTheResultIsShownAndTheNextHandFollows) {
   tg.host.onPause = [&](int) { onPanel = g.t.ContractVisible ? g.t.Contract[2] : ""; };
   EXPECT_EQ(EndOfHand(g, kEast), Settled::NewRound);
   EXPECT_TRUE(tg.host.boxes.empty());
-  EXPECT_EQ(onPanel, "East Bot failed in Misere and pays 2 units to each player.");
+  EXPECT_EQ(onPanel, "East Bot failed in Misere bid and must pay 2 units to each player.");
   EXPECT_EQ(tg.host.statusLines, std::vector<std::string>{onPanel});
   EXPECT_FALSE(g.t.ContractVisible);
   EXPECT_EQ(ReadPointsFile(tg.dir.string()).points, (SeatPoints{2, 2, 2, -6}));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "game/HandAnalysis.h"
 #include "game/Replay.h"
 #include "sim/Simulator.h"
@@ -62,11 +63,7 @@ namespace {
 // another that would not have (the card named in its words).
 TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
   const auto dir = test::FreshFolder();
-  SimulationOptions options;
-  options.hands = 30;
-  options.seed = 9602;
-  options.dataDir = dir.string();
-  options.history = (dir / kHistoryFileName).string();
+  const SimulationOptions options = test::SimWithHistory(dir, 30, 9602);
   ASSERT_EQ(Simulate(options).saveError, "");
   Solver solver;
   int complete = 0, changed = 0;

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "Players.h"
 #include "fuzz/StoredHandCheck.h"
 #include "game/GameStart.h"
@@ -59,14 +60,7 @@ void PlayHands(test::TestGame& tg, const std::function<bool(int hands)>& more) {
   if (StartGame(tg.g) == Next::StartHands) RunHands(tg.g);
 }
 
-SimulationOptions SimWithHistory(const fs::path& dir, long hands, std::uint64_t seed) {
-  SimulationOptions options;
-  options.hands = hands;
-  options.seed = seed;
-  options.dataDir = dir.string();
-  options.history = (dir / kHistoryFileName).string();
-  return options;
-}
+using test::SimWithHistory;
 
 // A row edited by hand (or damaged) is shown as damaged: never stepped through, exported or
 // counted, and nothing reads outside the hand.

@@ -14,6 +14,7 @@
 
 #include "ChildProcess.h"
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "Players.h"
 #include "game/GameStart.h"
 #include "game/Hints.h"
@@ -70,11 +71,7 @@ std::string Line(const HandRecord& r) {
 // the statistics equal those counted straight from the trace.
 TEST(History, KeepsEveryHandAsPlayedAndItsStatisticsMatchTheTrace) {
   const fs::path dir = test::FreshFolder();
-  SimulationOptions options;
-  options.hands = 200;
-  options.seed = 8;
-  options.dataDir = dir.string();
-  options.history = (dir / kHistoryFileName).string();
+  SimulationOptions options = test::SimWithHistory(dir, 200, 8);
   std::vector<std::string> trace;
   options.trace = [&](const std::string& line) { trace.push_back(line); };
   const SimulationResult result = Simulate(options);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "game/HandHistory.h"
 #include "game/Replay.h"
 #include "sim/Simulator.h"
@@ -31,11 +32,7 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   const fs::path dir = test::FreshFolder();
   std::string trace;
   for (const auto& [seed, hands] : {std::pair{21, 30}, std::pair{22, 20}}) {
-    SimulationOptions options;
-    options.hands = hands;
-    options.seed = static_cast<std::uint64_t>(seed);
-    options.dataDir = dir.string();
-    options.history = (dir / kHistoryFileName).string();
+    SimulationOptions options = test::SimWithHistory(dir, hands, static_cast<std::uint64_t>(seed));
     options.trace = [&](const std::string& line) { trace += line; };
     ASSERT_EQ(Simulate(options).saveError, "");
   }
