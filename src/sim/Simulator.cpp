@@ -96,11 +96,12 @@ SimulationResult Simulate(const SimulationOptions& options) {
                    options.confidence >= 0 ? options.confidence : ExpertPlayer::kBidConfidence);
   // Each Expert's last bid of the hand, with the share it was made in.
   std::array<std::pair<int, double>, kSeats> lastBid{};
-  for (int seat = 0; seat < kSeats; ++seat)
-    if (sim.experts.experts[seat]) sim.experts.experts[seat]->ExploreSolos(options.exploreSolos);
-  for (int seat = 0; seat < kSeats; ++seat)
-    if (options.bidOutcome && sim.experts.experts[seat])
-      sim.experts.experts[seat]->bidWatch = [&lastBid, seat](int code, double share) { lastBid[seat] = {code, share}; };
+  for (int seat = 0; seat < kSeats; ++seat) {
+    ExpertPlayer* expert = sim.experts.experts[seat].get();
+    if (!expert) continue;
+    expert->ExploreSolos(options.exploreSolos);
+    if (options.bidOutcome) expert->bidWatch = [&lastBid, seat](int code, double share) { lastBid[seat] = {code, share}; };
+  }
   Game& g = sim.g;
   SimHost& host = sim.host;
   HandRecorder trace(options.seed);
