@@ -31,6 +31,8 @@ constexpr long kReportEvery = 50;
 
 SelfPlay::SelfPlay(Game& g, QtHost& host, long hands) : g_(g), host_(host), wanted_(hands) {
   g_.players[kSouth] = &south_;
+  // Hands are counted, and the run ended, at the question after each hand: it must be asked.
+  g_.options.nextHandWithoutAsking = false;
   host_.answerBoxes = [this](const DeluxeBox& box) {
     if (box.purpose == BoxPurpose::PassedOut) HandEnded();
     if (box.purpose != BoxPurpose::NewGameOrExit) return 0;
