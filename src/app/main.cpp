@@ -143,8 +143,13 @@ int main(int argc, char** argv) {
 
   // Every hand is kept in the hand history too (read only beside another copy of the game).
   solo::HandHistory history(game, folder.toStdString(), access == solo::FileAccess::ReadOnly);
+  // The hand in play is kept for resuming (not beside another copy, nor in a self-play run).
+  std::unique_ptr<solo::HandKeeper> keeper;
+  if (access == solo::FileAccess::ReadWrite && selfPlayHands == 0)
+    keeper = std::make_unique<solo::HandKeeper>(game, folder.toStdString());
   solo::ui::MainWindow window(game, host);
   window.SetHistory(&history);
+  window.SetKeeper(keeper.get());
   if (options.isSet(fast)) {
     window.FixPace(10);
     window.SetPace(QSettings().value("options/speed", 1).toInt());

@@ -12,6 +12,13 @@ namespace {
 constexpr long kClaimNodeLimit = 2000000;
 }  // namespace
 
+void ClaimHeld(Game& g) {
+  g.claimed = true;
+  g.paceBeforeClaim = g.pacing;
+  g.pacing.cardPlay /= 4;
+  g.pacing.gather /= 4;
+}
+
 void ClaimChosen(Game& g) {
   if (!g.Awaits(Waiting::Card) || g.claimed) return;
   Solver solver;
@@ -21,10 +28,7 @@ void ClaimChosen(Game& g) {
     case ClaimCheck::Holds: {
       const int card = CardKeepingClaim(g.s, solver);
       if (card == 0) return;
-      g.claimed = true;
-      g.paceBeforeClaim = g.pacing;
-      g.pacing.cardPlay /= 4;
-      g.pacing.gather /= 4;
+      ClaimHeld(g);
       g.host.ShowStatus("Your claim holds: the rest of the hand is played out for you.");
       g.answer = card;
       return;

@@ -8,5 +8,7 @@ namespace solo {
 // from now on (starting with this one) at a quicker pace and the hand is settled as usual; if
 // not, they are told in plain words, without any hidden card, and play goes on.
 void ClaimChosen(Game& g);
+// The claim held: from now on the person's cards are played for them, at four times the pace.
+void ClaimHeld(Game& g);
 
 }  // namespace solo

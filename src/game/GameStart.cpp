@@ -2,6 +2,7 @@
 
 #include "table/Deal.h"
 #include "table/HandObserver.h"
+#include "game/HandKeeper.h"
 #include "game/HandLoop.h"
 #include "table/Messages.h"
 #include "table/Pacing.h"
@@ -28,7 +29,7 @@ void EndWaits(Game& g) {
 
 }  // namespace
 
-Next StartGame(Game& g) {
+Next StartGame(Game& g, HandKeeper* keeper) {
   g.loading = true;
   const NamesRead names = g.storage->LoadNames();
   const PointsRead points = g.storage->LoadPoints();
@@ -52,6 +53,7 @@ Next StartGame(Game& g) {
   if (early == Request::Exit) return Next::Quit;
   if (early == Request::NewGame) return Next::StartHands;
 
+  if (keeper && keeper->OfferResume()) return Next::StartHands;
   const int answer = DeluxeMsgBox(g, BoxPurpose::Welcome,
                {"If this is your first time playing you may wish to view the Help File, change players names or look at "
                 "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
@@ -107,11 +109,25 @@ Next RunHands(Game& g) {
   g.request = Request::None;
   bool quit = false;
   while (!quit) {
+    if (g.restart) {
+      const HandStart& from = *g.restart;
+      g.seed = from.seed;
+      g.handNumber = from.handNumber;
+      g.s.dealer = from.dealer;
+      g.s.noShuffle = from.goulash;
+      g.takeBacks = from.takeBacks;
+      g.restart.reset();
+    } else {
+      g.takeBacks = 0;
+    }
     try {
       // A request to leave that came after the hand's last pause is honoured too.
       quit = PlayHand(g) == HandEnd::Exit || g.request == Request::Exit;
+      // A take-back that came after the hand's last pause comes too late: the hand is over.
+      g.restart.reset();
     } catch (const HandAbandoned&) {
-      if (g.observer) g.observer->HandEnded(g, "abandoned");
+      // A hand to be played again is not over.
+      if (g.observer && g.request != Request::Restart) g.observer->HandEnded(g, "abandoned");
       quit = g.request == Request::Exit;
     }
     g.request = Request::None;

@@ -5,9 +5,12 @@
 
 namespace solo {
 
-// Start-up: names and points read, the pack shown and built, the first dealer drawn, the
-// welcome box. StartHands when the person chose to play at once.
-Next StartGame(Game& g);
+class HandKeeper;
+
+// Start-up: names and points read, the pack shown and built, the first dealer drawn, then a
+// hand left unfinished offered to resume (when a keeper is given), else the welcome box.
+// StartHands when the person chose to play at once, or to resume.
+Next StartGame(Game& g, HandKeeper* keeper = nullptr);
 
 // New Game (F2): asks, then abandons the running hand or starts the first one.
 Next NewGameChosen(Game& g);

@@ -10,6 +10,8 @@ namespace solo {
 void HandRecorder::HandStarts(const Game& g) {
   open_ = true;
   dealt_ = false;
+  // A resumed hand keeps the seed it was dealt from.
+  record_.seed = g.seed;
   record_.goulash = g.s.noShuffle;
   record_.bids.clear();
   record_.tricks.clear();
@@ -91,6 +93,7 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   }
   if (keeper_) {
     r.when = NowUtc();
+    r.takeBacks = g.takeBacks;
     // Names and levels seldom change: they are copied only when they do.
     for (int seat = 0; seat < kSeats; ++seat) {
       const std::string& name = seat == kSouth ? g.s.userName : g.s.playerNames[seat];

@@ -106,7 +106,18 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   return total;
 }
 
-void ExpertPlayer::NoteClassicSeats(const Game& g) {
+void ExpertPlayer::FollowGame(const Game& g) {
+  // Each hand's layouts come from a stream of its own, started from the player's seed and the
+  // hand's number: a hand played again from its start (resumed, or a card taken back) is
+  // decided exactly as it was, whatever hands came before it in this run. The stream starts
+  // anew with every deal, so also when the same hand is dealt again.
+  if (g.deals != deal_) {
+    deal_ = g.deals;
+    random_.seed(seed_ ^ (0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(g.handNumber + 1)));
+    solver_.Forget();
+    for (const auto& helper : *helpers_)
+      if (helper) helper->Forget();
+  }
   for (int seat = 0; seat < kSeats; ++seat)
     classicSeats_[seat] = g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
 }
@@ -322,24 +333,24 @@ int ExpertPlayer::Through(Game& g, Search search) {
 }
 
 int ExpertPlayer::OfferBid(Game& g, int seat) {
-  NoteClassicSeats(g);
+  FollowGame(g);
   // The point count is still made: the table shows it, and it finds the long suit.
   classic_.OfferBid(g, seat);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
 }
 
 int ExpertPlayer::Bid(Game& g, int seat) {
-  NoteClassicSeats(g);
+  FollowGame(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
 }
 
 int ExpertPlayer::Trumps(Game& g, int seat) {
-  NoteClassicSeats(g);
+  FollowGame(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
 }
 
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
-  NoteClassicSeats(g);
+  FollowGame(g);
   const int classic = classic_.Card(g, seat, position, playToLose);
   if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {

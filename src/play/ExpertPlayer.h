@@ -38,7 +38,7 @@ class ExpertPlayer : public SeatPlayer {
   // `seed` starts its own random stream (apart from the deal's); `samples` is its strength:
   // the layouts it imagines for each decision.
   ExpertPlayer(std::uint64_t seed, int samples, double confidence = kBidConfidence)
-      : random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {
+      : seed_(seed), random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {
     solver_.SetNodeLimit(kNodeLimit);
   }
 
@@ -108,9 +108,12 @@ class ExpertPlayer : public SeatPlayer {
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                  std::vector<int>& counts, Each each);
 
-  // Which seats play by the Classic rules, whose bids the layouts must fit.
-  void NoteClassicSeats(const Game& g);
+  // Which seats play by the Classic rules, whose bids the layouts must fit; and the hand's own
+  // random stream, started anew at every deal.
+  void FollowGame(const Game& g);
   std::array<bool, kSeats> classicSeats_{};
+  std::uint64_t seed_;
+  long deal_ = -1;
 
   ComputerPlayer classic_;
   std::mt19937_64 random_;

@@ -118,6 +118,8 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
 
 Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
 
+void Solver::Forget() { std::fill(table_.begin(), table_.end(), Entry{}); }
+
 bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
                     int need, int declarer, int trumps) {
   if (++nodes_ > stopAt_ && limit_ > 0) aborted_ = true;

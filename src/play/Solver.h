@@ -52,6 +52,10 @@ class Solver {
   // aborted() is then true until the next call, and its answer means nothing.
   void SetNodeLimit(long limit) { limit_ = limit; }
   bool aborted() const { return aborted_; }
+  // Forgets every position it has solved. What it remembers changes how many positions a later
+  // search visits, so a player whose searches are cut short by a node limit forgets at each
+  // deal to decide the same way whenever the hand is played.
+  void Forget();
 
  private:
   struct Entry {

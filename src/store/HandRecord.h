@@ -38,6 +38,7 @@ struct HandRecord {
   std::string when;                    // UTC, "2026-12-06 12:34:56"
   std::array<std::string, 4> names;    // South (the person) first
   std::array<std::string, 4> levels;   // "person", "classic" or "expert"
+  int takeBacks = 0;                   // cards or bids the person took back in the hand
   std::string damage;                  // what is wrong with a row read back; empty when sound
 };
 

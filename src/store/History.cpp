@@ -56,11 +56,16 @@ const char* const kMigrations[History::kVersion] = {
 ALTER TABLE hands ADD COLUMN levels TEXT NOT NULL DEFAULT 'person classic classic classic';
 CREATE INDEX hands_by_run ON hands(run);
 UPDATE schema_version SET version = 2;
+)",
+    // Version 3: how many cards or bids the person took back in each hand.
+    R"(
+ALTER TABLE hands ADD COLUMN take_backs INTEGER NOT NULL DEFAULT 0;
+UPDATE schema_version SET version = 3;
 )"};
 
 constexpr const char* kColumns =
     "id, run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, bids, declarer, contract, trumps, "
-    "tricks, result, points_after, south, west, north, east, levels";
+    "tricks, result, points_after, south, west, north, east, levels, take_backs";
 
 std::string Text(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
@@ -246,7 +251,7 @@ bool History::Append(const HandRecord& r) {
       sqlite3_prepare_v3(db_,
                          "INSERT INTO hands (run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, "
                          "bids, declarer, contract, trumps, tricks, result, points_after, south, west, north, east, "
-                         "levels) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                         "levels, take_backs) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
                          -1, SQLITE_PREPARE_PERSISTENT, &insert_, nullptr) != SQLITE_OK)
     return Fail("keeping a hand");
   // The row is written into fields kept from hand to hand.
@@ -273,6 +278,7 @@ bool History::Append(const HandRecord& r) {
   sqlite3_bind_text(s, ++i, h.pointsAfter.c_str(), -1, SQLITE_STATIC);
   for (const std::string& name : h.names) sqlite3_bind_text(s, ++i, name.c_str(), -1, SQLITE_STATIC);
   sqlite3_bind_text(s, ++i, h.levels.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(s, ++i, h.takeBacks);
   const int rc = sqlite3_step(s);
   sqlite3_reset(s);
   if (rc != SQLITE_DONE) return Fail("keeping a hand");
@@ -324,6 +330,7 @@ std::vector<HandRecord> History::Hands(HandsWanted wanted) const {
     row.pointsAfter = text();
     for (std::string& name : row.names) name = text();
     row.levels = text();
+    row.takeBacks = number();
     hands.push_back(DecodeHand(row));
   }
   sqlite3_finalize(statement);

@@ -81,6 +81,7 @@ void EncodeHand(const HandRecord& r, StoredHand& row) {
     row.levels += level.empty() ? "?" : level;
     row.levels += ' ';
   }
+  row.takeBacks = r.takeBacks;
 }
 
 HandRecord DecodeHand(const StoredHand& row) {
@@ -140,6 +141,8 @@ HandRecord DecodeHand(const StoredHand& row) {
   for (int k = 0; k < 4; ++k) r.pointsAfter[k] = numbers[k];
   std::istringstream levels(row.levels);
   for (std::string& level : r.levels) levels >> level;
+  if (row.takeBacks < 0 || row.takeBacks > 1000) return damaged("the take-backs");
+  r.takeBacks = static_cast<int>(row.takeBacks);
   r.damage = CheckHand(r);
   return r;
 }

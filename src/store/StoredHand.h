@@ -22,6 +22,7 @@ struct StoredHand {
   std::string result, pointsAfter;
   std::array<std::string, 4> names;
   std::string levels;
+  long long takeBacks = 0;
 };
 
 // Fills `row` from the hand (its text fields are cleared first, so one row can be reused).

@@ -2,6 +2,7 @@
 // One game: its state, its table, the host it talks through, its random generator and where
 // its files live. Every procedure of the game takes the game it works on.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "state/GameState.h"
@@ -27,9 +28,20 @@ struct Pacing {
 // What a menu command or the end of the hand loop asks the window to do next.
 enum class Next { Stay, StartHands, Quit };
 
-// A request raised during a hand by New Game or by leaving; the hand's next pause or wait
-// sees it and abandons the hand.
-enum class Request { None, NewGame, Exit };
+// A request raised during a hand by New Game, by leaving or by taking back a card or a bid; the
+// hand's next pause or wait sees it and abandons the hand (to be played again from its start,
+// for a take-back).
+enum class Request { None, NewGame, Exit, Restart };
+
+// Where a hand starts from: enough to deal and play the same hand again (its seed and number
+// give the deal; the dealer is the one before the hand's, who passes the deal on).
+struct HandStart {
+  std::uint64_t seed = 0;
+  long handNumber = 0;  // hands begun before it
+  int dealer = 0;
+  bool goulash = false;
+  int takeBacks = 0;  // cards or bids the person has taken back in the hand so far
+};
 
 class HandObserver;
 
@@ -61,6 +73,7 @@ struct Game : Interruption {
     std::uint64_t set = 0;
   } packList;
   long handNumber = 0;  // hands begun in this game
+  long deals = 0;       // hands dealt in this run, a hand played again from its start counted again
   Pacing pacing;
   HandObserver* observer = nullptr;
   // Who decides for each seat, and how the hand is shown; set by whoever makes the game.
@@ -80,6 +93,10 @@ struct Game : Interruption {
   // four times the pace, until the next hand brings back the pace kept here.
   bool claimed = false;
   Pacing paceBeforeClaim;
+  // Cards or bids taken back in the hand in play (the history marks such hands).
+  int takeBacks = 0;
+  // A hand to play again from its start before any other: set by a take-back or a resume.
+  std::optional<HandStart> restart;
 
   // The flow of hands.
   bool loading = false;      // start-up has not finished

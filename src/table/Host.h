@@ -42,6 +42,7 @@ enum class BoxPurpose {
   ReallyNewGame,    // abandon the game for a new one?
   ReallyExit,       // leave the program?
   ReallyShutDown,   // the window's close button
+  ResumeHand,       // play on a hand left unfinished?
 };
 
 // The program's own message box: a prompt, up to three buttons (an empty caption is no
@@ -73,6 +74,11 @@ class Host {
     const std::atomic<bool> never{false};
     work(never);
   }
+
+  // While on, a hand is being brought back to where it was (resumed, or played again up to a
+  // take-back): pauses end at once, no sound is played, and a box is answered by its first
+  // button without being shown. Where nothing is shown or heard anyway it changes nothing.
+  virtual void FastForward(bool) {}
 
   // Shows the program's message box and returns the index of the clicked button (0-2).
   virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;

@@ -22,6 +22,7 @@ void ShowNewHand(Game& g) {
 
 void NewHand(Game& g) {
   ++g.handNumber;
+  ++g.deals;
   if (g.claimed) {
     g.claimed = false;
     g.pacing = g.paceBeforeClaim;

@@ -107,6 +107,20 @@ void MainWindow::SetExpertOpponents(bool expert) {
   QSettings().setValue("options/opponents", expert ? "expert" : "classic");
   expert_ = expert;
   SeatOpponents(g_, experts_, expert);
+  if (keeper_) keeper_->Watch();
+}
+
+void MainWindow::SetKeeper(HandKeeper* keeper) {
+  keeper_ = keeper;
+  if (keeper_) keeper_->Watch();
+}
+
+void MainWindow::TakeBack() {
+  Handle([this] {
+    if (!keeper_ || !keeper_->TakeBackChosen())
+      host_.ShowStatus("There is nothing to take back now: only your last card while its trick is not complete, "
+                       "or your bid while the bidding goes on.");
+  });
 }
 
 void MainWindow::ShowHint() {
@@ -144,7 +158,8 @@ void MainWindow::AddToggle(QMenu* menu, const QString& caption, const QString& k
   });
 }
 
-void MainWindow::AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen) {
+QActionGroup* MainWindow::AddChoices(QMenu* menu, const QStringList& names, int checked,
+                                     const std::function<void(int)>& chosen) {
   // One of several, as radio items: choosing one unchecks the others.
   auto* group = new QActionGroup(this);
   for (int i = 0; i < names.size(); ++i) {
@@ -154,6 +169,7 @@ void MainWindow::AddChoices(QMenu* menu, const QStringList& names, int checked, 
     group->addAction(a);
     connect(a, &QAction::triggered, this, [chosen, i] { chosen(i); });
   }
+  return group;
 }
 
 void MainWindow::BuildMenus() {
@@ -169,6 +185,9 @@ void MainWindow::BuildMenus() {
   QAction* mnuHint = game->addAction("Hint");
   mnuHint->setShortcut(QKeySequence(Qt::Key_H));
   connect(mnuHint, &QAction::triggered, this, [this] { ShowHint(); });
+  QAction* takeBack = game->addAction("Take Back");
+  takeBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(takeBack, &QAction::triggered, this, [this] { TakeBack(); });
   QAction* claim = game->addAction("Claim the Rest");
   connect(claim, &QAction::triggered, this, [this] { Handle([this] { ClaimChosen(g_); }); });
   QAction* mnuLast = game->addAction("Show Last Trick\tL");
@@ -212,8 +231,8 @@ void MainWindow::BuildMenus() {
              [this](int i) { SetPace(i); });
   SetPace(pace);
   const bool expert = QSettings().value("options/opponents", "classic").toString() == "expert";
-  AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
-             [this](int i) { SetExpertOpponents(i == 1); });
+  opponents_ = AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
+                          [this](int i) { SetExpertOpponents(i == 1); });
   SetExpertOpponents(expert);
   AddToggle(options, "Show playable cards", "options/showPlayable", true, [this](bool on) {
     g_.t.ShowPlayable = on;
@@ -301,7 +320,15 @@ void MainWindow::Start() {
     const std::string notice = history_->TakeNotice();
     if (!notice.empty()) Tell(g_, notice, BoxIcon::Warning);
   }
-  Next next = StartGame(g_);
+  Next next = StartGame(g_, keeper_);
+  if (keeper_ && g_.restart) {
+    // The resumed hand is played by the players it began with, drawn from its own seed.
+    const bool expert = keeper_->levels()[kWest] == "expert";
+    for (auto& player : experts_.experts) player.reset();
+    experts_.adviser.reset();
+    SetExpertOpponents(expert);
+    if (opponents_) opponents_->actions()[expert ? 1 : 0]->setChecked(true);
+  }
   Mirror();
   Act(next);
 }

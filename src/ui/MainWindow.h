@@ -9,9 +9,11 @@
 #include <functional>
 
 #include "game/HandHistory.h"
+#include "game/HandKeeper.h"
 #include "game/Opponents.h"
 #include "table/Game.h"
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -43,6 +45,8 @@ class MainWindow : public QMainWindow {
   void SetExpertOpponents(bool expert);
   // The hand history the Statistics and History menus show (none: they say so).
   void SetHistory(HandHistory* history);
+  // The keeper of the hand in play (none: hands are neither kept, resumed nor taken back).
+  void SetKeeper(HandKeeper* keeper);
   class StatisticsWindow* ShowStatistics();
   class PastHandsWindow* ShowPastHands();
 
@@ -56,7 +60,7 @@ class MainWindow : public QMainWindow {
   // now and at every change.
   void AddToggle(QMenu* menu, const QString& caption, const QString& key, bool byDefault,
                  const std::function<void(bool)>& apply);
-  void AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen);
+  QActionGroup* AddChoices(QMenu* menu, const QStringList& names, int checked, const std::function<void(int)>& chosen);
   void Act(Next next);
   void RunHandLoop();
   // Runs a handler of the game, then shows its effects and does what comes next.
@@ -75,6 +79,9 @@ class MainWindow : public QMainWindow {
   double fixedPace_ = 0;
   ExpertSeats experts_;
   HandHistory* history_ = nullptr;
+  HandKeeper* keeper_ = nullptr;
+  QActionGroup* opponents_ = nullptr;
+  void TakeBack();
   QPointer<class StatisticsWindow> statistics_;
   QPointer<class PastHandsWindow> pastHands_;
   bool expert_ = false;

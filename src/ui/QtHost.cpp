@@ -63,6 +63,7 @@ void QtHost::RunLoop(int timeoutMs) {
 
 void QtHost::Pause(int ms, const Interruption& interruption) {
   Q_ASSERT_X(handlers_ == 0, "QtHost::Pause", "a pause started inside an event handler");
+  if (fastForward_) return;
   Mirror();
   QElapsedTimer clock;
   clock.start();
@@ -116,6 +117,7 @@ void QtHost::Compute(const std::function<void(const std::atomic<bool>&)>& work, 
 }
 
 int QtHost::ShowDeluxeBox(const DeluxeBox& box) {
+  if (fastForward_) return 0;
   Mirror();
   if (answerBoxes) return answerBoxes(box);
   if (!deluxe_) deluxe_ = new DeluxeBoxWindow(window_);
@@ -133,6 +135,7 @@ void QtHost::ReturnFocus() {
 
 BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std::string& title, BoxButtons buttons,
                                  BoxIcon icon) {
+  if (fastForward_) return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   Mirror();
   if (answerBoxes) {
     std::fprintf(stderr, "solo-whist: told: %s\n", text.c_str());
@@ -181,11 +184,11 @@ void QtHost::ShowStatus(const std::string& text) {
 }
 
 void QtHost::Beep() {
-  if (sound_) QApplication::beep();
+  if (sound_ && !fastForward_) QApplication::beep();
 }
 
 void QtHost::PlaySound(Sound sound) {
-  if (!sound_) return;
+  if (!sound_ || fastForward_) return;
   if (!card_) {
     card_ = LoadSound(QDir(soundFolder_).filePath("Card.wav"));
     shuffle_ = LoadSound(QDir(soundFolder_).filePath("shuffle.wav"));

@@ -62,12 +62,14 @@ class QtHost : public Host {
   void ShowStatus(const std::string& text) override;
   void Beep() override;
   void PlaySound(Sound sound) override;
+  void FastForward(bool on) override { fastForward_ = on; }
   // Options ▸ Sound: off, the cards and the shuffle are silent and the beeps too.
   void SetSound(bool on) { sound_ = on; }
   bool sound() const { return sound_; }
 
  private:
   bool sound_ = true;
+  bool fastForward_ = false;
   void Mirror();
   void RunLoop(int timeoutMs);
   // Once a box has closed the table has the keyboard again.

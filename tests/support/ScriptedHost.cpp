@@ -5,6 +5,8 @@
 namespace solo {
 
 void ScriptedHost::Pause(int ms, const Interruption& interruption) {
+  // A fast-forward has no pauses, so no command can be chosen during one.
+  if (fastForward) return;
   if (onPause) onPause(ms);
   if (interruption.Interrupted()) return;
   clock += ms;
@@ -25,6 +27,7 @@ void ScriptedHost::Record(Box box) {
 }
 
 int ScriptedHost::ShowDeluxeBox(const DeluxeBox& box) {
+  if (fastForward) return 0;
   Record({Box::Deluxe, box.purpose, box.prompt, box.title, {box.button1, box.button2, box.button3}, box.icon});
   if (deluxeAnswers.empty()) return 0;
   const int answer = deluxeAnswers.front();
@@ -34,6 +37,7 @@ int ScriptedHost::ShowDeluxeBox(const DeluxeBox& box) {
 
 BoxAnswer ScriptedHost::ShowMessageBox(BoxPurpose purpose, const std::string& text, const std::string& title,
                                        BoxButtons buttons, BoxIcon icon) {
+  if (fastForward) return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   Record({Box::Message, purpose, text, title, {}, static_cast<int>(icon)});
   if (messageAnswers.empty()) return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   const BoxAnswer answer = messageAnswers.front();
@@ -51,6 +55,7 @@ std::optional<std::string> ScriptedHost::InputBox(const std::string& prompt, con
 }
 
 void ScriptedHost::PlaySound(Sound sound) {
+  if (fastForward) return;
   if (recordSounds) sounds.push_back(sound);
   if (sound == Sound::Shuffle) {
     volatile char probe = 0;

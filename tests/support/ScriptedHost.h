@@ -57,6 +57,9 @@ class ScriptedHost : public Host {
   void ShowStatus(const std::string& text) override { statusLines.push_back(text); }
   void Beep() override { ++beeps; }
   void PlaySound(Sound sound) override;
+  // Fast-forward: no game time passes, and boxes are answered by their first button, unrecorded.
+  void FastForward(bool on) override { fastForward = on; }
+  bool fastForward = false;
 
   // The last box recorded; the test must know there is one.
   const Box& LastBox() const { return boxes.back(); }

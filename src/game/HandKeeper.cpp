@@ -1,0 +1,219 @@
+#include "game/HandKeeper.h"
+
+#include <string_view>
+
+#include "bidding/UserBid.h"
+#include "game/ClaimCommand.h"
+#include "play/CardQueries.h"
+#include "store/SafeFile.h"
+#include "table/Messages.h"
+
+namespace solo {
+
+namespace {
+// A kept hand is a few hundred bytes; anything much larger is not one.
+constexpr std::size_t kMaxKeptBytes = 16 * 1024;
+}  // namespace
+
+HandKeeper::HandKeeper(Game& g, std::filesystem::path folder)
+    : g_(g), file_(std::move(folder) / kHandInPlayFileName), next_(g.observer) {
+  g.observer = this;
+  RemoveLeftoverTemporaries(file_);
+  Watch();
+}
+
+HandKeeper::~HandKeeper() {
+  if (g_.observer == this) g_.observer = next_;
+  for (int seat = 0; seat < kSeats; ++seat)
+    if (g_.players[seat] == &seats_[seat]) g_.players[seat] = seats_[seat].inner;
+}
+
+void HandKeeper::Watch() {
+  for (int seat = 0; seat < kSeats; ++seat) {
+    if (g_.players[seat] == &seats_[seat] || !g_.players[seat]) continue;
+    seats_[seat].keeper = this;
+    seats_[seat].inner = g_.players[seat];
+    g_.players[seat] = &seats_[seat];
+  }
+}
+
+bool HandKeeper::Person(int seat) const {
+  return seats_[seat].inner && std::string_view(seats_[seat].inner->Level()) == "person";
+}
+
+// --- Keeping -------------------------------------------------------------------------------
+
+void HandKeeper::Save() {
+  const std::string why = WriteAtomically(file_, KeptHandText(hand_));
+  if (!why.empty() && !saveFailureTold_) {
+    saveFailureTold_ = true;
+    g_.host.ShowStatus("The hand in play cannot be kept for resuming: " + why);
+  }
+}
+
+void HandKeeper::Drop() {
+  std::error_code ignored;
+  std::filesystem::remove(file_, ignored);
+}
+
+void HandKeeper::HandStarts(const Game& g) {
+  bidsShown_ = 0;
+  playStarted_ = false;
+  if (replaying_) {
+    hand_.decisions.clear();  // given again one by one
+  } else {
+    hand_ = KeptHand{};
+    hand_.seed = g.seed;
+    hand_.handNumber = g.handNumber;
+    hand_.dealer = g.s.dealer;
+    hand_.goulash = g.s.noShuffle;
+    hand_.takeBacks = g.takeBacks;
+    hand_.points = g.s.points;
+    for (int seat = 0; seat < kSeats; ++seat) hand_.levels[seat] = g.players[seat] ? g.players[seat]->Level() : "";
+    // Kept before the deal, so a hand cut short while it is dealt comes back too.
+    Save();
+  }
+  if (next_) next_->HandStarts(g);
+}
+
+void HandKeeper::BidShown(const Game& g, int seat, int code) {
+  ++bidsShown_;
+  if (next_) next_->BidShown(g, seat, code);
+}
+
+void HandKeeper::PlayStarts(const Game& g) {
+  playStarted_ = true;
+  if (next_) next_->PlayStarts(g);
+}
+
+void HandKeeper::HandEnded(const Game& g, const char* result) {
+  if (next_) next_->HandEnded(g, result);
+  // A hand left because the program is closing stays kept, to be resumed; any other end is final.
+  if (std::string_view(result) == "abandoned" && g.request == Request::Exit) return;
+  if (replaying_) EndReplay();
+  Drop();
+}
+
+template <typename Decide>
+int HandKeeper::Decision(char kind, int seat, int position, Decide decide) {
+  if (replaying_ && replayed_ == replay_.size()) EndReplay();
+  if (!replaying_) {
+    const int value = decide();
+    hand_.decisions.push_back({kind, seat, value, kind == 'C' && Person(seat) && g_.claimed});
+    Save();
+    return value;
+  }
+  const KeptDecision kept = replay_[replayed_++];
+  if (kept.kind != kind || kept.seat != seat) Fail("its decisions come in another order");
+  if (Person(seat)) {
+    // The person's decision is given again as it was, once it is checked to be one they could make.
+    const GameState& s = g_.s;
+    const bool legal = kind == 'C'   ? (LegalCards(s, seat, position) & CardBit(kept.value)) != 0
+                       : kind == 'B' ? !UsersBidRefused(s, kept.value)
+                                     : kind == 'T' && IsSuit(kept.value);
+    if (!legal) Fail("it holds a decision that cannot be made");
+    if (kept.claimed && !g_.claimed) ClaimHeld(g_);
+  } else if (decide() != kept.value) {
+    Fail("a computer player decides otherwise now");
+  }
+  hand_.decisions.push_back(kept);
+  // The last decision kept is carried out as the person sees it.
+  if (replayed_ == replay_.size()) EndReplay();
+  return kept.value;
+}
+
+int HandKeeper::Seat::OfferBid(Game& g, int seat) {
+  return keeper->Decision('O', seat, 0, [&] { return inner->OfferBid(g, seat); });
+}
+int HandKeeper::Seat::Bid(Game& g, int seat) {
+  return keeper->Decision('B', seat, 0, [&] { return inner->Bid(g, seat); });
+}
+int HandKeeper::Seat::Trumps(Game& g, int seat) {
+  return keeper->Decision('T', seat, 0, [&] { return inner->Trumps(g, seat); });
+}
+int HandKeeper::Seat::Card(Game& g, int seat, int position, bool playToLose) {
+  return keeper->Decision('C', seat, position, [&] { return inner->Card(g, seat, position, playToLose); });
+}
+
+// --- Playing a hand again ------------------------------------------------------------------
+
+void HandKeeper::Replay(std::vector<KeptDecision> decisions) {
+  replay_ = std::move(decisions);
+  replayed_ = 0;
+  replaying_ = true;
+  g_.restart = HandStart{hand_.seed, hand_.handNumber, hand_.dealer, hand_.goulash, hand_.takeBacks};
+  g_.host.FastForward(true);
+}
+
+void HandKeeper::EndReplay() {
+  replaying_ = false;
+  replay_.clear();
+  g_.host.FastForward(false);
+}
+
+void HandKeeper::Fail(const std::string& why) {
+  EndReplay();
+  Drop();
+  Tell(g_, "The unfinished hand cannot be played on: " + why + ". A new hand is dealt instead.", BoxIcon::Warning);
+  throw HandAbandoned{};
+}
+
+bool HandKeeper::OfferResume() {
+  const SmallFile file = ReadSmallFile(file_, kMaxKeptBytes);
+  if (file.kind == SmallFile::Kind::Missing) return false;
+  std::string problem = file.problem;
+  std::optional<KeptHand> kept;
+  if (file.kind == SmallFile::Kind::Read) kept = ReadKeptHandText(file.bytes, problem);
+  if (!kept) {
+    const std::string aside = SetAside(file_);
+    if (aside.empty()) Drop();
+    Tell(g_, "The unfinished hand kept from the last game cannot be resumed: " + problem +
+                 (aside.empty() ? "." : ". It is set aside as \"" + std::filesystem::path(aside).filename().string() + "\"."),
+         BoxIcon::Warning);
+    return false;
+  }
+  // Points that moved on since the hand began: it was settled before the game ended.
+  if (kept->points != g_.s.points) {
+    Drop();
+    return false;
+  }
+  if (g_.host.ShowMessageBox(BoxPurpose::ResumeHand, "Resume the unfinished hand?", "Unfinished hand",
+                             BoxButtons::YesNo, BoxIcon::Question) != BoxAnswer::Yes) {
+    Drop();
+    return false;
+  }
+  hand_ = std::move(*kept);
+  g_.seed = hand_.seed;
+  Replay(hand_.decisions);
+  return true;
+}
+
+bool HandKeeper::MayTakeBack() const {
+  if (!g_.handRunning || replaying_ || g_.claimed || g_.request != Request::None) return false;
+  for (auto d = hand_.decisions.rbegin(); d != hand_.decisions.rend(); ++d) {
+    if (!Person(d->seat)) continue;
+    if (d->kind == 'B') return bidsShown_ < kSeats && !playStarted_;
+    if (d->kind != 'C') return false;
+    // The card is still in the trick on the table, and the trick is not complete.
+    const Trick& trick = g_.s.trick;
+    bool inTrick = false;
+    for (const Play& play : trick) inTrick = inTrick || play.card == d->value;
+    return inTrick && trick[3].card <= 0;
+  }
+  return false;
+}
+
+bool HandKeeper::TakeBackChosen() {
+  if (!MayTakeBack()) return false;
+  std::size_t last = hand_.decisions.size();
+  while (!Person(hand_.decisions[last - 1].seat)) --last;
+  hand_.decisions.resize(last - 1);
+  ++hand_.takeBacks;
+  Save();
+  Replay(hand_.decisions);
+  g_.request = Request::Restart;
+  g_.host.Wake();
+  return true;
+}
+
+}  // namespace solo

@@ -1,0 +1,363 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <bit>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "GameFixture.h"
+#include "Players.h"
+#include "game/GameStart.h"
+#include "game/HandKeeper.h"
+#include "game/HandRecorder.h"
+#include "game/Opponents.h"
+#include "play/CardQueries.h"
+#include "play/TrickPlay.h"
+#include "store/DataFiles.h"
+
+namespace solo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What the person sees of the table, as one text: every card's place, face and stacking, the
+// captions, the lists and panels.
+std::string TableSeen(const Game& g) {
+  std::ostringstream out;
+  const Table& t = g.t;
+  for (int card = 1; card <= kCards; ++card) {
+    const CardBox& b = t.cards[card];
+    out << b.Left << ',' << b.Top << ',' << b.Picture << ',' << b.Visible << ',' << b.Z << ' ';
+  }
+  for (const PileBox& p : t.trickPiles) out << p.Visible << p.Left << ',' << p.Top << ' ';
+  for (int seat = 0; seat < kSeats; ++seat) out << t.nameCaptions[seat] << '|' << t.pointsShown[seat] << '|';
+  for (const std::string& line : t.Contract) out << line << '|';
+  out << t.status.prompt << '|' << t.status.bidding << '|' << t.trumpsSign << t.trumpsSignVisible << '|'
+      << t.LastTrickWinner << '|';
+  for (std::size_t i = 0; i < t.playedList.size(); ++i) out << t.playedList[i] << '/';
+  out << g.s.tricksWon[0] << g.s.tricksWon[1]
+      << g.s.tricksWon[2] << g.s.tricksWon[3];
+  return out.str();
+}
+
+// Ends the game once a hand is settled (after it, the hand loop leaves).
+struct LeaveAfterASettlement : HandObserver {
+  Game* g = nullptr;
+  HandRecord last;
+  HandRecorder recorder{0};
+  LeaveAfterASettlement() {
+    recorder.SetKeeper([this](const HandRecord& r) { last = r; });
+  }
+  void HandStarts(const Game& game) override { recorder.HandStarts(game); }
+  void Dealt(const Game& game) override { recorder.Dealt(game); }
+  void BiddingStarts(const Game& game) override { recorder.BiddingStarts(game); }
+  void BidShown(const Game& game, int seat, int code) override { recorder.BidShown(game, seat, code); }
+  void PlayStarts(const Game& game) override { recorder.PlayStarts(game); }
+  void TrickWon(const Game& game, int winner) override { recorder.TrickWon(game, winner); }
+  void HandEnded(const Game& game, const char* result) override {
+    recorder.HandEnded(game, result);
+    const std::string_view r(result);
+    if (r == "made" || r == "failed") g->request = Request::Exit;
+  }
+};
+
+// A game in a folder, with its hand kept there, and a South that decides from what it holds: a
+// Solo on some hands (a pass when refused), the first card it may play, unless told to avoid one.
+struct KeptGame {
+  KeptGame(const fs::path& folder, std::uint64_t seed, bool expert = false)
+      : storage(folder.string()), g(host, storage, seed) {
+    SetUpTable(g);
+    if (expert) {
+      // Small and without a time budget: the same decisions on any machine.
+      experts.timeBudget = 0;
+      experts.threads = 1;
+      experts.Seat(g, {false, true, true, true}, 3);
+    }
+    g.options.nextHandWithoutAsking = true;  // no boxes at the settlement
+    watch.g = &g;
+    g.observer = &watch;
+    keeper.emplace(g, folder);
+    host.recordSounds = false;
+    host.player = [this] { Act(); };
+  }
+  void Act() {
+    if (onWait) onWait();
+    if (test::AnswerBidding(g, g.s.Hand[kSouth] % 3 == 0 ? kSolo : kPass)) return;
+    int card = FirstPlayableSouthCard(g.s);
+    const std::uint64_t others = LegalCards(g.s, kSouth, UsersPosition(g.s.trick[0].seat)) & ~CardBit(avoid);
+    if (card == avoid) {
+      forced = others == 0;
+      if (others) card = std::countr_zero(others) + 1;
+    }
+    CardClicked(g, card);
+  }
+  // Starts the game (answering the resume question as told) and plays until a hand is settled.
+  bool Play(bool resume = true) {
+    host.messageAnswers = {resume ? BoxAnswer::Yes : BoxAnswer::No};
+    const Next next = StartGame(g, &*keeper);
+    const bool offered = !host.boxes.empty() && host.boxes.back().purpose == BoxPurpose::ResumeHand;
+    if (next == Next::StartHands && (offered || !onlyResume)) RunHands(g);
+    return offered;
+  }
+  FolderStorage storage;
+  ScriptedHost host;
+  Game g;
+  ExpertSeats experts;
+  LeaveAfterASettlement watch;
+  std::optional<HandKeeper> keeper;
+  std::function<void()> onWait;
+  int avoid = 0;
+  bool forced = false;  // the card to avoid was the only one South could play
+  bool onlyResume = false;
+};
+
+Long PointsInFile(const fs::path& folder) {
+  const PointsRead read = ReadPointsFile(folder.string());
+  Long sum = 0;
+  for (int seat = 0; seat < kSeats; ++seat) sum = sum * 1000 + read.points[seat];
+  return sum;
+}
+
+// The program killed at any moment (kill -9) resumes to the table it had, and the hand ends with
+// the points it would have had without the interruption: never settled twice, never lost.
+TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
+  constexpr int kKills = 50;
+  std::mt19937 random(2026);
+  int resumed = 0, tablesCompared = 0;
+  for (int round = 0; round < kKills; ++round) {
+    const std::uint64_t seed = 100 + round % 5;
+    // The hand played through, and the table at each of the person's waits.
+    const fs::path plain = test::FreshFolder();
+    std::map<std::size_t, std::string> seen;
+    Long expected = 0, before = 0;
+    {
+      KeptGame reference(plain, seed);
+      before = PointsInFile(plain);
+      reference.onWait = [&] { seen[reference.keeper->hand().decisions.size()] = TableSeen(reference.g); };
+      reference.Play();
+      expected = PointsInFile(plain);
+      ASSERT_FALSE(fs::exists(plain / kHandInPlayFileName)) << "a settled hand is no longer kept";
+    }
+    fs::remove_all(plain);
+
+    // The same game in a child that is killed after a random while (each pause takes real time).
+    const fs::path folder = test::FreshFolder();
+    const pid_t child = ::fork();
+    if (child == 0) {
+      KeptGame game(folder, seed);
+      game.host.onPause = [](int) { std::this_thread::sleep_for(std::chrono::microseconds(300)); };
+      game.Play();
+      ::_exit(0);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    // The next run, from another seed: the kept hand's own seed deals it again.
+    KeptGame next(folder, 999);
+    next.onlyResume = true;
+    bool compared = false;
+    next.onWait = [&] {
+      if (compared || next.keeper->replaying()) return;
+      compared = true;
+      ++tablesCompared;
+      const auto at = seen.find(next.keeper->hand().decisions.size());
+      ASSERT_NE(at, seen.end());
+      EXPECT_EQ(TableSeen(next.g), at->second) << "round " << round;
+    };
+    const bool offered = next.Play();
+    const Long points = PointsInFile(folder);
+    if (offered) {
+      ++resumed;
+      EXPECT_EQ(points, expected) << "round " << round << ": the resumed hand ends as the hand played through";
+    } else {
+      EXPECT_TRUE(points == before || points == expected) << "round " << round;
+    }
+    fs::remove_all(folder);
+  }
+  EXPECT_GE(resumed, kKills / 3) << "too few kills fell inside a hand to test resuming";
+  EXPECT_GE(tablesCompared, resumed / 2) << "too few resumed hands reached a wait of the person's";
+  RecordProperty("resumed", resumed);
+  RecordProperty("tablesCompared", tablesCompared);
+}
+
+// A take-back plays the hand again to just before the person's last card or bid; the computer
+// players decide again as they did, so the same decision again gives the same hand.
+TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
+  struct Case {
+    char kind;
+    std::uint64_t seed;
+    bool expert;
+  };
+  for (const Case c : {Case{'C', 3, false}, Case{'C', 8, false}, Case{'B', 11, false}, Case{'B', 17, false},
+                       Case{'C', 4, true}, Case{'B', 11, true}}) {
+    SCOPED_TRACE(std::string(1, c.kind) + std::to_string(c.seed) + (c.expert ? " expert" : ""));
+    const fs::path plain = test::FreshFolder(), taken = test::FreshFolder();
+    KeptGame reference(plain, c.seed, c.expert);
+    reference.Play();
+
+    KeptGame game(taken, c.seed, c.expert);
+    int takenBack = 0;
+    // Straight after the person's decision of the kind, while the others still play.
+    game.host.onPause = [&](int) {
+      if (takenBack > 0 || game.keeper->hand().decisions.empty()) return;
+      const KeptDecision& last = game.keeper->hand().decisions.back();
+      if (last.seat != kSouth || last.kind != c.kind) return;
+      ASSERT_TRUE(game.keeper->MayTakeBack());
+      ASSERT_TRUE(game.keeper->TakeBackChosen());
+      ++takenBack;
+    };
+    game.Play();
+    ASSERT_EQ(takenBack, 1) << "the person never made such a decision";
+    HandRecord again = game.watch.last, plainRecord = reference.watch.last;
+    EXPECT_EQ(again.takeBacks, 1) << "the hand is marked";
+    EXPECT_EQ(plainRecord.takeBacks, 0);
+    std::string a, b;
+    again.takeBacks = 0;
+    AppendTraceLine(again, a);
+    AppendTraceLine(plainRecord, b);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(PointsInFile(taken), PointsInFile(plain));
+    fs::remove_all(plain);
+    fs::remove_all(taken);
+  }
+}
+
+// After a card is taken back another may be played; and there is nothing to take back once the
+// trick is complete, before the person has decided anything, or once the bidding is over.
+TEST(HandKeeper, ATakenBackCardMayBeChangedAndOnlyAnOpenTrickIsTakenBack) {
+  const fs::path folder = test::FreshFolder();
+  KeptGame game(folder, 5);
+  int first = 0, second = 0, refusedComplete = 0, refusedBidding = 0;
+  game.host.onPause = [&](int) {
+    const auto& decisions = game.keeper->hand().decisions;
+    if (decisions.empty()) {
+      EXPECT_FALSE(game.keeper->MayTakeBack());
+      return;
+    }
+    const KeptDecision& last = decisions.back();
+    const bool trickComplete = game.g.s.trick[3].card > 0;
+    // South's own last decision, whoever decided after it.
+    const KeptDecision* own = nullptr;
+    for (const KeptDecision& d : decisions)
+      if (d.seat == kSouth) own = &d;
+    if (own && own->kind == 'C' && trickComplete) refusedComplete += !game.keeper->MayTakeBack();
+
+    if (last.seat == kSouth && last.kind == 'C' && !trickComplete && first == 0) {
+      first = last.value;
+      game.avoid = first;
+      ASSERT_TRUE(game.keeper->TakeBackChosen());
+    } else if (last.seat == kSouth && last.kind == 'C' && first != 0 && second == 0) {
+      second = last.value;
+    }
+  };
+  // At South's first card of a hand, the bid before it is past taking back.
+  game.onWait = [&] {
+    const auto& decisions = game.keeper->hand().decisions;
+    int own = -1;
+    for (std::size_t i = 0; i < decisions.size(); ++i)
+      if (decisions[i].seat == kSouth) own = static_cast<int>(i);
+    if (own >= 0 && decisions[own].kind == 'B' && game.g.Awaits(Waiting::Card))
+      refusedBidding += !game.keeper->MayTakeBack();
+  };
+  game.Play();
+  ASSERT_NE(first, 0);
+  EXPECT_EQ(game.watch.last.takeBacks, 1);
+  EXPECT_GT(refusedComplete, 0);
+  EXPECT_GT(refusedBidding, 0);
+  ASSERT_NE(second, 0);
+  EXPECT_TRUE(second != first || game.forced) << "the hand went on with another card";
+  fs::remove_all(folder);
+}
+
+// A kept hand that is damaged, cut short, from another version or already settled is never
+// played on: the first three are set aside with a message, the last dropped quietly, and the
+// game starts as usual. One whose computer decisions no longer replay is dropped mid-way, told,
+// and a new hand is dealt.
+TEST(HandKeeper, AKeptHandThatCannotBeTrustedIsNotResumed) {
+  KeptHand sound;
+  sound.seed = 7;
+  sound.handNumber = 0;
+  sound.dealer = 1;
+  sound.levels = {"person", "classic", "classic", "classic"};
+  const std::string good = KeptHandText(sound);
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  struct Case {
+    const char* what;
+    std::string text;
+    bool told;  // a warning and the file set aside; otherwise dropped quietly
+  };
+  const Case cases[] = {
+      {"not a kept hand", "hello\n", true},
+      {"empty", "", true},
+      {"another version", replaced("version 1", "version 9"), true},
+      {"cut short", good.substr(0, good.size() - 4), true},
+      {"a card out of range", replaced("decisions", "decisions C0=53"), true},
+      {"a seat out of range", replaced("decisions", "decisions B7=0"), true},
+      {"a line out of place", replaced("seed 7\nhand 0", "hand 0\nseed 7"), true},
+      {"a dealer out of range", replaced("dealer 1", "dealer 4"), true},
+      {"a huge number", replaced("seed 7", "seed 99999999999999999999999"), true},
+      {"an unknown level", replaced("person classic", "person wizard"), true},
+      {"too large", good + std::string(20000, 'x'), true},
+      {"points settled since", replaced("points 0 0 0 0", "points 5 -1 -2 -2"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path folder = test::FreshFolder();
+    std::ofstream(folder / kHandInPlayFileName, std::ios::binary) << c.text;
+    KeptGame game(folder, 3);
+    EXPECT_FALSE(game.Play());
+    int warnings = 0;
+    for (const auto& box : game.host.boxes) warnings += box.prompt.find("cannot be resumed") != std::string::npos;
+    EXPECT_EQ(warnings, c.told ? 1 : 0);
+    EXPECT_EQ(fs::exists(folder / (std::string(kHandInPlayFileName) + ".bad")), c.told);
+    EXPECT_EQ(game.host.boxes.back().purpose, BoxPurpose::Welcome) << "the game starts as usual";
+    fs::remove_all(folder);
+  }
+
+  // Sound, but a computer's decision kept differs from what it decides now.
+  const fs::path folder = test::FreshFolder();
+  KeptHand odd = sound;
+  odd.decisions = {{'O', kWest, kAbundanceDeclared}};
+  std::ofstream(folder / kHandInPlayFileName, std::ios::binary) << KeptHandText(odd);
+  KeptGame game(folder, 3);
+  EXPECT_TRUE(game.Play());
+  int told = 0;
+  for (const auto& box : game.host.boxes) told += box.prompt.find("cannot be played on") != std::string::npos;
+  EXPECT_EQ(told, 1);
+  EXPECT_FALSE(game.keeper->replaying());
+  EXPECT_FALSE(game.watch.last.result.empty()) << "a new hand was dealt and played";
+  fs::remove_all(folder);
+}
+
+// The file's text reads back to the same hand, decisions, claims and all.
+TEST(HandKeeper, AKeptHandReadsBackAsWritten) {
+  KeptHand h;
+  h.seed = 18446744073709551615ull;
+  h.handNumber = 41;
+  h.dealer = 3;
+  h.goulash = true;
+  h.takeBacks = 2;
+  h.points = {-12, 4, 4, 4};
+  h.levels = {"person", "expert", "expert", "classic"};
+  h.decisions = {{'O', 1, 0}, {'O', 2, 4}, {'B', 0, 0}, {'T', 0, 6}, {'C', 1, 52}, {'C', 0, 1, true}};
+  std::string problem;
+  const std::optional<KeptHand> back = ReadKeptHandText(KeptHandText(h), problem);
+  ASSERT_TRUE(back) << problem;
+  EXPECT_EQ(*back, h);
+}
+
+}  // namespace
+}  // namespace solo
