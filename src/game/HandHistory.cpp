@@ -81,11 +81,12 @@ std::array<int, 4> UnitsWon(const HandRecord& hand) {
   return units;
 }
 
-Statistics ComputeStatistics(const std::vector<HandRecord>& hands) {
+Statistics ComputeStatistics(const std::vector<HandRecord>& hands, bool leaveOutTakeBacks) {
   Statistics stats;
   long long run = -1;
   for (const HandRecord& hand : hands) {
     if (!hand.damage.empty()) continue;  // its figures cannot be trusted
+    if (leaveOutTakeBacks && hand.takeBacks > 0) continue;
     if (hand.run != run) {
       stats.runStarts.push_back(static_cast<int>(stats.points.size()));
       run = hand.run;

@@ -73,6 +73,8 @@ struct Statistics {
 
 // The units each seat won (or lost) in the hand's settlement; nothing for a hand not settled.
 std::array<int, 4> UnitsWon(const HandRecord& hand);
-Statistics ComputeStatistics(const std::vector<HandRecord>& hands);
+// The figures of the hands; `leaveOutTakeBacks` leaves out hands in which the person took back
+// a card or a bid.
+Statistics ComputeStatistics(const std::vector<HandRecord>& hands, bool leaveOutTakeBacks = false);
 
 }  // namespace solo

@@ -44,7 +44,8 @@ std::string ContractWords(const HandRecord& hand) {
 
 std::string ResultWords(const HandRecord& hand) {
   if (!hand.damage.empty()) return "damaged";
-  return hand.result == "passed" ? "thrown in" : hand.result;
+  const std::string words = hand.result == "passed" ? "thrown in" : hand.result;
+  return hand.takeBacks > 0 ? words + " (with a take-back)" : words;
 }
 
 std::string BidsWords(const HandRecord& hand) {

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
+#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -41,6 +43,13 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
   setWindowTitle("Statistics");
   auto* layout = new QVBoxLayout(this);
   filter_ = AddHandsFilter(layout, "Hands shown");
+  leaveOutTakeBacks_ = new QCheckBox("Leave out hands with a take-back");
+  leaveOutTakeBacks_->setChecked(QSettings().value("statistics/leaveOutTakeBacks", false).toBool());
+  layout->addWidget(leaveOutTakeBacks_);
+  connect(leaveOutTakeBacks_, &QCheckBox::toggled, this, [this](bool on) {
+    QSettings().setValue("statistics/leaveOutTakeBacks", on);
+    Show(static_cast<HandsWanted>(filter_->currentIndex()));
+  });
 
   chart_ = new QChartView;
   chart_->setRenderHint(QPainter::Antialiasing);
@@ -91,7 +100,7 @@ void StatisticsWindow::Show(HandsWanted wanted) {
     return;
   }
   const std::vector<HandRecord> hands = history_ ? history_->Hands(wanted) : std::vector<HandRecord>{};
-  const Statistics stats = ComputeStatistics(hands);
+  const Statistics stats = ComputeStatistics(hands, leaveOutTakeBacks_->isChecked());
   // The names are those of the latest hand shown.
   std::array<QString, 4> names = {"South", "West", "North", "East"};
   if (!hands.empty())
@@ -99,7 +108,7 @@ void StatisticsWindow::Show(HandsWanted wanted) {
 
   auto* chart = new QChart;
   chart->setTitle(hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
-                                : QString("Running points over %1 hands").arg(hands.size()));
+                                : QString("Running points over %1 hands").arg(stats.points.size()));
   auto* x = new QValueAxis;
   auto* y = new QValueAxis;
   x->setTitleText("Hand");

@@ -2,11 +2,13 @@
 // Game > Statistics: the four seats' running points over the hands kept in the history (a line
 // chart, with a dashed mark where each run of the game began), and for each seat its contracts
 // bid, made and failed with the make rate, and the units won or lost in hands of each contract.
-// The hands shown: this run of the game, the last 100, or all.
+// The hands shown: this run of the game, the last 100, or all; with or without the hands in
+// which the person took back a card or a bid.
 #include <QDialog>
 
 #include "store/History.h"
 
+class QCheckBox;
 class QComboBox;
 class QTableWidget;
 
@@ -27,6 +29,7 @@ class StatisticsWindow : public QDialog {
  private:
   History* history_;
   QComboBox* filter_;
+  QCheckBox* leaveOutTakeBacks_;
   QChartView* chart_;
   QTableWidget* tables_[4];
 };

@@ -45,6 +45,7 @@ HandRecord SomeHand(long number) {
   r.pointsAfter = {-number, -number, 3 * number, -number};
   r.names = {"Ann \"the\" 'Player'", "West Bot", "North Bot", "East Bot"};
   r.levels = {"person", "classic", "expert", "classic"};
+  r.takeBacks = static_cast<int>(number % 2);
   return r;
 }
 
@@ -198,8 +199,12 @@ TEST(History, MigratesOldDatabasesAndSetsDamagedOnesAside) {
     EXPECT_EQ(Line(hands.back()), Line(SomeHand(1)));
     EXPECT_EQ(hands.back().names, SomeHand(1).names);
     EXPECT_EQ(hands.back().levels, SomeHand(1).levels);
+    EXPECT_EQ(hands.back().takeBacks, 1);
+    EXPECT_EQ(ComputeStatistics(hands, true).points.size() + 1, ComputeStatistics(hands).points.size())
+        << "its take-back leaves it out";
     if (c.rowsAfter == 2) {
       EXPECT_EQ(hands[0].names[0], "Me");
+      EXPECT_EQ(hands[0].takeBacks, 0) << "hands kept before take-backs had none";
       EXPECT_EQ(hands[0].levels[1], "classic") << "hands kept before the levels were Classic";
       EXPECT_EQ(hands[0].pointsAfter, (std::array<long long, 4>{-1, 3, -1, -1}));
     }
