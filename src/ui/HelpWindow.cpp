@@ -99,14 +99,24 @@ contract, its target, the trumps and the tricks taken. Hold L, or click the late
 to see the last trick again; H gives a hint: what the computer players would do in your place
 (with Expert opponents, what an Expert would do, and how often that worked in the layouts of
 the hidden cards it imagined).</li>
-<li><b>Menus.</b> Game: New Game (F2), Exit Game (Ctrl+X), Hint (H), Show Last Trick and
-Statistics (your running points over the hands, and every seat's contracts bid, made and
-failed). History: Past Hands, to see a past hand again trick by trick, and Export, to save
-hands as text. Help and Rules (F1) opens this page. Options: Enter Names, to name yourself and
-the three computer players; Erase Points, to start the points again from zero; Speed, from
-Slow to Very fast; Opponents, Classic (the usual computer players) or Expert (stronger players
-that think about the cards they cannot see); and Show playable cards. About shows the
-version.</li>
+<li><b>A slip of the mouse.</b> Take Back (Ctrl+Z) takes back your last card while its trick is
+not yet complete, or your bid while the bidding goes on; the computer players then do as they
+did before. Such hands are marked in the history, and the statistics can leave them out.</li>
+<li><b>The rest is yours.</b> Claim the Rest claims all the remaining tricks (in a Misere, that
+you will take none). The game checks the claim against every defence; if it holds, the rest is
+played out quickly for you, and if not it tells you so and you play on.</li>
+<li><b>An unfinished hand</b> is kept after every card and bid: if the game was closed in the
+middle of a hand, or the computer stopped, the next start asks whether to resume it, and the
+table comes back as it was.</li>
+<li><b>Menus.</b> Game: New Game (F2), Exit Game (Ctrl+X), Hint (H), Take Back (Ctrl+Z), Claim
+the Rest, Show Last Trick and Statistics (your running points over the hands, and every seat's
+contracts bid, made and failed). History: Past Hands, to see a past hand again trick by trick
+(and where it was lost), and Export, to save hands as text. Help and Rules (F1) opens this page.
+Options: Enter Names, to name yourself and the three computer players; Erase Points, to start
+the points again from zero; Speed, from Slow to Very fast; Opponents, Classic (the usual
+computer players) or Expert (stronger players that think about the cards they cannot see);
+Show playable cards; Sound; Next hand without asking (the result is shown on the table and the
+next hand follows by itself); and Play a forced card by itself. About shows the version.</li>
 <li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, and every
 hand in History.sqlite beside them. When the
 game is installed (from its package, in /usr/games) they are in your personal data folder, on
