@@ -66,7 +66,7 @@ TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
   const SimulationOptions options = test::SimWithHistory(dir, 30, 9602);
   ASSERT_EQ(Simulate(options).saveError, "");
   Solver solver;
-  int complete = 0, changed = 0;
+  int complete = 0, changed = 0, noTurn = 0;
   for (const HandRecord& hand : History::OpenToRead(options.history)->Hands(HandsWanted::All)) {
     const HandAnalysis a = AnalyseHand(hand, solver, 300000);
     if (!a.complete) continue;
@@ -74,6 +74,13 @@ TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
     for (std::size_t i = 0; i + 1 < a.cards.size(); ++i) EXPECT_EQ(a.cards[i].after, a.cards[i + 1].before);
     // Settled as soon as certain: the last card played decided nothing the result does not say.
     EXPECT_EQ(a.cards.back().after, hand.result == "made") << hand.hand;
+    // A hand no card turned: the goal was as reachable at the first card as the result says.
+    bool turned = false;
+    for (const CardVerdict& v : a.cards) turned = turned || v.changed();
+    if (!turned) {
+      ++noTurn;
+      EXPECT_EQ(a.cards.front().before, hand.result == "made") << hand.hand;
+    }
     for (const CardVerdict& v : a.cards) {
       if (!v.changed()) continue;
       ++changed;
@@ -84,6 +91,7 @@ TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
   }
   EXPECT_GT(complete, 10);
   EXPECT_GT(changed, 3);
+  EXPECT_GT(noTurn, 0);
   std::filesystem::remove_all(dir);
 }
 

@@ -176,16 +176,26 @@ TEST(PlayRound, AForcedCardPlaysItselfOnlyWhenAskedFor) {
   }
 }
 
-// South's claim of the last two tricks: with the two top trumps it holds and the rest is played
-// for South; with a small spade beside the Ace it fails, is told, and South plays on.
+// South's claim of the last two tricks (hearts trumps): with the two top trumps it holds and the
+// rest is played for South; with a small spade beside the Ace it fails, is told, and South plays
+// on. With the two top spades it fails too, though West must follow to the first: only West's
+// ruff of the second, a defence the claimer overlooked, beats it.
 TEST(Claim, HoldsOnlyAgainstEveryDefence) {
-  for (const bool holds : {true, false}) {
-    SCOPED_TRACE(holds);
+  struct Case {
+    bool holds;
+    std::array<const char*, 2> south, west;
+  };
+  const Case cases[] = {{true, {"AH", "KH"}, {"2C", "QS"}},
+                        {false, {"AH", "2S"}, {"2C", "QS"}},
+                        {false, {"AS", "KS"}, {"2S", "3H"}}};
+  for (const Case& c : cases) {
+    const bool holds = c.holds;
+    SCOPED_TRACE(c.south[0]);
     TestGame tg;
     Game& g = tg.g;
     PrepareHand(g, kSouth, kSolo);
-    test::Give(g.s, kSouth, {"AH", holds ? "KH" : "2S"});
-    test::Give(g.s, kWest, {"2C", "QS"});
+    test::Give(g.s, kSouth, {c.south[0], c.south[1]});
+    test::Give(g.s, kWest, {c.west[0], c.west[1]});
     test::Give(g.s, kNorth, {"4C", "5C"});
     test::Give(g.s, kEast, {"6C", "7C"});
     g.s.tricksPlayed = 11;
