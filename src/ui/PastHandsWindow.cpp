@@ -28,7 +28,9 @@ PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(pa
   filter_ = AddHandsFilter(layout, "Hands listed");
   list_ = new QTableWidget(0, 5);
   list_->setHorizontalHeaderLabels({"When", "Dealer", "Contract", "Declarer", "Result"});
-  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // The short columns as wide as they need; the result, which may say more, takes the rest.
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->horizontalHeader()->setStretchLastSection(true);
   list_->verticalHeader()->hide();
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -48,33 +48,17 @@ std::string TableSeen(const Game& g) {
   return out.str();
 }
 
-// Ends the game once a hand is settled (after it, the hand loop leaves).
-struct LeaveAfterASettlement : HandObserver {
-  Game* g = nullptr;
-  HandRecord last;
-  HandRecorder recorder{0};
-  LeaveAfterASettlement() {
-    recorder.SetKeeper([this](const HandRecord& r) { last = r; });
-  }
-  void HandStarts(const Game& game) override { recorder.HandStarts(game); }
-  void Dealt(const Game& game) override { recorder.Dealt(game); }
-  void BiddingStarts(const Game& game) override { recorder.BiddingStarts(game); }
-  void BidShown(const Game& game, int seat, int code) override { recorder.BidShown(game, seat, code); }
-  void PlayStarts(const Game& game) override { recorder.PlayStarts(game); }
-  void TrickWon(const Game& game, int winner) override { recorder.TrickWon(game, winner); }
-  void HandEnded(const Game& game, const char* result) override {
-    recorder.HandEnded(game, result);
-    const std::string_view r(result);
-    if (r == "made" || r == "failed") g->request = Request::Exit;
-  }
-};
-
 // A game in a folder, with its hand kept there, and a South that decides from what it holds: a
 // Solo on some hands (a pass when refused), the first card it may play, unless told to avoid one.
 struct KeptGame {
   KeptGame(const fs::path& folder, std::uint64_t seed, bool expert = false)
       : storage(folder.string()), g(host, storage, seed) {
     SetUpTable(g);
+    // The game ends once a hand is settled; that hand's record is kept here.
+    recorder.SetKeeper([this](const HandRecord& r) {
+      last = r;
+      if (r.result == "made" || r.result == "failed") g.request = Request::Exit;
+    });
     if (expert) {
       // Small and without a time budget: the same decisions on any machine.
       experts.timeBudget = 0;
@@ -82,8 +66,7 @@ struct KeptGame {
       experts.Seat(g, {false, true, true, true}, 3);
     }
     g.options.nextHandWithoutAsking = true;  // no boxes at the settlement
-    watch.g = &g;
-    g.observer = &watch;
+    g.observer = &recorder;
     keeper.emplace(g, folder);
     host.recordSounds = false;
     host.player = [this] { Act(); };
@@ -111,7 +94,8 @@ struct KeptGame {
   ScriptedHost host;
   Game g;
   ExpertSeats experts;
-  LeaveAfterASettlement watch;
+  HandRecorder recorder{0};
+  HandRecord last;
   std::optional<HandKeeper> keeper;
   std::function<void()> onWait;
   int avoid = 0;
@@ -217,7 +201,7 @@ TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
     };
     game.Play();
     ASSERT_EQ(takenBack, 1) << "the person never made such a decision";
-    HandRecord again = game.watch.last, plainRecord = reference.watch.last;
+    HandRecord again = game.last, plainRecord = reference.last;
     EXPECT_EQ(again.takeBacks, 1) << "the hand is marked";
     EXPECT_EQ(plainRecord.takeBacks, 0);
     std::string a, b;
@@ -270,7 +254,7 @@ TEST(HandKeeper, ATakenBackCardMayBeChangedAndOnlyAnOpenTrickIsTakenBack) {
   };
   game.Play();
   ASSERT_NE(first, 0);
-  EXPECT_EQ(game.watch.last.takeBacks, 1);
+  EXPECT_EQ(game.last.takeBacks, 1);
   EXPECT_GT(refusedComplete, 0);
   EXPECT_GT(refusedBidding, 0);
   ASSERT_NE(second, 0);
@@ -338,7 +322,7 @@ TEST(HandKeeper, AKeptHandThatCannotBeTrustedIsNotResumed) {
   for (const auto& box : game.host.boxes) told += box.prompt.find("cannot be played on") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(game.keeper->replaying());
-  EXPECT_FALSE(game.watch.last.result.empty()) << "a new hand was dealt and played";
+  EXPECT_FALSE(game.last.result.empty()) << "a new hand was dealt and played";
   fs::remove_all(folder);
 }
 
