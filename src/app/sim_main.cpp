@@ -23,6 +23,8 @@ void Usage(std::ostream& out) {
   out << "usage: solo-sim [--hands N] [--seed S] [--trace FILE] [--data-dir DIR] [--quiet]\n"
                "  --hands N      hands to play (default 1000)\n"
                "  --seed S       the random seed of the deals (default 1)\n"
+               "  --rules R      classic (the default) or standard: an auction with Proposal and\n"
+               "                 Acceptance, the dealer's last card turned up for trumps\n"
                "  --trace FILE   write one JSON object per hand to FILE\n"
                "  --data-dir DIR keep the names and points files in DIR (default: a temporary folder)\n"
                "  --quiet        print the summary only\n"
@@ -115,6 +117,10 @@ CommandLine Parse(int argc, char** argv) {
       options.hands = static_cast<long>(number(1000000000ull));
     } else if (arg == "--seed") {
       options.seed = number(UINT64_MAX);
+    } else if (arg == "--rules") {
+      const std::string rules = value();
+      if (rules != "classic" && rules != "standard") Refuse("--rules takes classic or standard, not \"" + rules + "\"");
+      options.standard = rules == "standard";
     } else if (arg == "--trace") {
       traceFile = value();
     } else if (arg == "--data-dir") {

@@ -1,6 +1,7 @@
 #include "bidding/Settlement.h"
 
 #include "bidding/BidLadder.h"
+#include "bidding/Auction.h"
 
 #include <charconv>
 #include <string_view>
@@ -37,6 +38,10 @@ constexpr ResultWords kResultWords[kBidKinds] = {
 };
 
 
+}  // namespace
+
+namespace {
+Settled AfterSettlement(Game& g, const char* result);
 }  // namespace
 
 Outcome DecideContract(const GameState& s, int code, int seat) {
@@ -99,7 +104,48 @@ Settled EndOfHand(Game& g, int seat) {
     break;
   }
   if (!result) return Settled::No;
+  return AfterSettlement(g, result);
+}
 
+namespace {
+
+std::string UnitWords(int units) { return std::to_string(units) + (units == 1 ? " unit" : " units"); }
+
+}  // namespace
+
+Settled SettleStandard(Game& g, const StandardDeal& deal) {
+  GameState& s = g.s;
+  const StandardOutcome outcome = DecideStandard(deal, s.tricksWon);
+  if (outcome == StandardOutcome::Open) return Settled::No;
+  const bool made = outcome == StandardOutcome::Made;
+  const std::array<int, kSeats> units = StandardUnits(deal, made);
+  for (int seat = 0; seat < kSeats; ++seat) s.points[seat] = AddPoints(s.points[seat], units[seat]);
+  const Contract& contract = StandardContractOf(deal.contract);
+  const auto name = [&](int seat) { return seat == kSouth ? s.userName : s.playerNames[seat]; };
+  const std::string each = UnitWords(contract.units);
+  std::string prompt;
+  if (contract.partnership)
+    prompt = name(deal.declarer) + " and " + name(deal.partner) + (made ? " made" : " failed in") + " their " +
+             contract.name + (made ? " and each receive " : " and each pay ") + each + ".";
+  else
+    prompt = name(deal.declarer) + (made ? " made the " : " failed in the ") + contract.name +
+             (made ? " and receives " + each + " from each player." : " and must pay " + each + " to each player.");
+  const std::string title = std::string(contract.name) + (made ? " made" : " failed");
+  if (g.options.nextHandWithoutAsking) {
+    g.t.Contract[2] = prompt;
+  } else {
+    g.show->ResultShown(g);
+    DeluxeMsgBox(g, BoxPurpose::HandResult, {prompt}, "O.K", "", "", made ? 1 : 2, title);
+  }
+  return AfterSettlement(g, made ? "made" : "failed");
+}
+
+namespace {
+
+// After the result: the new points shown and saved, the hand's record kept, and the next hand
+// asked for (or, without asking, the result left on the table for a moment).
+Settled AfterSettlement(Game& g, const char* result) {
+  GameState& s = g.s;
   g.show->PointsShown(g);
   // A points file that cannot be written is told; the settlement goes on, and the question
   // after it does not claim the points are saved.
@@ -122,5 +168,7 @@ Settled EndOfHand(Game& g, int seat) {
   }
   return Settled::ExitGame;
 }
+
+}  // namespace
 
 }  // namespace solo

@@ -15,6 +15,9 @@ Outcome DecideContract(const GameState& s, int code, int seat);
 
 // Settles the hand if the declarer's contract is decided; No while it is still open.
 Settled EndOfHand(Game& g, int seat);
+// The same for a hand of the Standard rules.
+struct StandardDeal;
+Settled SettleStandard(Game& g, const StandardDeal& deal);
 
 // What the table shows (the window's presentation): the status bar cleared for the result, and
 // the new points.

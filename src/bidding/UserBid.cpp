@@ -52,6 +52,14 @@ std::vector<int> SeatsBeforeUser(int dealer) {
 
 void BidSelected(Game& g, int index) {
   if (!g.Awaits(Waiting::Bid)) return;
+  if (g.s.standard) {
+    // The auction's panel: only a call allowed now can be chosen.
+    if (index < 0 || index >= static_cast<int>(g.t.callLabels.size()) || !(g.t.callsAllowed >> index & 1u)) return;
+    g.t.bidConfirmVisible = true;
+    g.s.usersBid = g.t.selectedBid = index;
+    g.t.bidButton = index == kStandardPass ? "PASS" : "The Bid";
+    return;
+  }
   g.t.bidConfirmVisible = true;
   if (index < 0 || index >= kBidKinds) return;
   g.s.usersBid = index;
@@ -85,6 +93,10 @@ void BidConfirmed(Game& g) {
   if (!g.Awaits(Waiting::Bid)) return;
   const GameState& s = g.s;
   const int bid = s.usersBid;
+  if (s.standard) {
+    if (g.t.callsAllowed >> bid & 1u) g.answer = bid;
+    return;
+  }
   if (UsersBidRefused(s, bid)) {
     DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, {s.userName, RefusalText(bid, s.dealer)}, "Right", "", "", 3,
                  "Make higher bid or Pass");

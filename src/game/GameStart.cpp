@@ -115,10 +115,13 @@ Next RunHands(Game& g) {
       g.handNumber = from.handNumber;
       g.s.dealer = from.dealer;
       g.s.noShuffle = from.goulash;
+      g.s.standard = from.standard;
       g.takeBacks = from.takeBacks;
       g.restart.reset();
     } else {
       g.takeBacks = 0;
+      // The rules chosen take effect as a hand begins.
+      g.s.standard = g.options.standardRules;
     }
     try {
       // A request to leave that came after the hand's last pause is honoured too.

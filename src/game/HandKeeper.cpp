@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "bidding/Auction.h"
 #include "bidding/UserBid.h"
 #include "game/ClaimCommand.h"
 #include "play/CardQueries.h"
@@ -67,6 +68,7 @@ void HandKeeper::HandStarts(const Game& g) {
     hand_.handNumber = g.handNumber;
     hand_.dealer = g.s.dealer;
     hand_.goulash = g.s.noShuffle;
+    hand_.standard = g.s.standard;
     hand_.takeBacks = g.takeBacks;
     hand_.points = g.s.points;
     for (int seat = 0; seat < kSeats; ++seat) hand_.levels[seat] = g.players[seat] ? g.players[seat]->Level() : "";
@@ -94,8 +96,8 @@ void HandKeeper::HandEnded(const Game& g, const char* result) {
   Drop();
 }
 
-template <typename Decide>
-int HandKeeper::Decision(char kind, int seat, int position, Decide decide) {
+template <typename Decide, typename Legal>
+int HandKeeper::Decision(char kind, int seat, Decide decide, Legal legal) {
   if (replaying_ && replayed_ == replay_.size()) EndReplay();
   if (!replaying_) {
     const int value = decide();
@@ -107,11 +109,7 @@ int HandKeeper::Decision(char kind, int seat, int position, Decide decide) {
   if (kept.kind != kind || kept.seat != seat) Fail("its decisions come in another order");
   if (Person(seat)) {
     // The person's decision is given again as it was, once it is checked to be one they could make.
-    const GameState& s = g_.s;
-    const bool legal = kind == 'C'   ? (LegalCards(s, seat, position) & CardBit(kept.value)) != 0
-                       : kind == 'B' ? !UsersBidRefused(s, kept.value)
-                                     : kind == 'T' && IsSuit(kept.value);
-    if (!legal) Fail("it holds a decision that cannot be made");
+    if (!legal(kept.value)) Fail("it holds a decision that cannot be made");
     if (kept.claimed && !g_.claimed) ClaimHeld(g_);
   } else if (decide() != kept.value) {
     Fail("a computer player decides otherwise now");
@@ -122,17 +120,31 @@ int HandKeeper::Decision(char kind, int seat, int position, Decide decide) {
   return kept.value;
 }
 
+namespace {
+bool Never(int) { return false; }
+}  // namespace
+
 int HandKeeper::Seat::OfferBid(Game& g, int seat) {
-  return keeper->Decision('O', seat, 0, [&] { return inner->OfferBid(g, seat); });
+  return keeper->Decision('O', seat, [&] { return inner->OfferBid(g, seat); }, Never);
 }
 int HandKeeper::Seat::Bid(Game& g, int seat) {
-  return keeper->Decision('B', seat, 0, [&] { return inner->Bid(g, seat); });
+  return keeper->Decision('B', seat, [&] { return inner->Bid(g, seat); },
+                          [&](int bid) { return bid >= kPass && bid < kBidKinds && !UsersBidRefused(g.s, bid); });
 }
 int HandKeeper::Seat::Trumps(Game& g, int seat) {
-  return keeper->Decision('T', seat, 0, [&] { return inner->Trumps(g, seat); });
+  return keeper->Decision('T', seat, [&] { return inner->Trumps(g, seat); }, [](int suit) { return IsSuit(suit); });
 }
 int HandKeeper::Seat::Card(Game& g, int seat, int position, bool playToLose) {
-  return keeper->Decision('C', seat, position, [&] { return inner->Card(g, seat, position, playToLose); });
+  return keeper->Decision('C', seat, [&] { return inner->Card(g, seat, position, playToLose); },
+                          [&](int card) { return (LegalCards(g.s, seat, position) & CardBit(card)) != 0; });
+}
+int HandKeeper::Seat::AuctionCall(Game& g, int seat, const Auction& auction) {
+  return keeper->Decision('A', seat, [&] { return inner->AuctionCall(g, seat, auction); },
+                          [&](int call) { return auction.Allows(call); });
+}
+int HandKeeper::Seat::StandardCard(Game& g, int seat, int position, bool playToLose) {
+  return keeper->Decision('C', seat, [&] { return inner->StandardCard(g, seat, position, playToLose); },
+                          [&](int card) { return (LegalCards(g.s, seat, position) & CardBit(card)) != 0; });
 }
 
 // --- Playing a hand again ------------------------------------------------------------------
@@ -141,7 +153,7 @@ void HandKeeper::Replay(std::vector<KeptDecision> decisions) {
   replay_ = std::move(decisions);
   replayed_ = 0;
   replaying_ = true;
-  g_.restart = HandStart{hand_.seed, hand_.handNumber, hand_.dealer, hand_.goulash, hand_.takeBacks};
+  g_.restart = HandStart{hand_.seed, hand_.handNumber, hand_.dealer, hand_.goulash, hand_.standard, hand_.takeBacks};
   g_.host.FastForward(true);
 }
 

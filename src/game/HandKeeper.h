@@ -61,6 +61,8 @@ class HandKeeper : public HandObserver {
     int Bid(Game& g, int seat) override;
     int Trumps(Game& g, int seat) override;
     int Card(Game& g, int seat, int position, bool playToLose) override;
+    int AuctionCall(Game& g, int seat, const Auction& auction) override;
+    int StandardCard(Game& g, int seat, int position, bool playToLose) override;
     const char* Level() const override { return inner->Level(); }
     HandKeeper* keeper = nullptr;
     SeatPlayer* inner = nullptr;
@@ -68,8 +70,8 @@ class HandKeeper : public HandObserver {
 
   // A seat's decision: given again from the kept list while the hand is brought back (the
   // person's, checked to be legal; a computer's, checked to be the same), else made and kept.
-  template <typename Decide>
-  int Decision(char kind, int seat, int position, Decide decide);
+  template <typename Decide, typename Legal>
+  int Decision(char kind, int seat, Decide decide, Legal legal);
   bool Person(int seat) const;
   void Replay(std::vector<KeptDecision> decisions);
   void EndReplay();

@@ -1,6 +1,7 @@
 #include "game/HandLoop.h"
 
 #include "bidding/BiddingRound.h"
+#include "game/StandardHand.h"
 #include "play/TrickPlay.h"
 #include "table/NewHand.h"
 #include "table/HandObserver.h"
@@ -8,6 +9,7 @@
 namespace solo {
 
 HandEnd PlayHand(Game& g) {
+  if (g.s.standard) return PlayStandardHand(g);
   if (g.observer) g.observer->HandStarts(g);
   NewHand(g);
   if (g.observer) g.observer->Dealt(g);

@@ -13,6 +13,8 @@ void HandRecorder::HandStarts(const Game& g) {
   // A resumed hand keeps the seed it was dealt from.
   record_.seed = g.seed;
   record_.goulash = g.s.noShuffle;
+  record_.standard = g.s.standard;
+  record_.partner = -1;
   record_.bids.clear();
   record_.tricks.clear();
   record_.declarer = -1;
@@ -23,6 +25,7 @@ void HandRecorder::Dealt(const Game& g) {
   dealt_ = true;
   record_.dealer = g.s.dealer;
   record_.trumpsDealt = g.s.trumps;
+  record_.turnedUp = g.s.standard ? g.s.turnedUp : 0;
   for (int seat = 0; seat < kSeats; ++seat) {
     int count = 0;
     for (std::uint64_t hand = g.s.Hand[seat]; hand && count < 13; hand &= hand - 1)
@@ -38,7 +41,10 @@ void HandRecorder::BidShown(const Game&, int seat, int code) { record_.bids.push
 
 void HandRecorder::PlayStarts(const Game& g) {
   record_.declarer = g.s.declarer;
-  record_.contract = record_.declarer >= 0 ? HighestKind(g.s, record_.declarer) : 0;
+  record_.contract = g.s.standard              ? g.s.standardContract
+                     : record_.declarer >= 0 ? HighestKind(g.s, record_.declarer)
+                                             : 0;
+  record_.partner = g.s.partner;
   record_.trumps = g.s.trumps;
 }
 
@@ -76,6 +82,10 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   Mix(static_cast<long long>(r.bids.size()));
   for (const auto& bid : r.bids) Mix(bid[0] * 8 + bid[1]);
   Mix(r.declarer);
+  if (r.standard) {
+    Mix(r.partner);
+    Mix(r.turnedUp);
+  }
   Mix(r.contract);
   Mix(r.trumps);
   Mix(static_cast<long long>(r.tricks.size()));

@@ -3,11 +3,13 @@
 #include "bidding/BidLadder.h"
 #include "bidding/BiddingRound.h"
 #include "bidding/Settlement.h"
+#include "bidding/StandardBidding.h"
 #include "bidding/UserBid.h"
 #include "play/Players.h"
 #include "play/TrickPlay.h"
 #include "table/CardMovement.h"
 #include "table/Deal.h"
+#include "table/HandLayout.h"
 #include "table/NewHand.h"
 #include "table/Trumps.h"
 
@@ -26,10 +28,21 @@ void WriteContract(Game& g) {
   const int seat = s.declarer;
   if (seat < 0 || seat >= kSeats) return;
   const int code = HighestKind(s, seat);
-  const std::string& name = seat == kSouth ? s.userName : s.playerNames[seat];
-  g.t.Contract[0] = name + " \u2014 " + kContracts[code];
+  std::string name = seat == kSouth ? s.userName : s.playerNames[seat];
+  int own = s.tricksWon[seat];
+  if (s.standard) {
+    // Both partners of a Proposal and Acceptance are named, and their tricks counted together.
+    if (s.partner >= 0) {
+      name += " & " + (s.partner == kSouth ? s.userName : s.playerNames[s.partner]);
+      own += s.tricksWon[s.partner];
+    }
+    const Contract& contract = StandardContractOf(s.standardContract);
+    g.t.Contract[0] = name + " \u2014 " + contract.name + ": " +
+                      (contract.toLose ? std::string("no tricks") : std::to_string(contract.target) + " tricks");
+  } else {
+    g.t.Contract[0] = name + " \u2014 " + kContracts[code];
+  }
   g.t.Contract[1] = IsSuit(s.trumps) ? std::string("Trumps: ") + kSuits[s.trumps - kDiamonds] : "No trumps";
-  const int own = s.tricksWon[seat];
   g.t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
                     std::to_string(s.tricksPlayed - own);
   g.t.ContractVisible = true;
@@ -43,6 +56,8 @@ void TablePresentation::TableCleared(Game& g) {
   g.t.Turn = kNoSeat;
   g.t.Dimmed = 0;
   g.t.ContractVisible = false;
+  g.t.FaceUp = 0;
+  g.t.callLabels.clear();
   g.t.LastTrickWinner = kNoSeat;
   g.t.LastPile = 0;
 }
@@ -90,6 +105,20 @@ void TablePresentation::ResultShown(Game& g) {
   g.t.ContractVisible = false;
 }
 void TablePresentation::PointsShown(Game& g) { ShowPoints(g); }
+void TablePresentation::TurnedUpShown(Game& g) {
+  const GameState& s = g.s;
+  if (s.turnedUp < 1 || s.turnedUp > kCards) return;
+  if (s.tricksPlayed == 0)
+    g.t.FaceUp |= CardBit(s.turnedUp);
+  else
+    g.t.FaceUp &= ~CardBit(s.turnedUp);
+  if (s.Pack[s.turnedUp].Owner == s.dealer) ShowHand(g, s.dealer);
+}
+void TablePresentation::CallShown(Game& g, int seat, int call) { ShowCall(g, seat, call); }
+void TablePresentation::HandExposed(Game& g, int seat) {
+  g.t.FaceUp |= g.s.Hand[seat];
+  ShowHand(g, seat);
+}
 
 void SetUpTable(Game& g) {
   static TablePresentation table;

@@ -28,6 +28,9 @@ class TablePresentation : public Presentation {
   void TrickGathered(Game& g, const Trick& trick, int winner, int pile) override;
   void ResultShown(Game& g) override;
   void PointsShown(Game& g) override;
+  void TurnedUpShown(Game& g) override;
+  void CallShown(Game& g, int seat, int call) override;
+  void HandExposed(Game& g, int seat) override;
 };
 
 // A game at the table: the person at South, the computer at the other seats, shown on the table.

@@ -62,6 +62,12 @@ class ExpertPlayer : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  // Under the Standard rules the Expert still calls by the Classic count, and plays a Proposal
+  // and Acceptance by the Classic partnership rules: its search knows goals of one declarer only.
+  int AuctionCall(Game& g, int seat, const Auction& auction) override { return classic_.AuctionCall(g, seat, auction); }
+  int StandardCard(Game& g, int seat, int position, bool playToLose) override {
+    return g.s.partner >= 0 ? classic_.StandardCard(g, seat, position, playToLose) : Card(g, seat, position, playToLose);
+  }
   const char* Level() const override { return "expert"; }
 
   // The searches themselves, on a state nothing changes meanwhile; `stop` ends one early.

@@ -5,9 +5,11 @@
 
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
+#include "bidding/StandardBidding.h"
 #include "bidding/UserBid.h"
 #include "play/CardQueries.h"
 #include "play/Claim.h"
+#include "play/StandardPlay.h"
 #include "play/Strategy.h"
 #include "table/Pacing.h"
 
@@ -34,6 +36,21 @@ int ComputerPlayer::Trumps(Game& g, int seat) { return LongestSuit(g.s, seat); }
 
 int ComputerPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   return ChooseCard(g.s, seat, position, playToLose);
+}
+
+int ComputerPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
+  return ComputerCall(g.s, seat, auction);
+}
+
+int ComputerPlayer::StandardCard(Game& g, int seat, int position, bool playToLose) {
+  return ChooseStandardCard(g.s, seat, position, playToLose);
+}
+
+int HumanPlayer::AuctionCall(Game& g, int, const Auction& auction) {
+  OpenAuctionPanel(g, auction);
+  const int call = WaitForAnswer(g, Waiting::Bid);
+  EndWait(g);
+  return call;
 }
 
 int HumanPlayer::Bid(Game& g, int) {

@@ -14,6 +14,8 @@ class ComputerPlayer final : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  int AuctionCall(Game& g, int seat, const Auction& auction) override;
+  int StandardCard(Game& g, int seat, int position, bool playToLose) override;
   const char* Level() const override { return "classic"; }
 };
 
@@ -26,6 +28,7 @@ class HumanPlayer final : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
+  int AuctionCall(Game& g, int seat, const Auction& auction) override;
   const char* Level() const override { return "person"; }
 };
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <vector>
 
+#include "bidding/Auction.h"
 #include "bidding/Settlement.h"
 #include "play/CardQueries.h"
 #include "play/TrickRules.h"
@@ -26,6 +27,8 @@ const char* NotFound(bool lose, int position) {
   return kTexts[lose ? 1 : 0][position - 1];
 }
 
+// The Standard rules ask their own card of each seat (a partnership plays as partners).
+template <bool kStandard>
 void PlayRound(Game& g, int leader, bool lose) {
   GameState& s = g.s;
   s.trick[0].card = s.trick[1].card = s.trick[2].card = s.trick[3].card = -1;
@@ -38,7 +41,8 @@ void PlayRound(Game& g, int leader, bool lose) {
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
     g.show->TurnShown(g, seat);
-    const int card = g.players[seat]->Card(g, seat, position, lose);
+    const int card = kStandard ? g.players[seat]->StandardCard(g, seat, position, lose)
+                               : g.players[seat]->Card(g, seat, position, lose);
     if (card < 1 || card > kCards) {
       Tell(g, NotFound(lose, position));
       continue;
@@ -59,8 +63,9 @@ bool PlayingToLose(const GameState& s) {
   return s.bidMisereOpen[kSouth];
 }
 
-void PlayRoundLose(Game& g, int leader) { PlayRound(g, leader, true); }
-void PlayRoundWin(Game& g, int leader) { PlayRound(g, leader, false); }
+void PlayRoundLose(Game& g, int leader) { PlayRound<false>(g, leader, true); }
+void PlayRoundWin(Game& g, int leader) { PlayRound<false>(g, leader, false); }
+void PlayStandardRound(Game& g, int leader, bool lose) { PlayRound<true>(g, leader, lose); }
 
 void ShowTrickWon(Game& g, int winner) {
   const GameState& s = g.s;
@@ -104,6 +109,28 @@ TrickResult CheckWinnerOfTrick(Game& g) {
     case Settled::No: return TrickResult::NextTrick;
     case Settled::NewRound: return TrickResult::NewRound;
     default: return TrickResult::ExitGame;
+  }
+}
+
+TrickResult PlayStandardTricks(Game& g, const StandardDeal& deal) {
+  GameState& s = g.s;
+  const bool lose = StandardContractOf(deal.contract).toLose;
+  for (;;) {
+    const int leader = s.leader;
+    PlayStandardRound(g, leader, lose);
+    if (s.ledFirst[leader] < 0 && s.trick[0].card > 0) s.ledFirst[leader] = s.Pack[s.trick[0].card].Suit;
+    const int w = ResolveTrick(s);
+    g.show->TrickWonShown(g, w);
+    if (g.observer) g.observer->TrickWon(g, w);
+    JustMoveCardsOut(g, w);
+    // Once the first trick is over the turned-up card is turned down, and a Misere Ouverte's
+    // declarer lays the hand face up.
+    if (s.tricksPlayed == 1) g.show->TurnedUpShown(g);
+    if (deal.contract == kMisereOuverte && s.tricksPlayed == 1) g.show->HandExposed(g, deal.declarer);
+    const Settled settled = SettleStandard(g, deal);
+    if (settled == Settled::NewRound || (settled == Settled::No && s.tricksPlayed == kTricksInHand))
+      return TrickResult::NewRound;
+    if (settled == Settled::ExitGame) return TrickResult::ExitGame;
   }
 }
 

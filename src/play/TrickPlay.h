@@ -22,6 +22,10 @@ void ShowTrickWon(Game& g, int winner);
 // The tricks of a hand, from the first leader until the hand is settled. Tricks are a loop:
 // the call depth is the same for the first trick and the thirteenth.
 TrickResult PlayTricks(Game& g);
+// The tricks of a hand of the Standard rules, settled by them; a Misere Ouverte's declarer's hand
+// is laid face up after the first trick.
+struct StandardDeal;
+TrickResult PlayStandardTricks(Game& g, const StandardDeal& deal);
 // Contracts played to lose (Misere, Misere Open) use the lose rules.
 bool PlayingToLose(const GameState& s);
 

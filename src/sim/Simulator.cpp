@@ -118,11 +118,16 @@ SimulationResult Simulate(const SimulationOptions& options) {
 
   SimulationResult result;
   Long southBefore = 0;
+  PerSeat<Long> pointsBefore{};
   const auto tally = [&] {
     ++result.hands;
     // South's units won or lost in each hand, for comparing runs over the same deals.
     result.southUnits.push_back(g.s.points[kSouth] - southBefore);
     southBefore = g.s.points[kSouth];
+    Long moved = 0;
+    for (int seat = 0; seat < kSeats; ++seat) moved += g.s.points[seat] - pointsBefore[seat];
+    result.unbalanced += moved != 0;
+    pointsBefore = g.s.points;
     const HandRecord& last = trace.last();
     const int contract = last.contract;
     if (options.handByHand) {
@@ -164,8 +169,10 @@ SimulationResult Simulate(const SimulationOptions& options) {
 
   host.tell = options.tell;
   const auto start = std::chrono::steady_clock::now();
+  g.options.standardRules = options.standard;
   if (options.hands > 0 && StartGame(g) == Next::StartHands) {
     southBefore = g.s.points[kSouth];
+    pointsBefore = g.s.points;
     result.startError = options.ready ? options.ready() : std::string();
     if (!result.startError.empty()) return result;
     RunHands(g);
@@ -248,14 +255,19 @@ std::string FormatComparison(const Comparison& c) {
 
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& r) {
   std::ostringstream out;
-  out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed << "\n";
+  out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed
+      << (options.standard ? ", Standard rules" : "") << "\n";
   out << "  throw-ins           " << r.throwIns << "\n";
   const bool experts = std::find(options.expert.begin(), options.expert.end(), true) != options.expert.end();
-  out << "  contract              bid     made" << (experts ? "   by Experts: bid     made   rate" : "") << "\n";
-  for (int code = 1; code <= 6; ++code) {
+  out << (options.standard ? "  contract                   bid     made" : "  contract              bid     made") << (experts ? "   by Experts: bid     made   rate" : "") << "\n";
+  // A Proposal nobody accepted is never played: the Standard rules' rows begin with its Acceptance.
+  const int first = options.standard ? kAcceptance : 1, last = options.standard ? kStandardAbundanceDeclared : 6;
+  for (int code = first; code <= last; ++code) {
     char row[128];
     const ContractTally& e = r.expertContracts[code];
-    std::snprintf(row, sizeof row, "  %-18s %8ld %8ld", ContractOf(code).name, r.contracts[code].bid, r.contracts[code].made);
+    std::snprintf(row, sizeof row, "  %-*s %8ld %8ld", options.standard ? 23 : 18,
+                  options.standard ? StandardContractOf(code).name : ContractOf(code).name, r.contracts[code].bid,
+                  r.contracts[code].made);
     out << row;
     if (experts) {
       std::snprintf(row, sizeof row, "  %16ld %8ld %5.0f%%", e.bid, e.made, e.bid ? 100.0 * e.made / e.bid : 0.0);
@@ -272,6 +284,7 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
                   r.classicTies, r.cardSearches, r.cardSearches ? 100.0 * r.classicTies / r.cardSearches : 0.0);
     out << line;
   }
+  if (r.unbalanced) out << "  units not summing to zero in " << r.unbalanced << " hands\n";
   out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]
       << ", East " << r.points[3] << "\n";
   char speed[64];

@@ -14,6 +14,8 @@ namespace solo {
 struct SimulationOptions {
   long hands = 1000;
   std::uint64_t seed = 1;
+  // The Standard rules instead of the Classic ones (--rules standard).
+  bool standard = false;
   // Where the names and points files are kept; created there.
   std::string dataDir;
   // The seats (0 South, 1 West, 2 North, 3 East) played by the Expert player instead of the
@@ -56,8 +58,11 @@ struct ContractTally {
 struct SimulationResult {
   long hands = 0;
   long throwIns = 0;
-  std::array<ContractTally, 7> contracts{};  // by bid code; 0 unused
-  std::array<ContractTally, 7> expertContracts{};  // those of them an Expert seat declared
+  // By bid code (the Classic codes, or the Standard rules' calls); 0 unused.
+  std::array<ContractTally, 9> contracts{};
+  std::array<ContractTally, 9> expertContracts{};  // those of them an Expert seat declared
+  // Hands whose units did not sum to zero (there should be none).
+  long unbalanced = 0;
   std::array<long, 4> points{};
   std::uint64_t fingerprint = 0;
   double seconds = 0;

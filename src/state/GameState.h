@@ -64,6 +64,16 @@ struct GameState {
   PerSeat<int> spoke{-1, -1, -1, -1};
   PerSeat<std::uint64_t> playedBy{};
 
+  // The Standard rules, the second rule set: whether this hand is played by them, its contract
+  // (a StandardCall; the bid flags above hold the Classic contract it is played like), the
+  // declarer's partner in a Proposal and Acceptance, and the dealer's last card, turned up for
+  // trumps. The rules are chosen for each hand as it begins.
+  bool standard = false;
+  int standardContract = 0;
+  int partner = -1;
+  int turnedUp = 0;
+  PerSeat<int> ledFirst{-1, -1, -1, -1};  // the suit each seat led first in a Standard hand
+
 
   // Which cards each seat holds, one bit per card (bit n - 1 for card n), kept in step with
   // every Owner by SetOwner: the card queries answer from it without scanning the pack.

@@ -51,6 +51,14 @@ void AppendTraceLine(const HandRecord& r, std::string& out) {
   }
   out += "],\"declarer\":";
   Number(out, r.declarer);
+  // A hand of the Standard rules says so, and names the partner of a Proposal and Acceptance;
+  // the Classic rules' lines are as they always were.
+  if (r.standard) {
+    out += ",\"rules\":\"standard\",\"partner\":";
+    Number(out, r.partner);
+    out += ",\"turned_up\":";
+    Number(out, r.turnedUp);
+  }
   out += ",\"contract\":";
   Number(out, r.contract);
   out += ",\"trumps\":";

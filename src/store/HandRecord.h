@@ -29,6 +29,10 @@ struct HandRecord {
   std::array<int, 3> points{};  // West's, North's and East's counts
   std::vector<std::array<int, 2>> bids;  // seat and bid code (0 a pass), in speaking order
   int declarer = -1, contract = 0, trumps = 0;
+  // Played by the Standard rules: the contract is then a StandardCall, the partner that of a
+  // Proposal and Acceptance (-1 otherwise), and the card turned up for trumps.
+  bool standard = false;
+  int partner = -1, turnedUp = 0;
   std::vector<TrickRecord> tricks;
   std::string result;  // "made", "failed", "passed" or "abandoned"
   std::array<long long, 4> pointsAfter{};

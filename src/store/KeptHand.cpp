@@ -29,6 +29,7 @@ bool InRange(const KeptDecision& d) {
     case 'O':
     case 'B': return d.value >= kPass && d.value <= kAbundanceDeclared && !d.claimed;
     case 'T': return IsSuit(d.value) && !d.claimed;
+    case 'A': return d.value >= kStandardPass && d.value <= kStandardAbundanceDeclared && !d.claimed;
     case 'C': return d.value >= 1 && d.value <= kCards;
     default: return false;
   }
@@ -51,7 +52,7 @@ bool ReadDecision(const std::string& word, KeptDecision& d) {
 std::string KeptHandText(const KeptHand& h) {
   std::ostringstream out;
   out << kFirstLine << "\nseed " << h.seed << "\nhand " << h.handNumber << "\ndealer " << h.dealer << "\ngoulash "
-      << (h.goulash ? 1 : 0) << "\ntakebacks " << h.takeBacks << "\npoints";
+       << (h.goulash ? 1 : 0) << "\nrules " << (h.standard ? "standard" : "classic") << "\ntakebacks " << h.takeBacks << "\npoints";
   for (Long p : h.points) out << ' ' << p;
   out << "\nlevels";
   for (const std::string& level : h.levels) out << ' ' << level;
@@ -73,7 +74,8 @@ std::optional<KeptHand> ReadKeptHandText(const std::string& text, std::string& p
   KeptHand h;
   bool ended = false;
   // Each field once, in its order: a line out of place is damage.
-  const char* const fields[] = {"seed", "hand", "dealer", "goulash", "takebacks", "points", "levels", "decisions", "end"};
+  const char* const fields[] = {"seed",   "hand",   "dealer",    "goulash", "rules",
+                                "takebacks", "points", "levels", "decisions", "end"};
   std::size_t next = 0;
   while (std::getline(in, line)) {
     std::istringstream words(line);
@@ -96,6 +98,9 @@ std::optional<KeptHand> ReadKeptHandText(const std::string& text, std::string& p
       one(flag);
       ok = ok && (flag == 0 || flag == 1);
       h.goulash = flag == 1;
+    } else if (field == "rules") {
+      ok = values.size() == 1 && (values[0] == "classic" || values[0] == "standard");
+      h.standard = ok && values[0] == "standard";
     } else if (field == "takebacks") { one(h.takeBacks); ok = ok && h.takeBacks >= 0; }
     else if (field == "points") {
       ok = values.size() == kSeats;

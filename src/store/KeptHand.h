@@ -16,8 +16,9 @@ namespace solo {
 
 inline constexpr const char* kHandInPlayFileName = "HandInPlay.txt";
 
-// One decision of a seat: a computer's offer before the round ('O'), a bid ('B', 0 a pass),
-// trumps named ('T') or a card played ('C'); `claimed` marks a card the person's claim played.
+// One decision of a seat: a computer's offer before the round ('O'), a bid ('B', 0 a pass), a
+// call of the Standard rules' auction ('A'), trumps named ('T') or a card played ('C');
+// `claimed` marks a card the person's claim played.
 struct KeptDecision {
   char kind = 'C';
   int seat = 0;
@@ -31,6 +32,7 @@ struct KeptHand {
   long handNumber = 0;  // hands begun before it
   int dealer = 0;       // the dealer before it
   bool goulash = false;
+  bool standard = false;  // played by the Standard rules
   int takeBacks = 0;
   std::array<Long, kSeats> points{};  // the points before the hand
   std::array<std::string, kSeats> levels;  // "person", "classic" or "expert" at each seat

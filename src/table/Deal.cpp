@@ -72,18 +72,24 @@ void HandOver(Game& g, int seat, int card, int pause) {
   g.show->CardDealt(g, seat, card, pause);
 }
 
-void DealTo(Game& g, int seat, int count) {
-  for (int i = 0; i < count; ++i) HandOver(g, seat, DrawRandomCard(g), g.pacing.deal);
+// Returns the last card dealt.
+int DealTo(Game& g, int seat, int count) {
+  int card = 0;
+  for (int i = 0; i < count; ++i) HandOver(g, seat, card = DrawRandomCard(g), g.pacing.deal);
   g.show->PacketDealt(g, g.pacing.deal);
+  return card;
 }
 
 void GoulashTo(Game& g, int seat, int card) { HandOver(g, seat, card, g.pacing.goulash); }
 
+// The last card of the pack goes to the dealer: the card the Standard rules turn up.
 void DealNormally(Game& g) {
   const int first = NextSeat(g.s.dealer);
   for (int round = 0; round < 4; ++round)
     for (int i = 0; i < kSeats; ++i) DealTo(g, (first + i) % kSeats, 3);
-  for (int i = 0; i < kSeats; ++i) DealTo(g, (first + i) % kSeats, 1);
+  int last = 0;
+  for (int i = 0; i < kSeats; ++i) last = DealTo(g, (first + i) % kSeats, 1);
+  g.s.turnedUp = last;
 }
 
 void DealGoulash(Game& g) {

@@ -40,6 +40,7 @@ struct HandStart {
   long handNumber = 0;  // hands begun before it
   int dealer = 0;
   bool goulash = false;
+  bool standard = false;  // played by the Standard rules
   int takeBacks = 0;  // cards or bids the person has taken back in the hand so far
 };
 
@@ -88,6 +89,8 @@ struct Game : Interruption {
     // Next hand without asking: a settled hand's result is shown on the table and in the status
     // bar, and the next hand follows after a pause, with no box to answer.
     bool nextHandWithoutAsking = false;
+    // Options > Rules: the Standard rules instead of the Classic ones, from the next hand on.
+    bool standardRules = false;
   } options;
   // The person's claim of the rest of the hand has held: their cards are played for them, at
   // four times the pace, until the next hand brings back the pace kept here.

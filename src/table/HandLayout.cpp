@@ -24,7 +24,7 @@ void Layout(Game& g, int seat) {
   for (std::uint64_t hand = g.s.Hand[seat]; hand; hand &= hand - 1) {
     const int card = std::countr_zero(hand) + 1;
     CardBox& box = g.t.cards[card];
-    box.Picture = row.faceUp ? card : kPictureBack;
+    box.Picture = row.faceUp || (g.t.FaceUp & (std::uint64_t{1} << (card - 1))) ? card : kPictureBack;
     box.Left = left;
     box.Top = top;
     // Cards are raised in card order, so each overlaps the one before it.

@@ -48,6 +48,12 @@ class Presentation {
   // The hand is decided (before its result box); the new points.
   virtual void ResultShown(Game& g) = 0;
   virtual void PointsShown(Game& g) = 0;
+  // The Standard rules: the dealer's last card, face up for trumps until the first trick is over
+  // (shown again then, turned down), a seat's call in the auction, and a declarer's hand laid
+  // face up.
+  virtual void TurnedUpShown(Game&) {}
+  virtual void CallShown(Game&, int /*seat*/, int /*call*/) {}
+  virtual void HandExposed(Game&, int /*seat*/) {}
 };
 
 // Shows nothing: for games played without a window.

@@ -6,6 +6,7 @@
 namespace solo {
 
 struct Game;
+struct Auction;
 
 class SeatPlayer {
  public:
@@ -21,6 +22,12 @@ class SeatPlayer {
   virtual int Trumps(Game& g, int seat) = 0;
   // The card to play at `position` (1-4) of the trick; 0 if the seat has none to give.
   virtual int Card(Game& g, int seat, int position, bool playToLose) = 0;
+  // The Standard rules: the seat's call in the auction (a StandardCall the auction allows; any
+  // other is taken as a pass), and its card, by default as under the Classic rules.
+  virtual int AuctionCall(Game& g, int seat, const Auction& auction) = 0;
+  virtual int StandardCard(Game& g, int seat, int position, bool playToLose) {
+    return Card(g, seat, position, playToLose);
+  }
   // Who decides, as the hand history keeps it: "person", "classic" or "expert".
   virtual const char* Level() const = 0;
 };

@@ -93,6 +93,11 @@ struct Table {
   // What the table shows beyond the original controls, for today's players.
   int Turn = -1;                  // the seat that is to bid or play, -1 for none
   std::uint64_t Dimmed = 0;       // South's cards that may not be played now (one bit per card)
+  std::uint64_t FaceUp = 0;       // other seats' cards shown face up (a turned-up card, an open hand)
+  // The bid panel of the Standard rules' auction: its calls (empty: the Classic panel), and which
+  // of them may be made now (one bit per call).
+  std::vector<std::string> callLabels;
+  unsigned callsAllowed = 0;
   bool ShowPlayable = true;       // the option "Show playable cards"
   bool ContractVisible = false;   // the contract panel, from the end of the bidding to the settlement
   std::array<std::string, 3> Contract{};  // its lines: declarer and contract, trumps, tricks

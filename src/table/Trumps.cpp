@@ -9,6 +9,8 @@ namespace {
 // First trumps by dealer: South Hearts, West Diamonds, North Clubs, East Spades.
 constexpr int kFirstTrumps[kSeats] = {kHearts, kDiamonds, kClubs, kSpades};
 
+}  // namespace
+
 const char* SuitTitle(int suit) {
   switch (suit) {
     case kHearts: return "Hearts are trumps.";
@@ -18,8 +20,6 @@ const char* SuitTitle(int suit) {
     default: return "There are no trumps - NT.";
   }
 }
-
-}  // namespace
 
 const char* SuitWords(int suit) {
   switch (suit) {

@@ -16,5 +16,7 @@ void DecideTrumps(Game& g);
 void AnnounceTrumps(Game& g, int suit);
 // The suit's name in words ("Hearts"; "No Trumps - NT" for any other code).
 const char* SuitWords(int suit);
+// The title of the box announcing the trumps ("Hearts are trumps.").
+const char* SuitTitle(int suit);
 
 }  // namespace solo

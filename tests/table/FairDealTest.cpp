@@ -63,6 +63,7 @@ struct PassingPlayer : SeatPlayer {
   ComputerPlayer computer;
   int OfferBid(Game& g, int seat) override { return computer.OfferBid(g, seat); }
   int Bid(Game&, int) override { return 0; }
+  int AuctionCall(Game&, int, const Auction&) override { return 0; }
   int Trumps(Game& g, int seat) override { return computer.Trumps(g, seat); }
   int Card(Game& g, int seat, int position, bool lose) override { return computer.Card(g, seat, position, lose); }
   const char* Level() const override { return "person"; }

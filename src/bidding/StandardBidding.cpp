@@ -1,0 +1,90 @@
+#include "bidding/StandardBidding.h"
+
+#include "bidding/BidEvaluation.h"
+#include "table/Pacing.h"
+
+namespace solo {
+
+namespace {
+
+struct CallWords {
+  const char* caption;  // after the seat's name
+  const char* label;    // on the person's panel
+};
+constexpr CallWords kCallWords[] = {
+    {" passes.", "PASS - make no bid"},
+    {" proposes.", "PROPOSAL - a partner and 8 tricks together - 1 Unit"},
+    {" accepts the Proposal.", "ACCEPT the Proposal - 8 tricks together - 1 Unit"},
+    {" bids Solo.", "SOLO - win five tricks - 1 Unit"},
+    {" bids Misere.", "MISERE - win no tricks - no trumps - 2 Units"},
+    {" bids Abundance.", "ABUNDANCE - nine tricks - name trumps - 3 Units"},
+    {" bids Royal Abundance.", "ROYAL ABUNDANCE - nine tricks - turned-up trumps - 3 Units"},
+    {" bids Misere Ouverte.", "MISERE OUVERTE - no tricks - hand face up - 4 Units"},
+    {" bids Abundance Declared.", "ABUNDANCE DECLARED - all 13 tricks - you lead - 6 Units"},
+};
+
+int StandardFor(int classicBid) {
+  switch (classicBid) {
+    case kSolo: return kStandardSolo;
+    case kMisere: return kStandardMisere;
+    case kAbundanceTrumps: return kRoyalAbundance;
+    case kMisereOpen: return kMisereOuverte;
+    case kAbundanceDeclared: return kStandardAbundanceDeclared;
+    default: return kStandardPass;
+  }
+}
+
+}  // namespace
+
+int ComputerCall(const GameState& s, int seat, const Auction& auction) {
+  const int points = CountBidPoints(s, seat).points;
+  int bid = StandardFor(BidForPoints(points));
+  if (bid == kStandardSolo && points < kSoloFrom) bid = kStandardPass;
+  if (auction.proposerToRaise) return points >= kRaiseProposalFrom ? kStandardSolo : kStandardPass;
+  if (bid != kStandardPass && auction.Allows(bid)) return bid;
+  if (points >= kAcceptFrom && points < kSoloFrom && auction.Allows(kAcceptance)) return kAcceptance;
+  if (points >= kProposeFrom && points < kSoloFrom && auction.Allows(kProposal)) return kProposal;
+  return kStandardPass;
+}
+
+const char* CallCaption(int call) { return kCallWords[call >= 0 && call <= kStandardAbundanceDeclared ? call : 0].caption; }
+const char* CallLabel(int call) { return kCallWords[call >= 0 && call <= kStandardAbundanceDeclared ? call : 0].label; }
+
+void OpenAuctionPanel(Game& g, const Auction& auction) {
+  Table& t = g.t;
+  t.callLabels.clear();
+  t.callsAllowed = 0;
+  for (int call = kStandardPass; call <= kStandardAbundanceDeclared; ++call) {
+    t.callLabels.push_back(CallLabel(call));
+    if (auction.Allows(call)) t.callsAllowed |= 1u << call;
+  }
+  t.bidPanelVisible = true;
+  t.selectedBid = kStandardPass;
+  g.s.usersBid = kStandardPass;
+  t.bidButton = "PASS";
+  t.bidConfirmVisible = false;
+}
+
+void ShowCall(Game& g, int seat, int call) {
+  const std::string& name = seat == kSouth ? g.s.userName : g.s.playerNames[seat];
+  SetText(g.t.nameCaptions[seat], {name, CallCaption(call)});
+  SetText(g.t.status.bidding, {name, CallCaption(call)});
+  g.t.bidPanelVisible = false;
+  g.t.Turn = kNoSeat;
+  Pause(g, g.pacing.bidding);
+}
+
+int ClassicLike(int standardContract) {
+  switch (standardContract) {
+    case kAcceptance:
+    case kStandardSolo: return kSolo;
+    case kStandardMisere: return kMisere;
+    case kAbundance: return kAbundanceOpen;
+    case kRoyalAbundance: return kAbundanceTrumps;
+    case kMisereOuverte: return kMisereOpen;
+    case kStandardAbundanceDeclared: return kAbundanceDeclared;
+    default: return kPass;
+  }
+}
+
+}  // namespace solo
