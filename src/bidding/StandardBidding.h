@@ -15,7 +15,8 @@ namespace solo {
 // Acceptance from 3 to 6 made its eight tricks 60 % of the time (from 3 or 4: 36 %). So a count
 // of 7 or 8 bids a Solo, 5 or 6 proposes while nothing is bid, 3 to 6 accepts a Proposal standing,
 // and a proposer nobody accepted raises to a Solo (made 74 % of the time) rather than dropping.
-// Their Abundance is played in the turned-up trumps, so it is bid as Royal.
+// Their Abundance is played in the turned-up trumps, so it is bid as Royal; a Misere hand with
+// nothing above a Nine is bid as Misere Ouverte.
 inline constexpr int kSoloFrom = 7, kProposeFrom = 5, kAcceptFrom = 3, kRaiseProposalFrom = 5;
 
 // The call a computer seat makes now: the bid its count gives when that is higher than the bid

@@ -1,8 +1,10 @@
 #include "game/Hints.h"
 
 #include "bidding/BidLadder.h"
+#include "bidding/StandardBidding.h"
 #include "bidding/UserBid.h"
 #include "play/Players.h"
+#include "play/StandardPlay.h"
 #include "play/TrickPlay.h"
 #include "table/Trumps.h"
 
@@ -37,7 +39,13 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
   Hint hint;
   ComputerPlayer computer;
   const GameState& s = g.s;
-  if (g.Awaits(Waiting::Bid)) {
+  if (g.Awaits(Waiting::Bid) && s.standard && g.auction) {
+    // The auction: what the computer's count would call in South's place.
+    hint.bid = ComputerCall(s, kSouth, *g.auction);
+    hint.text = std::string("Hint: ") + (hint.bid == kStandardPass ? "pass" : StandardContractOf(hint.bid).name);
+    if (hint.bid == kAcceptance) hint.text = "Hint: accept the Proposal";
+    if (hint.bid == kProposal) hint.text = "Hint: propose";
+  } else if (g.Awaits(Waiting::Bid)) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchBid(s, kSouth);
     hint.bid = c.choice;
@@ -54,8 +62,10 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
   } else if (g.Awaits(Waiting::Card)) {
     const int position = UsersPosition(s.leader);
-    ExpertChoice c{computer.Card(g, kSouth, position, PlayingToLose(s)), 0, 0};
-    if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
+    const bool lose = s.standard ? StandardContractOf(s.standardContract).toLose : PlayingToLose(s);
+    ExpertChoice c{s.standard ? ChooseStandardCard(s, kSouth, position, lose) : computer.Card(g, kSouth, position, lose), 0, 0};
+    // The Expert's search knows goals of one declarer only: not a partnership's.
+    if (adviser && s.partner < 0) c = adviser->SearchCard(s, kSouth, position, c.choice);
     hint.card = c.choice;
     if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.declarer);
   }

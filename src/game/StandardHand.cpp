@@ -18,6 +18,12 @@ namespace {
 Auction RunAuction(Game& g) {
   GameState& s = g.s;
   Auction auction(s.dealer);
+  // The hints read the auction while the person is asked; an abandoned hand leaves none behind.
+  struct Showing {
+    Game& g;
+    ~Showing() { g.auction = nullptr; }
+  } showing{g};
+  g.auction = &auction;
   while (!auction.over()) {
     const int seat = auction.turn;
     g.show->NowBidding(g, seat);

@@ -45,6 +45,7 @@ struct HandStart {
 };
 
 class HandObserver;
+struct Auction;
 
 enum class Waiting { Nothing, Bid, Trumps, Card };
 inline constexpr int kNoAnswer = -1;
@@ -98,6 +99,8 @@ struct Game : Interruption {
   Pacing paceBeforeClaim;
   // Cards or bids taken back in the hand in play (the history marks such hands).
   int takeBacks = 0;
+  // The auction in progress under the Standard rules (for the hints), or null.
+  const Auction* auction = nullptr;
   // A hand to play again from its start before any other: set by a take-back or a resume.
   std::optional<HandStart> restart;
 

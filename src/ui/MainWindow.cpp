@@ -50,6 +50,13 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   }
   statusBar()->addWidget(panel1_, 3);
   statusBar()->addWidget(panel2_, 2);
+  // Which rules are in play, shown only once the Standard rules are chosen: the Classic table
+  // stays as it always was.
+  rules_ = new QLabel(this);
+  rules_->setFrameShape(QFrame::Panel);
+  rules_->setFrameShadow(QFrame::Sunken);
+  rules_->hide();
+  statusBar()->addPermanentWidget(rules_);
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
@@ -234,6 +241,14 @@ void MainWindow::BuildMenus() {
   opponents_ = AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
                           [this](int i) { SetExpertOpponents(i == 1); });
   SetExpertOpponents(expert);
+  // The rules chosen take effect from the next hand.
+  const bool standard = QSettings().value("options/rules", "classic").toString() == "standard";
+  g_.options.standardRules = standard;
+  AddChoices(options->addMenu("Rules"), {"Classic", "Standard"}, standard ? 1 : 0, [this](int i) {
+    QSettings().setValue("options/rules", i == 1 ? "standard" : "classic");
+    g_.options.standardRules = i == 1;
+    Mirror();
+  });
   AddToggle(options, "Show playable cards", "options/showPlayable", true, [this](bool on) {
     g_.t.ShowPlayable = on;
     if (!on) g_.t.Dimmed = 0;
@@ -253,6 +268,11 @@ void MainWindow::BuildMenus() {
 void MainWindow::Mirror() {
   panel1_->setText(QString::fromStdString(g_.t.status.prompt));
   panel2_->setText(QString::fromStdString(g_.t.status.bidding));
+  const bool inPlay = g_.handRunning ? g_.s.standard : g_.options.standardRules;
+  rules_->setVisible(g_.s.standard || g_.options.standardRules);
+  rules_->setText(inPlay == g_.options.standardRules ? (inPlay ? " Standard rules " : " Classic rules ")
+                  : g_.options.standardRules      ? " Standard rules from the next hand "
+                                                  : " Classic rules from the next hand ");
   view_->Mirror();
 }
 

@@ -74,6 +74,7 @@ class MainWindow : public QMainWindow {
   TableView* view_;
   QLabel* panel1_;
   QLabel* panel2_;
+  QLabel* rules_;
   class HelpWindow* help_ = nullptr;
   QPointer<class AboutWindow> about_;
   double fixedPace_ = 0;

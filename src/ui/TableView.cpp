@@ -50,6 +50,8 @@ constexpr SuitButtonText kSuitButtons[5] = {
 
 // Places inside the bid panel and the trump panel (twips, relative to the frame).
 constexpr layout::Rect OptionRect(int i) { return {180, 330 + 390 * i, 5160, 360}; }
+// The auction's nine calls stand closer, above the bid button.
+constexpr layout::Rect CallRect(int i) { return {180, 330 + 300 * i, 5160, 300}; }
 constexpr layout::Rect kBidPanelSign = {5280, 300, 615, 495};
 constexpr layout::Rect kBidButton = {3960, 3180, 1860, 540};
 constexpr layout::Rect kBidConfirm = {180, 3120, 3660, 720};
@@ -63,6 +65,9 @@ void MakeOpaque(QWidget* frame) {
   QPalette pal = frame->palette();
   pal.setColor(QPalette::Window, kPanelColour);
   pal.setColor(QPalette::WindowText, Qt::black);
+  // A call that may not be made now is greyed.
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(150, 150, 150));
   frame->setPalette(pal);
   frame->setAutoFillBackground(true);
 }
@@ -134,14 +139,23 @@ QSize TableView::sizeHint() const {
   return QSize(qRound(layout::kTableWidth / kTw), qRound(layout::kTableHeight / kTw));
 }
 
+void TableView::PlaceBidOptions() {
+  for (int i = 0; i < 9; ++i) {
+    const auto r = auctionPanel_ ? CallRect(i) : OptionRect(i);
+    Place(bidOptions_[i], r.left, r.top, r.width, r.height, bidPanel_);
+    bidOptions_[i]->setFont(ScaledFont(auctionPanel_ ? 9.5 : 10.5));
+  }
+}
+
 void TableView::BuildBidPanel() {
   bidPanel_ = new QGroupBox("Select your bid by clicking circle on left and then The Bid button", this);
   bidPanel_->setObjectName("bidPanel");
   MakeOpaque(bidPanel_);
   auto* group = new QButtonGroup(bidPanel_);
-  for (int i = 0; i < 7; ++i) {
-    bidOptions_[i] = new QRadioButton(kOptions[i].caption, bidPanel_);
-    bidOptions_[i]->setToolTip(kOptions[i].tooltip);
+  for (int i = 0; i < 9; ++i) {
+    bidOptions_[i] = new QRadioButton(i < 7 ? kOptions[i].caption : "", bidPanel_);
+    bidOptions_[i]->setToolTip(i < 7 ? kOptions[i].tooltip : "");
+    bidOptions_[i]->setVisible(i < 7);
     group->addButton(bidOptions_[i], i);
     // A click, or the arrow keys moving the choice, selects the option.
     connect(bidOptions_[i], &QRadioButton::clicked, this, [this, i] {
@@ -222,11 +236,7 @@ void TableView::PlaceAll() {
   Place(bidPanel_, layout::kBidPanel.left, layout::kBidPanel.top, layout::kBidPanel.width,
         layout::kBidPanel.height);
   bidPanel_->setFont(ScaledFont(10));
-  for (int i = 0; i < 7; ++i) {
-    const auto r = OptionRect(i);
-    Place(bidOptions_[i], r.left, r.top, r.width, r.height, bidPanel_);
-    bidOptions_[i]->setFont(ScaledFont(10.5));
-  }
+  PlaceBidOptions();
   Place(bidButton_, kBidButton.left, kBidButton.top, kBidButton.width, kBidButton.height, bidPanel_);
   bidButton_->setFont(ScaledFont(12, true));
   Place(confirm_, kBidConfirm.left, kBidConfirm.top, kBidConfirm.width, kBidConfirm.height, bidPanel_);
@@ -279,8 +289,25 @@ void TableView::Mirror() {
   bidPanel_->setVisible(t_.bidPanelVisible);
   if (t_.bidPanelVisible) {
     bidPanel_->raise();
-    for (int i = 0; i < 7; ++i) {
+    // The auction's calls, or the Classic bids: what the panel offers follows the table.
+    const bool auction = !t_.callLabels.empty();
+    if (auction != auctionPanel_) {
+      auctionPanel_ = auction;
+      PlaceBidOptions();
+    }
+    for (int i = 0; i < 9; ++i) {
       QSignalBlocker block(bidOptions_[i]);
+      if (auction) {
+        const QString label = i < static_cast<int>(t_.callLabels.size()) ? QString::fromStdString(t_.callLabels[i]) : "";
+        bidOptions_[i]->setText(label);
+        bidOptions_[i]->setToolTip(label);
+        bidOptions_[i]->setEnabled(t_.callsAllowed >> i & 1u);
+      } else if (i < 7) {
+        bidOptions_[i]->setText(kOptions[i].caption);
+        bidOptions_[i]->setToolTip(kOptions[i].tooltip);
+        bidOptions_[i]->setEnabled(true);
+      }
+      bidOptions_[i]->setVisible(auction || i < 7);
       bidOptions_[i]->setChecked(t_.selectedBid == i);
     }
     // The caption is never clipped: its font shrinks until it fits the button.

@@ -103,7 +103,10 @@ class TableView : public QWidget {
   QGroupBox* pointsPanel_;
   std::array<QLabel*, 4> monName_{}, moneyLabel_{};
   QGroupBox* bidPanel_;
-  std::array<QRadioButton*, 7> bidOptions_{};
+  // Seven options for the Classic bids, nine for the calls of the Standard rules' auction.
+  std::array<QRadioButton*, 9> bidOptions_{};
+  bool auctionPanel_ = false;  // the options are laid out for the auction
+  void PlaceBidOptions();
   QPushButton* bidButton_;
   QLabel* confirm_;
   QLabel* bidPanelSign_;
