@@ -28,7 +28,7 @@ mkdir -p "$data"
 printf '5,6,7,-18\r\n' >"$data/Points.dat"
 for args in "--seed -1" "--seed +5" "--seed 12x" "--seed 18446744073709551616" "--seed" \
             "--hands 1000000001" "--hands 0x10" "--hands 1e3" "--bogus" "extra" \
-            "--south wizard" "--samples 0" "--samples x"; do
+            "--south wizard" "--samples 0" "--samples x" "--rules" "--rules chess"; do
   # shellcheck disable=SC2086
   expect 2 "$sim" --data-dir "$data" $args
 done
@@ -54,6 +54,12 @@ expect 2 "$sim" --hands 3 --data-dir "$data" --history "$data/Points.dat"
 expect 0 "$sim" --hands 40 --seed 5 --data-dir "$data" --trace "$dir/trace.jsonl" --history "$dir/h.sqlite" --quiet
 if command -v python3 >/dev/null; then
   expect 0 python3 "$(dirname "$0")/../scripts/check_trace.py" "$dir/trace.jsonl"
+fi
+# The Standard rules: their auction, trumps, leaders, results and units checked on their own.
+expect 0 "$sim" --hands 300 --seed 9 --rules standard --data-dir "$data" --trace "$dir/standard.jsonl" --quiet
+grep -q '"rules":"standard"' "$dir/standard.jsonl" || { echo "FAIL: no Standard hand in the trace"; failures=$((failures + 1)); }
+if command -v python3 >/dev/null; then
+  expect 0 python3 "$(dirname "$0")/../scripts/check_trace.py" "$dir/standard.jsonl"
 fi
 
 # The trace never overwrites the hand history, its companions or the history named apart, by

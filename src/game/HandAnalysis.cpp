@@ -1,5 +1,6 @@
 #include "game/HandAnalysis.h"
 
+#include "bidding/StandardBidding.h"
 #include "game/Replay.h"
 #include "play/ExpertPlayer.h"
 
@@ -7,10 +8,13 @@ namespace solo {
 
 HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit) {
   HandAnalysis analysis;
-  if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || hand.contract <= 0 ||
-      hand.contract >= kBidKinds || hand.tricks.empty())
+  // A Standard contract of one declarer is solved as the Classic one it is played like; the
+  // goal of a partnership is not one the solver knows.
+  const int code = hand.standard ? ClassicLike(hand.contract) : hand.contract;
+  if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || code <= 0 || code >= kBidKinds ||
+      hand.tricks.empty() || hand.partner >= 0)
     return analysis;
-  const SolverGoal goal = GoalOf(hand.contract);
+  const SolverGoal goal = GoalOf(code);
   SolverPosition p;
   for (int seat = 0; seat < kSeats; ++seat)
     for (int card : hand.hands[seat])
@@ -65,7 +69,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
 
 std::string VerdictWords(const HandRecord& hand, const CardVerdict& v) {
   const std::string name = SeatName(hand, v.seat);
-  const std::string contract = ContractOf(hand.contract).name;
+  const std::string contract = ContractOf(hand).name;
   const bool declarer = v.seat == hand.declarer;
   std::string words = name + "'s " + CardWords(v.card) + (declarer ? " lost the " : " let the ") + contract +
                       (declarer ? "" : " through");

@@ -1,6 +1,8 @@
 #include "game/HandHistory.h"
 
+#include "bidding/Auction.h"
 #include "bidding/BidLadder.h"
+#include "bidding/StandardBidding.h"
 #include "store/DataFiles.h"
 #include "table/Messages.h"
 
@@ -73,12 +75,25 @@ std::string HandHistory::Close() {
 std::array<int, 4> UnitsWon(const HandRecord& hand) {
   std::array<int, 4> units{};
   const bool made = hand.result == "made";
-  if ((!made && hand.result != "failed") || hand.contract <= 0 || hand.contract >= kBidKinds || hand.declarer < 0 ||
+  const int highest = hand.standard ? kStandardAbundanceDeclared : kBidKinds - 1;
+  if ((!made && hand.result != "failed") || hand.contract <= 0 || hand.contract > highest || hand.declarer < 0 ||
       hand.declarer > 3)
     return units;
+  if (hand.standard) {
+    StandardDeal deal;
+    deal.contract = hand.contract;
+    deal.declarer = hand.declarer;
+    deal.partner = hand.partner;
+    return StandardUnits(deal, made);
+  }
   const int each = ContractOf(hand.contract).units * (made ? 1 : -1);
   for (int seat = 0; seat < 4; ++seat) units[seat] = seat == hand.declarer ? 3 * each : -each;
   return units;
+}
+
+int StatisticsRow(const HandRecord& hand) {
+  if (!hand.standard) return hand.contract >= 0 && hand.contract < kBidKinds ? hand.contract : 0;
+  return hand.contract == kAcceptance ? kPartnershipRow : ClassicLike(hand.contract);
 }
 
 Statistics ComputeStatistics(const std::vector<HandRecord>& hands, bool leaveOutTakeBacks) {
@@ -93,16 +108,20 @@ Statistics ComputeStatistics(const std::vector<HandRecord>& hands, bool leaveOut
     }
     stats.points.push_back(hand.pointsAfter);
     const std::array<int, 4> units = UnitsWon(hand);
-    const int contract = units[0] || units[1] || units[2] || units[3] ? hand.contract : 0;
+    const int contract = units[0] || units[1] || units[2] || units[3] ? StatisticsRow(hand) : 0;
     for (int seat = 0; seat < 4; ++seat) {
       ContractFigures& f = stats.seats[seat][contract];
       f.units += units[seat];
-      (seat == hand.declarer ? f.declaring : f.defending) += units[seat];
+      (seat == hand.declarer || seat == hand.partner ? f.declaring : f.defending) += units[seat];
     }
     if (contract == 0) continue;
-    ContractFigures& declared = stats.seats[hand.declarer][contract];
-    ++declared.bid;
-    ++(hand.result == "made" ? declared.made : declared.failed);
+    // Both partners of a Proposal and Acceptance bid it.
+    for (int seat : {hand.declarer, hand.partner}) {
+      if (seat < 0) continue;
+      ContractFigures& declared = stats.seats[seat][contract];
+      ++declared.bid;
+      ++(hand.result == "made" ? declared.made : declared.failed);
+    }
   }
   return stats;
 }

@@ -63,9 +63,14 @@ struct ContractFigures {
   long long units = 0;  // won (or lost, below 0) by the seat in hands of this contract
   long long declaring = 0, defending = 0;  // the same units, as the declarer and as a defender
 };
+// The statistics' rows: the Classic contracts by their codes (0: hands thrown in or abandoned),
+// then the Proposal and Acceptance; the other contracts of the Standard rules count in the row of
+// the Classic contract they are played like (Abundance with Abundance Open, Royal Abundance with
+// Abundance Trumps, Misere Ouverte with Misere Open).
+inline constexpr int kPartnershipRow = 7, kStatisticsRows = 8;
+int StatisticsRow(const HandRecord& hand);
 struct Statistics {
-  // Per seat and contract code (0: hands thrown in or abandoned).
-  std::array<std::array<ContractFigures, 7>, 4> seats{};
+  std::array<std::array<ContractFigures, kStatisticsRows>, 4> seats{};
   // Each hand's points after it, in order, and the hands at which a run of the game began.
   std::vector<std::array<long long, 4>> points;
   std::vector<int> runStarts;

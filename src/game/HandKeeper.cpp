@@ -205,6 +205,7 @@ bool HandKeeper::MayTakeBack() const {
   for (auto d = hand_.decisions.rbegin(); d != hand_.decisions.rend(); ++d) {
     if (!Person(d->seat)) continue;
     if (d->kind == 'B') return bidsShown_ < kSeats && !playStarted_;
+    if (d->kind == 'A') return g_.auction != nullptr;  // the auction goes on
     if (d->kind != 'C') return false;
     // The card is still in the trick on the table, and the trick is not complete.
     const Trick& trick = g_.s.trick;

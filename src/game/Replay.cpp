@@ -1,5 +1,7 @@
 #include "game/Replay.h"
 
+#include "bidding/StandardBidding.h"
+
 #include <algorithm>
 
 #include "bidding/BidLadder.h"
@@ -38,8 +40,8 @@ std::string SeatName(const HandRecord& hand, int seat) {
 }
 
 std::string ContractWords(const HandRecord& hand) {
-  if (!hand.damage.empty() || hand.contract <= 0 || hand.contract >= kBidKinds) return "none";
-  return ContractOf(hand.contract).name;
+  if (!hand.damage.empty() || hand.contract <= 0) return "none";
+  return ContractOf(hand).name;
 }
 
 std::string ResultWords(const HandRecord& hand) {
@@ -53,6 +55,12 @@ std::string BidsWords(const HandRecord& hand) {
   for (const auto& [seat, code] : hand.bids) {
     if (!words.empty()) words += ", ";
     words += SeatName(hand, seat);
+    if (hand.standard) {
+      // The auction's calls in their own words, without the caption's full stop.
+      const std::string call = CallCaption(code);
+      words += call.substr(0, call.size() - 1);
+      continue;
+    }
     words += code > 0 && code < kBidKinds ? std::string(": ") + ContractOf(code).name : " passes";
   }
   return words.empty() ? "no bids" : words;

@@ -47,6 +47,11 @@ struct HandRecord {
 };
 
 
+// The row of the contract a hand was played in, by its rules (a pass for none).
+inline const Contract& ContractOf(const HandRecord& hand) {
+  return hand.standard ? StandardContractOf(hand.contract) : ContractOf(hand.contract);
+}
+
 // Appends the hand as one line of the trace: a JSON object ending in a newline.
 void AppendTraceLine(const HandRecord& r, std::string& out);
 

@@ -61,11 +61,19 @@ UPDATE schema_version SET version = 2;
     R"(
 ALTER TABLE hands ADD COLUMN take_backs INTEGER NOT NULL DEFAULT 0;
 UPDATE schema_version SET version = 3;
+)",
+    // Version 4: the rules each hand was played by (the Standard rules came after), the partner
+    // of a Proposal and Acceptance, and the card turned up for trumps.
+    R"(
+ALTER TABLE hands ADD COLUMN rules TEXT NOT NULL DEFAULT 'classic';
+ALTER TABLE hands ADD COLUMN partner INTEGER NOT NULL DEFAULT -1;
+ALTER TABLE hands ADD COLUMN turned_up INTEGER NOT NULL DEFAULT 0;
+UPDATE schema_version SET version = 4;
 )"};
 
 constexpr const char* kColumns =
     "id, run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, bids, declarer, contract, trumps, "
-    "tricks, result, points_after, south, west, north, east, levels, take_backs";
+    "tricks, result, points_after, south, west, north, east, levels, take_backs, rules, partner, turned_up";
 
 std::string Text(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
@@ -251,7 +259,8 @@ bool History::Append(const HandRecord& r) {
       sqlite3_prepare_v3(db_,
                          "INSERT INTO hands (run, played, seed, hand, dealer, goulash, dealt, trumps_dealt, counts, "
                          "bids, declarer, contract, trumps, tricks, result, points_after, south, west, north, east, "
-                         "levels, take_backs) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                         "levels, take_backs, rules, partner, turned_up) "
+                         "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
                          -1, SQLITE_PREPARE_PERSISTENT, &insert_, nullptr) != SQLITE_OK)
     return Fail("keeping a hand");
   // The row is written into fields kept from hand to hand.
@@ -279,6 +288,9 @@ bool History::Append(const HandRecord& r) {
   for (const std::string& name : h.names) sqlite3_bind_text(s, ++i, name.c_str(), -1, SQLITE_STATIC);
   sqlite3_bind_text(s, ++i, h.levels.c_str(), -1, SQLITE_STATIC);
   sqlite3_bind_int64(s, ++i, h.takeBacks);
+  sqlite3_bind_text(s, ++i, h.rules.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_int64(s, ++i, h.partner);
+  sqlite3_bind_int64(s, ++i, h.turnedUp);
   const int rc = sqlite3_step(s);
   sqlite3_reset(s);
   if (rc != SQLITE_DONE) return Fail("keeping a hand");
@@ -331,6 +343,9 @@ std::vector<HandRecord> History::Hands(HandsWanted wanted) const {
     for (std::string& name : row.names) name = text();
     row.levels = text();
     row.takeBacks = number();
+    row.rules = text();
+    row.partner = number();
+    row.turnedUp = number();
     hands.push_back(DecodeHand(row));
   }
   sqlite3_finalize(statement);

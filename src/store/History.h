@@ -22,7 +22,7 @@ enum class HandsWanted { ThisRun, Last100, All };
 class History {
  public:
   // The schema this program writes; older databases are brought up to it when opened.
-  static constexpr int kVersion = 3;
+  static constexpr int kVersion = 4;
 
   struct Opened {
     std::unique_ptr<History> history;  // empty when there is none to use

@@ -82,6 +82,9 @@ void EncodeHand(const HandRecord& r, StoredHand& row) {
     row.levels += ' ';
   }
   row.takeBacks = r.takeBacks;
+  row.rules = r.standard ? "standard" : "classic";
+  row.partner = r.partner;
+  row.turnedUp = r.turnedUp;
 }
 
 HandRecord DecodeHand(const StoredHand& row) {
@@ -143,6 +146,11 @@ HandRecord DecodeHand(const StoredHand& row) {
   for (std::string& level : r.levels) levels >> level;
   if (row.takeBacks < 0 || row.takeBacks > 1000) return damaged("the take-backs");
   r.takeBacks = static_cast<int>(row.takeBacks);
+  if (row.rules != "classic" && row.rules != "standard") return damaged("the rules");
+  r.standard = row.rules == "standard";
+  if (!Within(row.partner, -1, 3) || !Within(row.turnedUp, 0, 52)) return damaged("the contract");
+  r.partner = static_cast<int>(row.partner);
+  r.turnedUp = static_cast<int>(row.turnedUp);
   r.damage = CheckHand(r);
   return r;
 }
@@ -163,9 +171,14 @@ std::string CheckHand(const HandRecord& r) {
       ++dealt;
     }
   if (dealt != 52 && (dealt != 0 || r.result != "abandoned" || !r.tricks.empty())) return "the deal";
+  // The Standard rules' calls and contracts have codes of their own.
+  const int highest = r.standard ? kStandardAbundanceDeclared : kHighestBidCode;
   for (const auto& [seat, code] : r.bids)
-    if (!Within(seat, 0, 3) || !Within(code, 0, kHighestBidCode)) return "the bids";
-  if (!Within(r.declarer, -1, 3) || !Within(r.contract, 0, kHighestBidCode)) return "the contract";
+    if (!Within(seat, 0, 3) || !Within(code, 0, highest)) return "the bids";
+  if (!Within(r.declarer, -1, 3) || !Within(r.contract, 0, highest)) return "the contract";
+  if (r.standard && (!Within(r.partner, -1, 3) || !Within(r.turnedUp, 0, 52) ||
+                     (r.partner >= 0) != (r.contract == kAcceptance) || r.partner == r.declarer))
+    return "the contract";
   if ((r.result == "made" || r.result == "failed") && (r.declarer < 0 || r.contract == 0)) return "the contract";
   if (r.tricks.size() > 13) return "the tricks";
   // Each card is played once, by the seat that held it; each trick is led by the last one's winner.

@@ -23,6 +23,8 @@ struct StoredHand {
   std::array<std::string, 4> names;
   std::string levels;
   long long takeBacks = 0;
+  std::string rules = "classic";
+  long long partner = -1, turnedUp = 0;
 };
 
 // Fills `row` from the hand (its text fields are cleared first, so one row can be reused).

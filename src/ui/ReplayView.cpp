@@ -92,7 +92,8 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
       hand_.contract > 0
           ? QString("%1 \u2014 %2 by %3, %4 (trumps: %5). Dealt by %6.")
                 .arg(LocalTime(hand_.when), contract,
-                     QString::fromStdString(SeatName(hand_, hand_.declarer)),
+                     QString::fromStdString(SeatName(hand_, hand_.declarer) +
+                                            (hand_.partner >= 0 ? " and " + SeatName(hand_, hand_.partner) : "")),
                      QString::fromStdString(ResultWords(hand_)), SuitWords(hand_.trumps),
                      QString::fromStdString(SeatName(hand_, hand_.dealer)))
           : QString("%1 \u2014 %2. Dealt by %3.")
@@ -118,6 +119,11 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   analyse_ = new QPushButton("Where was it lost?");
   analyse_->setToolTip("Every card checked with all four hands known: the cards that decided the hand");
   analyse_->setEnabled(hand_.damage.empty() && hand_.contract > 0 && !hand_.tricks.empty());
+  // A partnership's goal is not one the exact solver knows.
+  if (hand_.partner >= 0) {
+    analyse_->setEnabled(false);
+    analyse_->setToolTip("Not for a Proposal and Acceptance: the analysis knows goals of one declarer only");
+  }
   analysis_ = new QLabel;
   analysis_->setWordWrap(true);
   analysis_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -61,7 +61,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
   for (int seat = 0; seat < 4; ++seat) {
     auto* box = new QGroupBox;
     auto* inner = new QVBoxLayout(box);
-    auto* table = new QTableWidget(kBidKinds, 6);
+    auto* table = new QTableWidget(kStatisticsRows, 6);
     // Units are shown apart as the declarer and as a defender: a contract the seat never bid
     // still wins or loses it units when the others bid it.
     table->setHorizontalHeaderLabels({"Bid", "Made", "Failed", "Made %", "Units as\ndeclarer", "Units as\ndefender"});
@@ -69,7 +69,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     table->horizontalHeaderItem(5)->setToolTip("Units won (+) or lost (-) defending against the others' contracts");
     QStringList rows;
     for (int code = 1; code < kBidKinds; ++code) rows << ContractOf(code).name;
-    rows << "All hands";
+    rows << "Proposal and Acceptance" << "All hands";
     table->setVerticalHeaderLabels(rows);
     // Every heading shows whole: the columns are as wide as their headings and figures need,
     // and the table asks for that width.
@@ -81,7 +81,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     // Every row shows, with no room left for scroll bars.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setFixedHeight(table->verticalHeader()->defaultSectionSize() * kBidKinds +
+    // The Standard rules' Abundance, Royal Abundance and Misere Ouverte count with the Classic
+    // contracts they are played like.
+    table->verticalHeaderItem(kAbundanceOpen - 1)->setToolTip("With the Standard rules' Abundance");
+    table->verticalHeaderItem(kAbundanceTrumps - 1)->setToolTip("With the Standard rules' Royal Abundance");
+    table->verticalHeaderItem(kMisereOpen - 1)->setToolTip("With the Standard rules' Misere Ouverte");
+    table->setFixedHeight(table->verticalHeader()->defaultSectionSize() * kStatisticsRows +
                           table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth());
     inner->addWidget(table);
     tables_[seat] = table;
@@ -168,13 +173,13 @@ void StatisticsWindow::Show(HandsWanted wanted) {
     };
     // The last row covers every hand, thrown-in and abandoned ones too (they carry no units).
     ContractFigures all;
-    for (int code = 0; code < kBidKinds; ++code) {
-      const ContractFigures& f = stats.seats[seat][code];
+    for (int row = 0; row < kStatisticsRows; ++row) {
+      const ContractFigures& f = stats.seats[seat][row];
       all.bid += f.bid, all.made += f.made, all.failed += f.failed, all.units += f.units;
       all.declaring += f.declaring, all.defending += f.defending;
-      if (code > 0) fill(code - 1, f);
+      if (row > 0) fill(row - 1, f);
     }
-    fill(kBidKinds - 1, all);
+    fill(kStatisticsRows - 1, all);
     table->resizeColumnsToContents();
     table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
                            2 * table->frameWidth() + 4);

@@ -51,9 +51,10 @@ std::string TableSeen(const Game& g) {
 // A game in a folder, with its hand kept there, and a South that decides from what it holds: a
 // Solo on some hands (a pass when refused), the first card it may play, unless told to avoid one.
 struct KeptGame {
-  KeptGame(const fs::path& folder, std::uint64_t seed, bool expert = false)
+  KeptGame(const fs::path& folder, std::uint64_t seed, bool expert = false, bool standard = false)
       : storage(folder.string()), g(host, storage, seed) {
     SetUpTable(g);
+    g.options.standardRules = standard;
     // The game ends once a hand is settled; that hand's record is kept here.
     recorder.SetKeeper([this](const HandRecord& r) {
       last = r;
@@ -177,18 +178,19 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
 // players decide again as they did, so the same decision again gives the same hand.
 TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
   struct Case {
-    char kind;
+    char kind;  // a card, a bid, or a call of the Standard rules' auction
     std::uint64_t seed;
     bool expert;
   };
   for (const Case c : {Case{'C', 3, false}, Case{'C', 8, false}, Case{'B', 11, false}, Case{'B', 17, false},
-                       Case{'C', 4, true}, Case{'B', 11, true}}) {
+                       Case{'C', 4, true}, Case{'B', 11, true}, Case{'A', 5, false}, Case{'A', 6, true}}) {
     SCOPED_TRACE(std::string(1, c.kind) + std::to_string(c.seed) + (c.expert ? " expert" : ""));
     const fs::path plain = test::FreshFolder(), taken = test::FreshFolder();
-    KeptGame reference(plain, c.seed, c.expert);
+    const bool standard = c.kind == 'A';
+    KeptGame reference(plain, c.seed, c.expert, standard);
     reference.Play();
 
-    KeptGame game(taken, c.seed, c.expert);
+    KeptGame game(taken, c.seed, c.expert, standard);
     int takenBack = 0;
     // Straight after the person's decision of the kind, while the others still play.
     game.host.onPause = [&](int) {

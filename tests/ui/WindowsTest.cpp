@@ -320,12 +320,21 @@ TEST(TableView, TheKeysFollowTheSelectedBid) {
   Game& g = tg.g;
   g.t.bidPanelVisible = true;
   const auto options = window.view()->findChildren<QRadioButton*>();
-  ASSERT_EQ(options.size(), 7);
+  ASSERT_EQ(options.size(), 9) << "seven Classic bids, nine calls of the auction";
   for (int bid : {1, 0, 4}) {
     g.t.selectedBid = bid;
     window.Mirror();
     EXPECT_TRUE(options[bid]->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), options[bid]) << bid;
+  }
+  EXPECT_FALSE(options[7]->isVisible()) << "the Classic panel has seven";
+  // The auction's panel: nine calls, those not allowed greyed.
+  g.t.callLabels = std::vector<std::string>(9, "a call");
+  g.t.callsAllowed = 0b101111001;
+  window.Mirror();
+  for (int call = 0; call < 9; ++call) {
+    EXPECT_TRUE(options[call]->isVisible()) << call;
+    EXPECT_EQ(options[call]->isEnabled(), (g.t.callsAllowed >> call & 1u) != 0) << call;
   }
 }
 

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+#include "GameFixture.h"
+#include "bidding/Auction.h"
+#include "bidding/UserBid.h"
+#include "game/GameStart.h"
+#include "game/HandRecorder.h"
+#include "play/CardQueries.h"
+#include "play/TrickPlay.h"
+#include "store/StoredHand.h"
+#include "table/HandObserver.h"
+
+namespace solo {
+namespace {
+
+// Watches a Standard game: the card turned up, the exposed hand, the units of every hand.
+struct StandardAudit : HandObserver {
+  Game* g = nullptr;
+  HandRecorder recorder{0};
+  PerSeat<Long> before{};
+  int hands = 0, settled = 0, exposed = 0, partnerships = 0, wanted = 60;
+  void HandStarts(const Game& game) override { recorder.HandStarts(game); }
+  void Dealt(const Game& game) override {
+    recorder.Dealt(game);
+    const GameState& s = game.s;
+    before = s.points;
+    // The dealer's last card is turned up: the dealer holds it, it names trumps, and it shows.
+    EXPECT_TRUE(s.Hand[s.dealer] & CardBit(s.turnedUp));
+    EXPECT_EQ(s.trumps, s.Pack[s.turnedUp].Suit);
+    EXPECT_TRUE(s.dealer == kSouth || (game.t.FaceUp & CardBit(s.turnedUp)));
+  }
+  void BiddingStarts(const Game& game) override { recorder.BiddingStarts(game); }
+  void BidShown(const Game& game, int seat, int code) override { recorder.BidShown(game, seat, code); }
+  void PlayStarts(const Game& game) override { recorder.PlayStarts(game); }
+  void TrickWon(const Game& game, int winner) override {
+    recorder.TrickWon(game, winner);
+    const GameState& s = game.s;
+    if (s.tricksPlayed == 2 && s.standardContract == kMisereOuverte) {
+      // The declarer's cards have been face up since the first trick.
+      EXPECT_EQ(game.t.FaceUp & s.Hand[s.declarer], s.Hand[s.declarer]);
+      ++exposed;
+    }
+  }
+  void HandEnded(const Game& game, const char* result) override {
+    recorder.HandEnded(game, result);
+    const std::string_view r(result);
+    if (r == "abandoned") return;  // the game left after the last hand
+    ++hands;
+    if (r == "made" || r == "failed") {
+      ++settled;
+      partnerships += game.s.partner >= 0;
+      Long moved = 0;
+      for (int seat = 0; seat < kSeats; ++seat) moved += game.s.points[seat] - before[seat];
+      EXPECT_EQ(moved, 0) << "the units of a hand sum to zero";
+      std::string problem = CheckHand(recorder.last());
+      EXPECT_EQ(problem, "") << "the hand's record holds together";
+    }
+    if (hands >= wanted) g->request = Request::Exit;
+  }
+};
+
+// A whole game by the Standard rules with a South that makes any call the panel allows and plays
+// any legal card: the panel offers only what the auction allows, a call it greys is never taken,
+// and every hand keeps the rules.
+TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
+  test::TestGame tg(31);
+  Game& g = tg.g;
+  g.options.standardRules = true;
+  g.options.nextHandWithoutAsking = true;
+  StandardAudit audit;
+  audit.g = &g;
+  g.observer = &audit;
+  std::mt19937 random(5);
+  int calls = 0, refused = 0;
+  tg.host.player = [&] {
+    if (g.Awaits(Waiting::Bid)) {
+      ASSERT_EQ(g.t.callLabels.size(), 9u);
+      ASSERT_TRUE(g.t.callsAllowed & 1u) << "a pass is always allowed";
+      // A call the panel greys is not taken.
+      for (int call = 1; call < 9; ++call)
+        if (!(g.t.callsAllowed >> call & 1u)) {
+          BidSelected(g, call);
+          refused += g.t.selectedBid != call;
+        }
+      std::vector<int> allowed;
+      for (int call = 0; call < 9; ++call)
+        if (g.t.callsAllowed >> call & 1u) allowed.push_back(call);
+      // Mostly a pass, so the computer players' calls decide most hands.
+      const int call = random() % 3 ? 0 : allowed[random() % allowed.size()];
+      BidSelected(g, call);
+      BidConfirmed(g);
+      ++calls;
+      return;
+    }
+    if (g.Awaits(Waiting::Trumps)) return TrumpsChosen(g, 1 + static_cast<int>(random() % 4));
+    ASSERT_TRUE(g.Awaits(Waiting::Card));
+    const std::uint64_t legal = LegalCards(g.s, kSouth, UsersPosition(g.s.trick[0].seat));
+    ASSERT_NE(legal, 0u);
+    int pick = static_cast<int>(random() % std::popcount(legal));
+    std::uint64_t rest = legal;
+    while (pick-- > 0) rest &= rest - 1;
+    CardClicked(g, std::countr_zero(rest) + 1);
+  };
+  ASSERT_EQ(StartGame(g), Next::StartHands);
+  RunHands(g);
+  EXPECT_EQ(audit.hands, audit.wanted);
+  EXPECT_GT(audit.settled, audit.wanted / 2);
+  EXPECT_GT(audit.partnerships, 0) << "a Proposal was accepted in some hand";
+  EXPECT_GT(calls, audit.wanted);
+  EXPECT_GT(refused, 0);
+  EXPECT_EQ(g.options.standardRules, g.s.standard);
+}
+
+}  // namespace
+}  // namespace solo
