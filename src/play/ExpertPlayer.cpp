@@ -118,8 +118,10 @@ void ExpertPlayer::FollowGame(const Game& g) {
     for (const auto& helper : *helpers_)
       if (helper) helper->Forget();
   }
+  // The bids of the Classic rules tell of the hands; the Standard rules' auction is not read.
   for (int seat = 0; seat < kSeats; ++seat)
-    classicSeats_[seat] = g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
+    classicSeats_[seat] =
+        !g.s.standard && g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
 }
 
 bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,

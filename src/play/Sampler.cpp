@@ -1,5 +1,7 @@
 #include "play/Sampler.h"
 
+#include "state/Contracts.h"
+
 #include <algorithm>
 #include <bit>
 #include <vector>
@@ -9,19 +11,30 @@ namespace solo {
 bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
                   const LayoutFit& fits) {
   constexpr std::uint64_t kPack = (std::uint64_t{1} << kCards) - 1;
-  const std::uint64_t unseen = kPack & ~s.Hand[seat] & ~s.PlayedCards;
+  // Cards every seat can see in another's hand under the Standard rules: the card turned up,
+  // while the dealer still holds it, and a Misere Ouverte declarer's hand once laid open.
+  std::array<std::uint64_t, 4> shown{};
+  if (s.standard) {
+    const int turned = s.turnedUp;
+    if (turned >= 1 && turned <= kCards && s.Pack[turned].Owner == s.dealer) shown[s.dealer] |= CardBit(turned);
+    if (s.standardContract == kMisereOuverte && s.tricksPlayed >= 1 && s.declarer >= 0)
+      shown[s.declarer] |= s.Hand[s.declarer];
+    shown[seat] = 0;
+  }
+  const std::uint64_t unseen = kPack & ~s.Hand[seat] & ~s.PlayedCards & ~(shown[0] | shown[1] | shown[2] | shown[3]);
   std::array<int, kCards> cards{};
   int count = 0;
   for (std::uint64_t rest = unseen; rest; rest &= rest - 1) cards[count++] = std::countr_zero(rest);
   std::array<int, 4> wanted{};
-  for (int other = 0; other < kSeats; ++other) wanted[other] = other == seat ? 0 : CountCards(s.Hand[other]);
+  for (int other = 0; other < kSeats; ++other)
+    wanted[other] = other == seat ? 0 : CountCards(s.Hand[other]) - CountCards(shown[other]);
 
   constexpr int kTries = 300;
   std::array<std::uint64_t, 4> unfit{};
   bool anyUnfit = false;
   for (int attempt = 0; attempt < kTries; ++attempt) {
     std::shuffle(cards.begin(), cards.begin() + count, random);
-    hands = {};
+    hands = shown;
     hands[seat] = s.Hand[seat];
     std::array<int, 4> left = wanted;
     bool dealt = true;

@@ -84,6 +84,24 @@ lower right and saved after every hand.</p>
 shuffle</b>: the pack is cut and dealt in packets of five, five and three, so the hands come in
 long runs of one suit.</p>
 
+<h3>The Standard rules</h3>
+<p>Options, Rules, Standard plays solo whist as it is most often played at home and in clubs,
+from the next hand on (the status bar says which rules are in play). The dealer's last card is
+turned up and its suit is trumps; it stays face up in the dealer's hand until the first trick is
+over. From the dealer's left each player in turn bids higher than the bid standing or passes,
+round and round until the last bid has been passed by the others. A player who passes is out,
+except that the player on the dealer's left may still accept a Proposal while nothing else has
+been bid. A Proposal nobody accepts goes back to the proposer, who raises it to Solo or higher or
+drops it. If everybody passes, the next dealer deals a new hand.</p>
+<p>The bids, lowest first: <b>Proposal and Acceptance</b> (two partners, wherever they sit, take
+eight tricks together in the turned-up trumps; each partner wins or pays 1 unit), <b>Solo</b>
+(five tricks, 1 unit), <b>Misere</b> (no trick, no trumps, 2), <b>Abundance</b> (nine tricks,
+trumps named by the declarer, 3), <b>Royal Abundance</b> (nine tricks in the turned-up trumps,
+beats Abundance, 3), <b>Misere Ouverte</b> (no trick, no trumps, the declarer's hand laid face up
+after the first trick, 4) and <b>Abundance Declared</b> (all thirteen tricks, no trumps, the
+declarer leads, 6). Otherwise the player on the dealer's left leads. On your panel only the calls
+you may make now are enabled.</p>
+
 <h3>Playing this game</h3>
 <ul>
 <li><b>Your bid.</b> When the bidding reaches you, a panel opens. Choose a bid with the round
@@ -115,7 +133,7 @@ contracts bid, made and failed). History: Past Hands, to see a past hand again t
 Options: Enter Names, to name yourself and the three computer players; Erase Points, to start
 the points again from zero; Speed, from Slow to Very fast; Opponents, Classic (the usual
 computer players) or Expert (stronger players that think about the cards they cannot see);
-Show playable cards; Sound; Next hand without asking (the result is shown on the table and the
+Rules, Classic or Standard; Show playable cards; Sound; Next hand without asking (the result is shown on the table and the
 next hand follows by itself); and Play a forced card by itself. About shows the version.</li>
 <li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, and every
 hand in History.sqlite beside them. When the
