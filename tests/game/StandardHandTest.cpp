@@ -109,6 +109,7 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
   EXPECT_EQ(audit.hands, audit.wanted);
   EXPECT_GT(audit.settled, audit.wanted / 2);
   EXPECT_GT(audit.partnerships, 0) << "a Proposal was accepted in some hand";
+  EXPECT_GT(audit.exposed, 0) << "a Misere Ouverte was played past its first trick";
   EXPECT_GT(calls, audit.wanted);
   EXPECT_GT(refused, 0);
   EXPECT_EQ(g.options.standardRules, g.s.standard);
