@@ -7,6 +7,7 @@
 #include "bidding/Auction.h"
 #include "bidding/UserBid.h"
 #include "game/GameStart.h"
+#include "game/HandHistory.h"
 #include "game/HandRecorder.h"
 #include "play/CardQueries.h"
 #include "play/TrickPlay.h"
@@ -22,6 +23,7 @@ struct StandardAudit : HandObserver {
   HandRecorder recorder{0};
   PerSeat<Long> before{};
   int hands = 0, settled = 0, exposed = 0, partnerships = 0, wanted = 60;
+  std::vector<HandRecord> records;
   void HandStarts(const Game& game) override { recorder.HandStarts(game); }
   void Dealt(const Game& game) override {
     recorder.Dealt(game);
@@ -57,6 +59,7 @@ struct StandardAudit : HandObserver {
       EXPECT_EQ(moved, 0) << "the units of a hand sum to zero";
       std::string problem = CheckHand(recorder.last());
       EXPECT_EQ(problem, "") << "the hand's record holds together";
+      records.push_back(recorder.last());
     }
     if (hands >= wanted) g->request = Request::Exit;
   }
@@ -111,6 +114,15 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
   EXPECT_GT(audit.partnerships, 0) << "a Proposal was accepted in some hand";
   EXPECT_GT(audit.exposed, 0) << "a Misere Ouverte was played past its first trick";
   EXPECT_GT(calls, audit.wanted);
+  // The statistics count a partnership's contract for both partners, and every unit is paid.
+  const Statistics stats = ComputeStatistics(audit.records);
+  long partnerBids = 0, units = 0;
+  for (int seat = 0; seat < kSeats; ++seat) {
+    partnerBids += stats.seats[seat][kPartnershipRow].bid;
+    for (const ContractFigures& f : stats.seats[seat]) units += f.units;
+  }
+  EXPECT_EQ(partnerBids, 2 * audit.partnerships);
+  EXPECT_EQ(units, 0);
   EXPECT_GT(refused, 0);
   EXPECT_EQ(g.options.standardRules, g.s.standard);
 }
