@@ -23,9 +23,12 @@ constexpr CallWords kCallWords[] = {
     {" bids Abundance Declared.", "ABUNDANCE DECLARED - all 13 tricks - you lead - 6 Units"},
 };
 
-int StandardFor(int classicBid) {
+}  // namespace
+
+int StandardCallFor(int classicBid) {
   switch (classicBid) {
     case kSolo: return kStandardSolo;
+    case kAbundanceOpen: return kAbundance;
     case kMisere: return kStandardMisere;
     case kAbundanceTrumps: return kRoyalAbundance;
     case kMisereOpen: return kMisereOuverte;
@@ -34,11 +37,9 @@ int StandardFor(int classicBid) {
   }
 }
 
-}  // namespace
-
 int ComputerCall(const GameState& s, int seat, const Auction& auction) {
   const int points = CountBidPoints(s, seat).points;
-  int bid = StandardFor(BidForPoints(points));
+  int bid = StandardCallFor(BidForPoints(points));
   if (bid == kStandardSolo && points < kSoloFrom) bid = kStandardPass;
   // A Misere hand with nothing above a Nine is laid open: such hands made their Misere half the
   // time (17 of 35 in 40,000 hands), three times as often as the others.

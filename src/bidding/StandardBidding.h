@@ -19,6 +19,10 @@ namespace solo {
 // nothing above a Nine is bid as Misere Ouverte.
 inline constexpr int kSoloFrom = 7, kProposeFrom = 5, kAcceptFrom = 3, kRaiseProposalFrom = 5;
 
+// The Standard call of a Classic bid: the same contract, or the one played alike (Abundance
+// Open as Abundance, Abundance Trumps as Royal Abundance, Misere Open as Misere Ouverte).
+int StandardCallFor(int classicBid);
+
 // The call a computer seat makes now: the bid its count gives when that is higher than the bid
 // standing, else an Acceptance, a Proposal or a raise when its count allows, else a pass.
 int ComputerCall(const GameState& s, int seat, const Auction& auction);

@@ -1,5 +1,8 @@
 #include "play/ExpertPlayer.h"
 
+#include "bidding/Auction.h"
+#include "bidding/StandardBidding.h"
+
 #include <algorithm>
 #include <bit>
 #include <chrono>
@@ -344,6 +347,20 @@ int ExpertPlayer::OfferBid(Game& g, int seat) {
 int ExpertPlayer::Bid(Game& g, int seat) {
   FollowGame(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
+}
+
+int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
+  FollowGame(g);
+  // What the others call does not change the layouts imagined: one search a deal.
+  if (valuedDeal_ != g.deals) {
+    valuedDeal_ = g.deals;
+    valuedCall_ = StandardCallFor(
+        Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); }));
+  }
+  if (auction.proposerToRaise) return auction.Allows(valuedCall_) ? valuedCall_ : kStandardPass;
+  if (valuedCall_ != kStandardPass && auction.Allows(valuedCall_)) return valuedCall_;
+  const int classic = classic_.AuctionCall(g, seat, auction);
+  return classic == kProposal || classic == kAcceptance ? classic : kStandardPass;
 }
 
 int ExpertPlayer::Trumps(Game& g, int seat) {

@@ -62,9 +62,11 @@ class ExpertPlayer : public SeatPlayer {
   int Bid(Game& g, int seat) override;
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
-  // Under the Standard rules the Expert still calls by the Classic count, and plays a Proposal
-  // and Acceptance by the Classic partnership rules: its search knows goals of one declarer only.
-  int AuctionCall(Game& g, int seat, const Auction& auction) override { return classic_.AuctionCall(g, seat, auction); }
+  // Under the Standard rules the Expert values the contracts of one declarer with its search,
+  // once a deal, and bids the one its expectation gives; its search knows no goal of two, so a
+  // Proposal or an Acceptance comes from the Classic count, and a Proposal and Acceptance is
+  // played by the Classic partnership rules.
+  int AuctionCall(Game& g, int seat, const Auction& auction) override;
   int StandardCard(Game& g, int seat, int position, bool playToLose) override {
     return g.s.partner >= 0 ? classic_.StandardCard(g, seat, position, playToLose) : Card(g, seat, position, playToLose);
   }
@@ -120,6 +122,9 @@ class ExpertPlayer : public SeatPlayer {
   std::array<bool, kSeats> classicSeats_{};
   std::uint64_t seed_;
   long deal_ = -1;
+  // The Standard call the search valued, and for which deal.
+  long valuedDeal_ = -1;
+  int valuedCall_ = 0;
 
   ComputerPlayer classic_;
   std::mt19937_64 random_;
