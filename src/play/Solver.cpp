@@ -13,7 +13,8 @@ constexpr int kTableBits = 20;  // a million entries: enough for a whole 13-card
 // Two and Three of a suit are gone plays exactly as the one where they are the Four and Five
 // instead. The key is made from each hand with the cards renumbered by their place among the
 // cards of their suit still in play, so all such positions share one entry.
-std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int declarer, int trumps) {
+// `side` holds the declaring seats; a declarer alone keys as its seat, a pair apart from every seat.
+std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int side, int trumps) {
   std::array<std::uint64_t, 4> relative{};
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   for (int suit = 0; suit < 4; ++suit) {
@@ -24,7 +25,10 @@ std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toL
         if (hands[seat] & card) relative[seat] |= std::uint64_t{1} << place;
     }
   }
-  std::uint64_t key = Mix64(static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1);
+  const bool alone = (side & (side - 1)) == 0;
+  const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
+  std::uint64_t key = Mix64((static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
+                            (alone ? 0 : static_cast<std::uint64_t>(side) << 40));
   for (std::uint64_t hand : relative) key = Mix64(key ^ hand);
   return key | 1;  // 0 marks an empty entry
 }
@@ -48,7 +52,7 @@ std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
 // counts only as far as every opponent able to ruff must still follow, and only one side suit
 // counts (cashing one may let an opponent throw away the next). The leader's partners are no
 // threat: a partner's ruff still wins the trick for the side.
-int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int declarer) {
+int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side) {
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   int total = 0, bestSide = 0;
   for (int suit = 0; suit < 4; ++suit) {
@@ -66,7 +70,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
       continue;
     }
     for (int seat = 0; seat < 4; ++seat) {
-      const bool opponent = leader == declarer ? seat != declarer : seat == declarer;
+      const bool opponent = (side >> seat & 1) != (side >> leader & 1);
       if (opponent && (hands[seat] & SuitBits(trumps)))
         run = std::min(run, std::popcount(hands[seat] & SuitBits(suit)));
     }
@@ -79,7 +83,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
 // tricks: lead high cards (by rank, whatever the suit); when following, let a partner's
 // winning card stand with a low card, else win as cheaply as possible. To lose tricks (the
 // declarer of a Misere): duck under the winning card with the highest card that does not win.
-int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played, int leader, int seat, int declarer,
+int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played, int leader, int seat, int side,
                int trumps, bool toLose, std::array<int, 13>& order) {
   int count = 0;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
@@ -87,7 +91,7 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
   std::array<int, 13> score{};
   // The place of the card winning the trick so far.
   const int winner = played > 0 ? WinningPlace(trick, played, trumps) : -1;
-  const bool declaring = seat == declarer;
+  const bool declaring = side >> seat & 1;
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
     if (played == 0) {
@@ -96,7 +100,8 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
     }
     const int top = trick[winner];
     const bool beats = Beats(card, top, trumps);
-    const bool partnerWinning = !declaring && (leader + winner) % 4 != declarer;
+    // The seat winning the trick is on this seat's side (it cannot be this seat, still to play).
+    const bool partnerWinning = (side >> ((leader + winner) % 4) & 1) == declaring;
     if (toLose) {
       // The declarer ducks as high as it can; a defender plays low.
       score[i] = declaring ? (beats ? -20 - rank(card) : rank(card)) : -rank(card);
@@ -121,7 +126,7 @@ Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
 void Solver::Forget() { std::fill(table_.begin(), table_.end(), Entry{}); }
 
 bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
-                    int need, int declarer, int trumps) {
+                    int need, int side, int trumps) {
   if (++nodes_ > stopAt_ && limit_ > 0) aborted_ = true;
   if (aborted_) return false;
   Entry* entry = nullptr;
@@ -133,12 +138,13 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     } else {
       if (need <= 0) return true;
       if (need > tricksLeft) return false;
-      const int quick = QuickTricks(hands, leader, trumps, declarer);
-      if (leader == declarer ? quick >= need : need > tricksLeft - quick) return leader == declarer;
+      const int quick = QuickTricks(hands, leader, trumps, side);
+      const bool leaderDeclares = side >> leader & 1;
+      if (leaderDeclares ? quick >= need : need > tricksLeft - quick) return leaderDeclares;
     }
     // What is known of this position: the declarer's further tricks lie in [low, high]. To
     // lose, "high 0" means the declarer can keep clear of every trick, "low 1" that it cannot.
-    key = Key(hands, leader, toLose, declarer, trumps);
+    key = Key(hands, leader, toLose, side, trumps);
     entry = &table_[key & ((std::size_t{1} << kTableBits) - 1)];
     if (entry->key == key) {
       const int wanted = toLose ? 0 : need;
@@ -154,9 +160,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
   const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
-  const bool declaring = seat == declarer;
+  const bool declaring = side >> seat & 1;
   std::array<int, 13> order{};
-  const int count = OrderMoves(moves, trick, played, leader, seat, declarer, trumps, toLose, order);
+  const int count = OrderMoves(moves, trick, played, leader, seat, side, trumps, toLose, order);
 
   bool result = !declaring;
   for (int m = 0; m < count; ++m) {
@@ -166,15 +172,15 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     bool reached;
     if (played == 3) {
       const int winner = (leader + WinningPlace(trick, 4, trumps)) % 4;
-      const bool declarerWins = winner == declarer;
+      const bool declarerWins = side >> winner & 1;
       // The next trick has an array of its own: this one's cards are still needed here.
       std::array<int, 4> nextTrick{};
       if (toLose && declarerWins)
         reached = false;
       else
-        reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), declarer, trumps);
+        reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), side, trumps);
     } else {
-      reached = Search(hands, leader, played + 1, trick, toLose, need, declarer, trumps);
+      reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps);
     }
     hands[seat] |= std::uint64_t{1} << card;
     if (reached == declaring) {
@@ -204,7 +210,7 @@ bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
   if (goal.toLose && p.declarerTricks > 0) return false;
   std::array<std::uint64_t, 4> hands = p.hands;
   std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};
-  return Search(hands, p.leader, p.played, trick, goal.toLose ? 1 : 0, goal.target - p.declarerTricks, p.declarer,
+  return Search(hands, p.leader, p.played, trick, goal.toLose ? 1 : 0, goal.target - p.declarerTricks, SideOf(p),
                 p.trumps);
 }
 
@@ -224,7 +230,7 @@ std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const Sol
       const int winner = (p.leader + WinningPlace(trick, 4, p.trumps)) % 4;
       next.leader = winner;
       next.played = 0;
-      next.declarerTricks += winner == p.declarer;
+      next.declarerTricks += SideOf(p) >> winner & 1;
       reached = Reaches(next, goal);
     } else {
       next.trick[p.played] = card;

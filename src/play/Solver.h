@@ -20,8 +20,12 @@ struct SolverPosition {
   int played = 0;                        // cards already in the current trick (0-3)
   std::array<int, 3> trick{};            // those cards' bit numbers, in playing order
   int declarer = 0;
-  int declarerTricks = 0;                // tricks the declarer has taken so far
+  int partner = -1;                      // the declarer's partner in a contract of two, or -1
+  int declarerTricks = 0;                // tricks the declarer (and partner) have taken so far
 };
+
+// The seats of the declaring side, one bit each.
+constexpr int SideOf(const SolverPosition& p) { return (1 << p.declarer) | (p.partner >= 0 ? 1 << p.partner : 0); }
 
 // The declarer's goal: to take at least `target` tricks in all (Solo 5, Abundance 9, Abundance
 // Declared 13), or, to lose, to take no trick at all (Misere, Misere Open).
@@ -62,8 +66,9 @@ class Solver {
     std::uint64_t key = 0;
     std::int8_t low = 0, high = 13;  // the declarer's further tricks lie in [low, high]
   };
+  // `side`: the declaring side's seats, one bit each.
   bool Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
-              int need, int declarer, int trumps);
+              int need, int side, int trumps);
   std::vector<Entry> table_;
   long nodes_ = 0;
   long limit_ = 0, stopAt_ = 0;
