@@ -1,6 +1,5 @@
 #include "game/HandAnalysis.h"
 
-#include "bidding/StandardBidding.h"
 #include "game/Replay.h"
 #include "play/ExpertPlayer.h"
 
@@ -8,19 +7,18 @@ namespace solo {
 
 HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit) {
   HandAnalysis analysis;
-  // A Standard contract of one declarer is solved as the Classic one it is played like; the
-  // goal of a partnership is not one the solver knows.
-  const int code = hand.standard ? ClassicLike(hand.contract) : hand.contract;
-  if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || code <= 0 || code >= kBidKinds ||
-      hand.tricks.empty() || hand.partner >= 0)
+  const Contract& contract = ContractOf(hand);
+  if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || hand.contract <= 0 ||
+      contract.code == kPass || hand.tricks.empty())
     return analysis;
-  const SolverGoal goal = GoalOf(code);
+  const SolverGoal goal{contract.toLose, contract.target};
   SolverPosition p;
   for (int seat = 0; seat < kSeats; ++seat)
     for (int card : hand.hands[seat])
       if (card >= 1 && card <= kCards) p.hands[seat] |= std::uint64_t{1} << (card - 1);
   p.trumps = SuitPlace(hand.trumps);
   p.declarer = hand.declarer;
+  p.partner = hand.partner >= 0 && hand.partner < kSeats ? hand.partner : -1;
   solver.SetNodeLimit(nodeLimit);
   analysis.complete = true;
   bool known = true;  // whether the last answer was found
@@ -50,7 +48,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
       } else {
         p.leader = trick.winner;
         p.played = 0;
-        p.declarerTricks += trick.winner == hand.declarer;
+        p.declarerTricks += SideOf(p) >> trick.winner & 1;
       }
       v.after = solve(p);
       v.known = v.known && known;
@@ -70,7 +68,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
 std::string VerdictWords(const HandRecord& hand, const CardVerdict& v) {
   const std::string name = SeatName(hand, v.seat);
   const std::string contract = ContractOf(hand).name;
-  const bool declarer = v.seat == hand.declarer;
+  const bool declarer = v.seat == hand.declarer || v.seat == hand.partner;
   std::string words = name + "'s " + CardWords(v.card) + (declarer ? " lost the " : " let the ") + contract +
                       (declarer ? "" : " through");
   if (v.better) words += ": the " + CardWords(v.better) + (declarer ? " makes it" : " beats it");

@@ -22,11 +22,12 @@ std::string BidWords(int code) {
 std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool playing = true) {
   if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
   const int code = HighestKind(s, declarer);
-  const std::string contract = code > kPass && code < kBidKinds ? ContractOf(code).name : "contract";
+  std::string contract = code > kPass && code < kBidKinds ? ContractOf(code).name : "contract";
+  if (s.standard) contract = StandardContractOf(s.standardContract).name;
   std::string words = " \u2014 ";
   if (!playing)
     words += "made";
-  else if (declarer == kSouth)
+  else if (declarer == kSouth || s.partner == kSouth)
     words += "makes your " + contract;
   else
     words += "beats " + s.playerNames[declarer] + "'s " + contract;
@@ -64,8 +65,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     const int position = UsersPosition(s.leader);
     const bool lose = s.standard ? StandardContractOf(s.standardContract).toLose : PlayingToLose(s);
     ExpertChoice c{s.standard ? ChooseStandardCard(s, kSouth, position, lose) : computer.Card(g, kSouth, position, lose), 0, 0};
-    // The Expert's search knows goals of one declarer only: not a partnership's.
-    if (adviser && s.partner < 0) c = adviser->SearchCard(s, kSouth, position, c.choice);
+    if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
     hint.card = c.choice;
     if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.declarer);
   }

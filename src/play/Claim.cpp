@@ -15,7 +15,7 @@ bool ClaimPosition(const GameState& s, SolverPosition& p, SolverGoal& goal, bool
   const int declarer = s.declarer;
   if (declarer < 0 || declarer >= kSeats) return false;
   const SolverGoal contract = GoalOf(s, declarer);
-  southDeclares = declarer == kSouth;
+  southDeclares = declarer == kSouth || s.partner == kSouth;
   if (contract.toLose && !southDeclares) return false;
   p = PositionNow(s);
   const int left = kTricksInHand - s.tricksPlayed;

@@ -37,6 +37,11 @@ SolverGoal GoalOf(int code) {
 }
 
 SolverGoal GoalOf(const GameState& s, int declarer) {
+  if (s.standard) {
+    // The Standard rules' contract itself: a Proposal and Acceptance asks 8 tricks of two.
+    const Contract& c = StandardContractOf(declarer >= 0 && declarer < kSeats ? s.standardContract : kPass);
+    return {c.toLose, c.target};
+  }
   return GoalOf(declarer >= 0 && declarer < kSeats ? HighestKind(s, declarer) : kPass);
 }
 
@@ -50,7 +55,9 @@ SolverPosition PositionNow(const GameState& s) {
     ++p.played;
   }
   p.declarer = s.declarer;
+  p.partner = s.partner >= 0 && s.partner < kSeats ? s.partner : -1;
   p.declarerTricks = s.declarer >= 0 && s.declarer < kSeats ? s.tricksWon[s.declarer] : 0;
+  if (p.partner >= 0) p.declarerTricks += s.tricksWon[p.partner];
   return p;
 }
 
@@ -276,7 +283,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   ++decisions_;
   const auto start = std::chrono::steady_clock::now();
   const SolverGoal goal = GoalOf(s, declarer);
-  const bool declaring = seat == declarer;
+  const bool declaring = seat == declarer || seat == s.partner;
 
   // How often each legal card (by bit) keeps this seat's side on course for its goal, and, to
   // tell apart cards that do so equally often, the tricks its side comes out with: toward the
@@ -371,6 +378,15 @@ int ExpertPlayer::Trumps(Game& g, int seat) {
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   FollowGame(g);
   const int classic = classic_.Card(g, seat, position, playToLose);
+  if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+    return SearchCard(s, seat, position, classic, stop);
+  });
+}
+
+int ExpertPlayer::StandardCard(Game& g, int seat, int position, bool playToLose) {
+  FollowGame(g);
+  const int classic = classic_.StandardCard(g, seat, position, playToLose);
   if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
     return SearchCard(s, seat, position, classic, stop);

@@ -63,13 +63,11 @@ class ExpertPlayer : public SeatPlayer {
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
   // Under the Standard rules the Expert values the contracts of one declarer with its search,
-  // once a deal, and bids the one its expectation gives; its search knows no goal of two, so a
-  // Proposal or an Acceptance comes from the Classic count, and a Proposal and Acceptance is
-  // played by the Classic partnership rules.
+  // once a deal, and bids the one its expectation gives; a Proposal or an Acceptance comes from
+  // the Classic count. Its cards it searches in every contract, a partnership's too (its tie
+  // goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
-  int StandardCard(Game& g, int seat, int position, bool playToLose) override {
-    return g.s.partner >= 0 ? classic_.StandardCard(g, seat, position, playToLose) : Card(g, seat, position, playToLose);
-  }
+  int StandardCard(Game& g, int seat, int position, bool playToLose) override;
   const char* Level() const override { return "expert"; }
 
   // The searches themselves, on a state nothing changes meanwhile; `stop` ends one early.

@@ -119,11 +119,7 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   analyse_ = new QPushButton("Where was it lost?");
   analyse_->setToolTip("Every card checked with all four hands known: the cards that decided the hand");
   analyse_->setEnabled(hand_.damage.empty() && hand_.contract > 0 && !hand_.tricks.empty());
-  // A partnership's goal is not one the exact solver knows.
-  if (hand_.partner >= 0) {
-    analyse_->setEnabled(false);
-    analyse_->setToolTip("Not for a Proposal and Acceptance: the analysis knows goals of one declarer only");
-  }
+
   analysis_ = new QLabel;
   analysis_->setWordWrap(true);
   analysis_->setTextInteractionFlags(Qt::TextSelectableByMouse);

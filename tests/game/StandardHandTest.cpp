@@ -7,6 +7,7 @@
 #include "bidding/Auction.h"
 #include "bidding/UserBid.h"
 #include "game/GameStart.h"
+#include "game/HandAnalysis.h"
 #include "game/HandHistory.h"
 #include "game/HandRecorder.h"
 #include "play/CardQueries.h"
@@ -123,6 +124,19 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
   }
   EXPECT_EQ(partnerBids, 2 * audit.partnerships);
   EXPECT_EQ(units, 0);
+  // The analysis solves a partnership's goal of eight tricks too: its answers chain from card
+  // to card and end in the hand's result.
+  Solver solver;
+  int analysed = 0;
+  for (const HandRecord& hand : audit.records) {
+    if (hand.partner < 0) continue;
+    const HandAnalysis a = AnalyseHand(hand, solver, 300000);
+    if (!a.complete) continue;
+    ++analysed;
+    for (std::size_t i = 0; i + 1 < a.cards.size(); ++i) EXPECT_EQ(a.cards[i].after, a.cards[i + 1].before);
+    EXPECT_EQ(a.cards.back().after, hand.result == "made") << hand.hand;
+  }
+  EXPECT_GT(analysed, 0);
   EXPECT_GT(refused, 0);
   EXPECT_EQ(g.options.standardRules, g.s.standard);
 }
