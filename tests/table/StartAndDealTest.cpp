@@ -16,21 +16,6 @@ namespace {
 
 using test::TestGame;
 
-TEST(StartUp, WelcomesAndDrawsTheFirstDealerWhoseNextSeatDealsFirst) {
-  for (std::uint64_t seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
-    SCOPED_TRACE(seed);
-    TestGame tg(seed);
-    Game& g = tg.g;
-    EXPECT_EQ(StartGame(g), Next::StartHands);
-    // The dealer drawn at start-up is the first value of the generator.
-    Random replica(seed);
-    const int drawn = static_cast<int>(replica.Uniform() * 4);
-    EXPECT_EQ(g.s.dealer, drawn);
-    NextDealer(g);
-    EXPECT_EQ(g.s.dealer, (drawn + 1) % 4);
-  }
-}
-
 TEST(StartUp, CancelLeavesAnIdleTableWithThePackSlantingUpToTheRight) {
   TestGame tg;
   tg.host.deluxeAnswers = {1};
