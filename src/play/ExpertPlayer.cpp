@@ -375,22 +375,21 @@ int ExpertPlayer::Trumps(Game& g, int seat) {
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
 }
 
-int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
-  FollowGame(g);
-  const int classic = classic_.Card(g, seat, position, playToLose);
+int ExpertPlayer::SearchedCard(Game& g, int seat, int position, int classic) {
   if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
     return SearchCard(s, seat, position, classic, stop);
   });
 }
 
+int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
+  FollowGame(g);
+  return SearchedCard(g, seat, position, classic_.Card(g, seat, position, playToLose));
+}
+
 int ExpertPlayer::StandardCard(Game& g, int seat, int position, bool playToLose) {
   FollowGame(g);
-  const int classic = classic_.StandardCard(g, seat, position, playToLose);
-  if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-    return SearchCard(s, seat, position, classic, stop);
-  });
+  return SearchedCard(g, seat, position, classic_.StandardCard(g, seat, position, playToLose));
 }
 
 }  // namespace solo

@@ -107,6 +107,9 @@ class ExpertPlayer : public SeatPlayer {
   // The most threads one decision solves its layouts on.
   static constexpr int kMostThreads = 8;
 
+  // The card searched for, `classic` (the Classic rules' card) taking a tie; no search with one
+  // legal card.
+  int SearchedCard(Game& g, int seat, int position, int classic);
   // Runs `search` on a copy of the table's state through the host, then returns its choice.
   template <typename Search>
   int Through(Game& g, Search search);
