@@ -93,12 +93,22 @@ void CardClicked(Game& g, int index) {
   g.answer = index;
 }
 
-TrickResult CheckWinnerOfTrick(Game& g) {
-  GameState& s = g.s;
-  const int w = ResolveTrick(s);
+namespace {
+
+// The complete trick's winner found, counted and announced, and the trick carried to its pile.
+inline int CollectTrick(Game& g) {
+  const int w = ResolveTrick(g.s);
   g.show->TrickWonShown(g, w);
   if (g.observer) g.observer->TrickWon(g, w);
   JustMoveCardsOut(g, w);
+  return w;
+}
+
+}  // namespace
+
+TrickResult CheckWinnerOfTrick(Game& g) {
+  GameState& s = g.s;
+  CollectTrick(g);
   Settled settled = EndOfHand(g, s.declarer);
   if (settled == Settled::No && s.tricksPlayed == 13) {
     settled = EndOfHand(g, s.declarer);
@@ -119,10 +129,7 @@ TrickResult PlayStandardTricks(Game& g, const StandardDeal& deal) {
     const int leader = s.leader;
     PlayStandardRound(g, leader, lose);
     if (s.ledFirst[leader] < 0 && s.trick[0].card > 0) s.ledFirst[leader] = s.Pack[s.trick[0].card].Suit;
-    const int w = ResolveTrick(s);
-    g.show->TrickWonShown(g, w);
-    if (g.observer) g.observer->TrickWon(g, w);
-    JustMoveCardsOut(g, w);
+    CollectTrick(g);
     // Once the first trick is over the turned-up card is turned down, and a Misere Ouverte's
     // declarer lays the hand face up.
     if (s.tricksPlayed == 1) g.show->TurnedUpShown(g);
