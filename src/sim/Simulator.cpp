@@ -117,13 +117,11 @@ SimulationResult Simulate(const SimulationOptions& options) {
   if (history.open()) trace.SetKeeper([&](const HandRecord& hand) { history.Keep(hand, sim.storage); });
 
   SimulationResult result;
-  Long southBefore = 0;
-  PerSeat<Long> pointsBefore{};
+  PerSeat<Long> pointsBefore{};  // the points before the hand being played
   const auto tally = [&] {
     ++result.hands;
     // South's units won or lost in each hand, for comparing runs over the same deals.
-    result.southUnits.push_back(g.s.points[kSouth] - southBefore);
-    southBefore = g.s.points[kSouth];
+    result.southUnits.push_back(g.s.points[kSouth] - pointsBefore[kSouth]);
     Long moved = 0;
     for (int seat = 0; seat < kSeats; ++seat) moved += g.s.points[seat] - pointsBefore[seat];
     result.unbalanced += moved != 0;
@@ -171,7 +169,6 @@ SimulationResult Simulate(const SimulationOptions& options) {
   const auto start = std::chrono::steady_clock::now();
   g.options.standardRules = options.standard;
   if (options.hands > 0 && StartGame(g) == Next::StartHands) {
-    southBefore = g.s.points[kSouth];
     pointsBefore = g.s.points;
     result.startError = options.ready ? options.ready() : std::string();
     if (!result.startError.empty()) return result;
