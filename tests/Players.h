@@ -11,16 +11,16 @@ namespace solo::test {
 
 // Passes every bid; names Diamonds if ever asked for trumps.
 inline bool AnswerBidding(Game& g, int bid = 0) {
-  if (g.Awaits(Waiting::Bid)) {
+  if (g.flow.Awaits(Waiting::Bid)) {
     BidSelected(g, bid);
     BidConfirmed(g);
-    if (g.answer == kNoAnswer) {  // refused: pass instead
+    if (g.flow.answer == kNoAnswer) {  // refused: pass instead
       BidSelected(g, 0);
       BidConfirmed(g);
     }
     return true;
   }
-  if (g.Awaits(Waiting::Trumps)) {
+  if (g.flow.Awaits(Waiting::Trumps)) {
     TrumpsChosen(g, 1);
     return true;
   }

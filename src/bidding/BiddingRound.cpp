@@ -41,11 +41,11 @@ bool AnySeat(const PerSeat<bool>& flags) { return flags[0] || flags[1] || flags[
 
 // The pass texts differ when West deals: North's bid label reads "Passes." and East's name
 // label has no full stop.
-void ShowPass(Game& g, int seat) {
-  const std::string& name = g.s.playerNames[seat];
-  const bool westDeals = g.s.dealer == kWest;
-  SetText(g.t.nameCaptions[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
-  SetText(g.t.otherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
+void ShowPass(Table& t, const GameState& s, int seat) {
+  const std::string& name = s.playerNames[seat];
+  const bool westDeals = s.dealer == kWest;
+  SetText(t.nameCaptions[seat], {name, westDeals && seat == kEast ? " Passes" : " Passes."});
+  SetText(t.otherBids[seat], {name, westDeals && seat != kWest ? "Passes." : "Passed."});
 }
 
 std::array<int, kSeats> SpeakingOrder(int dealer) {
@@ -106,7 +106,7 @@ BidOutcome MakeTheBids(Game& g) {
 
   if (AllPassed(s)) {
     g.show->PassedOutShown(g);
-    DeluxeMsgBox(g, BoxPurpose::PassedOut, {"Everybody passed so there will be a new deal with no shuffle of cards."}, "Right", "", "", 3,
+    DeluxeMsgBox(g.host, BoxPurpose::PassedOut, {"Everybody passed so there will be a new deal with no shuffle of cards."}, "Right", "", "", 3,
                  "New Deal with no shuffle");
     s.noShuffle = true;
     return BidOutcome::PassedOut;
@@ -154,13 +154,13 @@ void ShowComputerBid(Game& g, int seat, int code) {
   SetText(g.t.nameCaptions[seat], {name, texts.name});
   SetText(g.t.status.bidding, {name, texts.status});
   SetText(g.t.otherBids[seat], {name, texts.otherBids});
-  Pause(g, g.pacing.bidding);
+  Pause(g.host, g.flow, g.pacing.bidding);
 }
 
 void ShowPassOnTable(Game& g, int seat) {
-  ShowPass(g, seat);
+  ShowPass(g.t, g.s, seat);
   g.host.Beep();
-  Pause(g, g.pacing.bidding);
+  Pause(g.host, g.flow, g.pacing.bidding);
 }
 
 void ShowPassedOut(Game& g) { g.t.status.prompt = " Everybody passed so there will be a new dea.l"; }

@@ -26,7 +26,7 @@ void CheckAnnounceBid(Game& g, int seat);
 
 // What the table shows of the round (the window's presentation).
 void ShowNowBidding(Game& g, int seat);
-void ShowPass(Game& g, int seat);
+void ShowPass(Table& t, const GameState& s, int seat);
 // The pass shown, with the beep and the round's pause.
 void ShowPassOnTable(Game& g, int seat);
 void ShowComputerBid(Game& g, int seat, int code);

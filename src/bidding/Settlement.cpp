@@ -56,13 +56,13 @@ Outcome DecideContract(const GameState& s, int code, int seat) {
   return declarer >= c.target ? Outcome::Made : others > kTricksInHand - c.target ? Outcome::Failed : Outcome::Open;
 }
 
-void ShowResult(Game& g) {
-  g.t.status.prompt.clear();
-  g.t.status.bidding.clear();
+void ShowResult(Table& t) {
+  t.status.prompt.clear();
+  t.status.bidding.clear();
 }
 
-void ShowPoints(Game& g) {
-  for (int i = 0; i < kSeats; ++i) SetNumber(g.t.pointsShown[i], g.s.points[i]);
+void ShowPoints(Table& t, const GameState& s) {
+  for (int i = 0; i < kSeats; ++i) SetNumber(t.pointsShown[i], s.points[i]);
 }
 
 Settled EndOfHand(Game& g, int seat) {
@@ -90,7 +90,7 @@ Settled EndOfHand(Game& g, int seat) {
         return;
       }
       g.show->ResultShown(g);
-      DeluxeMsgBox(g, BoxPurpose::HandResult, prompt, "O.K", "", "", icon, title);
+      DeluxeMsgBox(g.host, BoxPurpose::HandResult, prompt, "O.K", "", "", icon, title);
     };
     if (made)
       tell({s.playerNames[seat], " made ", words.madeName, " bid and receives ", count, unit, " from each player",
@@ -135,7 +135,7 @@ Settled SettleStandard(Game& g, const StandardDeal& deal) {
     g.t.Contract[2] = prompt;
   } else {
     g.show->ResultShown(g);
-    DeluxeMsgBox(g, BoxPurpose::HandResult, {prompt}, "O.K", "", "", made ? 1 : 2, title);
+    DeluxeMsgBox(g.host, BoxPurpose::HandResult, {prompt}, "O.K", "", "", made ? 1 : 2, title);
   }
   return AfterSettlement(g, made ? "made" : "failed");
 }
@@ -149,16 +149,16 @@ Settled AfterSettlement(Game& g, const char* result) {
   g.show->PointsShown(g);
   // A points file that cannot be written is told; the settlement goes on, and the question
   // after it does not claim the points are saved.
-  const bool saved = SavePoints(g);
+  const bool saved = SavePoints(g.files, g.host, g.s);
   // The hand's record follows the points file, which stays the file of record.
   if (g.observer) g.observer->HandEnded(g, result);
   if (g.options.nextHandWithoutAsking) {
     g.host.ShowStatus(g.t.Contract[2]);
-    Pause(g, kResultPause);
+    Pause(g.host, g.flow, kResultPause);
     g.show->ResultShown(g);
     return Settled::NewRound;
   }
-  const int answer = DeluxeMsgBox(g, BoxPurpose::NewGameOrExit,
+  const int answer = DeluxeMsgBox(g.host, BoxPurpose::NewGameOrExit,
                {s.userName, " click New Round to play another or Exit Game to leave the game.",
                     saved ? std::string_view(" Your points are saved.") : std::string_view(" Your points could not be saved.")},
                "New Round", "Exit Game", "", 1, "New game or exit.");

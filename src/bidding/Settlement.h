@@ -21,7 +21,7 @@ Settled SettleStandard(Game& g, const StandardDeal& deal);
 
 // What the table shows (the window's presentation): the status bar cleared for the result, and
 // the new points.
-void ShowResult(Game& g);
-void ShowPoints(Game& g);
+void ShowResult(Table& t);
+void ShowPoints(Table& t, const GameState& s);
 
 }  // namespace solo

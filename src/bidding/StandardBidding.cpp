@@ -59,8 +59,7 @@ int ComputerCall(const GameState& s, int seat, const Auction& auction) {
 const char* CallCaption(int call) { return kCallWords[call >= 0 && call <= kStandardAbundanceDeclared ? call : 0].caption; }
 const char* CallLabel(int call) { return kCallWords[call >= 0 && call <= kStandardAbundanceDeclared ? call : 0].label; }
 
-void OpenAuctionPanel(Game& g, const Auction& auction) {
-  Table& t = g.t;
+void OpenAuctionPanel(Table& t, GameState& s, const Auction& auction) {
   t.callLabels.clear();
   t.callsAllowed = 0;
   for (int call = kStandardPass; call <= kStandardAbundanceDeclared; ++call) {
@@ -69,10 +68,10 @@ void OpenAuctionPanel(Game& g, const Auction& auction) {
   }
   // The other seats' latest calls, under the calls.
   for (int seat = kWest; seat <= kEast; ++seat)
-    SetText(t.otherBids[seat], {g.s.playerNames[seat], g.s.spoke[seat] >= 0 ? CallCaption(g.s.spoke[seat]) : " has not yet called."});
+    SetText(t.otherBids[seat], {s.playerNames[seat], s.spoke[seat] >= 0 ? CallCaption(s.spoke[seat]) : " has not yet called."});
   t.bidPanelVisible = true;
   t.selectedBid = kStandardPass;
-  g.s.usersBid = kStandardPass;
+  s.usersBid = kStandardPass;
   t.bidButton = "PASS";
   t.bidConfirmVisible = false;
 }
@@ -83,7 +82,7 @@ void ShowCall(Game& g, int seat, int call) {
   SetText(g.t.status.bidding, {name, CallCaption(call)});
   g.t.bidPanelVisible = false;
   g.t.Turn = kNoSeat;
-  Pause(g, g.pacing.bidding);
+  Pause(g.host, g.flow, g.pacing.bidding);
 }
 
 int ClassicLike(int standardContract) {

@@ -33,7 +33,7 @@ const char* CallLabel(int call);
 
 // Opens the person's panel for the auction: every call listed, those allowed now enabled (a
 // Proposal's Acceptance only while one stands), Pass chosen.
-void OpenAuctionPanel(Game& g, const Auction& auction);
+void OpenAuctionPanel(Table& t, GameState& s, const Auction& auction);
 // Shows a seat's call: its caption keeps the call, the status bar says it, the bidding pause.
 void ShowCall(Game& g, int seat, int call);
 

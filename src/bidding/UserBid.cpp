@@ -51,7 +51,7 @@ std::vector<int> SeatsBeforeUser(int dealer) {
 }
 
 void BidSelected(Game& g, int index) {
-  if (!g.Awaits(Waiting::Bid)) return;
+  if (!g.flow.Awaits(Waiting::Bid)) return;
   if (g.s.standard) {
     // The auction's panel: only a call allowed now can be chosen.
     if (index < 0 || index >= static_cast<int>(g.t.callLabels.size()) || !(g.t.callsAllowed >> index & 1u)) return;
@@ -75,45 +75,43 @@ bool UsersBidRefused(const GameState& s, int bid) {
   return false;
 }
 
-void OpenBidPanel(Game& g) {
-  GameState& s = g.s;
+void OpenBidPanel(Table& t, GameState& s) {
   bool afterUser = false;
   for (int seat : SpeakingOrder(s.dealer)) {
-    if (afterUser) SetText(g.t.otherBids[seat], {s.playerNames[seat], " has not yet bid"});
+    if (afterUser) SetText(t.otherBids[seat], {s.playerNames[seat], " has not yet bid"});
     if (seat == kSouth) afterUser = true;
   }
-  g.t.bidPanelVisible = true;
-  g.t.selectedBid = kPass;
+  t.bidPanelVisible = true;
+  t.selectedBid = kPass;
   s.usersBid = kPass;
-  g.t.bidButton = "PASS";
-  g.t.bidConfirmVisible = false;
+  t.bidButton = "PASS";
+  t.bidConfirmVisible = false;
 }
 
 void BidConfirmed(Game& g) {
-  if (!g.Awaits(Waiting::Bid)) return;
+  if (!g.flow.Awaits(Waiting::Bid)) return;
   const GameState& s = g.s;
   const int bid = s.usersBid;
   if (s.standard) {
-    if (g.t.callsAllowed >> bid & 1u) g.answer = bid;
+    if (g.t.callsAllowed >> bid & 1u) g.flow.answer = bid;
     return;
   }
   if (UsersBidRefused(s, bid)) {
-    DeluxeMsgBox(g, BoxPurpose::HigherBidOrPass, {s.userName, RefusalText(bid, s.dealer)}, "Right", "", "", 3,
+    DeluxeMsgBox(g.host, BoxPurpose::HigherBidOrPass, {s.userName, RefusalText(bid, s.dealer)}, "Right", "", "", 3,
                  "Make higher bid or Pass");
     return;
   }
-  g.answer = bid;
+  g.flow.answer = bid;
 }
 
-void ShowUsersBid(Game& g, int bid) {
-  const GameState& s = g.s;
-  g.t.bidPanelVisible = false;
+void ShowUsersBid(Table& t, const GameState& s, int bid) {
+  t.bidPanelVisible = false;
   if (bid == kPass) {
-    SetText(g.t.nameCaptions[kSouth], {s.userName, " has passed."});
+    SetText(t.nameCaptions[kSouth], {s.userName, " has passed."});
     return;
   }
-  SetText(g.t.nameCaptions[kSouth], {s.userName, kAccepted[bid].label});
-  SetText(g.t.status.bidding, {s.userName, kAccepted[bid].status});
+  SetText(t.nameCaptions[kSouth], {s.userName, kAccepted[bid].label});
+  SetText(t.status.bidding, {s.userName, kAccepted[bid].status});
 }
 
 namespace {
@@ -155,9 +153,9 @@ void AcceptUsersBid(Game& g, int bid) {
 }
 
 void TrumpsChosen(Game& g, int index) {
-  if (!g.Awaits(Waiting::Trumps) || index < 1 || index > 4) return;
+  if (!g.flow.Awaits(Waiting::Trumps) || index < 1 || index > 4) return;
   constexpr int kSuitOfButton[5] = {0, kDiamonds, kClubs, kHearts, kSpades};
-  g.answer = kSuitOfButton[index];
+  g.flow.answer = kSuitOfButton[index];
 }
 
 }  // namespace solo

@@ -25,10 +25,10 @@ std::array<int, 4> RecordUsersBid(GameState& s, int bid);
 // announced.
 void AcceptUsersBid(Game& g, int bid);
 // What the table shows of it (the window's presentation).
-void ShowUsersBid(Game& g, int bid);
+void ShowUsersBid(Table& t, const GameState& s, int bid);
 // Opens the bid panel: the computer seats that speak after the user have not yet bid, and Pass
 // is chosen.
-void OpenBidPanel(Game& g);
+void OpenBidPanel(Table& t, GameState& s);
 
 // The computer seats that speak before the user, by dealer.
 std::vector<int> SeatsBeforeUser(int dealer);

@@ -20,7 +20,7 @@ void ClaimHeld(Game& g) {
 }
 
 void ClaimChosen(Game& g) {
-  if (!g.Awaits(Waiting::Card) || g.claimed) return;
+  if (!g.flow.Awaits(Waiting::Card) || g.claimed) return;
   Solver solver;
   solver.SetNodeLimit(kClaimNodeLimit);
   const bool toLose = g.s.declarer == kSouth && ContractOf(HighestKind(g.s, kSouth)).toLose;
@@ -30,22 +30,22 @@ void ClaimChosen(Game& g) {
       if (card == 0) return;
       ClaimHeld(g);
       g.host.ShowStatus("Your claim holds: the rest of the hand is played out for you.");
-      g.answer = card;
+      g.flow.answer = card;
       return;
     }
     case ClaimCheck::Fails:
-      Tell(g, toLose ? "Your claim does not hold: with the best play by the others you could still be made to take a "
+      Tell(g.host, toLose ? "Your claim does not hold: with the best play by the others you could still be made to take a "
                        "trick. Play on."
                      : "Your claim does not hold: with the best play by the other side a trick could still be lost. "
                        "Play on.",
            BoxIcon::Information);
       return;
     case ClaimCheck::NotChecked:
-      Tell(g, "Too much of the hand is still to play to check a claim now. Play on a little and claim again.",
+      Tell(g.host, "Too much of the hand is still to play to check a claim now. Play on a little and claim again.",
            BoxIcon::Information);
       return;
     case ClaimCheck::NothingToClaim:
-      Tell(g, "There is nothing to claim in this hand.", BoxIcon::Information);
+      Tell(g.host, "There is nothing to claim in this hand.", BoxIcon::Information);
       return;
   }
 }

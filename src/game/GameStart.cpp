@@ -14,13 +14,13 @@ namespace {
 
 // Leaving or a new game during a hand: the hand's next pause or wait abandons it.
 void RequestDuringHand(Game& g, Request request) {
-  g.request = request;
+  g.flow.request = request;
   g.host.Wake();
 }
 
 // After a hand ends, however it ends, nothing of its waits may accept a click.
 void EndWaits(Game& g) {
-  EndWait(g);
+  EndWait(g.flow);
   g.t.Dimmed = 0;
   g.t.Turn = kNoSeat;
   g.t.bidPanelVisible = false;
@@ -30,31 +30,31 @@ void EndWaits(Game& g) {
 }  // namespace
 
 Next StartGame(Game& g, HandKeeper* keeper) {
-  g.loading = true;
-  const NamesRead names = g.storage->LoadNames();
-  const PointsRead points = g.storage->LoadPoints();
+  g.flow.loading = true;
+  const NamesRead names = g.files.storage->LoadNames();
+  const PointsRead points = g.files.storage->LoadPoints();
   g.s.userName = names.names[kSouth];
   for (int seat = kWest; seat <= kEast; ++seat) g.s.playerNames[seat] = names.names[seat];
   g.s.points = points.points;
-  if (!names.message.empty()) Tell(g, names.message, BoxIcon::Warning);
-  if (!points.message.empty()) Tell(g, points.message, BoxIcon::Warning);
+  if (!names.message.empty()) Tell(g.host, names.message, BoxIcon::Warning);
+  if (!points.message.empty()) Tell(g.host, points.message, BoxIcon::Warning);
 
   g.s.playerNames[kSouth] = g.s.userName;
-  Welcome(g);
+  Welcome(g.t, g.s);
   for (int seat = 0; seat < kSeats; ++seat) SetNumber(g.t.pointsShown[seat], g.s.points[seat]);
   ShuffleThePackAtStart(g);
   BuildPack(g.s);
-  g.s.dealer = (static_cast<int>(g.rng.Uniform() * 4));
-  g.loading = false;
+  g.s.dealer = (static_cast<int>(g.draw.rng.Uniform() * 4));
+  g.flow.loading = false;
 
   // A command chosen while the table was being laid out is carried out now.
-  const Request early = g.request;
-  g.request = Request::None;
+  const Request early = g.flow.request;
+  g.flow.request = Request::None;
   if (early == Request::Exit) return Next::Quit;
   if (early == Request::NewGame) return Next::StartHands;
 
   if (keeper && keeper->OfferResume()) return Next::StartHands;
-  const int answer = DeluxeMsgBox(g, BoxPurpose::Welcome,
+  const int answer = DeluxeMsgBox(g.host, BoxPurpose::Welcome,
                {"If this is your first time playing you may wish to view the Help File, change players names or look at "
                 "other options. If so click on Cancel. After doing what you wish you may then start a new game by just "
                 "pressing F2. If this is not your first time then just click on OK to start your game."},
@@ -66,7 +66,7 @@ Next NewGameChosen(Game& g) {
   if (g.host.ShowMessageBox(BoxPurpose::ReallyNewGame, g.s.userName + " are you sure you wish to start a new game?  ",
                             "Really start a new game?", BoxButtons::YesNo, BoxIcon::Question) != BoxAnswer::Yes)
     return Next::Stay;
-  if (g.handRunning || g.loading) {
+  if (g.flow.handRunning || g.flow.loading) {
     RequestDuringHand(g, Request::NewGame);
     return Next::Stay;
   }
@@ -77,7 +77,7 @@ Next ExitChosen(Game& g) {
   if (g.host.ShowMessageBox(BoxPurpose::ReallyExit, g.s.userName + " are  you sure you wish to close everything down  ", "Really Exit?",
                             BoxButtons::OkCancel, BoxIcon::Question) != BoxAnswer::Ok)
     return Next::Stay;
-  if (g.handRunning || g.loading) {
+  if (g.flow.handRunning || g.flow.loading) {
     RequestDuringHand(g, Request::Exit);
     return Next::Stay;
   }
@@ -94,7 +94,7 @@ Next CloseAsked(Game& g, int reason, bool& cancel) {
     cancel = true;
     return Next::Stay;
   }
-  if (g.handRunning || g.loading) {
+  if (g.flow.handRunning || g.flow.loading) {
     // The window closes once the hand has been unwound.
     cancel = true;
     RequestDuringHand(g, Request::Exit);
@@ -104,39 +104,39 @@ Next CloseAsked(Game& g, int reason, bool& cancel) {
 }
 
 Next RunHands(Game& g) {
-  if (g.handRunning) return Next::Stay;
-  g.handRunning = true;
-  g.request = Request::None;
+  if (g.flow.handRunning) return Next::Stay;
+  g.flow.handRunning = true;
+  g.flow.request = Request::None;
   bool quit = false;
   while (!quit) {
-    if (g.restart) {
-      const HandStart& from = *g.restart;
-      g.seed = from.seed;
-      g.handNumber = from.handNumber;
+    if (g.flow.restart) {
+      const HandStart& from = *g.flow.restart;
+      g.draw.seed = from.seed;
+      g.draw.handNumber = from.handNumber;
       g.s.dealer = from.dealer;
       g.s.noShuffle = from.goulash;
       g.s.standard = from.standard;
-      g.takeBacks = from.takeBacks;
-      g.restart.reset();
+      g.flow.takeBacks = from.takeBacks;
+      g.flow.restart.reset();
     } else {
-      g.takeBacks = 0;
+      g.flow.takeBacks = 0;
       // The rules chosen take effect as a hand begins.
       g.s.standard = g.options.standardRules;
     }
     try {
       // A request to leave that came after the hand's last pause is honoured too.
-      quit = PlayHand(g) == HandEnd::Exit || g.request == Request::Exit;
+      quit = PlayHand(g) == HandEnd::Exit || g.flow.request == Request::Exit;
       // A take-back that came after the hand's last pause comes too late: the hand is over.
-      g.restart.reset();
+      g.flow.restart.reset();
     } catch (const HandAbandoned&) {
       // A hand to be played again is not over.
-      if (g.observer && g.request != Request::Restart) g.observer->HandEnded(g, "abandoned");
-      quit = g.request == Request::Exit;
+      if (g.observer && g.flow.request != Request::Restart) g.observer->HandEnded(g, "abandoned");
+      quit = g.flow.request == Request::Exit;
     }
-    g.request = Request::None;
+    g.flow.request = Request::None;
     EndWaits(g);
   }
-  g.handRunning = false;
+  g.flow.handRunning = false;
   return Next::Quit;
 }
 

@@ -9,7 +9,7 @@
 namespace solo {
 
 HandHistory::HandHistory(Game& g, const std::filesystem::path& folder, bool readOnly)
-    : g_(g), recorder_(g.seed) {
+    : g_(g), recorder_(g.draw.seed) {
   const std::filesystem::path path = folder / kHistoryFileName;
   if (readOnly) {
     history_ = History::OpenToRead(path);
@@ -21,7 +21,7 @@ HandHistory::HandHistory(Game& g, const std::filesystem::path& folder, bool read
   if (history_) {
     history_->SetBusyWait(kPlayingWaitMs);
     // A run that another program keeps us from recording now is recorded with its first hand.
-    writing_ = history_->BeginRun(g.seed) || history_->busy();
+    writing_ = history_->BeginRun(g.draw.seed) || history_->busy();
     if (!writing_ && notice_.empty())
       notice_ = "The hand history could not be written (" + history_->error() + "), so hands are not kept in this run.";
   }
@@ -56,9 +56,9 @@ void HandHistory::WriteWaiting(bool mayTell) {
     return;
   }
   failureTold_ = true;
-  Tell(g_,
+  Tell(g_.host,
        "This hand could not be kept in the hand history (" + history_->error() + "). The game goes on" +
-           (g_.saving.pointsSaved ? ", and your points are saved as usual." : "."),
+           (g_.files.pointsSaved ? ", and your points are saved as usual." : "."),
        BoxIcon::Warning);
 }
 

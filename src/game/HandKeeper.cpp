@@ -64,12 +64,12 @@ void HandKeeper::HandStarts(const Game& g) {
     hand_.decisions.clear();  // given again one by one
   } else {
     hand_ = KeptHand{};
-    hand_.seed = g.seed;
-    hand_.handNumber = g.handNumber;
+    hand_.seed = g.draw.seed;
+    hand_.handNumber = g.draw.handNumber;
     hand_.dealer = g.s.dealer;
     hand_.goulash = g.s.noShuffle;
     hand_.standard = g.s.standard;
-    hand_.takeBacks = g.takeBacks;
+    hand_.takeBacks = g.flow.takeBacks;
     hand_.points = g.s.points;
     for (int seat = 0; seat < kSeats; ++seat) hand_.levels[seat] = g.players[seat] ? g.players[seat]->Level() : "";
     // Kept before the deal, so a hand cut short while it is dealt comes back too.
@@ -91,7 +91,7 @@ void HandKeeper::PlayStarts(const Game& g) {
 void HandKeeper::HandEnded(const Game& g, const char* result) {
   if (next_) next_->HandEnded(g, result);
   // A hand left because the program is closing stays kept, to be resumed; any other end is final.
-  if (std::string_view(result) == "abandoned" && g.request == Request::Exit) return;
+  if (std::string_view(result) == "abandoned" && g.flow.request == Request::Exit) return;
   if (replaying_) EndReplay();
   Drop();
 }
@@ -153,7 +153,7 @@ void HandKeeper::Replay(std::vector<KeptDecision> decisions) {
   replay_ = std::move(decisions);
   replayed_ = 0;
   replaying_ = true;
-  g_.restart = HandStart{hand_.seed, hand_.handNumber, hand_.dealer, hand_.goulash, hand_.standard, hand_.takeBacks};
+  g_.flow.restart = HandStart{hand_.seed, hand_.handNumber, hand_.dealer, hand_.goulash, hand_.standard, hand_.takeBacks};
   g_.host.FastForward(true);
 }
 
@@ -166,7 +166,7 @@ void HandKeeper::EndReplay() {
 void HandKeeper::Fail(const std::string& why) {
   EndReplay();
   Drop();
-  Tell(g_, "The unfinished hand cannot be played on: " + why + ". A new hand is dealt instead.", BoxIcon::Warning);
+  Tell(g_.host, "The unfinished hand cannot be played on: " + why + ". A new hand is dealt instead.", BoxIcon::Warning);
   throw HandAbandoned{};
 }
 
@@ -179,7 +179,7 @@ bool HandKeeper::OfferResume() {
   if (!kept) {
     const std::string aside = SetAside(file_);
     if (aside.empty()) Drop();
-    Tell(g_, "The unfinished hand kept from the last game cannot be resumed: " + problem +
+    Tell(g_.host, "The unfinished hand kept from the last game cannot be resumed: " + problem +
                  (aside.empty() ? "." : ". It is set aside as \"" + std::filesystem::path(aside).filename().string() + "\"."),
          BoxIcon::Warning);
     return false;
@@ -195,13 +195,13 @@ bool HandKeeper::OfferResume() {
     return false;
   }
   hand_ = std::move(*kept);
-  g_.seed = hand_.seed;
+  g_.draw.seed = hand_.seed;
   Replay(hand_.decisions);
   return true;
 }
 
 bool HandKeeper::MayTakeBack() const {
-  if (!g_.handRunning || replaying_ || g_.claimed || g_.request != Request::None) return false;
+  if (!g_.flow.handRunning || replaying_ || g_.claimed || g_.flow.request != Request::None) return false;
   for (auto d = hand_.decisions.rbegin(); d != hand_.decisions.rend(); ++d) {
     if (!Person(d->seat)) continue;
     if (d->kind == 'B') return bidsShown_ < kSeats && !playStarted_;
@@ -224,7 +224,7 @@ bool HandKeeper::TakeBackChosen() {
   ++hand_.takeBacks;
   Save();
   Replay(hand_.decisions);
-  g_.request = Request::Restart;
+  g_.flow.request = Request::Restart;
   g_.host.Wake();
   return true;
 }

@@ -11,7 +11,7 @@ void HandRecorder::HandStarts(const Game& g) {
   open_ = true;
   dealt_ = false;
   // A resumed hand keeps the seed it was dealt from.
-  record_.seed = g.seed;
+  record_.seed = g.draw.seed;
   record_.goulash = g.s.noShuffle;
   record_.standard = g.s.standard;
   record_.partner = -1;
@@ -103,7 +103,7 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   }
   if (keeper_) {
     r.when = NowUtc();
-    r.takeBacks = g.takeBacks;
+    r.takeBacks = g.flow.takeBacks;
     // Names and levels seldom change: they are copied only when they do.
     for (int seat = 0; seat < kSeats; ++seat) {
       const std::string& name = seat == kSouth ? g.s.userName : g.s.playerNames[seat];

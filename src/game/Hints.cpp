@@ -40,13 +40,13 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
   Hint hint;
   ComputerPlayer computer;
   const GameState& s = g.s;
-  if (g.Awaits(Waiting::Bid) && s.standard && g.auction) {
+  if (g.flow.Awaits(Waiting::Bid) && s.standard && g.auction) {
     // The auction: what the computer's count would call in South's place.
     hint.bid = ComputerCall(s, kSouth, *g.auction);
     hint.text = std::string("Hint: ") + (hint.bid == kStandardPass ? "pass" : StandardContractOf(hint.bid).name);
     if (hint.bid == kAcceptance) hint.text = "Hint: accept the Proposal";
     if (hint.bid == kProposal) hint.text = "Hint: propose";
-  } else if (g.Awaits(Waiting::Bid)) {
+  } else if (g.flow.Awaits(Waiting::Bid)) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchBid(s, kSouth);
     hint.bid = c.choice;
@@ -56,12 +56,12 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     else if (c.layouts > 0 && !UsersBidRefused(s, kSolo))
       hint.text += " \u2014 a Solo is made in only " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) +
                    " layouts";
-  } else if (g.Awaits(Waiting::Trumps)) {
+  } else if (g.flow.Awaits(Waiting::Trumps)) {
     ExpertChoice c{computer.Trumps(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchTrumps(s, kSouth);
     hint.trumps = c.choice;
     hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
-  } else if (g.Awaits(Waiting::Card)) {
+  } else if (g.flow.Awaits(Waiting::Card)) {
     const int position = UsersPosition(s.leader);
     const bool lose = s.standard ? StandardContractOf(s.standardContract).toLose : PlayingToLose(s);
     ExpertChoice c{s.standard ? ChooseStandardCard(s, kSouth, position, lose) : computer.Card(g, kSouth, position, lose), 0, 0};

@@ -22,9 +22,9 @@ void AskName(Game& g, int seat, const char* prompt, const char* title, const cha
   const std::string old = g.s.playerNames[seat];
   g.s.playerNames[seat] = name;
   if (seat == kSouth) g.s.userName = name;
-  SaveNames(g);
-  Welcome(g);
-  if (!g.handRunning) return;
+  SaveNames(g.files, g.host, g.s);
+  Welcome(g.t, g.s);
+  if (!g.flow.handRunning) return;
   std::string& own = captions[seat];
   if (own.compare(0, old.size(), old) == 0) own.replace(0, old.size(), name);
   g.t.nameCaptions = std::move(captions);
@@ -47,14 +47,14 @@ void RenameEastChosen(Game& g) {
 }
 
 void ErasePointsChosen(Game& g) {
-  if (DeluxeMsgBox(g, BoxPurpose::ReallyErase, {g.s.userName, " are you sure you wish to erase all the statistics?"},
+  if (DeluxeMsgBox(g.host, BoxPurpose::ReallyErase, {g.s.userName, " are you sure you wish to erase all the statistics?"},
                    "Yes", "No", "", 1, "Really Erase?") != 0)
     return;
   for (int seat = 0; seat < kSeats; ++seat) {
     g.s.points[seat] = 0;
     g.t.pointsShown[seat] = "0";
   }
-  SavePoints(g);
+  SavePoints(g.files, g.host, g.s);
 }
 
 }  // namespace solo

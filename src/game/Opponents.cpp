@@ -16,7 +16,7 @@ void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samp
   for (int seat = 0; seat < kSeats; ++seat) {
     if (!expert[seat]) continue;
     if (!experts[seat]) {
-      experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, seat), samples, confidence);
+      experts[seat] = std::make_unique<ExpertPlayer>(ExpertSeed(g.draw.seed, seat), samples, confidence);
       experts[seat]->SetTimeBudget(timeBudget);
       experts[seat]->ShareHelpers(helpers);
       experts[seat]->SetThreads(threads);
@@ -28,7 +28,7 @@ void ExpertSeats::Seat(Game& g, const std::array<bool, kSeats>& expert, int samp
 
 ExpertPlayer& ExpertSeats::Adviser(const Game& g) {
   if (!adviser) {
-    adviser = std::make_unique<ExpertPlayer>(ExpertSeed(g.seed, kSeats), kExpertSamples);
+    adviser = std::make_unique<ExpertPlayer>(ExpertSeed(g.draw.seed, kSeats), kExpertSamples);
     adviser->SetTimeBudget(timeBudget);
   }
   return *adviser;

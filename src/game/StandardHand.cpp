@@ -72,7 +72,7 @@ HandEnd PlayStandardHand(Game& g) {
   const Auction auction = RunAuction(g);
   if (auction.thrownIn()) {
     g.show->PassedOutShown(g);
-    DeluxeMsgBox(g, BoxPurpose::PassedOut,
+    DeluxeMsgBox(g.host, BoxPurpose::PassedOut,
                  {"Everybody passed, so the hand is thrown in and the next dealer deals a new hand."}, "Right", "", "",
                  3, "Hand thrown in");
     if (g.observer) g.observer->HandEnded(g, "passed");
@@ -88,7 +88,7 @@ HandEnd PlayStandardHand(Game& g) {
   if (deal.trumps != s.trumps) {
     s.trumps = deal.trumps;
     g.show->TrumpsShown(g, s.trumps, false);
-    DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,
+    DeluxeMsgBox(g.host, BoxPurpose::TrumpsChanged,
                  {IsSuit(s.trumps) ? "The contract is played with trumps of " : "The contract is played without trumps",
                   IsSuit(s.trumps) ? SuitWords(s.trumps) : "", "."},
                  "O.K", "", "", 2, SuitTitle(s.trumps));

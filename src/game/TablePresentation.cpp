@@ -19,12 +19,11 @@ namespace {
 
 // The contract panel's three lines: the declarer and the contract's target, the trumps, and
 // the tricks taken so far by the declarer and by the defenders.
-void WriteContract(Game& g) {
+void WriteContract(Table& t, const GameState& s) {
   static constexpr const char* kContracts[kBidKinds] = {
       "", "Solo: 5 tricks", "Misere: no tricks", "Abundance Open: 9 tricks", "Abundance Trumps: 9 tricks",
       "Misere Open: no tricks", "Abundance Declared: 13 tricks"};
   static constexpr const char* kSuits[4] = {"Diamonds", "Clubs", "Hearts", "Spades"};
-  const GameState& s = g.s;
   const int seat = s.declarer;
   if (seat < 0 || seat >= kSeats) return;
   const int code = HighestKind(s, seat);
@@ -37,22 +36,22 @@ void WriteContract(Game& g) {
       own += s.tricksWon[s.partner];
     }
     const Contract& contract = StandardContractOf(s.standardContract);
-    g.t.Contract[0] = name + " \u2014 " + contract.name + ": " +
+    t.Contract[0] = name + " \u2014 " + contract.name + ": " +
                       (contract.toLose ? std::string("no tricks") : std::to_string(contract.target) + " tricks");
   } else {
-    g.t.Contract[0] = name + " \u2014 " + kContracts[code];
+    t.Contract[0] = name + " \u2014 " + kContracts[code];
   }
-  g.t.Contract[1] = IsSuit(s.trumps) ? std::string("Trumps: ") + kSuits[s.trumps - kDiamonds] : "No trumps";
-  g.t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
+  t.Contract[1] = IsSuit(s.trumps) ? std::string("Trumps: ") + kSuits[s.trumps - kDiamonds] : "No trumps";
+  t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
                     std::to_string(s.tricksPlayed - own);
-  g.t.ContractVisible = true;
+  t.ContractVisible = true;
 }
 
 }  // namespace
 
-void TablePresentation::NewHandShown(Game& g) { ShowNewHand(g); }
+void TablePresentation::NewHandShown(Game& g) { ShowNewHand(g.t, g.s); }
 void TablePresentation::TableCleared(Game& g) {
-  ClearTable(g);
+  ClearTable(g.t);
   g.t.Turn = kNoSeat;
   g.t.Dimmed = 0;
   g.t.ContractVisible = false;
@@ -62,10 +61,10 @@ void TablePresentation::TableCleared(Game& g) {
   g.t.LastPile = 0;
 }
 void TablePresentation::PackGathered(Game& g, int x, int y) { ShowPackOnTable(g, x, y); }
-void TablePresentation::DealerMoved(Game& g) { ShowDealer(g); }
+void TablePresentation::DealerMoved(Game& g) { ShowDealer(g.t, g.s); }
 void TablePresentation::CardDealt(Game& g, int seat, int card, int pause) { ShowCardDealt(g, seat, card, pause); }
 void TablePresentation::PacketDealt(Game& g, int pause) { ShowPacketDealt(g, pause); }
-void TablePresentation::TrumpsShown(Game& g, int suit, bool onBidPanel) { ShowTrumps(g, suit, onBidPanel); }
+void TablePresentation::TrumpsShown(Game& g, int suit, bool onBidPanel) { ShowTrumps(g.t, suit, onBidPanel); }
 void TablePresentation::NowBidding(Game& g, int seat) {
   g.t.Turn = seat;
   ShowNowBidding(g, seat);
@@ -79,7 +78,7 @@ void TablePresentation::ComputerBidShown(Game& g, int seat, int code) {
   g.t.Turn = kNoSeat;
 }
 void TablePresentation::UsersBidShown(Game& g, int code) {
-  ShowUsersBid(g, code);
+  ShowUsersBid(g.t, g.s, code);
   g.t.Turn = kNoSeat;
 }
 void TablePresentation::BidWithdrawn(Game& g, int seat, const char* label) {
@@ -87,24 +86,24 @@ void TablePresentation::BidWithdrawn(Game& g, int seat, const char* label) {
 }
 void TablePresentation::PassedOutShown(Game& g) { ShowPassedOut(g); }
 void TablePresentation::TurnShown(Game& g, int seat) { g.t.Turn = seat; }
-void TablePresentation::ContractShown(Game& g) { WriteContract(g); }
+void TablePresentation::ContractShown(Game& g) { WriteContract(g.t, g.s); }
 void TablePresentation::CardPlayed(Game& g, int seat, int card) {
   ShowCardPlayed(g, seat, card);
   g.t.Turn = kNoSeat;
 }
-void TablePresentation::TrickWonShown(Game& g, int winner) { ShowTrickWon(g, winner); }
+void TablePresentation::TrickWonShown(Game& g, int winner) { ShowTrickWon(g.t, g.s, winner); }
 void TablePresentation::TrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   g.t.LastTrick = trick;
   g.t.LastTrickWinner = winner;
   g.t.LastPile = pile;
   ShowTrickGathered(g, trick, winner, pile);
-  if (g.t.ContractVisible) WriteContract(g);
+  if (g.t.ContractVisible) WriteContract(g.t, g.s);
 }
 void TablePresentation::ResultShown(Game& g) {
-  ShowResult(g);
+  ShowResult(g.t);
   g.t.ContractVisible = false;
 }
-void TablePresentation::PointsShown(Game& g) { ShowPoints(g); }
+void TablePresentation::PointsShown(Game& g) { ShowPoints(g.t, g.s); }
 void TablePresentation::TurnedUpShown(Game& g) {
   const GameState& s = g.s;
   if (s.turnedUp < 1 || s.turnedUp > kCards) return;
@@ -112,12 +111,12 @@ void TablePresentation::TurnedUpShown(Game& g) {
     g.t.FaceUp |= CardBit(s.turnedUp);
   else
     g.t.FaceUp &= ~CardBit(s.turnedUp);
-  if (s.Pack[s.turnedUp].Owner == s.dealer) ShowHand(g, s.dealer);
+  if (s.Pack[s.turnedUp].Owner == s.dealer) ShowHand(g.t, g.s, s.dealer);
 }
 void TablePresentation::CallShown(Game& g, int seat, int call) { ShowCall(g, seat, call); }
 void TablePresentation::HandExposed(Game& g, int seat) {
   g.t.FaceUp |= g.s.Hand[seat];
-  ShowHand(g, seat);
+  ShowHand(g.t, g.s, seat);
 }
 
 void SetUpTable(Game& g) {

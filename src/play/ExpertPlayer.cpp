@@ -121,9 +121,9 @@ void ExpertPlayer::FollowGame(const Game& g) {
   // hand's number: a hand played again from its start (resumed, or a card taken back) is
   // decided exactly as it was, whatever hands came before it in this run. The stream starts
   // anew with every deal, so also when the same hand is dealt again.
-  if (g.deals != deal_) {
-    deal_ = g.deals;
-    random_.seed(seed_ ^ (0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(g.handNumber + 1)));
+  if (g.draw.deals != deal_) {
+    deal_ = g.draw.deals;
+    random_.seed(seed_ ^ (0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(g.draw.handNumber + 1)));
     solver_.Forget();
     for (const auto& helper : *helpers_)
       if (helper) helper->Forget();
@@ -362,8 +362,8 @@ int ExpertPlayer::Through(Game& g, Search search) {
   // its own copy.
   const GameState copy = g.s;
   ExpertChoice choice;
-  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, g);
-  ThrowIfAbandoned(g);
+  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, g.flow);
+  ThrowIfAbandoned(g.flow);
   return choice.choice;
 }
 
@@ -382,8 +382,8 @@ int ExpertPlayer::Bid(Game& g, int seat) {
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
   FollowGame(g);
   // What the others call does not change the layouts imagined: one search a deal.
-  if (valuedDeal_ != g.deals) {
-    valuedDeal_ = g.deals;
+  if (valuedDeal_ != g.draw.deals) {
+    valuedDeal_ = g.draw.deals;
     valuedCall_ = StandardCallFor(
         Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); }));
   }

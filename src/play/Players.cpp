@@ -47,24 +47,24 @@ int ComputerPlayer::StandardCard(Game& g, int seat, int position, bool playToLos
 }
 
 int HumanPlayer::AuctionCall(Game& g, int, const Auction& auction) {
-  OpenAuctionPanel(g, auction);
-  const int call = WaitForAnswer(g, Waiting::Bid);
-  EndWait(g);
+  OpenAuctionPanel(g.t, g.s, auction);
+  const int call = WaitForAnswer(g.host, g.flow, Waiting::Bid);
+  EndWait(g.flow);
   return call;
 }
 
 int HumanPlayer::Bid(Game& g, int) {
-  OpenBidPanel(g);
-  const int bid = WaitForAnswer(g, Waiting::Bid);
-  EndWait(g);
+  OpenBidPanel(g.t, g.s);
+  const int bid = WaitForAnswer(g.host, g.flow, Waiting::Bid);
+  EndWait(g.flow);
   return bid;
 }
 
 int HumanPlayer::Trumps(Game& g, int) {
   g.t.trumpsPanelVisible = true;
   SetText(g.t.status.prompt, {g.s.userName, " choose your trumps please"});
-  const int suit = WaitForAnswer(g, Waiting::Trumps);
-  EndWait(g);
+  const int suit = WaitForAnswer(g.host, g.flow, Waiting::Trumps);
+  EndWait(g.flow);
   return suit;
 }
 
@@ -74,20 +74,20 @@ int HumanPlayer::Card(Game& g, int seat, int position, bool) {
   if (g.claimed) {
     Solver solver;
     const int card = CardKeepingClaim(g.s, solver);
-    Pause(g, g.pacing.cardPlay);
+    Pause(g.host, g.flow, g.pacing.cardPlay);
     if (card) return card;
   }
   if (g.options.playForcedCard && std::popcount(legal) == 1) {
     // As long as a computer player would take over the card, so the person sees it coming.
-    Pause(g, g.pacing.cardPlay);
+    Pause(g.host, g.flow, g.pacing.cardPlay);
     return std::countr_zero(legal) + 1;
   }
   // The cards that may not be played are shown dimmed while the person chooses.
   if (g.t.ShowPlayable) g.t.Dimmed = g.s.Hand[seat] & ~LegalCards(g.s, seat, position);
   // Once the wait ends no further click is taken: the chosen card moves in the trick, and the
   // trick goes on only once it has landed.
-  const int card = WaitForAnswer(g, Waiting::Card);
-  EndWait(g);
+  const int card = WaitForAnswer(g.host, g.flow, Waiting::Card);
+  EndWait(g.flow);
   g.t.Dimmed = 0;
   return card;
 }

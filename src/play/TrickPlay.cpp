@@ -44,7 +44,7 @@ void PlayRound(Game& g, int leader, bool lose) {
     const int card = kStandard ? g.players[seat]->StandardCard(g, seat, position, lose)
                                : g.players[seat]->Card(g, seat, position, lose);
     if (card < 1 || card > kCards) {
-      Tell(g, NotFound(lose, position));
+      Tell(g.host, NotFound(lose, position));
       continue;
     }
     TrickCard(s, position) = card;
@@ -67,10 +67,9 @@ void PlayRoundLose(Game& g, int leader) { PlayRound<false>(g, leader, true); }
 void PlayRoundWin(Game& g, int leader) { PlayRound<false>(g, leader, false); }
 void PlayStandardRound(Game& g, int leader, bool lose) { PlayRound<true>(g, leader, lose); }
 
-void ShowTrickWon(Game& g, int winner) {
-  const GameState& s = g.s;
-  g.t.playedList.Add(winner == kSouth ? s.userName : s.playerNames[winner], " won the trick.");
-  g.t.playedList.Add("========================");
+void ShowTrickWon(Table& t, const GameState& s, int winner) {
+  t.playedList.Add(winner == kSouth ? s.userName : s.playerNames[winner], " won the trick.");
+  t.playedList.Add("========================");
 }
 
 int UsersPosition(int leader) {
@@ -85,12 +84,12 @@ int UsersPosition(int leader) {
 void CardClicked(Game& g, int index) {
   GameState& s = g.s;
   if (index < 1 || index > kCards) return;
-  if (s.Pack[index].Owner != kSouth || !g.Awaits(Waiting::Card)) return;
+  if (s.Pack[index].Owner != kSouth || !g.flow.Awaits(Waiting::Card)) return;
   if (!(LegalCards(s, kSouth, UsersPosition(s.leader)) & CardBit(index))) {
     SetText(g.t.status.prompt, {s.userName, " sorry, you must follow suit. Please try again"});
     return;
   }
-  g.answer = index;
+  g.flow.answer = index;
 }
 
 namespace {

@@ -17,7 +17,7 @@ void CardClicked(Game& g, int index);
 // Finds, counts and announces the winner, carries the trick away, and asks for settlement.
 TrickResult CheckWinnerOfTrick(Game& g);
 // The winner announced in the played-cards list (the window's presentation).
-void ShowTrickWon(Game& g, int winner);
+void ShowTrickWon(Table& t, const GameState& s, int winner);
 
 // The tricks of a hand, from the first leader until the hand is settled. Tricks are a loop:
 // the call depth is the same for the first trick and the thirteenth.

@@ -23,9 +23,9 @@ constexpr Point kCarryStep1[kSeats] = {{5520, 5400}, {3360, 3720}, {5520, 2040},
 constexpr Point kCarryStep2[kSeats] = {{5640, 6960}, {1320, 3720}, {5520, 600}, {10080, 3360}};
 constexpr int kPileStep = 360;
 
-void Carry(Game& g, int card, Point to) {
-  g.t.Move(card, to.left, to.top);
-  g.t.BringToFront(g.t.cards[card]);
+void Carry(Table& t, int card, Point to) {
+  t.Move(card, to.left, to.top);
+  t.BringToFront(t.cards[card]);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void ShowCardPlayed(Game& g, int seat, int card) {
   GameState& s = g.s;
   g.t.cards[card].Picture = card;
   g.t.Move(card, kCentre[seat].left, kCentre[seat].top);
-  CardSoundAndPause(g, g.pacing.cardPlay);
+  CardSoundAndPause(g.host, g.flow, g.pacing.cardPlay);
   g.t.playedList.Add(s.playerNames[seat], " played ", s.Pack[card].FullName);
   g.t.status.prompt = g.t.playedList.back();
 }
@@ -67,10 +67,10 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
   for (int i = 0; i < 3; ++i) t.cards[cards[i]].Visible = false;
 
   const int carried = cards[3];
-  Carry(g, carried, kCarryStep1[winner]);
-  Pause(g, g.pacing.gather);
-  Carry(g, carried, kCarryStep2[winner]);
-  CardSoundAndPause(g, g.pacing.gather);
+  Carry(g.t, carried, kCarryStep1[winner]);
+  Pause(g.host, g.flow, g.pacing.gather);
+  Carry(g.t, carried, kCarryStep2[winner]);
+  CardSoundAndPause(g.host, g.flow, g.pacing.gather);
 
   if (pile >= 1 && pile <= 13) {
     PileBox& box = t.trickPiles[pile];
@@ -97,10 +97,7 @@ void ShowTrickGathered(Game& g, const Trick& trick, int winner, int pile) {
     t.BringToFront(box);
   }
   t.cards[carried].Visible = false;
-  ShowWestHand(g);
-  ShowNorthHand(g);
-  ShowSouthHand(g);
-  ShowEastHand(g);
+  for (int seat : {kWest, kNorth, kSouth, kEast}) ShowHand(t, s, seat);
   char number[8];
   const auto end = std::to_chars(number, number + sizeof number, s.tricksPlayed).ptr;
   SetText(t.status.prompt, {s.playerNames[winner], " won trick number ", std::string_view(number, end - number)});
@@ -111,7 +108,7 @@ void JustMoveCardsOut(Game& g, int winner) {
   for (const Play& play : s.trick) {
     if (play.card <= 0 || play.card > kCards) {
       // A trick without its four cards cannot be gathered.
-      Tell(g, "error here one of the card is zero or below");
+      Tell(g.host, "error here one of the card is zero or below");
       return;
     }
   }

@@ -31,7 +31,7 @@ void GatherPack(Game& g, int x, int y) {
 
 void ShowPackOnTable(Game& g, int x, int y) {
   g.host.PlaySound(Sound::Shuffle);
-  Pause(g, g.pacing.shuffle);
+  Pause(g.host, g.flow, g.pacing.shuffle);
   for (int card = 1; card <= kCards; ++card) {
     CardBox& box = g.t.cards[card];
     box.Picture = kPictureBack;
@@ -49,19 +49,18 @@ void ShowPackOnTable(Game& g, int x, int y) {
 void ShowCardDealt(Game& g, int seat, int card, int pause) {
   const DealPoints& p = kDealPoints[seat];
   g.t.Move(card, p.firstLeft, p.firstTop);
-  Pause(g, pause);
+  Pause(g.host, g.flow, pause);
   g.t.Move(card, p.secondLeft, p.secondTop);
-  ShowHand(g, seat);
+  ShowHand(g.t, g.s, seat);
 }
 
-void ShowPacketDealt(Game& g, int pause) { CardSoundAndPause(g, pause); }
+void ShowPacketDealt(Game& g, int pause) { CardSoundAndPause(g.host, g.flow, pause); }
 
-void ShowDealer(Game& g) {
-  const GameState& s = g.s;
+void ShowDealer(Table& t, const GameState& s) {
   const std::string& leader = s.leader == kSouth ? s.userName : s.playerNames[s.leader];
   const std::string& dealer = s.dealer == kSouth ? s.userName : s.playerNames[s.dealer];
   // When East deals the text ends with a double quote.
-  SetText(g.t.status.prompt, {dealer, " is dealing and ", leader, " will lead", s.dealer == kEast ? "\"" : ""});
+  SetText(t.status.prompt, {dealer, " is dealing and ", leader, " will lead", s.dealer == kEast ? "\"" : ""});
 }
 
 namespace {
@@ -75,7 +74,7 @@ void HandOver(Game& g, int seat, int card, int pause) {
 // Returns the last card dealt.
 int DealTo(Game& g, int seat, int count) {
   int card = 0;
-  for (int i = 0; i < count; ++i) HandOver(g, seat, card = DrawRandomCard(g), g.pacing.deal);
+  for (int i = 0; i < count; ++i) HandOver(g, seat, card = DrawRandomCard(g.draw, g.s), g.pacing.deal);
   g.show->PacketDealt(g, g.pacing.deal);
   return card;
 }
@@ -93,7 +92,7 @@ void DealNormally(Game& g) {
 }
 
 void DealGoulash(Game& g) {
-  const int cut = RoundHalfEven(g.deal.Uniform() * 35) + 15;
+  const int cut = RoundHalfEven(g.draw.deal.Uniform() * 35) + 15;
   const auto order = GoulashOrder(cut);
   g.s.noShuffle = false;
   const int first = NextSeat(g.s.dealer);
@@ -128,32 +127,32 @@ void DealCards(Game& g) {
 }
 
 
-int DrawRandomCard(Game& g) {
+int DrawRandomCard(DealSource& draw, GameState& s) {
   // Every card still in the pack is equally likely: one draw chooses its place in the list of
   // them, and the last of the list takes the drawn card's place.
-  Game::PackList& pack = g.packList;
-  if (pack.set != g.s.Unowned || pack.left != g.s.UnownedCount) {
+  DealSource::PackList& pack = draw.packList;
+  if (pack.set != s.Unowned || pack.left != s.UnownedCount) {
     // The whole pack, as every deal begins, is the list in order: copied, not counted out.
     static constexpr std::array<int, kCards> kWholePack = [] {
       std::array<int, kCards> cards{};
       for (int i = 0; i < kCards; ++i) cards[i] = i + 1;
       return cards;
     }();
-    if (g.s.UnownedCount == kCards) {
+    if (s.UnownedCount == kCards) {
       pack.cards = kWholePack;
       pack.left = kCards;
     } else {
       pack.left = 0;
-      for (std::uint64_t rest = g.s.Unowned; rest; rest &= rest - 1)
+      for (std::uint64_t rest = s.Unowned; rest; rest &= rest - 1)
         pack.cards[pack.left++] = (std::countr_zero(rest) + 1);
     }
   }
   if (pack.left <= 0) return 0;
-  const std::uint32_t place = g.deal.Below(static_cast<std::uint32_t>(pack.left));
+  const std::uint32_t place = draw.deal.Below(static_cast<std::uint32_t>(pack.left));
   const int card = pack.cards[place];
   pack.cards[place] = pack.cards[--pack.left];
-  pack.set = g.s.Unowned & ~CardBit(card);
-  SetOwner(g.s, card, kOwnerDrawn);
+  pack.set = s.Unowned & ~CardBit(card);
+  SetOwner(s, card, kOwnerDrawn);
   return card;
 }
 

@@ -12,13 +12,13 @@ namespace solo {
 void ShowPackOnTable(Game& g, int x, int y);
 void ShowCardDealt(Game& g, int seat, int card, int pause);
 void ShowPacketDealt(Game& g, int pause);
-void ShowDealer(Game& g);
+void ShowDealer(Table& t, const GameState& s);
 
 void ShuffleThePackAtStart(Game& g);
 void ShuffleThePack(Game& g);
 void NextDealer(Game& g);
 void DealCards(Game& g);
-int DrawRandomCard(Game& g);
+int DrawRandomCard(DealSource& draw, GameState& s);
 
 // The goulash order for a cut: the first `cut` cards of the pack reversed, then the rest.
 // Element 0 is unused so that positions run 1-52.

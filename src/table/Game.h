@@ -50,20 +50,18 @@ struct Auction;
 enum class Waiting { Nothing, Bid, Trumps, Card };
 inline constexpr int kNoAnswer = -1;
 
-struct Game : Interruption {
-  Game(Host& h, Storage& store, std::uint64_t gameSeed)
-      : host(h), storage(&store), seed(gameSeed), rng(gameSeed), deal(gameSeed, 0) {}
+// Where the names and points are kept between runs, and how saving went: whether the points
+// file holds the points now, and whether a failure to save each file has been told (a failure
+// is told once a run, later ones in the status bar).
+struct SavedFiles {
+  Storage* storage;
+  bool pointsSaved = true;
+  bool pointsFailureTold = false, namesFailureTold = false;
+};
 
-  GameState s;
-  Table t;
-  Host& host;
-  Storage* storage;  // the names and points between runs
-  // How saving went: whether the points file holds the points now, and whether a failure to
-  // save each file has been told (a failure is told once a run, later ones in the status bar).
-  struct Saving {
-    bool pointsSaved = true;
-    bool pointsFailureTold = false, namesFailureTold = false;
-  } saving;
+// The game's random streams and its count of hands: everything a deal draws from.
+struct DealSource {
+  explicit DealSource(std::uint64_t gameSeed) : seed(gameSeed), rng(gameSeed), deal(gameSeed, 0) {}
   std::uint64_t seed;  // the game's seed, from which every random number of the game comes
   Random rng;          // the first dealer
   DealStream deal;     // the deal of the hand in play, made anew for every hand
@@ -76,38 +74,18 @@ struct Game : Interruption {
   } packList;
   long handNumber = 0;  // hands begun in this game
   long deals = 0;       // hands dealt in this run, a hand played again from its start counted again
-  Pacing pacing;
-  HandObserver* observer = nullptr;
-  // Who decides for each seat, and how the hand is shown; set by whoever makes the game.
-  PerSeat<SeatPlayer*> players{};
-  Presentation* show = nullptr;
-  DeluxeBox box;  // the program's message box, filled anew for every box shown
+};
 
-  // The person's choices in the Options menu that change how a hand runs (the window keeps them).
-  struct Options {
-    // Play a forced card by itself: the person's only legal card is played for them.
-    bool playForcedCard = false;
-    // Next hand without asking: a settled hand's result is shown on the table and in the status
-    // bar, and the next hand follows after a pause, with no box to answer.
-    bool nextHandWithoutAsking = false;
-    // Options > Rules: the Standard rules instead of the Classic ones, from the next hand on.
-    bool standardRules = false;
-  } options;
-  // The person's claim of the rest of the hand has held: their cards are played for them, at
-  // four times the pace, until the next hand brings back the pace kept here.
-  bool claimed = false;
-  Pacing paceBeforeClaim;
-  // Cards or bids taken back in the hand in play (the history marks such hands).
-  int takeBacks = 0;
-  // The auction in progress under the Standard rules (for the hints), or null.
-  const Auction* auction = nullptr;
-  // A hand to play again from its start before any other: set by a take-back or a resume.
-  std::optional<HandStart> restart;
-
-  // The flow of hands.
+// How the hands run: what the game waits for from the person and the answer, and the requests
+// (New Game, leaving, a take-back) that abandon the hand in play.
+struct HandFlow : Interruption {
   bool loading = false;      // start-up has not finished
   bool handRunning = false;  // the hand loop is running
   Request request = Request::None;
+  // A hand to play again from its start before any other: set by a take-back or a resume.
+  std::optional<HandStart> restart;
+  // Cards or bids taken back in the hand in play (the history marks such hands).
+  int takeBacks = 0;
 
   // What the game waits for from the person, and the answer once it is given: a bid code, a
   // trump button (1-4) or a card number. A handler acts only while its kind of answer is
@@ -118,6 +96,43 @@ struct Game : Interruption {
 
   // A pause or wait of the running hand ends early once New Game or leaving was chosen.
   bool Interrupted() const final { return handRunning && request != Request::None; }
+};
+
+// The person's choices in the Options menu that change how a hand runs (the window keeps them).
+struct GameOptions {
+  // Play a forced card by itself: the person's only legal card is played for them.
+  bool playForcedCard = false;
+  // Next hand without asking: a settled hand's result is shown on the table and in the status
+  // bar, and the next hand follows after a pause, with no box to answer.
+  bool nextHandWithoutAsking = false;
+  // Options > Rules: the Standard rules instead of the Classic ones, from the next hand on.
+  bool standardRules = false;
+};
+
+// One game, made of its parts: the rules' state, the table that shows it, the host it talks
+// through, where its files live, what deals are drawn from, how its hands run, and who decides
+// for each seat. A procedure that needs only some of the parts is handed only those.
+struct Game {
+  Game(Host& h, Storage& store, std::uint64_t gameSeed) : host(h), files{&store}, draw(gameSeed) {}
+
+  GameState s;
+  Table t;
+  Host& host;
+  SavedFiles files;
+  DealSource draw;
+  HandFlow flow;
+  Pacing pacing;
+  // The person's claim of the rest of the hand has held: their cards are played for them, at
+  // four times the pace, until the next hand brings back the pace kept here.
+  bool claimed = false;
+  Pacing paceBeforeClaim;
+  HandObserver* observer = nullptr;
+  // Who decides for each seat, and how the hand is shown; set by whoever makes the game.
+  PerSeat<SeatPlayer*> players{};
+  Presentation* show = nullptr;
+  GameOptions options;
+  // The auction in progress under the Standard rules (for the hints), or null.
+  const Auction* auction = nullptr;
 };
 
 }  // namespace solo

@@ -17,29 +17,23 @@ constexpr HandRow kRows[kSeats] = {
     {3840, 1080, 175, 0, false},   // North
     {8550, 2700, 0, 175, false}};  // East
 
-void Layout(Game& g, int seat) {
+}  // namespace
+
+void ShowHand(Table& t, const GameState& s, int seat) {
   const HandRow& row = kRows[seat];
   int left = row.left, top = row.top;
   // The seat's cards in card order: the bits of its hand from the lowest up.
-  for (std::uint64_t hand = g.s.Hand[seat]; hand; hand &= hand - 1) {
+  for (std::uint64_t hand = s.Hand[seat]; hand; hand &= hand - 1) {
     const int card = std::countr_zero(hand) + 1;
-    CardBox& box = g.t.cards[card];
-    box.Picture = row.faceUp || (g.t.FaceUp & (std::uint64_t{1} << (card - 1))) ? card : kPictureBack;
+    CardBox& box = t.cards[card];
+    box.Picture = row.faceUp || (t.FaceUp & (std::uint64_t{1} << (card - 1))) ? card : kPictureBack;
     box.Left = left;
     box.Top = top;
     // Cards are raised in card order, so each overlaps the one before it.
-    g.t.BringToFront(box);
+    t.BringToFront(box);
     left += row.stepLeft;
     top += row.stepTop;
   }
 }
-
-}  // namespace
-
-void ShowSouthHand(Game& g) { Layout(g, kSouth); }
-void ShowWestHand(Game& g) { Layout(g, kWest); }
-void ShowNorthHand(Game& g) { Layout(g, kNorth); }
-void ShowEastHand(Game& g) { Layout(g, kEast); }
-void ShowHand(Game& g, int seat) { Layout(g, seat); }
 
 }  // namespace solo

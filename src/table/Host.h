@@ -82,6 +82,9 @@ class Host {
 
   // Shows the program's message box and returns the index of the clicked button (0-2).
   virtual int ShowDeluxeBox(const DeluxeBox& box) = 0;
+  // The program's message box, filled anew for every box shown: one is reused, so the boxes of
+  // a long run of hands do not allocate.
+  DeluxeBox box;
   // Whether the boxes' words are read at all: a host that answers by purpose alone (the
   // simulator's) is given the purpose only.
   virtual bool ReadsBoxes() const { return true; }

@@ -2,21 +2,20 @@
 
 namespace solo {
 
-int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
+int DeluxeMsgBox(Host& host, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
                  std::string_view button1, std::string_view button2, std::string_view button3, int icon,
                  std::string_view title) {
-  g.host.Beep();
-  // One box of the game's is reused, so the boxes of a long run of hands do not allocate.
-  DeluxeBox& box = g.box;
+  host.Beep();
+  DeluxeBox& box = host.box;
   box.purpose = purpose;
-  if (!g.host.ReadsBoxes()) return g.host.ShowDeluxeBox(box);
+  if (!host.ReadsBoxes()) return host.ShowDeluxeBox(box);
   SetText(box.prompt, prompt);
   box.button1.assign(button1);
   box.button2.assign(button2);
   box.button3.assign(button3);
   box.icon = icon;
   box.title.assign(title);
-  return g.host.ShowDeluxeBox(box);
+  return host.ShowDeluxeBox(box);
 }
 
 int DecliningButton(const DeluxeBox& box) {
@@ -35,8 +34,8 @@ int DefaultButton(const DeluxeBox& box) {
   return 0;
 }
 
-void Tell(Game& g, const std::string& text, BoxIcon icon) {
-  g.host.ShowMessageBox(BoxPurpose::Notice, text, kAppTitle, BoxButtons::Ok, icon);
+void Tell(Host& host, const std::string& text, BoxIcon icon) {
+  host.ShowMessageBox(BoxPurpose::Notice, text, kAppTitle, BoxButtons::Ok, icon);
 }
 
 }  // namespace solo

@@ -9,7 +9,7 @@
 
 namespace solo {
 
-int DeluxeMsgBox(Game& g, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
+int DeluxeMsgBox(Host& host, BoxPurpose purpose, std::initializer_list<std::string_view> prompt,
                  std::string_view button1, std::string_view button2, std::string_view button3, int icon,
                  std::string_view title);
 
@@ -22,7 +22,7 @@ int DecliningButton(const DeluxeBox& box);
 int DefaultButton(const DeluxeBox& box);
 
 // Tells the person something in the standard box with an OK button and the program's title.
-void Tell(Game& g, const std::string& text, BoxIcon icon = BoxIcon::None);
+void Tell(Host& host, const std::string& text, BoxIcon icon = BoxIcon::None);
 
 inline constexpr const char* kAppTitle = "Solo Whist";
 

@@ -4,30 +4,29 @@
 
 namespace solo {
 
-void Welcome(Game& g) {
-  const GameState& s = g.s;
-  g.t.nameCaptions[kSouth] = s.userName;
-  SetText(g.t.nameCaptions[kWest], {s.playerNames[kWest], "- Welcome ", s.userName});
-  SetText(g.t.nameCaptions[kNorth], {s.playerNames[kNorth], " - Hello and Welcome ", s.userName});
-  SetText(g.t.nameCaptions[kEast], {s.playerNames[kEast], " - Hi "});
-  g.t.pointsNames[kSouth] = s.userName;
-  for (int seat = kWest; seat <= kEast; ++seat) g.t.pointsNames[seat] = s.playerNames[seat];
+void Welcome(Table& t, const GameState& s) {
+  t.nameCaptions[kSouth] = s.userName;
+  SetText(t.nameCaptions[kWest], {s.playerNames[kWest], "- Welcome ", s.userName});
+  SetText(t.nameCaptions[kNorth], {s.playerNames[kNorth], " - Hello and Welcome ", s.userName});
+  SetText(t.nameCaptions[kEast], {s.playerNames[kEast], " - Hi "});
+  t.pointsNames[kSouth] = s.userName;
+  for (int seat = kWest; seat <= kEast; ++seat) t.pointsNames[seat] = s.playerNames[seat];
 }
 
-void ShowNewHand(Game& g) {
-  for (int seat = kWest; seat <= kEast; ++seat) g.t.nameCaptions[seat] = g.s.playerNames[seat];
-  g.t.nameCaptions[kSouth] = g.s.userName;
-  g.t.trumpsSignVisible = false;
+void ShowNewHand(Table& t, const GameState& s) {
+  for (int seat = kWest; seat <= kEast; ++seat) t.nameCaptions[seat] = s.playerNames[seat];
+  t.nameCaptions[kSouth] = s.userName;
+  t.trumpsSignVisible = false;
 }
 
 void NewHand(Game& g) {
-  ++g.handNumber;
-  ++g.deals;
+  ++g.draw.handNumber;
+  ++g.draw.deals;
   if (g.claimed) {
     g.claimed = false;
     g.pacing = g.paceBeforeClaim;
   }
-  g.deal = DealStream(g.seed, static_cast<std::uint64_t>(g.handNumber));
+  g.draw.deal = DealStream(g.draw.seed, static_cast<std::uint64_t>(g.draw.handNumber));
   g.show->NewHandShown(g);
   g.s.trumps = kTrumpsNotSet;
   ClearForNextRound(g);
@@ -36,8 +35,7 @@ void NewHand(Game& g) {
   DealCards(g);
 }
 
-void ClearTable(Game& g) {
-  Table& t = g.t;
+void ClearTable(Table& t) {
   t.bidPanelVisible = false;
   // A trump choice left open by an abandoned hand must not linger into the next one.
   t.trumpsPanelVisible = false;

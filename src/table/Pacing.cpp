@@ -2,37 +2,37 @@
 
 namespace solo {
 
-void ThrowIfAbandoned(const Game& g) {
-  if (g.Interrupted()) throw HandAbandoned{};
+void ThrowIfAbandoned(const HandFlow& flow) {
+  if (flow.Interrupted()) throw HandAbandoned{};
 }
 
-void Pause(Game& g, int ms) {
-  ThrowIfAbandoned(g);
-  g.host.Pause(ms, g);
-  ThrowIfAbandoned(g);
+void Pause(Host& host, const HandFlow& flow, int ms) {
+  ThrowIfAbandoned(flow);
+  host.Pause(ms, flow);
+  ThrowIfAbandoned(flow);
 }
 
-void CardSoundAndPause(Game& g, int ms) {
-  g.host.PlaySound(Sound::Card);
-  Pause(g, ms);
+void CardSoundAndPause(Host& host, const HandFlow& flow, int ms) {
+  host.PlaySound(Sound::Card);
+  Pause(host, flow, ms);
 }
 
-int WaitForAnswer(Game& g, Waiting what) {
-  g.waiting = what;
-  g.answer = kNoAnswer;
-  WaitUntil(g, [&g] { return g.answer != kNoAnswer; });
-  return g.answer;
+int WaitForAnswer(Host& host, HandFlow& flow, Waiting what) {
+  flow.waiting = what;
+  flow.answer = kNoAnswer;
+  WaitUntil(host, flow, [&flow] { return flow.answer != kNoAnswer; });
+  return flow.answer;
 }
 
-void EndWait(Game& g) {
-  g.waiting = Waiting::Nothing;
-  g.answer = kNoAnswer;
+void EndWait(HandFlow& flow) {
+  flow.waiting = Waiting::Nothing;
+  flow.answer = kNoAnswer;
 }
 
-void WaitUntil(Game& g, const std::function<bool()>& done) {
-  ThrowIfAbandoned(g);
-  g.host.WaitFor([&] { return done() || g.Interrupted(); });
-  ThrowIfAbandoned(g);
+void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& done) {
+  ThrowIfAbandoned(flow);
+  host.WaitFor([&] { return done() || flow.Interrupted(); });
+  ThrowIfAbandoned(flow);
 }
 
 }  // namespace solo

@@ -9,16 +9,16 @@
 namespace solo {
 
 // Waits `ms` milliseconds of the game's time (one of the lengths in g.pacing).
-void Pause(Game& g, int ms);
+void Pause(Host& host, const HandFlow& flow, int ms);
 // Starts the card sound, then waits `ms` milliseconds.
-void CardSoundAndPause(Game& g, int ms);
+void CardSoundAndPause(Host& host, const HandFlow& flow, int ms);
 // Lets the table run until `done()`; abandons the hand if it is abandoned meanwhile.
-void WaitUntil(Game& g, const std::function<bool()>& done);
+void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& done);
 // Waits for the person's answer of one kind (a bid, trumps, a card); the handler that takes it
-// leaves it in g.answer. The wait stays open, taking no second answer, until EndWait.
-int WaitForAnswer(Game& g, Waiting what);
-void EndWait(Game& g);
+// leaves it in flow.answer. The wait stays open, taking no second answer, until EndWait.
+int WaitForAnswer(Host& host, HandFlow& flow, Waiting what);
+void EndWait(HandFlow& flow);
 // Throws HandAbandoned when the running hand has been abandoned.
-void ThrowIfAbandoned(const Game& g);
+void ThrowIfAbandoned(const HandFlow& flow);
 
 }  // namespace solo

@@ -8,28 +8,27 @@ namespace {
 
 // The first failure of a run is told in a box; the same failure again only in the status bar,
 // so a folder that cannot be written does not ask for a click after every hand.
-void TellFailure(Game& g, const SaveResult& result, bool& told) {
+void TellFailure(Host& host, const SaveResult& result, bool& told) {
   if (result.message.empty()) return;
   if (told) {
-    g.host.ShowStatus(result.message);
+    host.ShowStatus(result.message);
     return;
   }
   told = true;
-  Tell(g, result.message, BoxIcon::Warning);
+  Tell(host, result.message, BoxIcon::Warning);
 }
 
 }  // namespace
 
-void SaveNames(Game& g) {
-  const SeatNames names = {g.s.userName, g.s.playerNames[kWest], g.s.playerNames[kNorth],
-                           g.s.playerNames[kEast]};
-  TellFailure(g, g.storage->SaveNames(names), g.saving.namesFailureTold);
+void SaveNames(SavedFiles& files, Host& host, const GameState& s) {
+  const SeatNames names = {s.userName, s.playerNames[kWest], s.playerNames[kNorth], s.playerNames[kEast]};
+  TellFailure(host, files.storage->SaveNames(names), files.namesFailureTold);
 }
 
-bool SavePoints(Game& g) {
-  const SaveResult result = g.storage->SavePoints(g.s.points);
-  g.saving.pointsSaved = result.saved;
-  TellFailure(g, result, g.saving.pointsFailureTold);
+bool SavePoints(SavedFiles& files, Host& host, const GameState& s) {
+  const SaveResult result = files.storage->SavePoints(s.points);
+  files.pointsSaved = result.saved;
+  TellFailure(host, result, files.pointsFailureTold);
   return result.saved;
 }
 

@@ -5,8 +5,8 @@
 
 namespace solo {
 
-void SaveNames(Game& g);
+void SaveNames(SavedFiles& files, Host& host, const GameState& s);
 // Says whether the points are now kept.
-bool SavePoints(Game& g);
+bool SavePoints(SavedFiles& files, Host& host, const GameState& s);
 
 }  // namespace solo

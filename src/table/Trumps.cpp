@@ -42,11 +42,11 @@ int TrumpSign(int trumps) {
   }
 }
 
-void ShowTrumps(Game& g, int suit, bool onBidPanel) {
-  g.t.trumpsCaptionVisible = true;
-  g.t.trumpsSign = TrumpSign(suit);
-  g.t.trumpsSignVisible = true;
-  if (onBidPanel) g.t.bidPanelTrumpsSign = TrumpSign(suit);
+void ShowTrumps(Table& t, int suit, bool onBidPanel) {
+  t.trumpsCaptionVisible = true;
+  t.trumpsSign = TrumpSign(suit);
+  t.trumpsSignVisible = true;
+  if (onBidPanel) t.bidPanelTrumpsSign = TrumpSign(suit);
 }
 
 int DealersTrumps(int dealer) { return kFirstTrumps[dealer >= 0 && dealer < kSeats ? dealer : 0]; }
@@ -62,7 +62,7 @@ void AnnounceTrumps(Game& g, int suit) {
   g.s.trumps = suit;
   g.show->TrumpsShown(g, suit, false);
   // The prompt has two blanks between "are" and "now", whatever the contract.
-  DeluxeMsgBox(g, BoxPurpose::TrumpsChanged,
+  DeluxeMsgBox(g.host, BoxPurpose::TrumpsChanged,
                {"Due to a Misere or Abundance Open being bid trumps are  now changed to ", SuitWords(suit), "."},
                "O.K", "", "", 2, SuitTitle(suit));
 }

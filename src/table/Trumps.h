@@ -8,7 +8,7 @@ namespace solo {
 // The sign picture of a trump code (4-8), or 0.
 int TrumpSign(int trumps);
 // The trump sign on the table, and on the bid panel too when `onBidPanel`.
-void ShowTrumps(Game& g, int suit, bool onBidPanel);
+void ShowTrumps(Table& t, int suit, bool onBidPanel);
 // The trumps a deal by `dealer` starts with.
 int DealersTrumps(int dealer);
 void DecideTrumps(Game& g);

@@ -65,14 +65,14 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   view_->suitClicked = [this](int i) { Handle([this, i] { TrumpsChosen(g_, i); }); };
   view_->cardClicked = [this](int card) {
     // A card of South's that the rules refuse (South must follow suit) shakes.
-    const bool refused = g_.Awaits(Waiting::Card) && g_.s.Pack[card].Owner == kSouth &&
+    const bool refused = g_.flow.Awaits(Waiting::Card) && g_.s.Pack[card].Owner == kSouth &&
                          !(LegalCards(g_.s, kSouth, UsersPosition(g_.s.leader)) & CardBit(card));
     Handle([this, card] { CardClicked(g_, card); });
     if (refused) view_->Shake(card);
   };
   view_->cardChosenByKey = view_->cardClicked;
   view_->nextCard = [this](int current, int step) { return NextSouthCard(g_.s, current, step); };
-  view_->firstPlayable = [this] { return g_.Awaits(Waiting::Card) ? FirstPlayableSouthCard(g_.s) : 0; };
+  view_->firstPlayable = [this] { return g_.flow.Awaits(Waiting::Card) ? FirstPlayableSouthCard(g_.s) : 0; };
   host_.Attach(this, [this] { Mirror(); }, [this] { return BoxPlace(); });
 
   PlaceOnScreen();
@@ -268,7 +268,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::Mirror() {
   panel1_->setText(QString::fromStdString(g_.t.status.prompt));
   panel2_->setText(QString::fromStdString(g_.t.status.bidding));
-  const bool inPlay = g_.handRunning ? g_.s.standard : g_.options.standardRules;
+  const bool inPlay = g_.flow.handRunning ? g_.s.standard : g_.options.standardRules;
   rules_->setVisible(g_.s.standard || g_.options.standardRules);
   rules_->setText(inPlay == g_.options.standardRules ? (inPlay ? " Standard rules " : " Classic rules ")
                   : g_.options.standardRules      ? " Standard rules from the next hand "
@@ -338,10 +338,10 @@ void MainWindow::Start() {
   // What the history has to tell (a damaged file set aside, say) comes before the game.
   if (history_) {
     const std::string notice = history_->TakeNotice();
-    if (!notice.empty()) Tell(g_, notice, BoxIcon::Warning);
+    if (!notice.empty()) Tell(g_.host, notice, BoxIcon::Warning);
   }
   Next next = StartGame(g_, keeper_);
-  if (keeper_ && g_.restart) {
+  if (keeper_ && g_.flow.restart) {
     // The resumed hand is played by the players it began with, drawn from its own seed.
     const bool expert = keeper_->levels()[kWest] == "expert";
     for (auto& player : experts_.experts) player.reset();
@@ -354,7 +354,7 @@ void MainWindow::Start() {
 }
 
 void MainWindow::Act(Next next) {
-  if (next == Next::StartHands && !g_.handRunning && !loopScheduled_) {
+  if (next == Next::StartHands && !g_.flow.handRunning && !loopScheduled_) {
     // The hand loop runs from the main event loop, never from inside a handler.
     loopScheduled_ = true;
     QTimer::singleShot(0, this, [this] { RunHandLoop(); });

@@ -37,7 +37,7 @@ void UserBids(TestGame& tg, std::vector<int> bids) {
   auto queue = std::make_shared<std::vector<int>>(std::move(bids));
   tg.host.player = [&tg, queue] {
     Game& g = tg.g;
-    if (g.Awaits(Waiting::Bid) && !queue->empty()) {
+    if (g.flow.Awaits(Waiting::Bid) && !queue->empty()) {
       BidSelected(g, queue->front());
       queue->erase(queue->begin());
       BidConfirmed(g);
@@ -121,7 +121,7 @@ TEST(UsersBid, RefusalsAndAcceptancesByDealer) {
       if (box.purpose != BoxPurpose::HigherBidOrPass) return;
       // A refusal leaves the panel open and the user still to bid.
       EXPECT_TRUE(g.t.bidPanelVisible);
-      EXPECT_TRUE(g.Awaits(Waiting::Bid));
+      EXPECT_TRUE(g.flow.Awaits(Waiting::Bid));
     };
     MakeTheBids(g);
     EXPECT_EQ(CountBoxes(tg.host, "Make higher bid or Pass"), c.refusals);
@@ -177,7 +177,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   PrepareRound(g, kNorth);
   int trumpWaits = 0;
   tg.host.player = [&] {
-    if (g.waiting == Waiting::Bid) {
+    if (g.flow.waiting == Waiting::Bid) {
       BidSelected(g, kAbundanceOpen);
       EXPECT_TRUE(g.t.bidConfirmVisible);
       BidConfirmed(g);
@@ -186,7 +186,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
       EXPECT_EQ(g.s.trumps, kClubs);
       return;
     }
-    ASSERT_TRUE(g.Awaits(Waiting::Trumps));
+    ASSERT_TRUE(g.flow.Awaits(Waiting::Trumps));
     ++trumpWaits;
     EXPECT_TRUE(g.t.trumpsPanelVisible);
     TrumpsChosen(g, 4);
@@ -196,7 +196,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
   EXPECT_EQ(g.s.trumps, kSpades);
   EXPECT_EQ(g.s.newTrumps, kSpades);
   EXPECT_FALSE(g.t.trumpsPanelVisible);
-  EXPECT_EQ(g.waiting, Waiting::Nothing);
+  EXPECT_EQ(g.flow.waiting, Waiting::Nothing);
   EXPECT_EQ(tg.host.LastBox().title, "Spades are trumps.");
   EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignClubs);
 }
@@ -207,7 +207,7 @@ TEST(UsersBid, TheBidPanelAcceptsNothingWhileTheRoundIsNotWaiting) {
   PrepareRound(g, kSouth);
   BidSelected(g, kSolo);
   BidConfirmed(g);
-  EXPECT_EQ(g.answer, kNoAnswer);
+  EXPECT_EQ(g.flow.answer, kNoAnswer);
   EXPECT_FALSE(g.s.bidSolo[kSouth]);
   EXPECT_EQ(g.s.declarer, kNoSeat);
 }

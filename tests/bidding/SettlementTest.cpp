@@ -91,7 +91,7 @@ TEST(EndOfHand, ExitGameAndAnUnwritablePointsFile) {
   g.s.bidSolo[kWest] = true;
   g.s.tricksWon = {0, 5, 0, 0};
   FolderStorage gone((tg.dir / "gone").string());
-  g.storage = &gone;
+  g.files.storage = &gone;
   tg.host.deluxeAnswers = {0, 1};
   EXPECT_EQ(EndOfHand(g, kWest), Settled::ExitGame);
   // The failure is told in plain words, and the settlement still asks its question.

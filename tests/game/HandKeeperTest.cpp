@@ -59,7 +59,7 @@ struct KeptGame {
     recorder.SetKeeper([this](const HandRecord& r) {
       last = r;
       takeBacksSeen = std::max(takeBacksSeen, r.takeBacks);
-      if (r.result == "made" || r.result == "failed") g.request = Request::Exit;
+      if (r.result == "made" || r.result == "failed") g.flow.request = Request::Exit;
     });
     if (expert) {
       // Small and without a time budget: the same decisions on any machine.
@@ -253,7 +253,7 @@ TEST(HandKeeper, ATakenBackCardMayBeChangedAndOnlyAnOpenTrickIsTakenBack) {
     int own = -1;
     for (std::size_t i = 0; i < decisions.size(); ++i)
       if (decisions[i].seat == kSouth) own = static_cast<int>(i);
-    if (own >= 0 && decisions[own].kind == 'B' && game.g.Awaits(Waiting::Card))
+    if (own >= 0 && decisions[own].kind == 'B' && game.g.flow.Awaits(Waiting::Card))
       refusedBidding += !game.keeper->MayTakeBack();
   };
   game.Play();

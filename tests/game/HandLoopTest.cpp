@@ -59,7 +59,7 @@ TEST(HandLoop, NewGameDuringAPauseOfTheDealAbandonsTheHandAndTheNextDealsCleanly
   EXPECT_GT(heldWhenAbandoned, 0);
   EXPECT_LT(heldWhenAbandoned, 52);
   EXPECT_EQ(rests, 1) << "the abandoned hand never resumed";
-  EXPECT_FALSE(g.handRunning);
+  EXPECT_FALSE(g.flow.handRunning);
 }
 
 TEST(HandLoop, AThousandHandsStartedInARowMoveTheDealEachTimeAndKeepTheCallDepth) {

@@ -62,7 +62,7 @@ struct StandardAudit : HandObserver {
       EXPECT_EQ(problem, "") << "the hand's record holds together";
       records.push_back(recorder.last());
     }
-    if (hands >= wanted) g->request = Request::Exit;
+    if (hands >= wanted) g->flow.request = Request::Exit;
   }
 };
 
@@ -80,7 +80,7 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
   std::mt19937 random(5);
   int calls = 0, refused = 0;
   tg.host.player = [&] {
-    if (g.Awaits(Waiting::Bid)) {
+    if (g.flow.Awaits(Waiting::Bid)) {
       ASSERT_EQ(g.t.callLabels.size(), 9u);
       ASSERT_TRUE(g.t.callsAllowed & 1u) << "a pass is always allowed";
       // A call the panel greys is not taken.
@@ -99,8 +99,8 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
       ++calls;
       return;
     }
-    if (g.Awaits(Waiting::Trumps)) return TrumpsChosen(g, 1 + static_cast<int>(random() % 4));
-    ASSERT_TRUE(g.Awaits(Waiting::Card));
+    if (g.flow.Awaits(Waiting::Trumps)) return TrumpsChosen(g, 1 + static_cast<int>(random() % 4));
+    ASSERT_TRUE(g.flow.Awaits(Waiting::Card));
     const std::uint64_t legal = LegalCards(g.s, kSouth, UsersPosition(g.s.trick[0].seat));
     ASSERT_NE(legal, 0u);
     int pick = static_cast<int>(random() % std::popcount(legal));

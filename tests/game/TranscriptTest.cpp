@@ -92,7 +92,7 @@ class TableWatch {
 // The person: bids at random (a third of them passes), tries again after a refusal, names a random
 // suit, and now and then clicks a card it may not play before the first card it may.
 void PlayAsThePerson(Game& g, DealStream& choices) {
-  if (g.Awaits(Waiting::Bid)) {
+  if (g.flow.Awaits(Waiting::Bid)) {
     // Half the time the bid shown last is tried again, which is refused.
     int shown = kPass;
     for (int seat = kWest; seat <= kEast; ++seat)
@@ -102,9 +102,9 @@ void PlayAsThePerson(Game& g, DealStream& choices) {
                                                        : kPass;
     BidSelected(g, bid);
     BidConfirmed(g);
-  } else if (g.Awaits(Waiting::Trumps)) {
+  } else if (g.flow.Awaits(Waiting::Trumps)) {
     TrumpsChosen(g, static_cast<int>(choices.Below(4)) + 1);
-  } else if (g.Awaits(Waiting::Card)) {
+  } else if (g.flow.Awaits(Waiting::Card)) {
     int position = 1;
     while (position <= 4 && g.s.trick[position - 1].card >= 1) ++position;
     const std::uint64_t legal = LegalCards(g.s, kSouth, position);
@@ -138,7 +138,7 @@ std::string PlayGames() {
     host.player = [&] {
       watch.Look(g.t);
       // In the middle of the third hand: the menu's commands, each declined but the rename.
-      if (hands == 2 && g.Awaits(Waiting::Card) && g.s.tricksPlayed == 4 && !renamed) {
+      if (hands == 2 && g.flow.Awaits(Waiting::Card) && g.s.tricksPlayed == 4 && !renamed) {
         renamed = true;
         host.inputAnswers = {std::string("Ann"), std::nullopt, std::nullopt, std::nullopt};
         RenameSouthChosen(g);

@@ -127,17 +127,17 @@ TEST(CardClicked, SouthFollowsSuitInEveryPosition) {
     test::Give(g.s, kNorth, {"4H"});
     test::Give(g.s, kEast, {"5H"});
     CardClicked(g, Card("9H"));
-    EXPECT_EQ(g.answer, kNoAnswer) << "not waiting for a card";
+    EXPECT_EQ(g.flow.answer, kNoAnswer) << "not waiting for a card";
     int waits = 0;
     tg.host.player = [&] {
       ++waits;
       // While South chooses, the cards it may not play are dimmed: the Two of Clubs, unless it leads.
       EXPECT_EQ(g.t.Dimmed, c.leader == kSouth ? 0 : CardBit(Card("2C")));
       CardClicked(g, Card("3H"));
-      EXPECT_EQ(g.answer, kNoAnswer) << "not the user's card";
+      EXPECT_EQ(g.flow.answer, kNoAnswer) << "not the user's card";
       CardClicked(g, Card("2C"));
       if (c.leader != kSouth) {
-        EXPECT_EQ(g.answer, kNoAnswer);
+        EXPECT_EQ(g.flow.answer, kNoAnswer);
         CardClicked(g, Card("9H"));
       }
       CardClicked(g, Card(c.leader == kSouth ? "9H" : "2C"));  // one card per wait
@@ -147,7 +147,7 @@ TEST(CardClicked, SouthFollowsSuitInEveryPosition) {
     EXPECT_EQ(waits, 1);
     EXPECT_EQ(TrickCard(g.s, UsersPosition(c.leader)), Card(c.played));
     EXPECT_EQ(g.s.Pack[Card(c.played)].Owner, kOwnerNone);
-    EXPECT_EQ(g.waiting, Waiting::Nothing);
+    EXPECT_EQ(g.flow.waiting, Waiting::Nothing);
     EXPECT_EQ(g.t.Dimmed, 0u);
   }
 }
@@ -205,7 +205,7 @@ TEST(Claim, HoldsOnlyAgainstEveryDefence) {
     tg.host.player = [&] {
       ++waits;
       ClaimChosen(g);
-      if (g.answer == kNoAnswer) CardClicked(g, FirstPlayableSouthCard(g.s));
+      if (g.flow.answer == kNoAnswer) CardClicked(g, FirstPlayableSouthCard(g.s));
     };
     EXPECT_EQ(PlayTricks(g), TrickResult::NewRound);
     EXPECT_EQ(g.claimed, holds);
@@ -225,7 +225,7 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   test::Give(g.s, kEast, {"7C", "8H"});
   std::size_t playedBeforeUser = 0;
   tg.host.player = [&] {
-    EXPECT_TRUE(g.Awaits(Waiting::Card));
+    EXPECT_TRUE(g.flow.Awaits(Waiting::Card));
     playedBeforeUser = g.t.playedList.size();
     CardClicked(g, Card("9C"));
   };
@@ -234,7 +234,7 @@ TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
   EXPECT_EQ(playedBeforeUser, 2u) << "North and East play before the user";
   EXPECT_EQ(g.s.trick[3].card, Card("3C")) << "West plays after the user";
   EXPECT_EQ(g.s.trick[2].card, Card("9C"));
-  EXPECT_EQ(g.waiting, Waiting::Nothing);
+  EXPECT_EQ(g.flow.waiting, Waiting::Nothing);
 
   // Where voids are kept, one is known from the card that shows it: East's discard is known to
   // South when South is asked in the same trick.

@@ -22,7 +22,7 @@ struct RandomSouth {
 
   void Act() {
     if (test::AnswerBidding(g, static_cast<int>(rng() % 7))) return;
-    ASSERT_TRUE(g.Awaits(Waiting::Card)) << "the game waits for something South cannot give";
+    ASSERT_TRUE(g.flow.Awaits(Waiting::Card)) << "the game waits for something South cannot give";
     std::vector<int> legal;
     const bool leading = g.s.leader == kSouth;
     const int led = leading ? 0 : g.s.Pack[g.s.trick[0].card].Suit;

@@ -28,7 +28,7 @@ double DealChiSquare(std::uint64_t seed, int deals, int* mostDraws = nullptr) {
   std::array<std::array<long, kSeats>, kCards + 1> count{};
   for (int deal = 0; deal < deals; ++deal) {
     NewHand(g);
-    if (mostDraws) *mostDraws = std::max(*mostDraws, static_cast<int>(g.deal.draws()));
+    if (mostDraws) *mostDraws = std::max(*mostDraws, static_cast<int>(g.draw.deal.draws()));
     for (int card = 1; card <= kCards; ++card)
       ++count[card][(g.s.Pack[card].Owner - g.s.dealer + 3) % kSeats];
   }
@@ -55,7 +55,7 @@ struct DealRecord : HandObserver {
   std::map<long, std::pair<bool, PerSeat<std::uint64_t>>> deals;
   bool goulash = false;
   void HandStarts(const Game& g) override { goulash = g.s.noShuffle; }
-  void Dealt(const Game& g) override { deals[g.handNumber] = {goulash, g.s.Hand}; }
+  void Dealt(const Game& g) override { deals[g.draw.handNumber] = {goulash, g.s.Hand}; }
 };
 
 // A South that passes every hand.

@@ -24,7 +24,7 @@ TEST(StartUp, CancelLeavesAnIdleTableWithThePackSlantingUpToTheRight) {
   EXPECT_LT(t.cards[52].Top, t.cards[1].Top);
   EXPECT_GT(t.cards[52].Left, t.cards[1].Left);
   EXPECT_GT(t.cards[52].Z, t.cards[51].Z);
-  EXPECT_FALSE(tg.g.handRunning);
+  EXPECT_FALSE(tg.g.flow.handRunning);
 }
 
 TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
@@ -94,7 +94,7 @@ TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
   BuildPack(tg.g.s);
   for (int card = 1; card <= 52; ++card) SetOwner(tg.g.s, card, card % 4);
   SetOwner(tg.g.s, 52, kOwnerNone);
-  EXPECT_EQ(DrawRandomCard(tg.g), 52);
+  EXPECT_EQ(DrawRandomCard(tg.g.draw, tg.g.s), 52);
   EXPECT_EQ(tg.g.s.Pack[52].Owner, kOwnerDrawn);
 }
 
@@ -150,7 +150,7 @@ TEST(NameCommands, ARenameDuringAHandKeepsTheCaptions) {
   TestGame tg;
   Game& g = tg.g;
   StartGame(g);
-  g.handRunning = true;
+  g.flow.handRunning = true;
   g.t.nameCaptions = {"Player bids Solo", "West Bot Passes.", "North Bot bid beaten", "East Bot"};
   tg.host.inputAnswers = {std::string("Ann"), std::string("Wilma")};
   RenameSouthChosen(g);
@@ -181,7 +181,7 @@ TEST(NameCommands, AFailedWriteIsToldAndTheGameGoesOn) {
   Game& g = tg.g;
   StartGame(g);
   FolderStorage gone((tg.dir / "no-such-folder").string());
-  g.storage = &gone;
+  g.files.storage = &gone;
   tg.host.inputAnswers = {std::string("Ann")};
   RenameSouthChosen(g);
   EXPECT_EQ(g.s.userName, "Ann");

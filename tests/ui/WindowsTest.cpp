@@ -129,9 +129,9 @@ TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
     bool requested = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (requested || !g.handRunning || g.waiting != c.when) return;
+      if (requested || !g.flow.handRunning || g.flow.waiting != c.when) return;
       requested = true;
-      g.request = Request::Exit;
+      g.flow.request = Request::Exit;
       host.Wake();
     });
     poll.start(5);
@@ -139,8 +139,8 @@ TEST(QtHost, AHandIsAbandonedInsideAPauseAndInsideAWait) {
     clock.start();
     EXPECT_EQ(RunHands(g), Next::Quit);
     EXPECT_TRUE(requested);
-    EXPECT_FALSE(g.handRunning);
-    EXPECT_EQ(g.waiting, Waiting::Nothing);
+    EXPECT_FALSE(g.flow.handRunning);
+    EXPECT_EQ(g.flow.waiting, Waiting::Nothing);
     EXPECT_LT(clock.elapsed(), 5000);
     std::filesystem::remove_all(dir);
   }
@@ -199,13 +199,13 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (requested || !watched.searching) return;
     requested = true;
-    g.request = Request::Exit;
+    g.flow.request = Request::Exit;
     watched.Wake();
   });
   poll.start(1);
   EXPECT_EQ(RunHands(g), Next::Quit);
   EXPECT_TRUE(requested);
-  EXPECT_FALSE(g.handRunning);
+  EXPECT_FALSE(g.flow.handRunning);
   std::filesystem::remove_all(dir);
 }
 
