@@ -45,30 +45,6 @@ void UserBids(TestGame& tg, std::vector<int> bids) {
   };
 }
 
-// The texts of the round are kept in the table's transcript; here is what they stand for.
-TEST(BiddingRound, EachDealerStartsTheRoundAtTheNextSeatAndAllPassedThrowsIn) {
-  for (int dealer = 0; dealer < 4; ++dealer) {
-    SCOPED_TRACE(dealer);
-    TestGame tg;
-    Game& g = tg.g;
-    PrepareRound(g, dealer);
-    std::vector<int> speakers;
-    tg.host.onPause = [&](int) { speakers.push_back(g.t.Turn); };
-    tg.host.player = [&] {
-      speakers.push_back(g.t.Turn);
-      EXPECT_TRUE(g.t.bidPanelVisible);
-      BidConfirmed(g);
-    };
-    EXPECT_EQ(MakeTheBids(g), BidOutcome::PassedOut);
-    std::vector<int> expected;
-    for (int seat : SpeakingOrder(dealer)) expected.push_back(seat);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(expected[i], (dealer + 1 + i) % 4);
-    EXPECT_EQ(speakers, expected);
-    EXPECT_EQ(tg.host.beeps, 3 + 1) << "one beep per computer pass and one for the box";
-    EXPECT_TRUE(g.s.noShuffle);
-  }
-}
-
 TEST(BiddingRound, AComputerBidDecidesThePlayAndItsTrumps) {
   for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared}) {
     SCOPED_TRACE(code);

@@ -50,18 +50,21 @@ class TableWatch {
     for (; listed_ < t.playedList.size(); ++listed_) out_ << "list: " << t.playedList[listed_] << "\n";
   }
 
+  // A beep or sound belongs to the pause or box that follows it.
+  void Heard(const char* what) { ++heard_[what]; }
+
   void Pause(int ms) {
-    if (ms == lastPause_) {
-      ++repeats_;
-      return;
+    if (ms != lastPause_) {
+      EndPauses();
+      lastPause_ = ms;
     }
-    EndPauses();
-    lastPause_ = ms;
-    repeats_ = 1;
+    ++repeats_;
+    for (const auto& [what, times] : heard_) runHeard_[what] += times;
+    heard_.clear();
   }
 
   void EndPauses() {
-    if (repeats_ > 0) out_ << "pause " << lastPause_ << " x" << repeats_ << "\n";
+    if (repeats_ > 0) out_ << "pause " << lastPause_ << " x" << repeats_ << Sounds(runHeard_) << "\n";
     repeats_ = 0;
     lastPause_ = -1;
   }
@@ -70,7 +73,7 @@ class TableWatch {
     EndPauses();
     out_ << "box [" << box.title << "] [" << box.prompt << "] icon " << box.icon;
     for (const std::string& button : box.buttons) out_ << " [" << button << "]";
-    out_ << "\n";
+    out_ << Sounds(heard_) << "\n";
   }
 
  private:
@@ -82,8 +85,17 @@ class TableWatch {
     out_ << what << ": " << now << "\n";
   }
 
+  // " with card x20, beep x1", and the counts cleared.
+  static std::string Sounds(std::map<std::string, int>& heard) {
+    std::string words;
+    for (const auto& [what, times] : heard) words += (words.empty() ? " with " : ", ") + what + " x" + std::to_string(times);
+    heard.clear();
+    return words;
+  }
+
   std::ostream& out_;
   std::map<std::string, std::string> seen_;
+  std::map<std::string, int> heard_, runHeard_;
   std::size_t listed_ = 0;
   int lastPause_ = -1;
   int repeats_ = 0;
@@ -129,6 +141,7 @@ std::string PlayGames() {
       watch.Look(g.t);
       watch.Pause(ms);
     };
+    host.onHeard = [&](const char* what) { watch.Heard(what); };
     host.onBox = [&](const ScriptedHost::Box& box) {
       watch.Look(g.t);
       watch.Box(box);

@@ -62,28 +62,6 @@ TEST(CheckWinnerOfTrick, AnnouncesCountsAndCarriesTheTrickToTheWinner) {
   EXPECT_EQ(tg.host.sounds, std::vector<Sound>{Sound::Card});
 }
 
-TEST(JustMoveCardsOut, PilesStepOnPerSideAndAreNumberedByTheHandsTricks) {
-  TestGame tg;
-  Game& g = tg.g;
-  PrepareHand(g, kWest, kSolo);
-  // Winners of the tricks in turn; a side's second pile lies beside its first, along its edge.
-  const int winners[] = {kSouth, kWest, kSouth, kEast, kNorth, kEast};
-  int card = 1;
-  for (int pile = 1; pile <= 6; ++pile) {
-    LayTrick(g, kSouth, {"2C", "3C", "4C", "5C"});
-    g.s.trick[0].card = card++, g.s.trick[1].card = card++;
-    g.s.trick[2].card = card++, g.s.trick[3].card = card++;
-    ++g.s.tricksWon[winners[pile - 1]];
-    JustMoveCardsOut(g, winners[pile - 1]);
-    EXPECT_TRUE(g.t.trickPiles[pile].Visible) << pile;
-  }
-  const auto& piles = g.t.trickPiles;
-  EXPECT_GT(piles[3].Left, piles[1].Left);  // South's piles step to the right
-  EXPECT_EQ(piles[3].Top, piles[1].Top);
-  EXPECT_GT(piles[6].Top, piles[4].Top);  // East's step down
-  EXPECT_EQ(piles[6].Left, piles[4].Left);
-}
-
 TEST(PlayCard, TheUsersCardLandsBeforeTheTrickMayGoOn) {
   TestGame tg;
   Game& g = tg.g;

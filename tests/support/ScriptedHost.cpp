@@ -57,6 +57,7 @@ std::optional<std::string> ScriptedHost::InputBox(const std::string& prompt, con
 void ScriptedHost::PlaySound(Sound sound) {
   if (fastForward) return;
   if (recordSounds) sounds.push_back(sound);
+  if (onHeard) onHeard(sound == Sound::Card ? "card" : "shuffle");
   if (sound == Sound::Shuffle) {
     volatile char probe = 0;
     shuffleStack.push_back(reinterpret_cast<std::uintptr_t>(&probe));

@@ -41,6 +41,8 @@ class ScriptedHost : public Host {
   std::function<void()> player;
   // Called at the start of every pause with its length (a test may choose a menu command here).
   std::function<void(int ms)> onPause;
+  // Called at every beep and sound, with what was heard ("beep", "card", "shuffle").
+  std::function<void(const char* what)> onHeard;
   // Called as every box is shown, after it is recorded.
   std::function<void(const Box&)> onBox;
   // The stack address at each shuffle sound: it is played at the same depth on every hand,
@@ -55,7 +57,10 @@ class ScriptedHost : public Host {
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   void ShowStatus(const std::string& text) override { statusLines.push_back(text); }
-  void Beep() override { ++beeps; }
+  void Beep() override {
+    ++beeps;
+    if (onHeard) onHeard("beep");
+  }
   void PlaySound(Sound sound) override;
   // Fast-forward: no game time passes, and boxes are answered by their first button, unrecorded.
   void FastForward(bool on) override { fastForward = on; }

@@ -16,17 +16,6 @@ namespace {
 
 using test::TestGame;
 
-TEST(StartUp, CancelLeavesAnIdleTableWithThePackSlantingUpToTheRight) {
-  TestGame tg;
-  tg.host.deluxeAnswers = {1};
-  EXPECT_EQ(StartGame(tg.g), Next::Stay);
-  const Table& t = tg.g.t;
-  EXPECT_LT(t.cards[52].Top, t.cards[1].Top);
-  EXPECT_GT(t.cards[52].Left, t.cards[1].Left);
-  EXPECT_GT(t.cards[52].Z, t.cards[51].Z);
-  EXPECT_FALSE(tg.g.flow.handRunning);
-}
-
 TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
   TestGame tg;
   {
@@ -40,55 +29,6 @@ TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
   EXPECT_TRUE(std::filesystem::exists(tg.dir / "Points.dat.bad"));
 }
 
-// Lays the pack out for a deal as a hand would: cleared, shuffled, dealer moved on.
-void PrepareDeal(Game& g) {
-  BuildPack(g.s);
-  ClearForNextRound(g);
-  ShuffleThePack(g);
-  NextDealer(g);
-}
-
-void ExpectHandsLaidOut(const Game& g) {
-  const int firstLeft[4] = {3500, 1700, 3840, 8550}, firstTop[4] = {6600, 2700, 1080, 2700};
-  const int stepLeft[4] = {300, 0, 175, 0}, stepTop[4] = {0, 175, 0, 175};
-  for (int seat = 0; seat < 4; ++seat) {
-    SCOPED_TRACE(seat);
-    EXPECT_EQ(CountCards(g.s.Hand[seat]), 13);
-    int i = 0;
-    std::uint32_t z = 0;
-    for (int card = 1; card <= 52; ++card) {
-      if (g.s.Pack[card].Owner != seat) continue;
-      const CardBox& box = g.t.cards[card];
-      EXPECT_EQ(box.Left, firstLeft[seat] + i * stepLeft[seat]);
-      EXPECT_EQ(box.Top, firstTop[seat] + i * stepTop[seat]);
-      EXPECT_EQ(box.Picture, seat == kSouth ? card : kPictureBack);
-      EXPECT_GT(box.Z, z) << "a later card lies above an earlier one";
-      z = box.Z;
-      ++i;
-    }
-  }
-}
-
-TEST(Deal, NormalDealGivesThirteenCardsEachInPacketsWithSoundAndPauses) {
-  TestGame tg(11);
-  Game& g = tg.g;
-  g.s.dealer = kSouth - 1 + 4;  // East dealt before: South deals now
-  PrepareDeal(g);
-  tg.host.sounds.clear();
-  const long long before = tg.host.clock;
-  DealCards(g);
-  ExpectHandsLaidOut(g);
-  for (int card = 1; card <= 52; ++card) EXPECT_LT(g.s.Pack[card].Owner, 4);
-  // 52 silent pauses of 55 ms and a card sound after each of the 20 packets.
-  EXPECT_EQ(tg.host.clock - before, 52 * 55 + 20 * 55);
-  EXPECT_EQ(std::count(tg.host.sounds.begin(), tg.host.sounds.end(), Sound::Card), 20);
-  // South dealt: trumps are Hearts, shown on the table and on the bid panel.
-  EXPECT_EQ(g.s.trumps, kHearts);
-  EXPECT_EQ(g.t.trumpsSign, kSignHearts);
-  EXPECT_EQ(g.t.bidPanelTrumpsSign, kSignHearts);
-  EXPECT_TRUE(g.t.trumpsSignVisible);
-}
-
 TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
   TestGame tg(4);
   BuildPack(tg.g.s);
@@ -98,18 +38,8 @@ TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
   EXPECT_EQ(tg.g.s.Pack[52].Owner, kOwnerDrawn);
 }
 
-TEST(Trumps, AnnouncementsChangeTheSignButNotTheBidPanelsAndCodesOutsideTheSuitsDoNothing) {
-  const std::pair<int, int> signs[] = {{kHearts, kSignHearts}, {kDiamonds, kSignDiamonds}, {kClubs, kSignClubs},
-                                       {kSpades, kSignSpades}, {kNoTrumps, kSignNoTrumps}};
-  for (auto [suit, sign] : signs) {
-    TestGame tg;
-    tg.g.s.dealer = kNorth;
-    DecideTrumps(tg.g);
-    AnnounceTrumps(tg.g, suit);
-    EXPECT_EQ(tg.g.s.trumps, suit);
-    EXPECT_EQ(tg.g.t.trumpsSign, sign);
-    EXPECT_EQ(tg.g.t.bidPanelTrumpsSign, kSignClubs) << "the bid panel keeps the dealer's suit";
-  }
+// A trump code outside the suits and no trumps changes nothing.
+TEST(Trumps, CodesOutsideTheSuitsDoNothing) {
   for (int code : {0, -1, 3, 9}) {
     TestGame tg;
     tg.g.s.trumps = kSpades;
