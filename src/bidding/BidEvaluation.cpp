@@ -1,5 +1,7 @@
 #include "bidding/BidEvaluation.h"
 
+#include <bit>
+
 #include "bidding/BidLadder.h"
 
 
@@ -76,6 +78,13 @@ int BidForPoints(int points) {
   if (points >= 5) return kSolo;
   if (points <= 0) return kMisere;
   return kPass;
+}
+
+int LongestSuit(const GameState& s, int seat) {
+  int best = kDiamonds;
+  for (int suit = kClubs; suit <= kSpades; ++suit)
+    if (std::popcount(s.Hand[seat] & SuitMask(suit)) > std::popcount(s.Hand[seat] & SuitMask(best))) best = suit;
+  return best;
 }
 
 }  // namespace solo

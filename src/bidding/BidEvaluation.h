@@ -19,5 +19,8 @@ void BotsBidsPoints(GameState& s, int seat);
 // The bid a count gives: 14 or more Abundance Declared, 9-13 Abundance Trumps, 5-8 Solo,
 // 0 or less Misere, 1-4 none.
 int BidForPoints(int points);
+// The suit the seat holds most cards of (the lowest suit on a tie): the trumps the computer
+// names for an Abundance.
+int LongestSuit(const GameState& s, int seat);
 
 }  // namespace solo

@@ -276,6 +276,36 @@ ExpertChoice ExpertPlayer::SearchPartnership(const GameState& s, int seat, int p
   return {accept ? kAcceptance : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
 }
 
+ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const std::array<bool, kSeats>& out,
+                                          const std::atomic<bool>* stop) {
+  const auto start = std::chrono::steady_clock::now();
+  ++decisions_;
+  std::vector<int> counts(2);  // layouts made, layouts with a partner solved
+  SolverPosition base;
+  base.leader = s.leader;
+  base.declarer = seat;
+  base.trumps = SuitPlace(s.trumps);
+  const Contract& contract = StandardContractOf(kAcceptance);
+  const SolverGoal goal{contract.toLose, contract.target};
+  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
+    p.partner = -1;
+    for (int other = NextSeat(seat); other != seat && p.partner < 0; other = NextSeat(other)) {
+      if (out[other] && other != NextSeat(s.dealer)) continue;
+      const int points = CountBidPoints(p.hands[other], s.trumps).points;
+      if (points >= kSoloFrom) return;
+      if (points >= kAcceptFrom) p.partner = other;
+    }
+    if (p.partner < 0) return;
+    const bool reaches = solver.Reaches(p, goal);
+    if (solver.aborted()) return;
+    ++c[1];
+    c[0] += reaches;
+  });
+  Timed(start);
+  const bool propose = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
+  return {propose ? kProposal : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
+}
+
 ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {
   const auto start = std::chrono::steady_clock::now();
   ++decisions_;
@@ -397,11 +427,14 @@ int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
     return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
       return SearchPartnership(s, seat, auction.declarer, stop);
     });
-  // Nothing the search would bid: the count's Solo (from 7) or Proposal, which the search's
-  // calibration, measured against Expert defenders, leaves out although they win on average
-  // (its Misere and Royal Abundance do not: made 39 % and 13 % of the time).
-  const int classic = classic_.AuctionCall(g, seat, auction);
-  return classic == kStandardSolo || classic == kProposal ? classic : kStandardPass;
+  // Nothing the search would bid: the count's Solo (from 7), which the search's calibration,
+  // measured against Expert defenders, leaves out although it wins on average (its Misere and
+  // Royal Abundance do not: made 39 % and 13 % of the time), else a Proposal the search finds.
+  if (classic_.AuctionCall(g, seat, auction) == kStandardSolo) return kStandardSolo;
+  if (!auction.Allows(kProposal)) return kStandardPass;
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+    return SearchProposal(s, seat, auction.out, stop);
+  });
 }
 
 int ExpertPlayer::Trumps(Game& g, int seat) {

@@ -63,9 +63,9 @@ class ExpertPlayer : public SeatPlayer {
   int Trumps(Game& g, int seat) override;
   int Card(Game& g, int seat, int position, bool playToLose) override;
   // Under the Standard rules the Expert values the contracts of one declarer with its search,
-  // once a deal, and bids the one its expectation gives; it accepts a Proposal by searching the
-  // pair's eight tricks, and proposes by the Classic count (its partner is not known yet). Its cards it searches in every contract, a partnership's too (its tie
-  // goes to the Classic partnership rules' card).
+  // once a deal, and bids the one its expectation gives; it proposes and accepts a Proposal by
+  // searching the pair's eight tricks. Its cards it searches in every contract, a partnership's
+  // too (its tie goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
   int StandardCard(Game& g, int seat, int position, bool playToLose) override;
   const char* Level() const override { return "expert"; }
@@ -81,6 +81,12 @@ class ExpertPlayer : public SeatPlayer {
   // made in at least kAcceptShare % of the layouts solved.
   static constexpr int kAcceptShare = 30;
   ExpertChoice SearchPartnership(const GameState& s, int seat, int proposer, const std::atomic<bool>* stop = nullptr);
+  // Whether to propose: in each layout the partner is the first seat after this one, still in
+  // the auction, whose hand the Classic count would accept with (a seat before it that counts to
+  // a Solo overcalls, and a layout nobody accepts in is left out: the Proposal then costs
+  // nothing); proposed when the pair makes its eight tricks in kAcceptShare % of the others.
+  ExpertChoice SearchProposal(const GameState& s, int seat, const std::array<bool, kSeats>& out,
+                              const std::atomic<bool>* stop = nullptr);
   ExpertChoice SearchCard(const GameState& s, int seat, int position, int classic,
                           const std::atomic<bool>* stop = nullptr);
 

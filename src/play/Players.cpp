@@ -25,13 +25,6 @@ int ComputerPlayer::Bid(Game& g, int seat) {
   return UsersBidRefused(g.s, bid) ? kPass : bid;
 }
 
-int LongestSuit(const GameState& s, int seat) {
-  int best = kDiamonds;
-  for (int suit = kClubs; suit <= kSpades; ++suit)
-    if (CountCards(s.Hand[seat] & SuitMask(suit)) > CountCards(s.Hand[seat] & SuitMask(best))) best = suit;
-  return best;
-}
-
 int ComputerPlayer::Trumps(Game& g, int seat) { return LongestSuit(g.s, seat); }
 
 int ComputerPlayer::Card(Game& g, int seat, int position, bool playToLose) {

@@ -32,9 +32,6 @@ class HumanPlayer final : public SeatPlayer {
   const char* Level() const override { return "person"; }
 };
 
-// The suit the seat holds most cards of (the lowest suit on a tie): the trumps the computer
-// names for an Abundance Open.
-int LongestSuit(const GameState& s, int seat);
 
 // The usual table: the person at South, the computer at West, North and East; or the computer
 // at every seat (the simulator). The players are shared: they keep nothing of their own.

@@ -3,7 +3,9 @@
 #include <numeric>
 #include <string>
 
+#include "TestCards.h"
 #include "bidding/Auction.h"
+#include "bidding/StandardBidding.h"
 
 namespace solo {
 namespace {
@@ -113,6 +115,28 @@ TEST(Auction, SettlementOfEveryStandardContract) {
     const auto units = StandardUnits(deal, outcome == StandardOutcome::Made);
     EXPECT_EQ(units, c.units);
     EXPECT_EQ(std::accumulate(units.begin(), units.end(), 0), 0);
+  }
+}
+
+// A computer player's first call with Hearts turned up: an Abundance only from a count of 13
+// with its longest suit as trumps, Royal when that suit is Hearts; never Abundance Declared.
+TEST(ComputerCall, AbundancesNeedTheirLongSuit) {
+  struct Case {
+    const char* what;
+    std::initializer_list<std::string_view> hand;
+    int call;
+  };
+  const Case cases[] = {
+      {"thirteen Spades name Spades", {"2S", "3S", "4S", "5S", "6S", "7S", "8S", "9S", "10S", "JS", "QS", "KS", "AS"}, Ab},
+      {"ten Hearts and three Aces", {"5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH", "AH", "AS", "AD", "AC"}, Royal},
+      {"a Solo hand", {"AH", "KH", "QH", "JH", "10H", "AS", "KS", "2S", "AD", "3D", "4D", "2C", "3C"}, Solo},
+      {"nothing above a Nine", {"2H", "4H", "6H", "3S", "5S", "7S", "2D", "4D", "9D", "3C", "5C", "7C", "9C"}, Ouv},
+  };
+  for (const Case& c : cases) {
+    GameState s = test::FreshState();
+    s.trumps = kHearts;
+    test::Give(s, kWest, c.hand);
+    EXPECT_EQ(ComputerCall(s, kWest, Auction(kSouth)), c.call) << c.what;
   }
 }
 
