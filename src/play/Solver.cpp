@@ -79,12 +79,52 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   return total + bestSide;
 }
 
+// Tricks a side takes whoever leads, by its trumps. A trump wins the trick it falls in unless a
+// higher trump falls in it too, and each higher trump of another seat can beat only one of a
+// seat's trumps (a seat plays one card a trick): so a seat's trumps win at least as many tricks
+// as are left over when every higher trump elsewhere is matched to one of them. Every card is
+// played by the end, and one seat's winning trumps win different tricks.
+int SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, int trumps, int sideSeats) {
+  if (trumps < 0) return 0;
+  const std::uint64_t all = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps);
+  int best = 0;
+  for (int seat = 0; seat < 4; ++seat) {
+    const std::uint64_t own = hands[seat] & SuitBits(trumps);
+    if (!(sideSeats >> seat & 1) || std::popcount(own) <= best) continue;
+    int beaters = 0, sure = 0;
+    for (std::uint64_t cards = all; cards;) {
+      const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
+      cards &= ~top;
+      if (!(own & top)) ++beaters;
+      else if (beaters > 0) --beaters;
+      else ++sure;
+    }
+    best = std::max(best, sure);
+  }
+  return best;
+}
+
+// What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
+// unless an opponent ruffs), and, led into a suit an opponent can ruff, a likely loss.
+int LeadBonus(const std::array<std::uint64_t, 4>& hands, int card, int seat, int side, int trumps) {
+  const int suit = SuitOfBit(card);
+  const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  const std::uint64_t suitCards = inPlay & SuitBits(suit);
+  const bool top = (std::uint64_t{1} << card) == (std::uint64_t{1} << (63 - std::countl_zero(suitCards)));
+  bool ruffed = false;
+  if (trumps >= 0 && suit != trumps)
+    for (int other = 0; other < 4; ++other)
+      if ((side >> other & 1) != (side >> seat & 1) && !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps)))
+        ruffed = true;
+  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0);
+}
+
 // The order to try the moves in, best guesses first, so the search can stop early. To take
 // tricks: lead high cards (by rank, whatever the suit); when following, let a partner's
 // winning card stand with a low card, else win as cheaply as possible. To lose tricks (the
 // declarer of a Misere): duck under the winning card with the highest card that does not win.
-int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played, int leader, int seat, int side,
-               int trumps, bool toLose, std::array<int, 13>& order) {
+int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t moves, const std::array<int, 4>& trick,
+               int played, int leader, int seat, int side, int trumps, bool toLose, std::array<int, 13>& order) {
   int count = 0;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
   const auto rank = [](int card) { return card % kCardsPerSuit; };
@@ -95,7 +135,7 @@ int OrderMoves(std::uint64_t moves, const std::array<int, 4>& trick, int played,
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
     if (played == 0) {
-      score[i] = toLose ? -rank(card) : rank(card);
+      score[i] = toLose ? -rank(card) : rank(card) + LeadBonus(hands, card, seat, side, trumps);
       continue;
     }
     const int top = trick[winner];
@@ -141,6 +181,8 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       const int quick = QuickTricks(hands, leader, trumps, side);
       const bool leaderDeclares = side >> leader & 1;
       if (leaderDeclares ? quick >= need : need > tricksLeft - quick) return leaderDeclares;
+      if (SureTrumpTricks(hands, trumps, side) >= need) return true;
+      if (need > tricksLeft - SureTrumpTricks(hands, trumps, 15 & ~side)) return false;
     }
     // What is known of this position: the declarer's further tricks lie in [low, high]. To
     // lose, "high 0" means the declarer can keep clear of every trick, "low 1" that it cannot.
@@ -162,7 +204,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
   const bool declaring = side >> seat & 1;
   std::array<int, 13> order{};
-  const int count = OrderMoves(moves, trick, played, leader, seat, side, trumps, toLose, order);
+  const int count = OrderMoves(hands, moves, trick, played, leader, seat, side, trumps, toLose, order);
 
   bool result = !declaring;
   for (int m = 0; m < count; ++m) {
