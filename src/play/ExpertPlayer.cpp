@@ -401,12 +401,23 @@ int ExpertPlayer::OfferBid(Game& g, int seat) {
   FollowGame(g);
   // The point count is still made: the table shows it, and it finds the long suit.
   classic_.OfferBid(g, seat);
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
+  return OrCountsSolo(g, seat, Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+                        return SearchBid(s, seat, stop);
+                      }));
 }
 
 int ExpertPlayer::Bid(Game& g, int seat) {
   FollowGame(g);
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); });
+  return OrCountsSolo(g, seat, Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+                        return SearchBid(s, seat, stop);
+                      }));
+}
+
+int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) {
+  // Solved with every card seen, a Solo is rarely safe, yet real defenders let a hand counting 7
+  // or more make it four times in five: the search's pass gives way to the count's Solo.
+  if (searched != kPass || CountBidPoints(g.s, seat).points < kSoloFrom) return searched;
+  return seat == kSouth && UsersBidRefused(g.s, kSolo) ? kPass : kSolo;
 }
 
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {

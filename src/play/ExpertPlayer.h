@@ -76,6 +76,9 @@ class ExpertPlayer : public SeatPlayer {
   // user may bid now), the suit to name for an Abundance Open, and the card to play (`classic`
   // is the Classic rule's card, taken on a tie).
   ExpertChoice SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
+  // The bid made of a search's answer: its pass, on a hand the point count bids a Solo from 7
+  // with, becomes that Solo (where South may still bid it).
+  static int OrCountsSolo(const Game& g, int seat, int searched);
   ExpertChoice SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
   // Under the Standard rules, whether to accept `proposer`'s Proposal: the pair's eight tricks
   // made in at least kAcceptShare % of the layouts solved.
