@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 
 #include "GameFixture.h"
-#include "play/CardQueries.h"
-#include "table/Deal.h"
 #include "game/GameStart.h"
-#include "table/HandLayout.h"
 #include "game/NameCommands.h"
 #include "table/Trumps.h"
 
@@ -29,15 +25,6 @@ TEST(StartUp, ADamagedPointsFileIsReportedAndPlayGoesOn) {
   EXPECT_TRUE(std::filesystem::exists(tg.dir / "Points.dat.bad"));
 }
 
-TEST(Deal, TheLastCardIsFoundWhenOnlyOneIsLeft) {
-  TestGame tg(4);
-  BuildPack(tg.g.s);
-  for (int card = 1; card <= 52; ++card) SetOwner(tg.g.s, card, card % 4);
-  SetOwner(tg.g.s, 52, kOwnerNone);
-  EXPECT_EQ(DrawRandomCard(tg.g.draw, tg.g.s), 52);
-  EXPECT_EQ(tg.g.s.Pack[52].Owner, kOwnerDrawn);
-}
-
 // A trump code outside the suits and no trumps changes nothing.
 TEST(Trumps, CodesOutsideTheSuitsDoNothing) {
   for (int code : {0, -1, 3, 9}) {
@@ -47,46 +34,6 @@ TEST(Trumps, CodesOutsideTheSuitsDoNothing) {
     EXPECT_TRUE(tg.host.boxes.empty());
     EXPECT_EQ(tg.g.s.trumps, kSpades);
   }
-}
-
-TEST(NameCommands, CancelAndCleaning) {
-  TestGame tg;
-  Game& g = tg.g;
-  StartGame(g);
-  tg.host.inputAnswers = {std::string("  Ann  ")};
-  RenameSouthChosen(g);
-  EXPECT_EQ(g.s.userName, "Ann");
-  EXPECT_EQ(g.s.playerNames[0], "Ann");
-  EXPECT_EQ(g.t.nameCaptions[kSouth], "Ann");
-  EXPECT_EQ(g.t.nameCaptions[kWest], "West Bot- Welcome Ann");
-  std::ifstream in(tg.dir / "Names2.dat", std::ios::binary);
-  std::string line((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(line, "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
-
-  // Cancel and an entry that is empty once cleaned both keep the old name.
-  tg.host.inputAnswers = {std::nullopt, std::string(" \"\" ")};
-  RenameEastChosen(g);
-  RenameEastChosen(g);
-  EXPECT_EQ(g.s.playerNames[kEast], "East Bot");
-
-  tg.host.inputAnswers = {std::string("Wilma")};
-  RenameWestChosen(g);
-  EXPECT_EQ(g.s.playerNames[kWest], "Wilma");
-  EXPECT_EQ(g.t.pointsNames[kWest], "Wilma");
-}
-
-// Renamed in the middle of a hand, the bids and plays on the table stay, under the new name.
-TEST(NameCommands, ARenameDuringAHandKeepsTheCaptions) {
-  TestGame tg;
-  Game& g = tg.g;
-  StartGame(g);
-  g.flow.handRunning = true;
-  g.t.nameCaptions = {"Player bids Solo", "West Bot Passes.", "North Bot bid beaten", "East Bot"};
-  tg.host.inputAnswers = {std::string("Ann"), std::string("Wilma")};
-  RenameSouthChosen(g);
-  RenameWestChosen(g);
-  EXPECT_EQ(g.t.nameCaptions, (PerSeat<std::string>{"Ann bids Solo", "Wilma Passes.", "North Bot bid beaten", "East Bot"}));
-  EXPECT_EQ(g.t.pointsNames[kWest], "Wilma");
 }
 
 TEST(NameCommands, EraseAsksAndOnlyYesErases) {

@@ -90,19 +90,6 @@ TEST(TableView, AClickPlaysTheCardLyingOnTop) {
   EXPECT_EQ(view.CardAt(QPoint(1, 1)), 0);
 }
 
-TEST(TableView, KeepsItsShapeAtAnySize) {
-  Table table;
-  TableView view(table);
-  for (QSize size : {QSize(960, 668), QSize(1920, 1336), QSize(1200, 668)}) {
-    view.resize(size);
-    view.Mirror();
-    const QRectF whole = view.ToPixels(0, 0, layout::kTableWidth, layout::kTableHeight);
-    EXPECT_NEAR(whole.width() / whole.height(), double(layout::kTableWidth) / layout::kTableHeight, 0.01);
-    EXPECT_LE(whole.width(), size.width() + 1);
-    EXPECT_LE(whole.height(), size.height() + 1);
-  }
-}
-
 }  // namespace
 }  // namespace solo::ui
 
