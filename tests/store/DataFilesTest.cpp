@@ -260,12 +260,6 @@ TEST_F(DataFilesTest, TheFolderLockAdmitsOneProgramAndClearsOnlyOurLeftovers) {
   EXPECT_FALSE(fs::exists(dir_ / "Names2.dat.bad"));
 }
 
-TEST_F(DataFilesTest, AWriteIntoAMissingFolderFailsWithAMessage) {
-  const std::string error = WritePointsFile((dir_ / "gone").string(), {1, 2, 3, -6});
-  EXPECT_NE(error.find("could not be saved"), std::string::npos) << error;
-  EXPECT_FALSE(fs::exists(dir_ / "gone"));
-}
-
 // A write that fails half-way (the disk full) or at its rename (a folder in the file's place)
 // leaves no temporary file behind.
 TEST_F(DataFilesTest, AFailedWriteLeavesNoTemporaryFile) {
