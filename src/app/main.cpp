@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "game/TablePresentation.h"
 #include "state/Random.h"
@@ -58,24 +59,16 @@ bool MayPlayBesideAnotherCopy(const QString& folder) {
   return box.clickedButton() != quit;
 }
 
-}  // namespace
+// What the command line asked for, checked.
+struct CommandLine {
+  QString dataDir;
+  std::optional<qulonglong> seed;  // a fixed seed, or a fresh one each run
+  bool fast = false;
+  long selfPlayHands = 0;
+};
 
-int main(int argc, char** argv) {
-  // The command line is read before anything needs a display, so --help works anywhere.
-  const bool display = HasDisplay();
-  std::unique_ptr<QCoreApplication> app =
-      display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
-  QCoreApplication::setApplicationName("Solo Whist");
-  QCoreApplication::setOrganizationName("Solo Whist");
-  QCoreApplication::setApplicationVersion(
-      QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
-
-  // Qt reads the command line as text: bytes that are not text in this system's encoding would
-  // come back as other characters, and a folder named so would be another folder.
-  for (int i = 1; i < argc; ++i)
-    if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
-      Refuse("an argument is not valid text in this system's encoding (UTF-8): rename the folder or use another");
-
+// Reads the command line (--help and --version end the program here; a wrong one is refused).
+CommandLine ReadCommandLine() {
   QCommandLineParser options;
   options.setApplicationDescription("Solo whist against three computer players.");
   const QCommandLineOption help = options.addHelpOption();
@@ -95,37 +88,35 @@ int main(int argc, char** argv) {
   if (options.isSet(version)) options.showVersion();
   if (!options.positionalArguments().isEmpty()) Refuse("unexpected argument " + options.positionalArguments().first());
 
-  qulonglong fixedSeed = 0;
+  CommandLine line;
+  line.fast = options.isSet(fast);
   if (options.isSet(seed)) {
     const QString text = options.value(seed);
     bool ok = !text.isEmpty();
     for (const QChar c : text) ok = ok && c >= '0' && c <= '9';
-    if (ok) fixedSeed = text.toULongLong(&ok);
+    if (ok) line.seed = text.toULongLong(&ok);
     if (!ok) Refuse("--seed takes a whole number from 0 to 18446744073709551615, not \"" + text + "\"");
   }
-  long selfPlayHands = 0;
   if (options.isSet(selfPlay)) {
     bool ok = false;
-    selfPlayHands = options.value(selfPlay).toLong(&ok);
-    if (!ok || selfPlayHands < 1) Refuse("--self-play takes a number of hands from 1");
+    line.selfPlayHands = options.value(selfPlay).toLong(&ok);
+    if (!ok || line.selfPlayHands < 1) Refuse("--self-play takes a number of hands from 1");
   }
   if (options.isSet(dataDir)) {
     const QString dir = options.value(dataDir);
     if (dir.isEmpty()) Refuse("--data-dir needs a folder");
     if (QFileInfo(dir).exists() && !QFileInfo(dir).isDir()) Refuse("--data-dir: \"" + dir + "\" is not a folder");
     if (!QDir().mkpath(dir)) Refuse("--data-dir: the folder \"" + dir + "\" cannot be made");
+    line.dataDir = dir;
   }
+  return line;
+}
 
-  if (!display) {
-    std::fputs("Solo Whist needs a display: run it from a desktop session, or headless with: xvfb-run -a ./play.sh\n",
-               stderr);
-    return 2;
-  }
-  QGuiApplication::setDesktopFileName("net.solowhist.SoloWhist");
-
+// Plays in the window until the person leaves; returns the program's status.
+int Play(const CommandLine& line) {
   const QString programDir = QCoreApplication::applicationDirPath();
   const bool installed = QString(SOLO_INSTALLED_DIRS).split(':').contains(QDir::cleanPath(programDir));
-  const QString folder = solo::ui::ChooseDataFolder(options.value(dataDir), installed);
+  const QString folder = solo::ui::ChooseDataFolder(line.dataDir, installed);
   const solo::FolderLock lock(folder.toStdString());
   solo::FileAccess access = solo::FileAccess::ReadWrite;
   if (lock.state() == solo::FolderLock::State::Busy) {
@@ -138,24 +129,24 @@ int main(int argc, char** argv) {
   solo::ui::QtHost host(sounds);
 
   solo::FolderStorage storage(folder.toStdString(), access);
-  solo::Game game(host, storage, options.isSet(seed) ? fixedSeed : solo::FreshSeed());
+  solo::Game game(host, storage, line.seed ? *line.seed : solo::FreshSeed());
   solo::SetUpTable(game);
 
   // Every hand is kept in the hand history too (read only beside another copy of the game).
   solo::HandHistory history(game, folder.toStdString(), access == solo::FileAccess::ReadOnly);
   // The hand in play is kept for resuming (not beside another copy, nor in a self-play run).
   std::unique_ptr<solo::HandKeeper> keeper;
-  if (access == solo::FileAccess::ReadWrite && selfPlayHands == 0)
+  if (access == solo::FileAccess::ReadWrite && line.selfPlayHands == 0)
     keeper = std::make_unique<solo::HandKeeper>(game, folder.toStdString());
   solo::ui::MainWindow window(game, host);
   window.SetHistory(&history);
   window.SetKeeper(keeper.get());
-  if (options.isSet(fast)) {
+  if (line.fast) {
     window.FixPace(10);
     window.SetPace(QSettings().value("options/speed", 1).toInt());
   }
   std::unique_ptr<solo::ui::SelfPlay> soak;
-  if (selfPlayHands > 0) soak = std::make_unique<solo::ui::SelfPlay>(game, host, selfPlayHands);
+  if (line.selfPlayHands > 0) soak = std::make_unique<solo::ui::SelfPlay>(game, host, line.selfPlayHands);
   window.show();
   QTimer::singleShot(0, &window, [&window] { window.Start(); });
   const int status = QCoreApplication::exec();
@@ -164,4 +155,32 @@ int main(int argc, char** argv) {
   if (!lost.empty() && !soak) QMessageBox::warning(nullptr, "Solo Whist", QString::fromStdString(lost));
   if (!lost.empty() && soak) std::fprintf(stderr, "solo-whist: %s\n", lost.c_str());
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The command line is read before anything needs a display, so --help works anywhere.
+  const bool display = HasDisplay();
+  std::unique_ptr<QCoreApplication> app =
+      display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+  QCoreApplication::setApplicationName("Solo Whist");
+  QCoreApplication::setOrganizationName("Solo Whist");
+  QCoreApplication::setApplicationVersion(
+      QString("%1.%2.%3").arg(SOLO_VERSION_MAJOR).arg(SOLO_VERSION_MINOR).arg(SOLO_VERSION_PATCH));
+
+  // Qt reads the command line as text: bytes that are not text in this system's encoding would
+  // come back as other characters, and a folder named so would be another folder.
+  for (int i = 1; i < argc; ++i)
+    if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
+      Refuse("an argument is not valid text in this system's encoding (UTF-8): rename the folder or use another");
+  const CommandLine line = ReadCommandLine();
+
+  if (!display) {
+    std::fputs("Solo Whist needs a display: run it from a desktop session, or headless with: xvfb-run -a ./play.sh\n",
+               stderr);
+    return 2;
+  }
+  QGuiApplication::setDesktopFileName("net.solowhist.SoloWhist");
+  return Play(line);
 }

@@ -86,39 +86,33 @@ class BatchedHistory {
   std::string stopped_;
 };
 
-}  // namespace
+using LastBids = std::array<std::pair<int, double>, kSeats>;
 
-SimulationResult Simulate(const SimulationOptions& options) {
-  SimGame sim(options.dataDir, options.seed);
+// Seats the Experts the options ask for; each one's last bid of the hand, with the share of the
+// layouts it was made in, is kept in `lastBid`.
+void SeatExperts(SimGame& sim, const SimulationOptions& options, LastBids& lastBid) {
   if (options.expertBudget >= 0) sim.experts.timeBudget = options.expertBudget;
   sim.experts.threads = options.expertThreads;
   sim.experts.Seat(sim.g, options.expert, options.samples,
                    options.confidence >= 0 ? options.confidence : ExpertPlayer::kBidConfidence);
-  // Each Expert's last bid of the hand, with the share it was made in.
-  std::array<std::pair<int, double>, kSeats> lastBid{};
   for (int seat = 0; seat < kSeats; ++seat) {
     ExpertPlayer* expert = sim.experts.experts[seat].get();
     if (!expert) continue;
     expert->ExploreSolos(options.exploreSolos);
     if (options.bidOutcome) expert->bidWatch = [&lastBid, seat](int code, double share) { lastBid[seat] = {code, share}; };
   }
-  Game& g = sim.g;
-  SimHost& host = sim.host;
-  HandRecorder trace(options.seed);
-  if (options.trace) trace.SetSink(options.trace);
-  g.observer = &trace;
-  BatchedHistory history;
-  std::string startError;
-  if (!history.Open(options, startError)) {
-    SimulationResult failed;
-    failed.startError = startError;
-    return failed;
-  }
-  if (history.open()) trace.SetKeeper([&](const HandRecord& hand) { history.Keep(hand, sim.storage); });
+}
 
-  SimulationResult result;
+// Counts each finished hand into the result.
+struct HandTally {
+  const SimulationOptions& options;
+  SimulationResult& result;
+  const Game& g;
+  const HandRecorder& trace;
+  LastBids& lastBid;
   PerSeat<Long> pointsBefore{};  // the points before the hand being played
-  const auto tally = [&] {
+
+  void operator()() {
     ++result.hands;
     // South's units won or lost in each hand, for comparing runs over the same deals.
     result.southUnits.push_back(g.s.points[kSouth] - pointsBefore[kSouth]);
@@ -139,10 +133,10 @@ SimulationResult Simulate(const SimulationOptions& options) {
       ++result.throwIns;
       return;
     }
-    const bool made = trace.last().result == "made";
+    const bool made = last.result == "made";
     ++result.contracts[contract].bid;
     result.contracts[contract].made += made;
-    const int declarer = trace.last().declarer;
+    const int declarer = last.declarer;
     if (declarer >= 0 && declarer < kSeats && options.expert[declarer]) {
       ++result.expertContracts[contract].bid;
       result.expertContracts[contract].made += made;
@@ -150,9 +144,49 @@ SimulationResult Simulate(const SimulationOptions& options) {
         options.bidOutcome(contract, lastBid[declarer].second, made);
     }
     if (options.bidOutcome) lastBid = {};
-  };
+  }
+};
+
+// The Experts' decisions, card ties and decision times.
+void AddExpertFigures(const ExpertSeats& experts, SimulationResult& result) {
+  std::vector<float> times;
+  for (const auto& expert : experts.experts)
+    if (expert) {
+      result.expertDecisions += expert->decisions();
+      result.cardSearches += expert->cardSearches();
+      result.classicTies += expert->classicTies();
+      result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
+      times.insert(times.end(), expert->times().begin(), expert->times().end());
+    }
+  if (times.empty()) return;
+  std::sort(times.begin(), times.end());
+  result.medianDecision = times[times.size() / 2];
+  result.decision99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+}
+
+}  // namespace
+
+SimulationResult Simulate(const SimulationOptions& options) {
+  SimGame sim(options.dataDir, options.seed);
+  LastBids lastBid{};
+  SeatExperts(sim, options, lastBid);
+  Game& g = sim.g;
+  HandRecorder trace(options.seed);
+  if (options.trace) trace.SetSink(options.trace);
+  g.observer = &trace;
+  BatchedHistory history;
+  std::string startError;
+  if (!history.Open(options, startError)) {
+    SimulationResult failed;
+    failed.startError = startError;
+    return failed;
+  }
+  if (history.open()) trace.SetKeeper([&](const HandRecord& hand) { history.Keep(hand, sim.storage); });
+
+  SimulationResult result;
+  HandTally tally{options, result, g, trace, lastBid};
   // Each hand is counted at its last box; once enough are played, the game is left there.
-  host.answer = [&](const DeluxeBox& box) {
+  sim.host.answer = [&](const DeluxeBox& box) {
     const auto done = [&] { return result.hands >= options.hands || !history.stopped().empty(); };
     if (box.purpose == BoxPurpose::NewGameOrExit) {
       tally();
@@ -165,11 +199,11 @@ SimulationResult Simulate(const SimulationOptions& options) {
     return 0;
   };
 
-  host.tell = options.tell;
+  sim.host.tell = options.tell;
   const auto start = std::chrono::steady_clock::now();
   g.options.standardRules = options.standard;
   if (options.hands > 0 && StartGame(g) == Next::StartHands) {
-    pointsBefore = g.s.points;
+    tally.pointsBefore = g.s.points;
     result.startError = options.ready ? options.ready() : std::string();
     if (!result.startError.empty()) return result;
     RunHands(g);
@@ -177,20 +211,7 @@ SimulationResult Simulate(const SimulationOptions& options) {
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   result.saveError = history.Finish(sim.storage.Flush(), result.hands);
   for (int i = 0; i < kSeats; ++i) result.points[i] = g.s.points[i];
-  std::vector<float> times;
-  for (const auto& expert : sim.experts.experts)
-    if (expert) {
-      result.expertDecisions += expert->decisions();
-      result.cardSearches += expert->cardSearches();
-      result.classicTies += expert->classicTies();
-      result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
-      times.insert(times.end(), expert->times().begin(), expert->times().end());
-    }
-  if (!times.empty()) {
-    std::sort(times.begin(), times.end());
-    result.medianDecision = times[times.size() / 2];
-    result.decision99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
-  }
+  AddExpertFigures(sim.experts, result);
   result.fingerprint = trace.fingerprint();
   return result;
 }
