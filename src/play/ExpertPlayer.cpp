@@ -66,9 +66,8 @@ SolverPosition PositionNow(const GameState& s) {
 // into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
 // are summed, so with no time budget the answer never depends on the threads' timing. A thread
 // starts no layout once the budget is spent or `stop` is set. Returns the layouts solved.
-template <typename Each>
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                             std::vector<int>& counts, Each each) {
+                             std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
     return FitsClassicBids(s, classicSeats_, hands);
@@ -165,6 +164,29 @@ void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   times_.push_back(static_cast<float>(took));
 }
 
+int ExpertPlayer::ChosenContract(const std::array<int, 5>& codes, const std::array<int, 5>& made,
+                                 const std::array<int, 5>& solved) const {
+  int chosen = -1;
+  if (confidence_ >= 0) {
+    // The highest contract to win made in that share of the layouts, else a Misere made in it
+    // (its share comes from play, not from the solver, so it is looked at on its own).
+    for (int i : {0, 1, 2, 4, 3})
+      if (chosen < 0 && solved[i] > 0 && made[i] >= confidence_ * solved[i]) chosen = i;
+    if (exploreSolos_ && (chosen < 0 || chosen == 3) && solved[4] > 0) chosen = 4;
+    return chosen;
+  }
+  // The units the declarer wins on average: three times the contract's units from the others
+  // when it is made, paid back three times when it fails.
+  double best = 0;
+  for (int i = 0; i < 5; ++i) {
+    if (solved[i] == 0) continue;
+    const double chance = MadeInPlay(codes[i], static_cast<double>(made[i]) / solved[i]);
+    const double expected = 3.0 * ContractOf(codes[i]).units * (2 * chance - 1);
+    if (expected > best) best = expected, chosen = i;
+  }
+  return chosen;
+}
+
 ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop) {
   const auto start = std::chrono::steady_clock::now();
   ++decisions_;
@@ -227,83 +249,15 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   made[2] = openMade[bestOpen];
   solved[2] = openSolved[bestOpen];
   Timed(start);
-  int chosen = -1;
-  if (confidence_ >= 0) {
-    // The highest contract to win made in that share of the layouts, else a Misere made in it
-    // (its share comes from play, not from the solver, so it is looked at on its own).
-    for (int i : {0, 1, 2, 4, 3})
-      if (chosen < 0 && solved[i] > 0 && made[i] >= confidence_ * solved[i]) chosen = i;
-    if (exploreSolos_ && (chosen < 0 || chosen == 3) && solved[4] > 0) chosen = 4;
-  } else {
-    // The units the declarer wins on average: three times the contract's units from the
-    // others when it is made, paid back three times when it fails.
-    double best = 0;
-    for (int i = 0; i < 5; ++i) {
-      if (solved[i] == 0) continue;
-      const double chance = MadeInPlay(contracts[i].code, static_cast<double>(made[i]) / solved[i]);
-      const double expected = 3.0 * ContractOf(contracts[i].code).units * (2 * chance - 1);
-      if (expected > best) best = expected, chosen = i;
-    }
-  }
+  std::array<int, 5> codes{};
+  for (int i = 0; i < 5; ++i) codes[i] = contracts[i].code;
+  const int chosen = ChosenContract(codes, made, solved);
   if (chosen >= 0) {
     if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
     return {contracts[chosen].code, made[chosen], solved[chosen]};
   }
   // A pass tells how often the lowest contract, the Solo, would have been made.
   return {kPass, made[4], solved[4] > 0 ? solved[4] : layouts};
-}
-
-ExpertChoice ExpertPlayer::SearchPartnership(const GameState& s, int seat, int proposer,
-                                             const std::atomic<bool>* stop) {
-  const auto start = std::chrono::steady_clock::now();
-  ++decisions_;
-  std::vector<int> counts(2);  // layouts made, layouts solved
-  SolverPosition base;
-  base.leader = s.leader;
-  base.declarer = proposer;
-  base.partner = seat;
-  base.trumps = SuitPlace(s.trumps);
-  const Contract& contract = StandardContractOf(kAcceptance);
-  const SolverGoal goal{contract.toLose, contract.target};
-  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    const bool reaches = solver.Reaches(p, goal);
-    if (solver.aborted()) return;
-    ++c[1];
-    c[0] += reaches;
-  });
-  Timed(start);
-  const bool accept = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
-  return {accept ? kAcceptance : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
-}
-
-ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const std::array<bool, kSeats>& out,
-                                          const std::atomic<bool>* stop) {
-  const auto start = std::chrono::steady_clock::now();
-  ++decisions_;
-  std::vector<int> counts(2);  // layouts made, layouts with a partner solved
-  SolverPosition base;
-  base.leader = s.leader;
-  base.declarer = seat;
-  base.trumps = SuitPlace(s.trumps);
-  const Contract& contract = StandardContractOf(kAcceptance);
-  const SolverGoal goal{contract.toLose, contract.target};
-  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    p.partner = -1;
-    for (int other = NextSeat(seat); other != seat && p.partner < 0; other = NextSeat(other)) {
-      if (out[other] && other != NextSeat(s.dealer)) continue;
-      const int points = CountBidPoints(p.hands[other], s.trumps).points;
-      if (points >= kSoloFrom) return;
-      if (points >= kAcceptFrom) p.partner = other;
-    }
-    if (p.partner < 0) return;
-    const bool reaches = solver.Reaches(p, goal);
-    if (solver.aborted()) return;
-    ++c[1];
-    c[0] += reaches;
-  });
-  Timed(start);
-  const bool propose = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
-  return {propose ? kProposal : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
 }
 
 ExpertChoice ExpertPlayer::SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop) {
@@ -386,8 +340,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   return {best + 1, score[best], layouts};
 }
 
-template <typename Search>
-int ExpertPlayer::Through(Game& g, Search search) {
+int ExpertPlayer::Through(Game& g, const Search& search) {
   // The window's handlers may change the table while the search runs; the search keeps to
   // its own copy.
   const GameState copy = g.s;
@@ -420,34 +373,6 @@ int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) {
   return seat == kSouth && UsersBidRefused(g.s, kSolo) ? kPass : kSolo;
 }
 
-int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
-  FollowGame(g);
-  // What the others call does not change the layouts imagined: one search a deal.
-  if (valuedDeal_ != g.draw.deals) {
-    valuedDeal_ = g.draw.deals;
-    valuedCall_ = StandardCallFor(
-        Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); }));
-  }
-  // A Proposal nobody accepted: raised to what the search valued, else as the count raises it
-  // (its Solo is made two times in three against Expert defenders: worth more than the pass).
-  if (auction.proposerToRaise)
-    return auction.Allows(valuedCall_) ? valuedCall_ : classic_.AuctionCall(g, seat, auction);
-  if (valuedCall_ != kStandardPass && auction.Allows(valuedCall_)) return valuedCall_;
-  // A Proposal standing: the pair's eight tricks valued in the layouts, the proposer known.
-  if (auction.Allows(kAcceptance))
-    return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-      return SearchPartnership(s, seat, auction.declarer, stop);
-    });
-  // Nothing the search would bid: the count's Solo (from 7), which the search's calibration,
-  // measured against Expert defenders, leaves out although it wins on average (its Misere and
-  // Royal Abundance do not: made 39 % and 13 % of the time), else a Proposal the search finds.
-  if (classic_.AuctionCall(g, seat, auction) == kStandardSolo) return kStandardSolo;
-  if (!auction.Allows(kProposal)) return kStandardPass;
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-    return SearchProposal(s, seat, auction.out, stop);
-  });
-}
-
 int ExpertPlayer::Trumps(Game& g, int seat) {
   FollowGame(g);
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
@@ -463,11 +388,6 @@ int ExpertPlayer::SearchedCard(Game& g, int seat, int position, int classic) {
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {
   FollowGame(g);
   return SearchedCard(g, seat, position, classic_.Card(g, seat, position, playToLose));
-}
-
-int ExpertPlayer::StandardCard(Game& g, int seat, int position, bool playToLose) {
-  FollowGame(g);
-  return SearchedCard(g, seat, position, classic_.StandardCard(g, seat, position, playToLose));
 }
 
 }  // namespace solo

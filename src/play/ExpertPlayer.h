@@ -124,12 +124,18 @@ class ExpertPlayer : public SeatPlayer {
   // legal card.
   int SearchedCard(Game& g, int seat, int position, int classic);
   // Runs `search` on a copy of the table's state through the host, then returns its choice.
-  template <typename Search>
-  int Through(Game& g, Search search);
-  template <typename Each>
+  using Search = std::function<ExpertChoice(const GameState&, const std::atomic<bool>*)>;
+  int Through(Game& g, const Search& search);
+  // What one layout adds to a search's counts, given its thread's solver and the layout.
+  using Each = std::function<void(Solver&, SolverPosition&, std::vector<int>&)>;
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                 std::vector<int>& counts, Each each);
+                 std::vector<int>& counts, const Each& each);
 
+  // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
+  // Misere, Solo), the place of the one to bid given the layouts each was made and solved in,
+  // or -1 to pass.
+  int ChosenContract(const std::array<int, 5>& codes, const std::array<int, 5>& made,
+                     const std::array<int, 5>& solved) const;
   // Which seats play by the Classic rules, whose bids the layouts must fit; and the hand's own
   // random stream, started anew at every deal.
   void FollowGame(const Game& g);
