@@ -131,6 +131,12 @@ class ExpertPlayer : public SeatPlayer {
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                  std::vector<int>& counts, const Each& each);
 
+  // Whether a side of two makes its eight tricks in kAcceptShare % of the layouts: `declarer`
+  // and, in each layout, the partner `partnerIn` names (-1: the layout does not count); `call`
+  // if so, else a pass.
+  using PartnerIn = std::function<int(const SolverPosition&)>;
+  ExpertChoice SearchEightTricks(const GameState& s, int seat, int declarer, const PartnerIn& partnerIn, int call,
+                                 const std::atomic<bool>* stop);
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
   // Misere, Solo), the place of the one to bid given the layouts each was made and solved in,
   // or -1 to pass.

@@ -8,48 +8,19 @@
 
 namespace solo {
 
-ExpertChoice ExpertPlayer::SearchPartnership(const GameState& s, int seat, int proposer,
-                                             const std::atomic<bool>* stop) {
-  const auto start = std::chrono::steady_clock::now();
-  ++decisions_;
-  std::vector<int> counts(2);  // layouts made, layouts solved
-  SolverPosition base;
-  base.leader = s.leader;
-  base.declarer = proposer;
-  base.partner = seat;
-  base.trumps = SuitPlace(s.trumps);
-  const Contract& contract = StandardContractOf(kAcceptance);
-  const SolverGoal goal{contract.toLose, contract.target};
-  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    const bool reaches = solver.Reaches(p, goal);
-    if (solver.aborted()) return;
-    ++c[1];
-    c[0] += reaches;
-  });
-  Timed(start);
-  const bool accept = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
-  return {accept ? kAcceptance : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
-}
-
-ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const std::array<bool, kSeats>& out,
-                                          const std::atomic<bool>* stop) {
+ExpertChoice ExpertPlayer::SearchEightTricks(const GameState& s, int seat, int declarer, const PartnerIn& partnerIn,
+                                             int call, const std::atomic<bool>* stop) {
   const auto start = std::chrono::steady_clock::now();
   ++decisions_;
   std::vector<int> counts(2);  // layouts made, layouts with a partner solved
   SolverPosition base;
   base.leader = s.leader;
-  base.declarer = seat;
+  base.declarer = declarer;
   base.trumps = SuitPlace(s.trumps);
   const Contract& contract = StandardContractOf(kAcceptance);
   const SolverGoal goal{contract.toLose, contract.target};
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    p.partner = -1;
-    for (int other = NextSeat(seat); other != seat && p.partner < 0; other = NextSeat(other)) {
-      if (out[other] && other != NextSeat(s.dealer)) continue;
-      const int points = CountBidPoints(p.hands[other], s.trumps).points;
-      if (points >= kSoloFrom) return;
-      if (points >= kAcceptFrom) p.partner = other;
-    }
+    p.partner = partnerIn(p);
     if (p.partner < 0) return;
     const bool reaches = solver.Reaches(p, goal);
     if (solver.aborted()) return;
@@ -57,8 +28,27 @@ ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const st
     c[0] += reaches;
   });
   Timed(start);
-  const bool propose = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
-  return {propose ? kProposal : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
+  const bool yes = counts[1] > 0 && counts[0] * 100 >= kAcceptShare * counts[1];
+  return {yes ? call : kStandardPass, counts[0], counts[1] > 0 ? counts[1] : layouts};
+}
+
+ExpertChoice ExpertPlayer::SearchPartnership(const GameState& s, int seat, int proposer,
+                                             const std::atomic<bool>* stop) {
+  return SearchEightTricks(s, seat, proposer, [seat](const SolverPosition&) { return seat; }, kAcceptance, stop);
+}
+
+ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const std::array<bool, kSeats>& out,
+                                          const std::atomic<bool>* stop) {
+  const auto acceptor = [&](const SolverPosition& p) {
+    for (int other = NextSeat(seat); other != seat; other = NextSeat(other)) {
+      if (out[other] && other != NextSeat(s.dealer)) continue;
+      const int points = CountBidPoints(p.hands[other], s.trumps).points;
+      if (points >= kSoloFrom) return -1;  // it overcalls
+      if (points >= kAcceptFrom) return other;
+    }
+    return -1;
+  };
+  return SearchEightTricks(s, seat, seat, acceptor, kProposal, stop);
 }
 
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
