@@ -37,6 +37,79 @@ QTableWidgetItem* Cell(const QString& text) {
   return item;
 }
 
+// The running points of each seat, with a dashed upright line where each run of the game began.
+QChart* PointsChart(const Statistics& stats, const std::array<QString, 4>& names, const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  auto* x = new QValueAxis;
+  auto* y = new QValueAxis;
+  x->setTitleText("Hand");
+  x->setLabelFormat("%d");
+  y->setTitleText("Points");
+  y->setLabelFormat("%d");
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  long long low = 0, high = 0;
+  for (int seat = 0; seat < 4; ++seat) {
+    auto* line = new QLineSeries;
+    line->setName(names[seat]);
+    line->setPen(QPen(kSeatColours[seat], 2));
+    for (std::size_t i = 0; i < stats.points.size(); ++i) {
+      line->append(static_cast<qreal>(i + 1), static_cast<qreal>(stats.points[i][seat]));
+      low = std::min(low, stats.points[i][seat]);
+      high = std::max(high, stats.points[i][seat]);
+    }
+    chart->addSeries(line);
+    line->attachAxis(x);
+    line->attachAxis(y);
+  }
+  const qreal margin = std::max<qreal>(2, static_cast<qreal>(high - low) / 12);
+  y->setRange(static_cast<qreal>(low) - margin, static_cast<qreal>(high) + margin);
+  x->setRange(0, std::max<qreal>(10, static_cast<qreal>(stats.points.size()) + 1));
+  // Round numbers on both scales.
+  x->applyNiceNumbers();
+  y->applyNiceNumbers();
+  // Where a run of the game began: a dashed upright line before its first hand.
+  for (const int start : stats.runStarts) {
+    auto* mark = new QLineSeries;
+    mark->setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    mark->append(start + 0.5, y->min());
+    mark->append(start + 0.5, y->max());
+    chart->addSeries(mark);
+    mark->attachAxis(x);
+    mark->attachAxis(y);
+  }
+  const auto markers = chart->legend()->markers();
+  for (int i = 4; i < markers.size(); ++i) markers[i]->setVisible(false);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  return chart;
+}
+
+// One seat's table: each contract's bids, made, failed, rate and units, and a row for them all.
+void FillTable(QTableWidget* table, const std::array<ContractFigures, kStatisticsRows>& rows) {
+  const auto fill = [table](int row, const ContractFigures& f) {
+    table->setItem(row, 0, Cell(QString::number(f.bid)));
+    table->setItem(row, 1, Cell(QString::number(f.made)));
+    table->setItem(row, 2, Cell(QString::number(f.failed)));
+    table->setItem(row, 3, Cell(f.bid ? QString::number(100.0 * f.made / f.bid, 'f', 0) + " %" : "–"));
+    const auto units = [](long long n) { return Cell(QString("%1%2").arg(n > 0 ? "+" : "").arg(n)); };
+    table->setItem(row, 4, units(f.declaring));
+    table->setItem(row, 5, units(f.defending));
+  };
+  // The last row covers every hand, thrown-in and abandoned ones too (they carry no units).
+  ContractFigures all;
+  for (int row = 0; row < kStatisticsRows; ++row) {
+    const ContractFigures& f = rows[row];
+    all.bid += f.bid, all.made += f.made, all.failed += f.failed, all.units += f.units;
+    all.declaring += f.declaring, all.defending += f.defending;
+    if (row > 0) fill(row - 1, f);
+  }
+  fill(kStatisticsRows - 1, all);
+  table->resizeColumnsToContents();
+  table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
+                         2 * table->frameWidth() + 4);
+}
+
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(parent), history_(history) {
@@ -111,78 +184,14 @@ void StatisticsWindow::Show(HandsWanted wanted) {
   if (!hands.empty())
     for (int seat = 0; seat < 4; ++seat) names[seat] = QString::fromStdString(SeatName(hands.back(), seat));
 
-  auto* chart = new QChart;
-  chart->setTitle(hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
-                                : QString("Running points over %1 hands").arg(stats.points.size()));
-  auto* x = new QValueAxis;
-  auto* y = new QValueAxis;
-  x->setTitleText("Hand");
-  x->setLabelFormat("%d");
-  y->setTitleText("Points");
-  y->setLabelFormat("%d");
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  long long low = 0, high = 0;
-  for (int seat = 0; seat < 4; ++seat) {
-    auto* line = new QLineSeries;
-    line->setName(names[seat]);
-    line->setPen(QPen(kSeatColours[seat], 2));
-    for (std::size_t i = 0; i < stats.points.size(); ++i) {
-      line->append(static_cast<qreal>(i + 1), static_cast<qreal>(stats.points[i][seat]));
-      low = std::min(low, stats.points[i][seat]);
-      high = std::max(high, stats.points[i][seat]);
-    }
-    chart->addSeries(line);
-    line->attachAxis(x);
-    line->attachAxis(y);
-  }
-  const qreal margin = std::max<qreal>(2, static_cast<qreal>(high - low) / 12);
-  y->setRange(static_cast<qreal>(low) - margin, static_cast<qreal>(high) + margin);
-  x->setRange(0, std::max<qreal>(10, static_cast<qreal>(stats.points.size()) + 1));
-  // Round numbers on both scales.
-  x->applyNiceNumbers();
-  y->applyNiceNumbers();
-  // Where a run of the game began: a dashed upright line before its first hand.
-  for (const int start : stats.runStarts) {
-    auto* mark = new QLineSeries;
-    mark->setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    mark->append(start + 0.5, y->min());
-    mark->append(start + 0.5, y->max());
-    chart->addSeries(mark);
-    mark->attachAxis(x);
-    mark->attachAxis(y);
-  }
-  const auto markers = chart->legend()->markers();
-  for (int i = 4; i < markers.size(); ++i) markers[i]->setVisible(false);
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  const QString title = hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
+                                      : QString("Running points over %1 hands").arg(stats.points.size());
   QChart* old = chart_->chart();
-  chart_->setChart(chart);
+  chart_->setChart(PointsChart(stats, names, title));
   delete old;
-
   for (int seat = 0; seat < 4; ++seat) {
-    QTableWidget* table = tables_[seat];
-    static_cast<QGroupBox*>(table->parentWidget())->setTitle(names[seat]);
-    const auto fill = [table](int row, const ContractFigures& f) {
-      table->setItem(row, 0, Cell(QString::number(f.bid)));
-      table->setItem(row, 1, Cell(QString::number(f.made)));
-      table->setItem(row, 2, Cell(QString::number(f.failed)));
-      table->setItem(row, 3, Cell(f.bid ? QString::number(100.0 * f.made / f.bid, 'f', 0) + " %" : "–"));
-      const auto units = [](long long n) { return Cell(QString("%1%2").arg(n > 0 ? "+" : "").arg(n)); };
-      table->setItem(row, 4, units(f.declaring));
-      table->setItem(row, 5, units(f.defending));
-    };
-    // The last row covers every hand, thrown-in and abandoned ones too (they carry no units).
-    ContractFigures all;
-    for (int row = 0; row < kStatisticsRows; ++row) {
-      const ContractFigures& f = stats.seats[seat][row];
-      all.bid += f.bid, all.made += f.made, all.failed += f.failed, all.units += f.units;
-      all.declaring += f.declaring, all.defending += f.defending;
-      if (row > 0) fill(row - 1, f);
-    }
-    fill(kStatisticsRows - 1, all);
-    table->resizeColumnsToContents();
-    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
-                           2 * table->frameWidth() + 4);
+    static_cast<QGroupBox*>(tables_[seat]->parentWidget())->setTitle(names[seat]);
+    FillTable(tables_[seat], stats.seats[seat]);
   }
 }
 
