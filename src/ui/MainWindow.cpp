@@ -181,43 +181,51 @@ QActionGroup* MainWindow::AddChoices(QMenu* menu, const QStringList& names, int 
 
 void MainWindow::BuildMenus() {
   QMenu* game = menuBar()->addMenu("&Game");
-  QAction* mnuNew = game->addAction("New Game");
-  mnuNew->setShortcut(QKeySequence(Qt::Key_F2));
-  connect(mnuNew, &QAction::triggered, this, [this] { Handle([this] { return NewGameChosen(g_); }); });
-  QAction* mnuExit = game->addAction("Exit Game");
-  mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-  connect(mnuExit, &QAction::triggered, this, [this] { Handle([this] { return ExitChosen(g_); }); });
+  QAction* newGame = game->addAction("New Game");
+  newGame->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(newGame, &QAction::triggered, this, [this] { Handle([this] { return NewGameChosen(g_); }); });
+  QAction* exitGame = game->addAction("Exit Game");
+  exitGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+  connect(exitGame, &QAction::triggered, this, [this] { Handle([this] { return ExitChosen(g_); }); });
 
   game->addSeparator();
-  QAction* mnuHint = game->addAction("Hint");
-  mnuHint->setShortcut(QKeySequence(Qt::Key_H));
-  connect(mnuHint, &QAction::triggered, this, [this] { ShowHint(); });
+  QAction* hint = game->addAction("Hint");
+  hint->setShortcut(QKeySequence(Qt::Key_H));
+  connect(hint, &QAction::triggered, this, [this] { ShowHint(); });
   QAction* takeBack = game->addAction("Take Back");
   takeBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(takeBack, &QAction::triggered, this, [this] { TakeBack(); });
   QAction* claim = game->addAction("Claim the Rest");
   connect(claim, &QAction::triggered, this, [this] { Handle([this] { ClaimChosen(g_); }); });
-  QAction* mnuLast = game->addAction("Show Last Trick\tL");
-  connect(mnuLast, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
-  QAction* mnuStatistics = game->addAction("Statistics");
-  connect(mnuStatistics, &QAction::triggered, this, [this] { ShowStatistics(); });
+  QAction* lastTrick = game->addAction("Show Last Trick\tL");
+  connect(lastTrick, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
+  QAction* statistics = game->addAction("Statistics");
+  connect(statistics, &QAction::triggered, this, [this] { ShowStatistics(); });
 
   QMenu* history = menuBar()->addMenu("Histor&y");
-  QAction* mnuPast = history->addAction("Past Hands\u2026");
-  connect(mnuPast, &QAction::triggered, this, [this] { ShowPastHands(); });
-  QAction* mnuExport = history->addAction("Export\u2026");
-  connect(mnuExport, &QAction::triggered, this, [this] {
+  QAction* pastHands = history->addAction("Past Hands\u2026");
+  connect(pastHands, &QAction::triggered, this, [this] { ShowPastHands(); });
+  QAction* exportHands = history->addAction("Export\u2026");
+  connect(exportHands, &QAction::triggered, this, [this] {
     // The hands chosen in the past hands' list, or every hand of the list's choice.
     PastHandsWindow* past = ShowPastHands();
     QMetaObject::invokeMethod(past, "Export", Qt::QueuedConnection);
   });
 
   QMenu* help = menuBar()->addMenu("&Help-F1");
-  QAction* mnuRules = help->addAction("Help and Rules");
-  mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
-  mnuRules->setObjectName("helpMenu");
-  connect(mnuRules, &QAction::triggered, this, [this] { ShowHelp(); });
+  QAction* rules = help->addAction("Help and Rules");
+  rules->setShortcut(QKeySequence(Qt::Key_F1));
+  rules->setObjectName("helpMenu");
+  connect(rules, &QAction::triggered, this, [this] { ShowHelp(); });
 
+  BuildOptionsMenu();
+
+  QAction* about = menuBar()->addAction("About");
+  about->setObjectName("aboutMenu");
+  connect(about, &QAction::triggered, this, [this] { ShowAbout(); });
+}
+
+void MainWindow::BuildOptionsMenu() {
   QMenu* options = menuBar()->addMenu("&Options");
   QMenu* enter = options->addMenu("Enter Names");
   const auto nameItem = [&](const char* caption, void (*handler)(Game&)) {
@@ -259,10 +267,6 @@ void MainWindow::BuildMenus() {
             [this](bool on) { g_.options.nextHandWithoutAsking = on; });
   AddToggle(options, "Play a forced card by itself", "options/playForcedCard", false,
             [this](bool on) { g_.options.playForcedCard = on; });
-
-  QAction* about = menuBar()->addAction("About");
-  about->setObjectName("aboutMenu");
-  connect(about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
 
 void MainWindow::Mirror() {

@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildOptionsMenu();
   // Adds `names` to `menu` as radio items, `checked` ticked; `chosen` gets the index picked.
   // An option that is on or off, kept in the settings under `key`: `apply` is told its state
   // now and at every change.
