@@ -91,9 +91,9 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   pointsPanel_ = new QGroupBox("Points or Money", this);
   MakeOpaque(pointsPanel_);
   for (int seat = 0; seat < 4; ++seat) {
-    monName_[seat] = new QLabel(pointsPanel_);
-    moneyLabel_[seat] = new QLabel(pointsPanel_);
-    moneyLabel_[seat]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pointsName_[seat] = new QLabel(pointsPanel_);
+    pointsLabel_[seat] = new QLabel(pointsPanel_);
+    pointsLabel_[seat]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
   BuildBidPanel();
   BuildTrumpPanel();
@@ -227,10 +227,10 @@ void TableView::PlaceAll() {
   pointsPanel_->setFont(bold);
   for (int seat = 0; seat < 4; ++seat) {
     const auto n = layout::PointsNameRect(seat), m = layout::PointsRect(seat);
-    Place(monName_[seat], n.left, n.top, n.width, n.height, pointsPanel_);
-    Place(moneyLabel_[seat], m.left, m.top, m.width, m.height, pointsPanel_);
-    monName_[seat]->setFont(normal);
-    moneyLabel_[seat]->setFont(bold);
+    Place(pointsName_[seat], n.left, n.top, n.width, n.height, pointsPanel_);
+    Place(pointsLabel_[seat], m.left, m.top, m.width, m.height, pointsPanel_);
+    pointsName_[seat]->setFont(normal);
+    pointsLabel_[seat]->setFont(bold);
   }
 
   Place(bidPanel_, layout::kBidPanel.left, layout::kBidPanel.top, layout::kBidPanel.width,
@@ -263,8 +263,9 @@ void TableView::resizeEvent(QResizeEvent*) {
   Mirror();
 }
 
-void TableView::Mirror() {
-  // The played-cards list only grows during a hand and is emptied for the next one.
+// The played-cards list (it only grows during a hand and is emptied for the next one) and the
+// points panel.
+void TableView::MirrorListAndPoints() {
   if (t_.playedList.size() < listShown_) {
     list_->clear();
     listShown_ = 0;
@@ -280,54 +281,60 @@ void TableView::Mirror() {
   for (int seat = 0; seat < 4; ++seat) {
     // A long name ends in "…" rather than being cut off.
     const QString name = QString::fromStdString(t_.pointsNames[seat]);
-    monName_[seat]->setText(monName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, monName_[seat]->width()));
-    monName_[seat]->setToolTip(name);
-    moneyLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
+    pointsName_[seat]->setText(pointsName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, pointsName_[seat]->width()));
+    pointsName_[seat]->setToolTip(name);
+    pointsLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
   }
+}
 
+// The bid panel's calls or bids, its button and sign, and the others' bids under them.
+void TableView::MirrorBidPanel(bool opening) {
+  bidPanel_->raise();
+  // The auction's calls, or the Classic bids: what the panel offers follows the table.
+  const bool auction = !t_.callLabels.empty();
+  if (auction != auctionPanel_) {
+    auctionPanel_ = auction;
+    PlaceBidOptions();
+  }
+  for (int i = 0; i < 9; ++i) {
+    QSignalBlocker block(bidOptions_[i]);
+    if (auction) {
+      const QString label = i < static_cast<int>(t_.callLabels.size()) ? QString::fromStdString(t_.callLabels[i]) : "";
+      bidOptions_[i]->setText(label);
+      bidOptions_[i]->setToolTip(label);
+      bidOptions_[i]->setEnabled(t_.callsAllowed >> i & 1u);
+    } else if (i < 7) {
+      bidOptions_[i]->setText(kOptions[i].caption);
+      bidOptions_[i]->setToolTip(kOptions[i].tooltip);
+      bidOptions_[i]->setEnabled(true);
+    }
+    bidOptions_[i]->setVisible(auction || i < 7);
+    bidOptions_[i]->setChecked(t_.selectedBid == i);
+  }
+  // The caption is never clipped: its font shrinks until it fits the button.
+  const QString caption = QString::fromStdString(t_.bidButton);
+  QFont font = ScaledFont(12, true);
+  while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > bidButton_->width() - 8)
+    font.setPixelSize(font.pixelSize() - 1);
+  bidButton_->setFont(font);
+  bidButton_->setText(caption);
+  bidButton_->setAccessibleName(caption);
+  confirm_->setVisible(t_.bidConfirmVisible);
+  const QRectF sign = QRectF(0, 0, kBidPanelSign.width / kTw * scale_, kBidPanelSign.height / kTw * scale_);
+  bidPanelSign_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
+                                       : QPixmap());
+  for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
+  // The keys follow the selected bid, wherever it was selected from (a click, the keys, a
+  // hint): what is highlighted is what Enter sends.
+  if (t_.selectedBid >= 0 && (opening || t_.selectedBid != focusedBid_)) bidOptions_[t_.selectedBid]->setFocus();
+  focusedBid_ = t_.selectedBid;
+}
+
+void TableView::Mirror() {
+  MirrorListAndPoints();
   const bool bidOpening = t_.bidPanelVisible && !bidPanel_->isVisible();
   bidPanel_->setVisible(t_.bidPanelVisible);
-  if (t_.bidPanelVisible) {
-    bidPanel_->raise();
-    // The auction's calls, or the Classic bids: what the panel offers follows the table.
-    const bool auction = !t_.callLabels.empty();
-    if (auction != auctionPanel_) {
-      auctionPanel_ = auction;
-      PlaceBidOptions();
-    }
-    for (int i = 0; i < 9; ++i) {
-      QSignalBlocker block(bidOptions_[i]);
-      if (auction) {
-        const QString label = i < static_cast<int>(t_.callLabels.size()) ? QString::fromStdString(t_.callLabels[i]) : "";
-        bidOptions_[i]->setText(label);
-        bidOptions_[i]->setToolTip(label);
-        bidOptions_[i]->setEnabled(t_.callsAllowed >> i & 1u);
-      } else if (i < 7) {
-        bidOptions_[i]->setText(kOptions[i].caption);
-        bidOptions_[i]->setToolTip(kOptions[i].tooltip);
-        bidOptions_[i]->setEnabled(true);
-      }
-      bidOptions_[i]->setVisible(auction || i < 7);
-      bidOptions_[i]->setChecked(t_.selectedBid == i);
-    }
-    // The caption is never clipped: its font shrinks until it fits the button.
-    const QString caption = QString::fromStdString(t_.bidButton);
-    QFont font = ScaledFont(12, true);
-    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(caption) > bidButton_->width() - 8)
-      font.setPixelSize(font.pixelSize() - 1);
-    bidButton_->setFont(font);
-    bidButton_->setText(caption);
-    bidButton_->setAccessibleName(caption);
-    confirm_->setVisible(t_.bidConfirmVisible);
-    const QRectF sign = QRectF(0, 0, kBidPanelSign.width / kTw * scale_, kBidPanelSign.height / kTw * scale_);
-    bidPanelSign_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
-                                         : QPixmap());
-    for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
-    // The keys follow the selected bid, wherever it was selected from (a click, the keys, a
-    // hint): what is highlighted is what Enter sends.
-    if (t_.selectedBid >= 0 && (bidOpening || t_.selectedBid != focusedBid_)) bidOptions_[t_.selectedBid]->setFocus();
-    focusedBid_ = t_.selectedBid;
-  }
+  if (t_.bidPanelVisible) MirrorBidPanel(bidOpening);
   const bool trumpsOpening = t_.trumpsPanelVisible && !trumps_->isVisible();
   trumps_->setVisible(t_.trumpsPanelVisible);
   if (t_.trumpsPanelVisible) {

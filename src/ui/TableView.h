@@ -101,12 +101,14 @@ class TableView : public QWidget {
   QListWidget* list_;
   std::size_t listShown_ = 0;
   QGroupBox* pointsPanel_;
-  std::array<QLabel*, 4> monName_{}, moneyLabel_{};
+  std::array<QLabel*, 4> pointsName_{}, pointsLabel_{};
   QGroupBox* bidPanel_;
   // Seven options for the Classic bids, nine for the calls of the Standard rules' auction.
   std::array<QRadioButton*, 9> bidOptions_{};
   bool auctionPanel_ = false;  // the options are laid out for the auction
   void PlaceBidOptions();
+  void MirrorListAndPoints();
+  void MirrorBidPanel(bool opening);
   QPushButton* bidButton_;
   QLabel* confirm_;
   QLabel* bidPanelSign_;
