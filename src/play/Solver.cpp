@@ -21,8 +21,9 @@ std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toL
     int place = suit * kCardsPerSuit;
     for (std::uint64_t rest = inPlay & SuitBits(suit); rest; rest &= rest - 1, ++place) {
       const std::uint64_t card = rest & (0 - rest);
-      for (int seat = 0; seat < 4; ++seat)
-        if (hands[seat] & card) relative[seat] |= std::uint64_t{1} << place;
+      // The card's one owner, found without a branch.
+      const int owner = ((hands[1] & card) ? 1 : 0) | ((hands[2] & card) ? 2 : 0) | ((hands[3] & card) ? 3 : 0);
+      relative[owner] |= std::uint64_t{1} << place;
     }
   }
   const bool alone = (side & (side - 1)) == 0;
@@ -84,24 +85,26 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
 // seat's trumps (a seat plays one card a trick): so a seat's trumps win at least as many tricks
 // as are left over when every higher trump elsewhere is matched to one of them. Every card is
 // played by the end, and one seat's winning trumps win different tricks.
-int SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, int trumps, int sideSeats) {
-  if (trumps < 0) return 0;
-  const std::uint64_t all = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps);
-  int best = 0;
-  for (int seat = 0; seat < 4; ++seat) {
-    const std::uint64_t own = hands[seat] & SuitBits(trumps);
-    if (!(sideSeats >> seat & 1) || std::popcount(own) <= best) continue;
-    int beaters = 0, sure = 0;
-    for (std::uint64_t cards = all; cards;) {
-      const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
-      cards &= ~top;
-      if (!(own & top)) ++beaters;
-      else if (beaters > 0) --beaters;
-      else ++sure;
+std::array<int, 2> SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, int trumps, int side) {
+  std::array<int, 2> sure{};  // the declaring side's, the defenders'
+  if (trumps < 0) return sure;
+  // One pass down the trumps in play, for every seat at once: each card is beaten by one of
+  // the higher trumps of other seats not yet matched, or wins.
+  std::array<int, 4> beaters{}, wins{};
+  for (std::uint64_t cards = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps); cards;) {
+    const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
+    cards &= ~top;
+    for (int seat = 0; seat < 4; ++seat) {
+      if (!(hands[seat] & top)) ++beaters[seat];
+      else if (beaters[seat] > 0) --beaters[seat];
+      else ++wins[seat];
     }
-    best = std::max(best, sure);
   }
-  return best;
+  for (int seat = 0; seat < 4; ++seat) {
+    int& best = sure[(side >> seat & 1) ? 0 : 1];
+    best = std::max(best, wins[seat]);
+  }
+  return sure;
 }
 
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
@@ -181,8 +184,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       const int quick = QuickTricks(hands, leader, trumps, side);
       const bool leaderDeclares = side >> leader & 1;
       if (leaderDeclares ? quick >= need : need > tricksLeft - quick) return leaderDeclares;
-      if (SureTrumpTricks(hands, trumps, side) >= need) return true;
-      if (need > tricksLeft - SureTrumpTricks(hands, trumps, 15 & ~side)) return false;
+      const std::array<int, 2> sure = SureTrumpTricks(hands, trumps, side);
+      if (sure[0] >= need) return true;
+      if (need > tricksLeft - sure[1]) return false;
     }
     // What is known of this position: the declarer's further tricks lie in [low, high]. To
     // lose, "high 0" means the declarer can keep clear of every trick, "low 1" that it cannot.
