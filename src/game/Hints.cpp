@@ -63,7 +63,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
   } else if (g.flow.Awaits(Waiting::Card)) {
     const int position = UsersPosition(s.leader);
-    const bool lose = s.standard ? StandardContractOf(s.standardContract).toLose : PlayingToLose(s);
+    const bool lose = PlayingToLose(s);
     ExpertChoice c{s.standard ? ChooseStandardCard(s, kSouth, position, lose) : computer.Card(g, kSouth, position, lose), 0, 0};
     if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
     hint.card = c.choice;

@@ -58,6 +58,7 @@ void PlayRound(Game& g, int leader, bool lose) {
 }  // namespace
 
 bool PlayingToLose(const GameState& s) {
+  if (s.standard) return StandardContractOf(s.standardContract).toLose;
   for (int seat = 0; seat < kSeats; ++seat)
     if (s.bidMisere[seat]) return true;
   return s.bidMisereOpen[kSouth];
@@ -123,7 +124,7 @@ TrickResult CheckWinnerOfTrick(Game& g) {
 
 TrickResult PlayStandardTricks(Game& g, const StandardDeal& deal) {
   GameState& s = g.s;
-  const bool lose = StandardContractOf(deal.contract).toLose;
+  const bool lose = PlayingToLose(s);
   for (;;) {
     const int leader = s.leader;
     PlayStandardRound(g, leader, lose);

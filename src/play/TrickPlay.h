@@ -26,7 +26,8 @@ TrickResult PlayTricks(Game& g);
 // is laid face up after the first trick.
 struct StandardDeal;
 TrickResult PlayStandardTricks(Game& g, const StandardDeal& deal);
-// Contracts played to lose (Misere, Misere Open) use the lose rules.
+// Contracts played to lose (Misere, Misere Open; Misere and Misere Ouverte under the Standard
+// rules) use the lose rules.
 bool PlayingToLose(const GameState& s);
 
 // The user's position in a trick led by `leader`.
