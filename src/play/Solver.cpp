@@ -109,11 +109,10 @@ std::array<int, 2> SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, in
 
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
 // unless an opponent ruffs), and, led into a suit an opponent can ruff, a likely loss.
-int LeadBonus(const std::array<std::uint64_t, 4>& hands, int card, int seat, int side, int trumps) {
+int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
+              int trumps) {
   const int suit = SuitOfBit(card);
-  const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
-  const std::uint64_t suitCards = inPlay & SuitBits(suit);
-  const bool top = (std::uint64_t{1} << card) == (std::uint64_t{1} << (63 - std::countl_zero(suitCards)));
+  const bool top = card == 63 - std::countl_zero(inPlay & SuitBits(suit));
   bool ruffed = false;
   if (trumps >= 0 && suit != trumps)
     for (int other = 0; other < 4; ++other)
@@ -126,8 +125,9 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, int card, int seat, int
 // tricks: lead high cards (by rank, whatever the suit); when following, let a partner's
 // winning card stand with a low card, else win as cheaply as possible. To lose tricks (the
 // declarer of a Misere): duck under the winning card with the highest card that does not win.
-int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t moves, const std::array<int, 4>& trick,
-               int played, int leader, int seat, int side, int trumps, bool toLose, std::array<int, 13>& order) {
+int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
+               const std::array<int, 4>& trick, int played, int leader, int seat, int side, int trumps, bool toLose,
+               std::array<int, 13>& order) {
   int count = 0;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
   const auto rank = [](int card) { return card % kCardsPerSuit; };
@@ -138,7 +138,7 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t moves, c
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
     if (played == 0) {
-      score[i] = toLose ? -rank(card) : rank(card) + LeadBonus(hands, card, seat, side, trumps);
+      score[i] = toLose ? -rank(card) : rank(card) + LeadBonus(hands, inPlay, card, seat, side, trumps);
       continue;
     }
     const int top = trick[winner];
@@ -208,7 +208,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
   const bool declaring = side >> seat & 1;
   std::array<int, 13> order{};
-  const int count = OrderMoves(hands, moves, trick, played, leader, seat, side, trumps, toLose, order);
+  const int count = OrderMoves(hands, inPlay, moves, trick, played, leader, seat, side, trumps, toLose, order);
 
   bool result = !declaring;
   for (int m = 0; m < count; ++m) {
