@@ -329,13 +329,22 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     const int c = std::countr_zero(rest);
     if (score[c] > score[best] || (score[c] == score[best] && tricks[c] > tricks[best])) best = c;
   }
-  int alike = 0;
+  // A tie is another play scoring as the best: a card of the same run (no card still in play
+  // between them) is the same play, not a tie.
+  std::uint64_t inPlay = (std::uint64_t{1} << kCards) - 1;
+  for (int q = 0; q < kSeats; ++q) inPlay &= ~s.playedBy[q];
+  for (int place = 0; place < kSeats; ++place)
+    if (s.trick[place].card >= 1) inPlay |= std::uint64_t{1} << (s.trick[place].card - 1);
+  bool tie = false;
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
-    alike += score[c] == score[best] && tricks[c] == tricks[best];
+    if (c == best || score[c] != score[best] || tricks[c] != tricks[best]) continue;
+    const int low = std::min(c, best), high = std::max(c, best);
+    const std::uint64_t between = ((std::uint64_t{1} << high) - 1) & ~((std::uint64_t{2} << low) - 1);
+    tie = tie || SuitOfBit(c) != SuitOfBit(best) || (between & inPlay & ~s.Hand[seat]) != 0;
   }
   ++cardSearches_;
-  classicTies_ += alike > 1 && best == classic - 1;
+  classicTies_ += tie && best == classic - 1;
   Timed(start);
   return {best + 1, score[best], layouts};
 }

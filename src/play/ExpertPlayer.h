@@ -103,8 +103,8 @@ class ExpertPlayer : public SeatPlayer {
   // Decisions made, and the longest one took, in seconds (for the measurements).
   long decisions() const { return decisions_; }
   double slowest() const { return slowest_; }
-  // Card decisions searched (two or more legal cards), and those where several cards scored
-  // best alike and the Classic card was played among them.
+  // Card decisions searched (two or more legal cards), and those where several plays scored
+  // best alike (cards of one run are one play) and the Classic card was played among them.
   long cardSearches() const { return cardSearches_; }
   long classicTies() const { return classicTies_; }
   // How long each decision took, in seconds, in order.
