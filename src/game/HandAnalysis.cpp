@@ -68,7 +68,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
 std::string VerdictWords(const HandRecord& hand, const CardVerdict& v) {
   const std::string name = SeatName(hand, v.seat);
   const std::string contract = ContractOf(hand).name;
-  const bool declarer = v.seat == hand.declarer || v.seat == hand.partner;
+  const bool declarer = Declares(hand, v.seat);
   std::string words = name + "'s " + CardWords(v.card) + (declarer ? " lost the " : " let the ") + contract +
                       (declarer ? "" : " through");
   if (v.better) words += ": the " + CardWords(v.better) + (declarer ? " makes it" : " beats it");

@@ -112,7 +112,7 @@ Statistics ComputeStatistics(const std::vector<HandRecord>& hands, bool leaveOut
     for (int seat = 0; seat < 4; ++seat) {
       ContractFigures& f = stats.seats[seat][contract];
       f.units += units[seat];
-      (seat == hand.declarer || seat == hand.partner ? f.declaring : f.defending) += units[seat];
+      (Declares(hand, seat) ? f.declaring : f.defending) += units[seat];
     }
     if (contract == 0) continue;
     // Both partners of a Proposal and Acceptance bid it.

@@ -331,18 +331,22 @@ std::string AnalyseHistory(const std::string& path) {
     if (!analysis.complete) continue;
     ++complete;
     for (int seat = 0; seat < kSeats; ++seat) {
-      const std::string role = (seat == hand.declarer ? "declarer " : "defender ") + hand.levels[seat];
+      // A defender's errors are told apart by who declared: the contracts differ with the declarer.
+      const std::string role = Declares(hand, seat)
+                                   ? "declarer " + hand.levels[seat]
+                                   : "defender " + hand.levels[seat] + " against " + hand.levels[hand.declarer];
       Count& c = counts[role];
       ++c.hands;
-      for (const CardVerdict& v : analysis.cards)
-        c.errors += v.seat == seat && v.changed() && v.before == (seat == hand.declarer);
+      // With every card known no card can turn the answer its own side's way: each that
+      // changed it is an error of the seat that played it.
+      for (const CardVerdict& v : analysis.cards) c.errors += v.seat == seat && v.changed();
     }
   }
   std::string out = "hands analysed        " + std::to_string(analysed) + " (" + std::to_string(complete) +
                     " solved throughout)\n";
   for (const auto& [role, c] : counts) {
     char line[160];
-    std::snprintf(line, sizeof line, "  %-20s %6ld seat-hands, %6ld errors, %.3f a seat-hand\n", role.c_str(), c.hands,
+    std::snprintf(line, sizeof line, "  %-34s %6ld seat-hands, %6ld errors, %.3f a seat-hand\n", role.c_str(), c.hands,
                   c.errors, c.hands ? static_cast<double>(c.errors) / c.hands : 0.0);
     out += line;
   }

@@ -52,6 +52,9 @@ inline const Contract& ContractOf(const HandRecord& hand) {
   return hand.standard ? StandardContractOf(hand.contract) : ContractOf(hand.contract);
 }
 
+// Whether `seat` played on the declaring side: the declarer, or its partner in a Proposal.
+inline bool Declares(const HandRecord& hand, int seat) { return seat == hand.declarer || seat == hand.partner; }
+
 // Appends the hand as one line of the trace: a JSON object ending in a newline.
 void AppendTraceLine(const HandRecord& r, std::string& out);
 
