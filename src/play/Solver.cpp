@@ -118,12 +118,20 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
     for (int other = 0; other < 4; ++other)
       if ((side >> other & 1) != (side >> seat & 1) && !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps)))
         ruffed = true;
-  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0);
+  // A lead into a suit whose top card a partner holds (a fellow defender, say) reaches it.
+  bool toPartner = false;
+  if (!top && !ruffed) {
+    const std::uint64_t topCard = std::uint64_t{1} << (63 - std::countl_zero(inPlay & SuitBits(suit)));
+    for (int other = 0; other < 4; ++other)
+      toPartner = toPartner || (other != seat && (side >> other & 1) == (side >> seat & 1) && (hands[other] & topCard));
+  }
+  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (toPartner ? 20 : 0);
 }
 
 // The order to try the moves in, best guesses first, so the search can stop early. To take
-// tricks: lead high cards (by rank, whatever the suit); when following, let a partner's
-// winning card stand with a low card, else win as cheaply as possible. To lose tricks (the
+// tricks: lead high cards (by rank, whatever the suit), or into a partner's top card; when
+// following, let a partner's winning card stand with a low card, else win as cheaply as
+// possible; throw away a low card of a suit that holds no trick. To lose tricks (the
 // declarer of a Misere): duck under the winning card with the highest card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
                const std::array<int, 4>& trick, int played, int leader, int seat, int side, int trumps, bool toLose,
@@ -150,6 +158,13 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
       score[i] = declaring ? (beats ? -20 - rank(card) : rank(card)) : -rank(card);
     } else if (partnerWinning || !beats) {
       score[i] = -rank(card);  // nothing to gain: the lowest card
+      // Thrown away off the led suit: not from a suit whose top card it holds (a trick to
+      // come), nor a trump.
+      const int suit = SuitOfBit(card);
+      if (suit != SuitOfBit(trick[0])) {
+        if (hands[seat] & (std::uint64_t{1} << (63 - std::countl_zero(inPlay & SuitBits(suit))))) score[i] -= 20;
+        if (suit == trumps) score[i] -= 20;
+      }
     } else {
       score[i] = 40 - rank(card);  // the cheapest winning card first
     }
