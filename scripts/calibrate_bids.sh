@@ -3,7 +3,10 @@
 # layouts it imagined in which the contract was made when it bid, and prints the rows of
 # src/play/BidCalibration.h.
 #   scripts/calibrate_bids.sh [hands per run] [first seed] [runs] [hands per Solo run] [Solo runs]
-#                                                                   (default 600 5001 4 300 0)
+#                             [defenders]                 (default 600 5001 4 300 0 experts)
+# defenders "classic" measures the second table instead: an Expert South bidding against three
+# Classic seats, whose play lets far more contracts through than the Experts' (the Expert reads
+# that table when every other seat plays by the Classic rules).
 # Four Experts play with a low bidding share (--confidence 2), so that contracts are bid across
 # the whole range of shares; then, from the seeds after, runs that bid a Solo at any share when
 # nothing higher qualifies (--explore-solos: the first runs hardly bid a Solo below a fifth of the
@@ -22,12 +25,15 @@ seed=${2:-5001}
 runs=${3:-4}
 soloHands=${4:-300}
 soloRuns=${5:-0}
+defenders=${6:-experts}
+others=(--west expert --north expert --east expert)
+if [[ $defenders == classic ]]; then others=(); fi
 log=$(mktemp)
 trap 'rm -f "$log" "$log".*' EXIT
 for ((i = 0; i < runs + soloRuns; ++i)); do
   if (( i < runs )); then extra=(--hands "$hands"); else extra=(--hands "$soloHands" --explore-solos); fi
-  "$SOLO_BUILD_DIR/solo-sim" "${extra[@]}" --seed $((seed + i)) --south expert --west expert --north expert \
-    --east expert --confidence 2 --threads 1 --no-time-budget --bid-log --quiet >"$log.$i" &
+  "$SOLO_BUILD_DIR/solo-sim" "${extra[@]}" --seed $((seed + i)) --south expert "${others[@]}" \
+    --confidence 2 --threads 1 --no-time-budget --bid-log --quiet >"$log.$i" &
   if (( i % 2 == 1 )); then wait; fi
 done
 wait

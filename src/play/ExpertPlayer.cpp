@@ -164,7 +164,7 @@ void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   times_.push_back(static_cast<float>(took));
 }
 
-int ExpertPlayer::ChosenContract(const std::array<int, 5>& codes, const std::array<int, 5>& made,
+int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
                                  const std::array<int, 5>& solved) const {
   int chosen = -1;
   if (confidence_ >= 0) {
@@ -177,10 +177,16 @@ int ExpertPlayer::ChosenContract(const std::array<int, 5>& codes, const std::arr
   }
   // The units the declarer wins on average: three times the contract's units from the others
   // when it is made, paid back three times when it fails.
+  // Classic defenders let more through than Expert ones: the chance is measured against three
+  // of either, and taken in proportion at a table of both.
+  int classicDefenders = 0;
+  for (int other = 0; other < kSeats; ++other) classicDefenders += other != seat && classicSeats_[other];
   double best = 0;
   for (int i = 0; i < 5; ++i) {
     if (solved[i] == 0) continue;
-    const double chance = MadeInPlay(codes[i], static_cast<double>(made[i]) / solved[i]);
+    const double share = static_cast<double>(made[i]) / solved[i];
+    const double chance =
+        (classicDefenders * MadeInPlay(codes[i], share, true) + (3 - classicDefenders) * MadeInPlay(codes[i], share)) / 3;
     const double expected = 3.0 * ContractOf(codes[i]).units * (2 * chance - 1);
     if (expected > best) best = expected, chosen = i;
   }
@@ -251,7 +257,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   Timed(start);
   std::array<int, 5> codes{};
   for (int i = 0; i < 5; ++i) codes[i] = contracts[i].code;
-  const int chosen = ChosenContract(codes, made, solved);
+  const int chosen = ChosenContract(seat, codes, made, solved);
   if (chosen >= 0) {
     if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
     return {contracts[chosen].code, made[chosen], solved[chosen]};

@@ -138,9 +138,9 @@ class ExpertPlayer : public SeatPlayer {
   ExpertChoice SearchEightTricks(const GameState& s, int seat, int declarer, const PartnerIn& partnerIn, int call,
                                  const std::atomic<bool>* stop);
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
-  // Misere, Solo), the place of the one to bid given the layouts each was made and solved in,
-  // or -1 to pass.
-  int ChosenContract(const std::array<int, 5>& codes, const std::array<int, 5>& made,
+  // Misere, Solo), the place of the one `seat` is to bid given the layouts each was made and
+  // solved in, or -1 to pass.
+  int ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
                      const std::array<int, 5>& solved) const;
   // Which seats play by the Classic rules, whose bids the layouts must fit; and the hand's own
   // random stream, started anew at every deal.
