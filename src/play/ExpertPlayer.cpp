@@ -133,6 +133,12 @@ void ExpertPlayer::FollowGame(const Game& g) {
         !g.s.standard && g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
 }
 
+int ExpertPlayer::ClassicOthers(int seat) const {
+  int count = 0;
+  for (int other = 0; other < kSeats; ++other) count += other != seat && classicSeats_[other];
+  return count;
+}
+
 bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,
                      const std::array<std::uint64_t, 4>& hands) {
   // At most one computer seat bids: the one whose offer came first (the higher bid, then the
@@ -179,8 +185,7 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
   // when it is made, paid back three times when it fails.
   // Classic defenders let more through than Expert ones: the chance is measured against three
   // of either, and taken in proportion at a table of both.
-  int classicDefenders = 0;
-  for (int other = 0; other < kSeats; ++other) classicDefenders += other != seat && classicSeats_[other];
+  const int classicDefenders = ClassicOthers(seat);
   double best = 0;
   for (int i = 0; i < 5; ++i) {
     if (solved[i] == 0) continue;
@@ -381,10 +386,11 @@ int ExpertPlayer::Bid(Game& g, int seat) {
                       }));
 }
 
-int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) {
+int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) const {
   // Solved with every card seen, a Solo is rarely safe, yet real defenders let a hand counting 7
   // or more make it four times in five: the search's pass gives way to the count's Solo.
-  if (searched != kPass || CountBidPoints(g.s, seat).points < kSoloFrom) return searched;
+  const int from = ClassicOthers(seat) == kSeats - 1 ? kCountsSoloAgainstClassicFrom : kSoloFrom;
+  if (searched != kPass || CountBidPoints(g.s, seat).points < from) return searched;
   return seat == kSouth && UsersBidRefused(g.s, kSolo) ? kPass : kSolo;
 }
 
