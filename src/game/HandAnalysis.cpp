@@ -52,12 +52,15 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
       }
       v.after = solve(p);
       v.known = v.known && known;
-      if (v.changed())
+      if (v.changed()) {
         for (const Solver::CardResult& r : solver.Cards(at, goal))
           if (r.reaches == v.before) {
             v.better = r.card + 1;
             break;
           }
+        // With no card found the search for one was cut short: not every position was solved.
+        analysis.complete = analysis.complete && v.better != 0;
+      }
       reaches = v.after;
       analysis.cards.push_back(v);
     }
