@@ -136,8 +136,11 @@ TEST(StandardHand, AWholeGameByTheStandardRulesKeepsEveryRule) {
     for (std::size_t i = 0; i + 1 < a.cards.size(); ++i) EXPECT_EQ(a.cards[i].after, a.cards[i + 1].before);
     EXPECT_EQ(a.cards.back().after, hand.result == "made") << hand.hand;
     // Every card known, no card turns the answer its own side's way, the partner's neither.
-    for (const CardVerdict& v : a.cards)
-      if (v.changed()) EXPECT_EQ(v.before, Declares(hand, v.seat)) << hand.hand;
+    for (const CardVerdict& v : a.cards) {
+      if (v.changed()) {
+        EXPECT_EQ(v.before, Declares(hand, v.seat)) << hand.hand;
+      }
+    }
   }
   EXPECT_GT(analysed, 0);
   EXPECT_GT(refused, 0);
