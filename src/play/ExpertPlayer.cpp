@@ -181,11 +181,11 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
     if (exploreSolos_ && (chosen < 0 || chosen == 3) && solved[4] > 0) chosen = 4;
     return chosen;
   }
-  // The units the declarer wins on average: three times the contract's units from the others
-  // when it is made, paid back three times when it fails.
   // Classic defenders let more through than Expert ones: the chance is measured against three
   // of either, and taken in proportion at a table of both.
   const int classicDefenders = ClassicOthers(seat);
+  // The units the declarer wins on average: three times the contract's units from the others
+  // when it is made, paid back three times when it fails.
   double best = 0;
   for (int i = 0; i < 5; ++i) {
     if (solved[i] == 0) continue;
