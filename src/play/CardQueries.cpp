@@ -9,9 +9,6 @@ namespace {
 // Answers come from the seat's hand as a set of bits in pack order, so the lowest bit of a set
 // is the first card a scan of the pack would meet and the highest bit the last.
 
-int Lowest(std::uint64_t cards) { return cards ? (std::countr_zero(cards) + 1) : 0; }
-int Highest(std::uint64_t cards) { return cards ? (64 - std::countl_zero(cards)) : 0; }
-
 std::uint64_t HandOf(const GameState& s, int seat) { return seat >= 0 && seat < kSeats ? s.Hand[seat] : 0; }
 
 // The card of the given suit and value: the pack runs Two to Ace within each suit.
@@ -83,12 +80,12 @@ int LowestCardAbove(const GameState& s, int seat, int card) {
   if (!ValidCard(card)) return 0;
   // The cards above `card` are the bits from index `card` up.
   const std::uint64_t above = ~(CardBit(card) | (CardBit(card) - 1));
-  return Lowest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & above);
+  return FirstCardOf(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & above);
 }
 
 int HighestCardUnderCardPlayed(const GameState& s, int seat, int card) {
   if (!ValidCard(card)) return 0;
-  return Highest(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & (CardBit(card) - 1));
+  return LastCardOf(HandOf(s, seat) & SuitMask(s.Pack[card].Suit) & (CardBit(card) - 1));
 }
 
 int GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
@@ -96,10 +93,10 @@ int GetCardUnderCardPlayed(const GameState& s, int seat, int card) {
   const int led = s.Pack[s.trick[0].card].Suit;
   // The led suit's cards whose value is below the given card's.
   const std::uint64_t below = ((std::uint64_t{1} << (s.Pack[card].Value - 2)) - 1) << SuitShift(led);
-  return Highest(HandOf(s, seat) & below);
+  return LastCardOf(HandOf(s, seat) & below);
 }
 
-int FirstCardInPackOrder(const GameState& s, int seat) { return Lowest(HandOf(s, seat)); }
+int FirstCardInPackOrder(const GameState& s, int seat) { return FirstCardOf(HandOf(s, seat)); }
 
 
 }  // namespace solo

@@ -21,12 +21,10 @@ inline std::uint64_t LegalCards(const GameState& s, int seat, int position) {
   return Playable(hand, position <= 1 || led < 1 || led > kCards ? -1 : SuitOfBit(led - 1));
 }
 inline int LowestOfSuit(const GameState& s, int seat, int suit) {
-  const std::uint64_t cards = SuitCardsOf(s, seat, suit);
-  return cards ? (std::countr_zero(cards) + 1) : 0;
+  return FirstCardOf(SuitCardsOf(s, seat, suit));
 }
 inline int HighestOfSuit(const GameState& s, int seat, int suit) {
-  const std::uint64_t cards = SuitCardsOf(s, seat, suit);
-  return cards ? (64 - std::countl_zero(cards)) : 0;
+  return LastCardOf(SuitCardsOf(s, seat, suit));
 }
 // Lowest value in any suit; among equal values the first suit in pack order.
 int LowestCard(const GameState& s, int seat);

@@ -60,7 +60,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
     std::uint64_t cards = inPlay & SuitBits(suit);
     int run = 0;
     while (cards) {
-      const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
+      const std::uint64_t top = TopOf(cards);
       if (!(hands[leader] & top)) break;
       ++run;
       cards &= ~top;
@@ -92,7 +92,7 @@ std::array<int, 2> SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, in
   // the higher trumps of other seats not yet matched, or wins.
   std::array<int, 4> beaters{}, wins{};
   for (std::uint64_t cards = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps); cards;) {
-    const std::uint64_t top = std::uint64_t{1} << (63 - std::countl_zero(cards));
+    const std::uint64_t top = TopOf(cards);
     cards &= ~top;
     for (int seat = 0; seat < 4; ++seat) {
       if (!(hands[seat] & top)) ++beaters[seat];
@@ -112,7 +112,8 @@ std::array<int, 2> SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, in
 int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
               int trumps) {
   const int suit = SuitOfBit(card);
-  const bool top = card == 63 - std::countl_zero(inPlay & SuitBits(suit));
+  const std::uint64_t topCard = TopOf(inPlay & SuitBits(suit));
+  const bool top = (std::uint64_t{1} << card) == topCard;
   bool ruffed = false;
   if (trumps >= 0 && suit != trumps)
     for (int other = 0; other < 4; ++other)
@@ -121,7 +122,6 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   // A lead into a suit whose top card a partner holds (a fellow defender, say) reaches it.
   bool toPartner = false;
   if (!top && !ruffed) {
-    const std::uint64_t topCard = std::uint64_t{1} << (63 - std::countl_zero(inPlay & SuitBits(suit)));
     for (int other = 0; other < 4; ++other)
       toPartner = toPartner || (other != seat && (side >> other & 1) == (side >> seat & 1) && (hands[other] & topCard));
   }
@@ -162,7 +162,7 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
       // come), nor a trump.
       const int suit = SuitOfBit(card);
       if (suit != SuitOfBit(trick[0])) {
-        if (hands[seat] & (std::uint64_t{1} << (63 - std::countl_zero(inPlay & SuitBits(suit))))) score[i] -= 20;
+        if (hands[seat] & TopOf(inPlay & SuitBits(suit))) score[i] -= 20;
         if (suit == trumps) score[i] -= 20;
       }
     } else {

@@ -9,8 +9,6 @@ namespace solo {
 
 namespace {
 
-int Lowest(std::uint64_t cards) { return cards ? std::countr_zero(cards) + 1 : 0; }
-int Highest(std::uint64_t cards) { return cards ? 64 - std::countl_zero(cards) : 0; }
 
 // The place in the trick of the card winning it so far (the first `played` cards).
 int WinningSoFar(const GameState& s, int played) {
@@ -39,12 +37,12 @@ int ChooseStandardCard(const GameState& s, int seat, int position, bool playToLo
     if (s.trick[winning].seat == mate) {
       // The partner has the trick: follow low, or throw a low card that is not a trump.
       const std::uint64_t nonTrumps = legal & ~SuitMask(s.trumps);
-      return Lowest(nonTrumps ? nonTrumps : legal);
+      return FirstCardOf(nonTrumps ? nonTrumps : legal);
     }
   } else {
     const int suit = s.ledFirst[mate];
     const std::uint64_t back = IsSuit(suit) ? legal & SuitMask(suit) : 0;
-    if (back) return Highest(back);
+    if (back) return LastCardOf(back);
   }
   return ChooseCard(s, seat, position, playToLose);
 }

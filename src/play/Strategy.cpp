@@ -19,7 +19,7 @@ int LedSuit(const GameState& s) { return s.trick[0].card >= 1 ? SuitOf(s, s.tric
 int HighestBelowElseHighest(const GameState& s, int seat, int suit, int limit) {
   const std::uint64_t cards = s.Hand[seat] & SuitMask(suit);
   const std::uint64_t below = limit > 2 ? cards & ((RankBit(std::min(limit, kAce + 1)) - 1) << SuitShift(suit)) : 0;
-  if (below) return (64 - std::countl_zero(below));
+  if (below) return LastCardOf(below);
   return HighestOfSuit(s, seat, suit);
 }
 
@@ -28,7 +28,7 @@ int LowestAbove(const GameState& s, int seat, int suit, int limit) {
   if (!IsSuit(suit) || limit >= kAce) return 0;
   const std::uint64_t above = limit < 2 ? SuitMask(suit) : ~((RankBit(limit + 1) - 1)) << SuitShift(suit);
   const std::uint64_t cards = s.Hand[seat] & SuitMask(suit) & above;
-  return cards ? (std::countr_zero(cards) + 1) : 0;
+  return FirstCardOf(cards);
 }
 
 int FirstOf(std::initializer_list<int> cards) {
@@ -56,7 +56,7 @@ int ChooseFirstCard(const GameState& s, int seat) {
       hand & kJacks & (played & kQueens) >> 1 & (played & kKings) >> 2,
   };
   for (std::uint64_t cards : masters)
-    if (cards) return (std::countr_zero(cards) + 1);
+    if (cards) return FirstCardOf(cards);
   if (const int longest = StrictlyLongestSuit(s, seat)) return LowestOfSuit(s, seat, longest);
   return LowestCard(s, seat);
 }

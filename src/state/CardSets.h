@@ -4,6 +4,7 @@
 // neighbouring bits, Two to Ace, and the suits follow in pack order. Here a suit is its place
 // 0-3 (Diamonds, Clubs, Hearts, Spades), and -1 stands for none (no trumps, nothing led).
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "state/Types.h"
@@ -16,6 +17,13 @@ inline constexpr std::uint64_t kSuitBits = (std::uint64_t{1} << kCardsPerSuit) -
 constexpr int SuitOfBit(int bit) { return bit / kCardsPerSuit; }
 // The cards of a suit (0-3); none for -1.
 constexpr std::uint64_t SuitBits(int suit) { return suit >= 0 && suit < 4 ? kSuitBits << (suit * kCardsPerSuit) : 0; }
+
+// The highest card of a set, as a set of its one bit (none for none): in a suit, its top card.
+constexpr std::uint64_t TopOf(std::uint64_t cards) { return cards ? std::uint64_t{1} << (63 - std::countl_zero(cards)) : 0; }
+// The first and the last card of a set in pack order, numbered as the game numbers cards (1-52;
+// 0 for none).
+constexpr int FirstCardOf(std::uint64_t cards) { return cards ? std::countr_zero(cards) + 1 : 0; }
+constexpr int LastCardOf(std::uint64_t cards) { return cards ? 64 - std::countl_zero(cards) : 0; }
 
 // Following suit: the cards of `hand` that may be played when `led` was led (-1 when leading):
 // the led suit when the hand holds any, otherwise every card.
