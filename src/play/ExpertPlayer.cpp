@@ -311,11 +311,12 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   // The hands come from each layout: the Expert never sees the others' cards.
   SolverPosition base = PositionNow(s);
   base.hands = {};
+  // The cards still in play, the trick's among them: the same in every layout.
+  std::uint64_t inPlay = ((std::uint64_t{1} << kCards) - 1) & ~s.PlayedCards;
+  for (int i = 0; i < base.played; ++i) inPlay |= std::uint64_t{1} << base.trick[i];
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
     int* score = c.data();
     int* tricks = c.data() + kCards;
-    std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
-    for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
     for (const Solver::CardResult& r : solver.Cards(p, goal)) {
       const bool onCourse = r.reaches == declaring;
       const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
@@ -342,10 +343,6 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   }
   // A tie is another play scoring as the best: a card of the same run (no card still in play
   // between them) is the same play, not a tie.
-  std::uint64_t inPlay = (std::uint64_t{1} << kCards) - 1;
-  for (int q = 0; q < kSeats; ++q) inPlay &= ~s.playedBy[q];
-  for (int place = 0; place < kSeats; ++place)
-    if (s.trick[place].card >= 1) inPlay |= std::uint64_t{1} << (s.trick[place].card - 1);
   bool tie = false;
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
