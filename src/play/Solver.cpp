@@ -7,31 +7,67 @@ namespace solo {
 
 namespace {
 
-constexpr int kTableBits = 20;  // a million entries: enough for a whole 13-card hand
+// What the table remembers, and how it finds it again. A position's outcome seldom depends on
+// every card: often only the top few cards of each suit decide, and the low cards could lie in
+// any hand as long as each hand holds as many of each suit. So a fact is stored with the shape
+// of its position (the seat to lead, the goal, the sides, the trumps and every hand's length in
+// every suit), the owners of each suit's cards in play from the top, and how many of those top
+// cards it depends on; any position of the same shape whose top cards lie the same way shares it.
+constexpr int kBucketBits = 14;  // buckets of positions of one shape (or colliding shapes)
+constexpr int kBucketSize = 32;
 
-// Only the order of the cards still in play matters, not their ranks: a position where the
-// Two and Three of a suit are gone plays exactly as the one where they are the Four and Five
-// instead. The key is made from each hand with the cards renumbered by their place among the
-// cards of their suit still in play, so all such positions share one entry.
+// A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
+// the lowest card at the bottom, so that the top cards of two positions of one shape line up.
+struct Layout {
+  std::uint64_t shape = 0;
+  std::array<std::uint32_t, 4> owners{};
+  std::array<int, 4> counts{};  // the suit's cards in play
+};
+
 // `side` holds the declaring seats; a declarer alone keys as its seat, a pair apart from every seat.
-std::uint64_t Key(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int side, int trumps) {
-  std::array<std::uint64_t, 4> relative{};
+Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int side, int trumps) {
+  Layout layout;
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  std::uint64_t lengths = 0;
   for (int suit = 0; suit < 4; ++suit) {
-    int place = suit * kCardsPerSuit;
+    int place = 0;
+    std::uint32_t owners = 0;
     for (std::uint64_t rest = inPlay & SuitBits(suit); rest; rest &= rest - 1, ++place) {
       const std::uint64_t card = rest & (0 - rest);
       // The card's one owner, found without a branch.
       const int owner = ((hands[1] & card) ? 1 : 0) | ((hands[2] & card) ? 2 : 0) | ((hands[3] & card) ? 3 : 0);
-      relative[owner] |= std::uint64_t{1} << place;
+      owners |= static_cast<std::uint32_t>(owner) << (2 * place);
     }
+    layout.owners[suit] = owners;
+    layout.counts[suit] = place;
+    for (int seat = 0; seat < 4; ++seat)
+      lengths = lengths << 4 | static_cast<std::uint64_t>(std::popcount(hands[seat] & SuitBits(suit)));
   }
   const bool alone = (side & (side - 1)) == 0;
   const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
-  std::uint64_t key = Mix64((static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
-                            (alone ? 0 : static_cast<std::uint64_t>(side) << 40));
-  for (std::uint64_t hand : relative) key = Mix64(key ^ hand);
-  return key | 1;  // 0 marks an empty entry
+  const std::uint64_t header = (static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
+                               (alone ? 0 : static_cast<std::uint64_t>(side) << 40);
+  layout.shape = Mix64(Mix64(header) ^ lengths) | 1;  // 0 marks an empty entry
+  return layout;
+}
+
+// The bits of a suit's owners that its top `depth` cards take, of `count` in play.
+constexpr std::uint32_t TopOwners(int depth, int count) {
+  return depth == 0 ? 0 : ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (count - depth));
+}
+
+// The top `depth` cards in play of each suit, from how many there are.
+std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint8_t, 4>& depth) {
+  std::uint64_t cards = 0;
+  for (int suit = 0; suit < 4; ++suit) {
+    std::uint64_t rest = inPlay & SuitBits(suit);
+    for (int i = 0; i < depth[suit]; ++i) {
+      const std::uint64_t top = TopOf(rest);
+      cards |= top;
+      rest &= ~top;
+    }
+  }
+  return cards;
 }
 
 // The cards worth trying: one of each run of cards the seat holds that no other card still in
@@ -53,9 +89,11 @@ std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
 // counts only as far as every opponent able to ruff must still follow, and only one side suit
 // counts (cashing one may let an opponent throw away the next). The leader's partners are no
 // threat: a partner's ruff still wins the trick for the side.
-int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side) {
+// `runs` gets the cards of those runs: the count depends on no other card's place.
+int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side, std::uint64_t& runs) {
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   int total = 0, bestSide = 0;
+  runs = 0;
   for (int suit = 0; suit < 4; ++suit) {
     std::uint64_t cards = inPlay & SuitBits(suit);
     int run = 0;
@@ -63,6 +101,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
       const std::uint64_t top = TopOf(cards);
       if (!(hands[leader] & top)) break;
       ++run;
+      runs |= top;
       cards &= ~top;
     }
     if (run == 0) continue;
@@ -179,88 +218,130 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
 
 }  // namespace
 
-Solver::Solver() : table_(std::size_t{1} << kTableBits) {}
+Solver::Solver() : shapes_(std::size_t{kBucketSize} << kBucketBits), table_(shapes_.size()) {}
 
-void Solver::Forget() { std::fill(table_.begin(), table_.end(), Entry{}); }
+void Solver::Forget() {
+  std::fill(shapes_.begin(), shapes_.end(), 0);
+  std::fill(table_.begin(), table_.end(), Entry{});
+}
 
 bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
-                    int need, int side, int trumps) {
+                    int need, int side, int trumps, std::uint64_t& relevant) {
+  relevant = 0;
   if (++nodes_ > stopAt_ && limit_ > 0) aborted_ = true;
   if (aborted_) return false;
-  Entry* entry = nullptr;
-  std::uint64_t key = 0;
+  // The goal as a number of further tricks: the declarer reaches it with at least `wanted`
+  // (to take tricks), or, to lose, with fewer than one.
+  const int wanted = toLose ? 1 : need;
+  Entry* bucket = nullptr;
+  std::uint64_t* shapes = nullptr;  // the bucket's shapes, apart so that a search reads few
+  Layout layout;
+  const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
   if (played == 0) {
-    const int tricksLeft = std::popcount(hands[0] | hands[1] | hands[2] | hands[3]) / 4;
+    const int tricksLeft = std::popcount(held) / 4;
     if (toLose) {
       if (tricksLeft == 0) return true;
     } else {
       if (need <= 0) return true;
       if (need > tricksLeft) return false;
-      const int quick = QuickTricks(hands, leader, trumps, side);
+      std::uint64_t runs = 0;
+      const int quick = QuickTricks(hands, leader, trumps, side, runs);
       const bool leaderDeclares = side >> leader & 1;
-      if (leaderDeclares ? quick >= need : need > tricksLeft - quick) return leaderDeclares;
+      if (leaderDeclares ? quick >= need : need > tricksLeft - quick) {
+        relevant = runs;
+        return leaderDeclares;
+      }
       const std::array<int, 2> sure = SureTrumpTricks(hands, trumps, side);
-      if (sure[0] >= need) return true;
-      if (need > tricksLeft - sure[1]) return false;
+      if (sure[0] >= need || need > tricksLeft - sure[1]) {
+        relevant = held & SuitBits(trumps);
+        return sure[0] >= need;
+      }
     }
-    // What is known of this position: the declarer's further tricks lie in [low, high]. To
-    // lose, "high 0" means the declarer can keep clear of every trick, "low 1" that it cannot.
-    key = Key(hands, leader, toLose, side, trumps);
-    entry = &table_[key & ((std::size_t{1} << kTableBits) - 1)];
-    if (entry->key == key) {
-      const int wanted = toLose ? 0 : need;
-      if (toLose ? entry->high <= 0 : entry->low >= wanted) return true;
-      if (toLose ? entry->low >= 1 : entry->high < wanted) return false;
-    } else {
-      *entry = Entry{key, 0, 13};
+    layout = LayoutOf(hands, leader, toLose, side, trumps);
+    const std::size_t first = ((layout.shape >> 1) & ((std::size_t{1} << kBucketBits) - 1)) * kBucketSize;
+    bucket = &table_[first];
+    shapes = &shapes_[first];
+    for (int i = 0; i < kBucketSize; ++i) {
+      if (shapes[i] != layout.shape) continue;
+      const Entry& e = bucket[i];
+      if (!(e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) continue;
+      bool same = true;
+      for (int suit = 0; suit < 4; ++suit)
+        same = same && ((e.owners[suit] ^ layout.owners[suit]) & TopOwners(e.depth[suit], layout.counts[suit])) == 0;
+      if (!same) continue;
+      relevant = TopCards(held, e.depth);
+      return e.atLeast != (toLose != 0);
     }
   }
 
   const int seat = (leader + played) % 4;
   const int led = played ? SuitOfBit(trick[0]) : -1;
-  std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  std::uint64_t inPlay = held;
   for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
   const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
   const bool declaring = side >> seat & 1;
   std::array<int, 13> order{};
   const int count = OrderMoves(hands, inPlay, moves, trick, played, leader, seat, side, trumps, toLose, order);
 
+  // The cards the answer depends on: those of the move that settled it, or of every move.
   bool result = !declaring;
+  std::uint64_t everyMove = 0;
   for (int m = 0; m < count; ++m) {
     const int card = order[m];
     hands[seat] &= ~(std::uint64_t{1} << card);
     trick[played] = card;
     bool reached;
+    std::uint64_t depends = 0;
     if (played == 3) {
-      const int winner = (leader + WinningPlace(trick, 4, trumps)) % 4;
+      const int place = WinningPlace(trick, 4, trumps);
+      const int winner = (leader + place) % 4;
       const bool declarerWins = side >> winner & 1;
       // The next trick has an array of its own: this one's cards are still needed here.
       std::array<int, 4> nextTrick{};
       if (toLose && declarerWins)
         reached = false;
       else
-        reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), side, trumps);
+        reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), side, trumps, depends);
+      // A card that won by its rank over another of its suit: its place among the cards matters.
+      for (int i = 0; i < 4; ++i)
+        if (i != place && SuitOfBit(trick[i]) == SuitOfBit(trick[place])) depends |= std::uint64_t{1} << trick[place];
     } else {
-      reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps);
+      reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps, depends);
     }
     hands[seat] |= std::uint64_t{1} << card;
+    everyMove |= depends;
     if (reached == declaring) {
       result = reached;
+      everyMove = depends;
       break;
     }
   }
+  relevant = everyMove;
 
   // A search cut short knows nothing: it leaves the table as it was.
-  if (aborted_) return false;
-  if (entry && entry->key == key) {
-    if (toLose) {
-      if (result) entry->high = 0;
-      else entry->low = 1;
-    } else if (result) {
-      if (need > entry->low) entry->low = static_cast<std::int8_t>(need);
-    } else if (need - 1 < entry->high) {
-      entry->high = static_cast<std::int8_t>(need - 1);
-    }
+  if (aborted_ || !bucket) return result;
+  // What was learnt: the declarer's further tricks are at least `wanted`, or fewer.
+  const bool atLeast = result != (toLose != 0);
+  const int tricks = atLeast ? wanted : wanted - 1;
+  std::array<std::uint8_t, 4> depth{};
+  for (int suit = 0; suit < 4; ++suit) {
+    const std::uint64_t cards = relevant & SuitBits(suit);
+    if (cards) depth[suit] = static_cast<std::uint8_t>(std::popcount(held & SuitBits(suit) & ~((cards & (0 - cards)) - 1)));
+  }
+  // The fact joins the bucket: it strengthens one learnt of the same cards, or takes an empty
+  // place, or the places are taken in turn.
+  int slot = -1, free = static_cast<int>(nodes_ % kBucketSize);
+  for (int i = 0; i < kBucketSize && slot < 0; ++i) {
+    const Entry& e = bucket[i];
+    if (shapes[i] == layout.shape && e.atLeast == atLeast && e.depth == depth && e.owners == layout.owners) slot = i;
+    else if (shapes[i] == 0 && shapes[free] != 0) free = i;
+  }
+  if (slot >= 0) {
+    Entry& e = bucket[slot];
+    e.tricks = static_cast<std::int8_t>(atLeast ? std::max<int>(e.tricks, tricks) : std::min<int>(e.tricks, tricks));
+  } else {
+    shapes[free] = layout.shape;
+    bucket[free] = Entry{layout.owners, depth, static_cast<std::int8_t>(tricks), atLeast};
   }
   return result;
 }
@@ -271,8 +352,9 @@ bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
   if (goal.toLose && p.declarerTricks > 0) return false;
   std::array<std::uint64_t, 4> hands = p.hands;
   std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};
+  std::uint64_t relevant = 0;
   return Search(hands, p.leader, p.played, trick, goal.toLose ? 1 : 0, goal.target - p.declarerTricks, SideOf(p),
-                p.trumps);
+                p.trumps, relevant);
 }
 
 std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const SolverGoal& goal) {

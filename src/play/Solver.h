@@ -62,13 +62,18 @@ class Solver {
   void Forget();
 
  private:
+  // A fact learnt of a position, for every position of its shape whose top cards lie the same.
   struct Entry {
-    std::uint64_t key = 0;
-    std::int8_t low = 0, high = 13;  // the declarer's further tricks lie in [low, high]
+    std::array<std::uint32_t, 4> owners{};
+    std::array<std::uint8_t, 4> depth{};  // how many of each suit's top cards the fact depends on
+    std::int8_t tricks = 0;                // the declarer's further tricks: at least this, or at most
+    bool atLeast = false;
   };
-  // `side`: the declaring side's seats, one bit each.
+  // `side`: the declaring side's seats, one bit each. `relevant` gets the cards in play whose
+  // owners the answer depends on (with every card above them in their suit).
   bool Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
-              int need, int side, int trumps);
+              int need, int side, int trumps, std::uint64_t& relevant);
+  std::vector<std::uint64_t> shapes_;  // each entry's shape (0: empty)
   std::vector<Entry> table_;
   long nodes_ = 0;
   long limit_ = 0, stopAt_ = 0;
