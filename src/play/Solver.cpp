@@ -119,29 +119,25 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   return total + bestSide;
 }
 
-// Tricks a side takes whoever leads, by its trumps. A trump wins the trick it falls in unless a
-// higher trump falls in it too, and each higher trump of another seat can beat only one of a
-// seat's trumps (a seat plays one card a trick): so a seat's trumps win at least as many tricks
-// as are left over when every higher trump elsewhere is matched to one of them. Every card is
-// played by the end, and one seat's winning trumps win different tricks.
-std::array<int, 2> SureTrumpTricks(const std::array<std::uint64_t, 4>& hands, int trumps, int side) {
-  std::array<int, 2> sure{};  // the declaring side's, the defenders'
-  if (trumps < 0) return sure;
+// Trumps sure to take tricks whoever leads. A trump wins the trick it falls in unless a higher
+// trump falls in it too, and each higher trump of another seat can beat only one of a seat's
+// trumps (a seat plays one card a trick): so a seat's trumps win at least as many tricks as are
+// left over when every higher trump elsewhere is matched to one of them. Every card is played by
+// the end, and one seat's winning trumps win different tricks. Whether a trump is sure depends
+// only on the trumps above it.
+std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hands, int trumps) {
+  std::array<std::uint64_t, 4> sure{};
   // One pass down the trumps in play, for every seat at once: each card is beaten by one of
   // the higher trumps of other seats not yet matched, or wins.
-  std::array<int, 4> beaters{}, wins{};
+  std::array<int, 4> beaters{};
   for (std::uint64_t cards = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps); cards;) {
     const std::uint64_t top = TopOf(cards);
     cards &= ~top;
     for (int seat = 0; seat < 4; ++seat) {
       if (!(hands[seat] & top)) ++beaters[seat];
       else if (beaters[seat] > 0) --beaters[seat];
-      else ++wins[seat];
+      else sure[seat] |= top;
     }
-  }
-  for (int seat = 0; seat < 4; ++seat) {
-    int& best = sure[(side >> seat & 1) ? 0 : 1];
-    best = std::max(best, wins[seat]);
   }
   return sure;
 }
@@ -251,10 +247,18 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
         relevant = runs;
         return leaderDeclares;
       }
-      const std::array<int, 2> sure = SureTrumpTricks(hands, trumps, side);
-      if (sure[0] >= need || need > tricksLeft - sure[1]) {
-        relevant = held & SuitBits(trumps);
-        return sure[0] >= need;
+      if (trumps >= 0) {
+        const std::array<std::uint64_t, 4> sure = SureTrumps(hands, trumps);
+        for (int other = 0; other < 4; ++other) {
+          const bool declares = side >> other & 1;
+          int enough = declares ? need : tricksLeft - need + 1;
+          if (std::popcount(sure[other]) < enough) continue;
+          // The answer depends on the trumps down to the last of those it counts.
+          std::uint64_t counted = sure[other];
+          while (--enough > 0) counted &= ~TopOf(counted);
+          relevant = TopOf(counted);
+          return declares;
+        }
       }
     }
     layout = LayoutOf(hands, leader, toLose, side, trumps);
