@@ -13,7 +13,7 @@ namespace {
 // of its position (the seat to lead, the goal, the sides, the trumps and every hand's length in
 // every suit), the owners of each suit's cards in play from the top, and how many of those top
 // cards it depends on; any position of the same shape whose top cards lie the same way shares it.
-constexpr int kBucketBits = 14;  // buckets of positions of one shape (or colliding shapes)
+constexpr int kBucketBits = 13;  // buckets of positions of one shape (or colliding shapes)
 constexpr int kBucketSize = 32;
 
 // A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
@@ -37,11 +37,10 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
       // The card's one owner, found without a branch.
       const int owner = ((hands[1] & card) ? 1 : 0) | ((hands[2] & card) ? 2 : 0) | ((hands[3] & card) ? 3 : 0);
       owners |= static_cast<std::uint32_t>(owner) << (2 * place);
+      lengths += std::uint64_t{1} << (4 * (suit * 4 + owner));  // a hand's length in the suit
     }
     layout.owners[suit] = owners;
     layout.counts[suit] = place;
-    for (int seat = 0; seat < 4; ++seat)
-      lengths = lengths << 4 | static_cast<std::uint64_t>(std::popcount(hands[seat] & SuitBits(suit)));
   }
   const bool alone = (side & (side - 1)) == 0;
   const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
@@ -51,17 +50,12 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
   return layout;
 }
 
-// The bits of a suit's owners that its top `depth` cards take, of `count` in play.
-constexpr std::uint32_t TopOwners(int depth, int count) {
-  return depth == 0 ? 0 : ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (count - depth));
-}
-
-// The top `depth` cards in play of each suit, from how many there are.
-std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint8_t, 4>& depth) {
+// The top cards in play of each suit whose owners `top` covers.
+std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint32_t, 4>& top) {
   std::uint64_t cards = 0;
   for (int suit = 0; suit < 4; ++suit) {
     std::uint64_t rest = inPlay & SuitBits(suit);
-    for (int i = 0; i < depth[suit]; ++i) {
+    for (int i = std::popcount(top[suit]) / 2; i > 0; --i) {
       const std::uint64_t top = TopOf(rest);
       cards |= top;
       rest &= ~top;
@@ -214,10 +208,10 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
 
 }  // namespace
 
-Solver::Solver() : shapes_(std::size_t{kBucketSize} << kBucketBits), table_(shapes_.size()) {}
+Solver::Solver() : tags_(std::size_t{kBucketSize} << kBucketBits), table_(tags_.size()) {}
 
 void Solver::Forget() {
-  std::fill(shapes_.begin(), shapes_.end(), 0);
+  std::fill(tags_.begin(), tags_.end(), 0);
   std::fill(table_.begin(), table_.end(), Entry{});
 }
 
@@ -230,7 +224,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   // (to take tricks), or, to lose, with fewer than one.
   const int wanted = toLose ? 1 : need;
   Entry* bucket = nullptr;
-  std::uint64_t* shapes = nullptr;  // the bucket's shapes, apart so that a search reads few
+  // The bucket's tags (a few bits of each entry's shape), apart so that a search reads few.
+  std::uint16_t* tags = nullptr;
+  std::uint16_t tag = 0;
   Layout layout;
   const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
   if (played == 0) {
@@ -264,16 +260,16 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     layout = LayoutOf(hands, leader, toLose, side, trumps);
     const std::size_t first = ((layout.shape >> 1) & ((std::size_t{1} << kBucketBits) - 1)) * kBucketSize;
     bucket = &table_[first];
-    shapes = &shapes_[first];
+    tags = &tags_[first];
+    tag = static_cast<std::uint16_t>(layout.shape >> 48 | 1);
     for (int i = 0; i < kBucketSize; ++i) {
-      if (shapes[i] != layout.shape) continue;
+      if (tags[i] != tag) continue;
       const Entry& e = bucket[i];
-      if (!(e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) continue;
-      bool same = true;
-      for (int suit = 0; suit < 4; ++suit)
-        same = same && ((e.owners[suit] ^ layout.owners[suit]) & TopOwners(e.depth[suit], layout.counts[suit])) == 0;
-      if (!same) continue;
-      relevant = TopCards(held, e.depth);
+      if (e.shape != layout.shape || !(e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) continue;
+      if ((layout.owners[0] & e.top[0]) != e.owners[0] || (layout.owners[1] & e.top[1]) != e.owners[1] ||
+          (layout.owners[2] & e.top[2]) != e.owners[2] || (layout.owners[3] & e.top[3]) != e.owners[3])
+        continue;
+      relevant = TopCards(held, e.top);
       return e.atLeast != (toLose != 0);
     }
   }
@@ -327,25 +323,29 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   // What was learnt: the declarer's further tricks are at least `wanted`, or fewer.
   const bool atLeast = result != (toLose != 0);
   const int tricks = atLeast ? wanted : wanted - 1;
-  std::array<std::uint8_t, 4> depth{};
+  std::array<std::uint32_t, 4> top{}, owners{};
   for (int suit = 0; suit < 4; ++suit) {
     const std::uint64_t cards = relevant & SuitBits(suit);
-    if (cards) depth[suit] = static_cast<std::uint8_t>(std::popcount(held & SuitBits(suit) & ~((cards & (0 - cards)) - 1)));
+    if (!cards) continue;
+    // The fact depends on the suit's cards from its lowest relevant card up.
+    const int depth = std::popcount(held & SuitBits(suit) & ~((cards & (0 - cards)) - 1));
+    top[suit] = ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (layout.counts[suit] - depth));
+    owners[suit] = layout.owners[suit] & top[suit];
   }
   // The fact joins the bucket: it strengthens one learnt of the same cards, or takes an empty
   // place, or the places are taken in turn.
   int slot = -1, free = static_cast<int>(nodes_ % kBucketSize);
   for (int i = 0; i < kBucketSize && slot < 0; ++i) {
     const Entry& e = bucket[i];
-    if (shapes[i] == layout.shape && e.atLeast == atLeast && e.depth == depth && e.owners == layout.owners) slot = i;
-    else if (shapes[i] == 0 && shapes[free] != 0) free = i;
+    if (e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;
+    else if (tags[i] == 0 && tags[free] != 0) free = i;
   }
   if (slot >= 0) {
     Entry& e = bucket[slot];
     e.tricks = static_cast<std::int8_t>(atLeast ? std::max<int>(e.tricks, tricks) : std::min<int>(e.tricks, tricks));
   } else {
-    shapes[free] = layout.shape;
-    bucket[free] = Entry{layout.owners, depth, static_cast<std::int8_t>(tricks), atLeast};
+    tags[free] = tag;
+    bucket[free] = Entry{layout.shape, owners, top, static_cast<std::int8_t>(tricks), atLeast};
   }
   return result;
 }

@@ -64,8 +64,9 @@ class Solver {
  private:
   // A fact learnt of a position, for every position of its shape whose top cards lie the same.
   struct Entry {
-    std::array<std::uint32_t, 4> owners{};
-    std::array<std::uint8_t, 4> depth{};  // how many of each suit's top cards the fact depends on
+    std::uint64_t shape = 0;
+    // The owners of each suit's top cards the fact depends on, and the bits they take.
+    std::array<std::uint32_t, 4> owners{}, top{};
     std::int8_t tricks = 0;                // the declarer's further tricks: at least this, or at most
     bool atLeast = false;
   };
@@ -73,7 +74,7 @@ class Solver {
   // owners the answer depends on (with every card above them in their suit).
   bool Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
               int need, int side, int trumps, std::uint64_t& relevant);
-  std::vector<std::uint64_t> shapes_;  // each entry's shape (0: empty)
+  std::vector<std::uint16_t> tags_;  // a few bits of each entry's shape (0: empty)
   std::vector<Entry> table_;
   long nodes_ = 0;
   long limit_ = 0, stopAt_ = 0;
