@@ -24,6 +24,7 @@ namespace solo {
 
 namespace {
 
+
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
@@ -70,7 +71,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
                              std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
-    return FitsClassicBids(s, classicSeats_, hands);
+    return FitsBids(s, bidders_, hands);
   };
   for (int i = 0; i < samples_; ++i) {
     std::array<std::uint64_t, 4> hands{};
@@ -128,19 +129,16 @@ void ExpertPlayer::FollowGame(const Game& g) {
       if (helper) helper->Forget();
   }
   // The bids of the Classic rules tell of the hands; the Standard rules' auction is not read.
-  for (int seat = 0; seat < kSeats; ++seat)
-    classicSeats_[seat] =
-        !g.s.standard && g.players[seat] && std::string_view(g.players[seat]->Level()) == "classic";
+  for (int seat = 0; seat < kSeats; ++seat) {
+    const std::string_view level = g.players[seat] ? g.players[seat]->Level() : "";
+    bidders_[seat] = g.s.standard ? Bidder::Unknown
+                     : level == "classic"                      ? Bidder::Classic
+                     : level == "expert"                       ? Bidder::Expert
+                                                               : Bidder::Unknown;
+  }
 }
 
-int ExpertPlayer::ClassicOthers(int seat) const {
-  int count = 0;
-  for (int other = 0; other < kSeats; ++other) count += other != seat && classicSeats_[other];
-  return count;
-}
-
-bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,
-                     const std::array<std::uint64_t, 4>& hands) {
+bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, const std::array<std::uint64_t, 4>& hands) {
   // At most one computer seat bids: the one whose offer came first (the higher bid, then the
   // lower seat). A computer seat that passed made an offer that lost to the bid shown; with no
   // computer bid shown, a pass says the count gave a pass only once the round is over and the
@@ -153,13 +151,31 @@ bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic
   }
   const bool passesTell = roundOver && s.spoke[kSouth] == kPass;
   for (int seat = 0; seat < kSeats; ++seat) {
-    if (!classic[seat] || s.spoke[seat] < 0) continue;
+    // South's bid may be refused by the rules, whatever its search said.
+    if (bidders[seat] == Bidder::Unknown || (bidders[seat] == Bidder::Expert && seat == kSouth) || s.spoke[seat] < 0)
+      continue;
     const bool passed = s.spoke[seat] == kPass;
     if (passed && bidder == kNoSeat && !passesTell) continue;
-    const int offer = BidForPoints(CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points);
-    if (!passed && offer != s.spoke[seat]) return false;
-    if (passed && bidder == kNoSeat && offer != kPass) return false;
-    if (passed && bidder != kNoSeat && (offer > bid || (offer == bid && seat < bidder))) return false;
+    // The offers the seat may have made: the bid it showed, a pass, or one that lost to the
+    // computer bid shown.
+    const auto shown = [&](int offer) {
+      return !passed ? offer == s.spoke[seat] : bidder == kNoSeat ? offer == kPass : offer < bid || (offer == bid && seat > bidder);
+    };
+    const int count = CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points;
+    if (bidders[seat] == Bidder::Classic) {
+      if (!shown(BidForPoints(count))) return false;
+      continue;
+    }
+    const int soloFrom = CountsSoloFrom(bidders, seat);
+    const auto mayOffer = [&](int offer) {
+      return offer == kPass ? count < soloFrom
+             : offer == kSolo ? count >= kExpertSoloCountFrom
+             : offer == kMisere ? count <= kExpertMisereCountTo
+                                : true;
+    };
+    bool any = false;
+    for (int offer = kPass; offer <= kAbundanceDeclared && !any; ++offer) any = shown(offer) && mayOffer(offer);
+    if (!any) return false;
   }
   return true;
 }
@@ -183,7 +199,7 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
   }
   // Classic defenders let more through than Expert ones: the chance is measured against three
   // of either, and taken in proportion at a table of both.
-  const int classicDefenders = ClassicOthers(seat);
+  const int classicDefenders = ClassicAmong(bidders_, seat);
   // The units the declarer wins on average: three times the contract's units from the others
   // when it is made, paid back three times when it fails.
   double best = 0;
@@ -196,6 +212,16 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
     if (expected > best) best = expected, chosen = i;
   }
   return chosen;
+}
+
+int ClassicAmong(const std::array<Bidder, kSeats>& bidders, int seat) {
+  int count = 0;
+  for (int other = 0; other < kSeats; ++other) count += other != seat && bidders[other] == Bidder::Classic;
+  return count;
+}
+
+int CountsSoloFrom(const std::array<Bidder, kSeats>& bidders, int seat) {
+  return ClassicAmong(bidders, seat) == kSeats - 1 ? ExpertPlayer::kCountsSoloAgainstClassicFrom : kNoCountsSolo;
 }
 
 ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop) {
@@ -384,10 +410,8 @@ int ExpertPlayer::Bid(Game& g, int seat) {
 }
 
 int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) const {
-  // Solved with every card seen, a Solo is rarely safe, yet real defenders let a hand counting 7
-  // or more make it four times in five: the search's pass gives way to the count's Solo.
-  const int from = ClassicOthers(seat) == kSeats - 1 ? kCountsSoloAgainstClassicFrom : kSoloFrom;
-  if (searched != kPass || CountBidPoints(g.s, seat).points < from) return searched;
+  // Solved with every card seen, a Solo is rarely safe, yet Classic defenders let many through.
+  if (searched != kPass || CountBidPoints(g.s, seat).points < CountsSoloFrom(bidders_, seat)) return searched;
   return seat == kSouth && UsersBidRefused(g.s, kSolo) ? kPass : kSolo;
 }
 

@@ -27,6 +27,10 @@ struct ExpertChoice {
   int layouts = 0;
 };
 
+// Who sits in a seat, as far as its bids tell of its hand: a Classic seat bids by its point
+// count; an Expert computer seat by its search, which the count foretells only in part.
+enum class Bidder { Unknown, Classic, Expert };
+
 class ExpertPlayer : public SeatPlayer {
  public:
   // By default a contract is bid by its expectation: the share of the imagined layouts in which
@@ -76,9 +80,11 @@ class ExpertPlayer : public SeatPlayer {
   // user may bid now), the suit to name for an Abundance Open, and the card to play (`classic`
   // is the Classic rule's card, taken on a tie).
   ExpertChoice SearchBid(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
-  // The bid made of a search's answer: its pass, on a hand the point count bids a Solo from 7
-  // with, becomes that Solo (where South may still bid it); against three Classic defenders
-  // from 6 (measured on seed 9940: such Solos at 6 were made 58 % of the time against them).
+  // The bid made of a search's answer: against three Classic defenders its pass, on a hand
+  // counting 6 or more, becomes the count's Solo (where South may still bid it): measured on
+  // seed 9940, such Solos at 6 were made 58 % of the time against them. Expert defenders beat
+  // them: at a table of four Experts the Solos of a count of 7 or more that the search passed
+  // were made 69 times in 229 (seeds 9980 and 9981), so there the search's pass stands.
   static constexpr int kCountsSoloAgainstClassicFrom = 6;
   int OrCountsSolo(const Game& g, int seat, int searched) const;
   ExpertChoice SearchTrumps(const GameState& s, int seat, const std::atomic<bool>* stop = nullptr);
@@ -144,12 +150,10 @@ class ExpertPlayer : public SeatPlayer {
   // solved in, or -1 to pass.
   int ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
                      const std::array<int, 5>& solved) const;
-  // Which seats play by the Classic rules, whose bids the layouts must fit; and the hand's own
-  // random stream, started anew at every deal.
+  // Who sits in each seat, whose bids the layouts must fit; and the hand's own random stream,
+  // started anew at every deal.
   void FollowGame(const Game& g);
-  // How many of the seats other than `seat` play by the Classic rules.
-  int ClassicOthers(int seat) const;
-  std::array<bool, kSeats> classicSeats_{};
+  std::array<Bidder, kSeats> bidders_{};
   std::uint64_t seed_;
   long deal_ = -1;
   // The Standard call the search valued, and for which deal.
@@ -172,11 +176,21 @@ class ExpertPlayer : public SeatPlayer {
   void Timed(std::chrono::steady_clock::time_point start);
 };
 
-// Whether a layout fits what the Classic seats (`classic`) said in the bidding: their bids
-// follow from their point count, so a seat that bid holds a hand (its cards and those it has
-// played) counting to that bid, and one that passed when no computer seat bid, a pass.
-bool FitsClassicBids(const GameState& s, const std::array<bool, kSeats>& classic,
-                     const std::array<std::uint64_t, 4>& hands);
+// How many of the seats other than `seat` play by the Classic rules; and the count from which
+// an Expert in `seat` bids a Solo its search would pass (ExpertPlayer::OrCountsSolo), beyond any
+// count (kNoCountsSolo) with an Expert or a person among the others.
+inline constexpr int kNoCountsSolo = 1000;
+int ClassicAmong(const std::array<Bidder, kSeats>& bidders, int seat);
+int CountsSoloFrom(const std::array<Bidder, kSeats>& bidders, int seat);
+// In self-play (four Experts, and three against a Classic South: 939 offers, seeds 9970 and 9971)
+// an Expert computer seat offered a Solo only from a count of 6 and a Misere only up to 5.
+inline constexpr int kExpertSoloCountFrom = 6, kExpertMisereCountTo = 5;
+// Whether a layout fits what the seats said in the bidding. A Classic seat's bid follows from
+// its count, so a seat that bid holds a hand (its cards and those it has played) counting to
+// that bid, and one that passed when no computer seat bid, a pass. An Expert computer seat
+// never passes a hand counting to its count's Solo (against three Classic seats), and its Solo
+// and Misere keep to the counts above.
+bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, const std::array<std::uint64_t, 4>& hands);
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
 SolverGoal GoalOf(int code);

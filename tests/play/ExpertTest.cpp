@@ -1,4 +1,5 @@
 // The Expert player and the layouts it imagines, in real play.
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
@@ -186,35 +187,58 @@ TEST(Expert, BidsAContractMadeInExactlyTheShareAsked) {
   EXPECT_EQ(certain.SearchBid(s, kWest).choice, kAbundanceDeclared);
 }
 
-// The layouts fit the Classic seats' bids: West bid Solo and North and East passed, so every
-// layout gives West a hand counting to a Solo, and North and East a pass or a Solo (a Solo
-// offered by a later seat than West's loses to West's).
-TEST(Expert, LayoutsFitWhatTheClassicSeatsBid) {
+// The layouts fit the bids: West bid Solo and North and East passed. Classic seats bid by their
+// count, so every layout gives West a hand counting to a Solo, and North and East a pass or a
+// Solo (a Solo offered by a later seat than West's loses to West's). An Expert bids its Solo
+// from a count of 6, and among three Classic seats passes none from 6: when North bids, West
+// (before it) passed below 6.
+TEST(Expert, LayoutsFitWhatTheSeatsBid) {
   GameState s = test::FreshState();
   for (int card = 1; card <= kCards; ++card) SetOwner(s, card, (card * 7) % 4);
   s.dealer = kEast;
   const int trumps = kSpades;  // East's deal
-  s.spoke = {kPass, kSolo, kPass, kPass};
-  const std::array<bool, kSeats> classic = {false, true, true, true};
-  std::mt19937_64 random(3);
-  int fitted = 0;
-  for (int i = 0; i < 40; ++i) {
-    std::array<std::uint64_t, 4> hands{};
-    ASSERT_TRUE(SampleLayout(s, kSouth, random, hands, [&](const auto& h) { return FitsClassicBids(s, classic, h); }));
-    const auto offer = [&](int seat) { return BidForPoints(CountBidPoints(hands[seat], trumps).points); };
-    const bool fits = offer(kWest) == kSolo && offer(kNorth) <= kSolo && offer(kEast) <= kSolo;
-    fitted += fits;
-    EXPECT_EQ(fits, FitsClassicBids(s, classic, hands));
+  using U = Bidder;
+  struct Case {
+    PerSeat<int> spoke;
+    std::array<Bidder, kSeats> bidders;
+    std::function<bool(const std::function<int(int)>&)> fits;  // given each seat's count
+  };
+  const Case cases[] = {
+      {{kPass, kSolo, kPass, kPass}, {U::Unknown, U::Classic, U::Classic, U::Classic},
+       [](const auto& count) {
+         return BidForPoints(count(kWest)) == kSolo && BidForPoints(count(kNorth)) <= kSolo &&
+                BidForPoints(count(kEast)) <= kSolo;
+       }},
+      {{-1, kSolo, kPass, kPass}, {U::Unknown, U::Expert, U::Expert, U::Expert},
+       [](const auto& count) { return count(kWest) >= kExpertSoloCountFrom; }},
+      {{-1, kPass, kSolo, kPass}, {U::Classic, U::Expert, U::Classic, U::Classic},
+       [](const auto& count) {
+         return count(kWest) < ExpertPlayer::kCountsSoloAgainstClassicFrom && BidForPoints(count(kNorth)) == kSolo &&
+                BidForPoints(count(kEast)) <= kSolo;
+       }},
+  };
+  for (const Case& c : cases) {
+    s.spoke = c.spoke;
+    std::mt19937_64 random(3);
+    int fitted = 0;
+    for (int i = 0; i < 40; ++i) {
+      std::array<std::uint64_t, 4> hands{};
+      ASSERT_TRUE(SampleLayout(s, kSouth, random, hands, [&](const auto& h) { return FitsBids(s, c.bidders, h); }));
+      const bool fits = c.fits([&](int seat) { return CountBidPoints(hands[seat], trumps).points; });
+      fitted += fits;
+      EXPECT_EQ(fits, FitsBids(s, c.bidders, hands));
+    }
+    EXPECT_GT(fitted, 30) << "almost every layout fits; the rest are the sampler's fallback";
   }
-  EXPECT_GT(fitted, 30) << "almost every layout fits; the rest are the sampler's fallback";
-  // With no computer bid, a pass says nothing before the round is over; a seat that is not
-  // Classic says nothing at all.
+  // With no computer bid, a pass says nothing before the round is over; a seat of unknown
+  // play says nothing at all.
   s.spoke = {-1, kPass, kPass, -1};
+  std::mt19937_64 random(4);
   std::array<std::uint64_t, 4> any{};
   ASSERT_TRUE(SampleLayout(s, kSouth, random, any));
-  EXPECT_TRUE(FitsClassicBids(s, classic, any));
+  EXPECT_TRUE(FitsBids(s, {U::Unknown, U::Classic, U::Expert, U::Classic}, any));
   s.spoke = {kPass, kSolo, kPass, kPass};
-  EXPECT_TRUE(FitsClassicBids(s, {false, false, false, false}, any));
+  EXPECT_TRUE(FitsBids(s, {U::Unknown, U::Unknown, U::Unknown, U::Unknown}, any));
 }
 
 // The goal the Expert searches for and the settlement agree for every contract and every split
