@@ -24,7 +24,6 @@ namespace solo {
 
 namespace {
 
-
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }

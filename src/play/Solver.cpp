@@ -56,9 +56,9 @@ std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint32_t, 4>&
   for (int suit = 0; suit < 4; ++suit) {
     std::uint64_t rest = inPlay & SuitBits(suit);
     for (int i = std::popcount(top[suit]) / 2; i > 0; --i) {
-      const std::uint64_t top = TopOf(rest);
-      cards |= top;
-      rest &= ~top;
+      const std::uint64_t card = TopOf(rest);
+      cards |= card;
+      rest &= ~card;
     }
   }
   return cards;
