@@ -160,13 +160,11 @@ bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, con
     const auto shown = [&](int offer) {
       return !passed ? offer == s.spoke[seat] : bidder == kNoSeat ? offer == kPass : offer < bid || (offer == bid && seat > bidder);
     };
+    // The offers the seat's count allows: a Classic seat's one, an Expert's several.
     const int count = CountBidPoints(hands[seat] | s.playedBy[seat], DealersTrumps(s.dealer)).points;
-    if (bidders[seat] == Bidder::Classic) {
-      if (!shown(BidForPoints(count))) return false;
-      continue;
-    }
     const int soloFrom = CountsSoloFrom(bidders, seat);
     const auto mayOffer = [&](int offer) {
+      if (bidders[seat] == Bidder::Classic) return offer == BidForPoints(count);
       return offer == kPass ? count < soloFrom
              : offer == kSolo ? count >= kExpertSoloCountFrom
              : offer == kMisere ? count <= kExpertMisereCountTo

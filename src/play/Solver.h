@@ -67,7 +67,7 @@ class Solver {
     std::uint64_t shape = 0;
     // The owners of each suit's top cards the fact depends on, and the bits they take.
     std::array<std::uint32_t, 4> owners{}, top{};
-    std::int8_t tricks = 0;                // the declarer's further tricks: at least this, or at most
+    std::int8_t tricks = 0;  // the declarer's further tricks: at least this, or at most
     bool atLeast = false;
   };
   // `side`: the declaring side's seats, one bit each. `relevant` gets the cards in play whose

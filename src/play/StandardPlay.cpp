@@ -9,7 +9,6 @@ namespace solo {
 
 namespace {
 
-
 // The place in the trick of the card winning it so far (the first `played` cards).
 int WinningSoFar(const GameState& s, int played) {
   std::array<int, 4> bits{};
