@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "bidding/BidEvaluation.h"
@@ -329,8 +330,11 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   // How often each legal card (by bit) keeps this seat's side on course for its goal, and, to
   // tell apart cards that do so equally often, the tricks its side comes out with: toward the
   // goal or beyond it (a declarer's), or short of the declarer's target (a defender's).
-  // counts: the score of each card (by bit), then its tricks.
-  std::vector<int> counts(2 * kCards);
+  // Cards still alike are told apart by how they fare when every seat plays on by the Classic
+  // card rules: the goal first, then the tricks.
+  // counts: the score of each card (by bit), then its tricks, then its worth played on.
+  std::vector<int> counts(3 * kCards);
+  const bool lose = goal.toLose;
   // The hands come from each layout: the Expert never sees the others' cards.
   SolverPosition base = PositionNow(s);
   base.hands = {};
@@ -340,9 +344,14 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
     int* score = c.data();
     int* tricks = c.data() + kCards;
+    int* playedOn = c.data() + 2 * kCards;
+    GameState scratch = s;
     for (const Solver::CardResult& r : solver.Cards(p, goal)) {
       const bool onCourse = r.reaches == declaring;
       const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
+      const int taken = PlayedOnTricks(scratch, s, p.hands, position, r.card + 1, lose);
+      const bool madeOn = lose ? taken == 0 : taken >= goal.target;
+      const int worth = (madeOn == declaring ? 16 : 0) + (declaring != lose ? taken : 13 - taken);
       // The solver answers once for a run of cards that play alike: the seat's cards below it
       // in the suit down to the next card held by another seat or lying on the table.
       const int suitBase = r.card / kCardsPerSuit * kCardsPerSuit;
@@ -351,6 +360,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
         if (p.hands[seat] & bit) {
           score[c] += onCourse;
           tricks[c] += graded;
+          playedOn[c] += worth;
         } else if (inPlay & bit) {
           break;
         }
@@ -359,17 +369,19 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   });
   const int* score = counts.data();
   const int* tricks = counts.data() + kCards;
+  const int* playedOn = counts.data() + 2 * kCards;
+  const auto worth = [&](int c) { return std::tuple(score[c], tricks[c], playedOn[c]); };
   int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
-    if (score[c] > score[best] || (score[c] == score[best] && tricks[c] > tricks[best])) best = c;
+    if (worth(c) > worth(best)) best = c;
   }
   // A tie is another play scoring as the best: a card of the same run (no card still in play
   // between them) is the same play, not a tie.
   bool tie = false;
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
-    if (c == best || score[c] != score[best] || tricks[c] != tricks[best]) continue;
+    if (c == best || worth(c) != worth(best)) continue;
     const int low = std::min(c, best), high = std::max(c, best);
     const std::uint64_t between = ((std::uint64_t{1} << high) - 1) & ~((std::uint64_t{2} << low) - 1);
     tie = tie || SuitOfBit(c) != SuitOfBit(best) || (between & inPlay & ~s.Hand[seat]) != 0;

@@ -3,16 +3,50 @@
 #include <bit>
 
 #include "bidding/BidLadder.h"
+#include "play/StandardPlay.h"
 #include "play/Strategy.h"
 #include "play/TrickRules.h"
 
 namespace solo {
 
+namespace {
+
+// Plays the hand in `s` to its end by the computer's card rules (a Standard hand's partners by
+// theirs, when `standard`), from the card at `position` (1-4) of the trick in progress; `first`,
+// when not 0, is the card played there.
+void PlayToEnd(GameState& s, int position, int first, bool lose, bool standard) {
+  while (s.tricksPlayed < kTricksInHand) {
+    for (; position <= 4; ++position) {
+      const int player = s.trick[position - 1].seat;
+      const int card = first        ? first
+                       : standard   ? ChooseStandardCard(s, player, position, lose)
+                                    : ChooseCard(s, player, position, lose);
+      first = 0;
+      if (card < 1 || card > kCards) return;  // never in a sound layout
+      s.trick[position - 1].card = card;
+      if (player == s.declarer) s.declarersCard = card;
+      PlayCardStep(s, card);
+    }
+    const int leader = s.trick[0].seat;
+    if (standard && s.ledFirst[leader] < 0) s.ledFirst[leader] = s.Pack[s.trick[0].card].Suit;
+    const int winner = ResolveTrick(s);
+    for (int i = 0; i < 4; ++i) s.trick[i] = {(winner + i) % kSeats, -1};
+    position = 1;
+  }
+}
+
+// `s` with the cards of `hands` in their holders' hands.
+void PlaceCards(GameState& s, const std::array<std::uint64_t, 4>& hands) {
+  for (int holder = 0; holder < kSeats; ++holder)
+    for (std::uint64_t rest = hands[holder]; rest; rest &= rest - 1) SetOwner(s, std::countr_zero(rest) + 1, holder);
+}
+
+}  // namespace
+
 int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
   GameState s = start;
   GatherAllCards(s);
-  for (int holder = 0; holder < kSeats; ++holder)
-    for (std::uint64_t rest = hands[holder]; rest; rest &= rest - 1) SetOwner(s, std::countr_zero(rest) + 1, holder);
+  PlaceCards(s, hands);
   for (int kind = kSolo; kind < kBidKinds; ++kind) KindFlags(s, kind) = {};
   KindFlags(s, code)[seat] = true;
   s.declarer = seat;
@@ -20,21 +54,34 @@ int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& h
   s.tricksPlayed = 0;
   s.tricksWon = {};
   s.KeepVoids = false;
-  const bool lose = ContractOf(code).toLose;
-  int leader = s.leader >= 0 && s.leader < kSeats ? s.leader : NextSeat(seat);
-  for (int trick = 0; trick < kTricksInHand; ++trick) {
-    for (int i = 0; i < 4; ++i) s.trick[i] = {(leader + i) % kSeats, -1};
-    for (int position = 1; position <= 4; ++position) {
-      const int player = s.trick[position - 1].seat;
-      const int card = ChooseCard(s, player, position, lose);
-      if (card < 1 || card > kCards) return s.tricksWon[seat];  // never in a sound layout
-      s.trick[position - 1].card = card;
-      if (player == seat) s.declarersCard = card;
-      PlayCardStep(s, card);
-    }
-    leader = ResolveTrick(s);
-  }
+  const int leader = s.leader >= 0 && s.leader < kSeats ? s.leader : NextSeat(seat);
+  for (int i = 0; i < 4; ++i) s.trick[i] = {(leader + i) % kSeats, -1};
+  PlayToEnd(s, 1, 0, ContractOf(code).toLose, false);
   return s.tricksWon[seat];
+}
+
+int PlayedOnTricks(GameState& scratch, const GameState& now, const std::array<std::uint64_t, 4>& hands, int position,
+                   int card, bool lose) {
+  if (position < 1 || position > 4) return 0;
+  // Put back what an earlier play-on changed: the cards' places, the trick and the count.
+  GameState& s = scratch;
+  for (int c = 1; c <= kCards; ++c) s.Pack[c].Owner = now.Pack[c].Owner, s.Pack[c].Played = now.Pack[c].Played;
+  s.Hand = now.Hand;
+  s.Unowned = now.Unowned;
+  s.UnownedCount = now.UnownedCount;
+  s.PlayedCards = now.PlayedCards;
+  s.trick = now.trick;
+  s.declarersCard = now.declarersCard;
+  s.ledFirst = now.ledFirst;
+  s.leader = now.leader;
+  s.tricksPlayed = now.tricksPlayed;
+  s.tricksWon = now.tricksWon;
+  s.KeepVoids = false;
+  PlaceCards(s, hands);
+  for (int i = position - 1; i < 4; ++i) s.trick[i] = {(s.trick[0].seat + i) % kSeats, -1};
+  PlayToEnd(s, position, card, lose, s.standard);
+  const int declarer = s.declarer >= 0 && s.declarer < kSeats ? s.declarer : 0;
+  return s.tricksWon[declarer] + (s.partner >= 0 && s.partner < kSeats ? s.tricksWon[s.partner] : 0);
 }
 
 }  // namespace solo

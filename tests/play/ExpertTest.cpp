@@ -1,5 +1,8 @@
 // The Expert player and the layouts it imagines, in real play.
+#include <algorithm>
+#include <bit>
 #include <functional>
+#include <random>
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
@@ -8,6 +11,8 @@
 #include "bidding/BidLadder.h"
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
+#include "play/PlayOut.h"
+#include "play/Strategy.h"
 #include "play/Sampler.h"
 #include "sim/SimGame.h"
 #include "TestCards.h"
@@ -253,6 +258,40 @@ TEST(Expert, ItsGoalsAreTheSettlements) {
       const bool reached = goal.toLose ? taken == 0 : taken >= goal.target;
       EXPECT_EQ(DecideContract(s, code, kSouth) == Outcome::Made, reached) << code << " " << taken;
     }
+}
+
+// Played on from the first lead with the card the Classic rules choose, a hand comes out as the
+// Classic play-out from its start; every call starts again from the table as it is, whatever
+// an earlier call with the same scratch state played.
+TEST(Expert, PlayingOnFromTheFirstLeadIsTheClassicPlayOut) {
+  struct Row {
+    int code, trumps;
+    std::uint64_t seed;
+  };
+  for (const Row& row : {Row{kSolo, kHearts, 1}, Row{kSolo, kSpades, 2}, Row{kMisere, kNoTrumps, 3},
+                         Row{kAbundanceTrumps, kClubs, 4}, Row{kMisere, kNoTrumps, 5}}) {
+    std::array<int, kCards> pack{};
+    for (int i = 0; i < kCards; ++i) pack[i] = i;
+    std::shuffle(pack.begin(), pack.end(), std::mt19937_64(row.seed));
+    std::array<std::uint64_t, 4> hands{};
+    for (int i = 0; i < kCards; ++i) hands[i % 4] |= std::uint64_t{1} << pack[i];
+    GameState s = test::FreshState();
+    s.trumps = row.trumps;
+    s.leader = kNorth;
+    const int made = ClassicPlayOut(s, hands, kWest, row.code);
+    // The same hand as the table holds it at the first lead.
+    for (int seat = 0; seat < kSeats; ++seat)
+      for (std::uint64_t rest = hands[seat]; rest; rest &= rest - 1) SetOwner(s, std::countr_zero(rest) + 1, seat);
+    KindFlags(s, row.code)[kWest] = true;
+    s.declarer = kWest;
+    for (int i = 0; i < 4; ++i) s.trick[i] = {(kNorth + i) % kSeats, -1};
+    const bool lose = ContractOf(row.code).toLose;
+    const int first = ChooseCard(s, kNorth, 1, lose);
+    GameState scratch = s;
+    const int other = std::countr_zero(hands[kNorth] & ~CardBit(first)) + 1;
+    PlayedOnTricks(scratch, s, hands, 1, other, lose);
+    EXPECT_EQ(PlayedOnTricks(scratch, s, hands, 1, first, lose), made) << row.seed;
+  }
 }
 
 }  // namespace
