@@ -7,19 +7,24 @@
 #      decision (median, 99th percentile, slowest) at the default 20 layouts on every core.
 # The first two run side by side, each Expert decision on one thread; the third runs alone, so
 # that its decision times meet no other load of ours.
-#   scripts/measure_experts.sh [hands] [first seed]          (default 2000 9911: seeds 9911-9913)
+# A throw-in in one run and not the other makes the next deal differ, and only identical deals
+# are compared: three Expert opponents pass far more than Classic seats, so their run plays
+# more hands (by default half as many again) to compare as many deals.
+#   scripts/measure_experts.sh [hands] [first seed] [opponents' hands]
+#                                               (default 2000 9911 3000: seeds 9911-9913)
 set -euo pipefail
 # shellcheck source=scripts/setup.sh
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 solo_setup >/dev/null
 hands=${1:-2000}
 seed=${2:-9911}
+opponentHands=${3:-$((hands * 3 / 2))}
 sim="$SOLO_BUILD_DIR/solo-sim"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 "$sim" --hands "$hands" --seed "$seed" --south expert --duplicate --threads 1 --quiet >"$out/south" &
-"$sim" --hands "$hands" --seed $((seed + 1)) --west expert --north expert --east expert --duplicate --threads 1 \
+"$sim" --hands "$opponentHands" --seed $((seed + 1)) --west expert --north expert --east expert --duplicate --threads 1 \
   --quiet >"$out/opponents" &
 wait
 "$sim" --hands "$hands" --seed $((seed + 2)) --south expert --west expert --north expert --east expert \

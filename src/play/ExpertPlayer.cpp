@@ -185,7 +185,7 @@ void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
 }
 
 int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
-                                 const std::array<int, 5>& solved) const {
+                                 const std::array<int, 5>& solved, const std::array<double, 5>& playedOut) const {
   int chosen = -1;
   if (confidence_ >= 0) {
     // The highest contract to win made in that share of the layouts, else a Misere made in it
@@ -204,8 +204,9 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
   for (int i = 0; i < 5; ++i) {
     if (solved[i] == 0) continue;
     const double share = static_cast<double>(made[i]) / solved[i];
-    const double chance =
-        (classicDefenders * MadeInPlay(codes[i], share, true) + (3 - classicDefenders) * MadeInPlay(codes[i], share)) / 3;
+    const double chance = std::max(
+        playedOut[i],
+        (classicDefenders * MadeInPlay(codes[i], share, true) + (3 - classicDefenders) * MadeInPlay(codes[i], share)) / 3);
     const double expected = 3.0 * ContractOf(codes[i]).units * (2 * chance - 1);
     if (expected > best) best = expected, chosen = i;
   }
@@ -243,13 +244,18 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   const bool user = seat == kSouth;
   // Layouts made and layouts solved, for each contract (and for Abundance Open each suit): a
   // layout too hard to solve within the node limit is left out, not counted a failure.
-  // counts: made[5], solved[5], then made and solved for each suit of Abundance Open.
-  std::vector<int> counts(18);
+  // Against three Classic seats a contract to win is also played out on each layout with every
+  // seat playing by the Classic card rules: such defenders let through contracts that the
+  // solver, every card seen, finds beaten (it is the chance then when it is the higher).
+  const bool playOut = ClassicAmong(bidders_, seat) == kSeats - 1;
+  // counts: made[5], solved[5], then made and solved for each suit of Abundance Open, then
+  // made when played out[5].
+  std::vector<int> counts(23);
   SolverPosition base;
   base.leader = s.leader;
   base.declarer = seat;
   const auto solve = [&](Solver& solver, SolverPosition& p, int code, int trumpIndex, const SolverGoal& goal,
-                         int& madeCount, int& solvedCount) {
+                         int& madeCount, int& solvedCount, int* playedOutCount = nullptr) {
     // A Misere is played out against defenders who see no more than their own cards: solved
     // with every card seen, it is all but never made.
     if (ContractOf(code).toLose) {
@@ -257,6 +263,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
       madeCount += ClassicPlayOut(s, p.hands, seat, code) == 0;
       return;
     }
+    if (playedOutCount && playOut) *playedOutCount += ClassicPlayOut(s, p.hands, seat, code) >= goal.target;
     p.trumps = trumpIndex;
     const bool reaches = solver.Reaches(p, goal);
     if (solver.aborted()) return;
@@ -273,7 +280,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
             solve(solver, p, candidate.code, suit, candidate.goal, c[10 + suit], c[14 + suit]);
         continue;
       }
-      solve(solver, p, candidate.code, candidate.trumps, candidate.goal, c[i], c[5 + i]);
+      solve(solver, p, candidate.code, candidate.trumps, candidate.goal, c[i], c[5 + i], &c[18 + i]);
     }
   });
   std::array<int, 5> made{}, solved{};
@@ -286,7 +293,9 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   Timed(start);
   std::array<int, 5> codes{};
   for (int i = 0; i < 5; ++i) codes[i] = contracts[i].code;
-  const int chosen = ChosenContract(seat, codes, made, solved);
+  std::array<double, 5> playedOut{};
+  for (int i = 0; i < 5; ++i) playedOut[i] = layouts > 0 ? static_cast<double>(counts[18 + i]) / layouts : 0;
+  const int chosen = ChosenContract(seat, codes, made, solved, playedOut);
   if (chosen >= 0) {
     if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
     return {contracts[chosen].code, made[chosen], solved[chosen]};
