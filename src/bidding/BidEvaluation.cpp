@@ -80,10 +80,12 @@ int BidForPoints(int points) {
   return kPass;
 }
 
-int LongestSuit(const GameState& s, int seat) {
+int LongestSuit(const GameState& s, int seat) { return LongestSuit(seat >= 0 && seat < kSeats ? s.Hand[seat] : 0); }
+
+int LongestSuit(std::uint64_t hand) {
   int best = kDiamonds;
   for (int suit = kClubs; suit <= kSpades; ++suit)
-    if (std::popcount(s.Hand[seat] & SuitMask(suit)) > std::popcount(s.Hand[seat] & SuitMask(best))) best = suit;
+    if (std::popcount(hand & SuitMask(suit)) > std::popcount(hand & SuitMask(best))) best = suit;
   return best;
 }
 

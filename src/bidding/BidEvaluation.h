@@ -22,5 +22,6 @@ int BidForPoints(int points);
 // The suit the seat holds most cards of (the lowest suit on a tie): the trumps the computer
 // names for an Abundance.
 int LongestSuit(const GameState& s, int seat);
+int LongestSuit(std::uint64_t hand);
 
 }  // namespace solo

@@ -28,6 +28,8 @@ int StandardCallFor(int classicBid);
 // The call a computer seat makes now: the bid its count gives when that is higher than the bid
 // standing, else an Acceptance, a Proposal or a raise when its count allows, else a pass.
 int ComputerCall(const GameState& s, int seat, const Auction& auction);
+// The same for any thirteen cards, `hand`, against the suit turned up, `trumps`.
+int ComputerCall(std::uint64_t hand, int trumps, const Auction& auction);
 
 // A call in the words of a seat's caption (" proposes.", " bids Solo."...), and on the panel.
 const char* CallCaption(int call);

@@ -18,6 +18,7 @@ namespace {
 Auction RunAuction(Game& g) {
   GameState& s = g.s;
   Auction auction(s.dealer);
+  s.calls.clear();
   // The hints read the auction while the person is asked; an abandoned hand leaves none behind.
   struct Showing {
     Game& g;
@@ -33,6 +34,7 @@ Auction RunAuction(Game& g) {
       auction.Call(call);
     }
     s.spoke[seat] = call;
+    s.calls.push_back({seat, call});
     g.show->CallShown(g, seat, call);
     if (g.observer) g.observer->BidShown(g, seat, call);
   }

@@ -71,7 +71,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
                              std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
-    return FitsBids(s, bidders_, hands);
+    return s.standard ? FitsCalls(s, callers_, hands) : FitsBids(s, bidders_, hands);
   };
   for (int i = 0; i < samples_; ++i) {
     std::array<std::uint64_t, 4> hands{};
@@ -128,14 +128,28 @@ void ExpertPlayer::FollowGame(const Game& g) {
     for (const auto& helper : *helpers_)
       if (helper) helper->Forget();
   }
-  // The bids of the Classic rules tell of the hands; the Standard rules' auction is not read.
+  // Who calls by what; the bidding is valued against Classic defenders under the Classic rules
+  // only (measured there).
   for (int seat = 0; seat < kSeats; ++seat) {
     const std::string_view level = g.players[seat] ? g.players[seat]->Level() : "";
-    bidders_[seat] = g.s.standard ? Bidder::Unknown
-                     : level == "classic"                      ? Bidder::Classic
-                     : level == "expert"                       ? Bidder::Expert
-                                                               : Bidder::Unknown;
+    callers_[seat] = level == "classic" ? Bidder::Classic : level == "expert" ? Bidder::Expert : Bidder::Unknown;
+    bidders_[seat] = g.s.standard ? Bidder::Unknown : callers_[seat];
   }
+}
+
+bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands) {
+  // The auction replayed with the layout's hands: each Classic seat's call, made by its count
+  // and the calls before it, must come out as it was heard. A record the rules would not replay
+  // tells no more from there on.
+  const int turnedUp = s.turnedUp >= 1 && s.turnedUp <= kCards ? s.Pack[s.turnedUp].Suit : kNoTrumps;
+  Auction auction(s.dealer);
+  for (const auto& [seat, call] : s.calls) {
+    if (seat != auction.turn || !auction.Allows(call)) return true;
+    if (callers[seat] == Bidder::Classic && ComputerCall(hands[seat] | s.playedBy[seat], turnedUp, auction) != call)
+      return false;
+    auction.Call(call);
+  }
+  return true;
 }
 
 bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, const std::array<std::uint64_t, 4>& hands) {

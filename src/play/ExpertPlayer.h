@@ -154,7 +154,8 @@ class ExpertPlayer : public SeatPlayer {
   // Who sits in each seat, whose bids the layouts must fit; and the hand's own random stream,
   // started anew at every deal.
   void FollowGame(const Game& g);
-  std::array<Bidder, kSeats> bidders_{};
+  std::array<Bidder, kSeats> callers_{};  // under either rules
+  std::array<Bidder, kSeats> bidders_{};  // the same, but none known under the Standard rules
   std::uint64_t seed_;
   long deal_ = -1;
   // The Standard call the search valued, and for which deal.
@@ -192,6 +193,9 @@ inline constexpr int kExpertSoloCountFrom = 6, kExpertMisereCountTo = 5;
 // never passes a hand counting to its count's Solo (against three Classic seats), and its Solo
 // and Misere keep to the counts above.
 bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, const std::array<std::uint64_t, 4>& hands);
+// Whether a layout fits the Standard auction heard so far (`s.calls`): every Classic seat
+// among `callers` holds a hand that calls as it did.
+bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands);
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
 SolverGoal GoalOf(int code);

@@ -53,7 +53,7 @@ ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const st
 
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
   FollowGame(g);
-  // What the others call does not change the layouts imagined: one search a deal.
+  // One search a deal, at the seat's first call.
   if (valuedDeal_ != g.draw.deals) {
     valuedDeal_ = g.draw.deals;
     valuedCall_ = StandardCallFor(

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/CardSets.h"
 #include "state/Types.h"
@@ -63,6 +64,8 @@ struct GameState {
   // and the cards each seat has played this hand: what the whole table knows.
   PerSeat<int> spoke{-1, -1, -1, -1};
   PerSeat<std::uint64_t> playedBy{};
+  // The Standard auction's calls so far, each a seat and its call, in order.
+  std::vector<std::array<int, 2>> calls;
 
   // The Standard rules, the second rule set: whether this hand is played by them, its contract
   // (a StandardCall; the bid flags above hold the Classic contract it is played like), the
@@ -130,6 +133,7 @@ inline void GatherAllCards(GameState& s) {
   s.Hand = {};
   s.playedBy = {};
   s.spoke = {-1, -1, -1, -1};
+  s.calls.clear();
   s.Unowned = (std::uint64_t{1} << kCards) - 1;
   s.UnownedCount = kCards;
   s.PlayedCards = 0;

@@ -9,6 +9,7 @@
 #include "SimFixture.h"
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
+#include "bidding/StandardBidding.h"
 #include "play/CardQueries.h"
 #include "play/ExpertPlayer.h"
 #include "play/PlayOut.h"
@@ -292,6 +293,47 @@ TEST(Expert, PlayingOnFromTheFirstLeadIsTheClassicPlayOut) {
     PlayedOnTricks(scratch, s, hands, 1, other, lose);
     EXPECT_EQ(PlayedOnTricks(scratch, s, hands, 1, first, lose), made) << row.seed;
   }
+}
+
+// Under the Standard rules the layouts fit the auction: with every seat calling by the Classic
+// count, the hands dealt always fit the calls heard, and two seats' hands swapped fit only when
+// the auction would have gone the same (with seats unknown, anything fits).
+TEST(Expert, LayoutsFitTheStandardAuction) {
+  using U = Bidder;
+  const std::array<Bidder, kSeats> classic{U::Classic, U::Classic, U::Classic, U::Classic};
+  int differed = 0;
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    std::array<int, kCards> pack{};
+    for (int i = 0; i < kCards; ++i) pack[i] = i;
+    std::mt19937_64 random(seed);
+    std::shuffle(pack.begin(), pack.end(), random);
+    GameState s = test::FreshState();
+    s.standard = true;
+    s.dealer = static_cast<int>(seed % kSeats);
+    std::array<std::uint64_t, 4> hands{};
+    for (int i = 0; i < kCards; ++i) hands[(s.dealer + 1 + i) % kSeats] |= std::uint64_t{1} << pack[i];
+    s.turnedUp = pack[kCards - 1] + 1;
+    s.trumps = s.Pack[s.turnedUp].Suit;
+    const auto auction = [&](const std::array<std::uint64_t, 4>& held) {
+      std::vector<std::array<int, 2>> calls;
+      Auction a(s.dealer);
+      while (!a.over()) {
+        const int seat = a.turn, call = ComputerCall(held[seat], s.trumps, a);
+        calls.push_back({seat, call});
+        a.Call(call);
+      }
+      return calls;
+    };
+    s.calls = auction(hands);
+    EXPECT_TRUE(FitsCalls(s, classic, hands)) << seed;
+    std::array<std::uint64_t, 4> swapped = hands;
+    std::swap(swapped[kWest], swapped[kEast]);
+    const bool same = auction(swapped) == s.calls;
+    differed += !same;
+    EXPECT_EQ(FitsCalls(s, classic, swapped), same) << seed;
+    EXPECT_TRUE(FitsCalls(s, {U::Unknown, U::Expert, U::Unknown, U::Expert}, swapped)) << seed;
+  }
+  EXPECT_GT(differed, 50) << "the swaps try the calls";
 }
 
 }  // namespace
