@@ -18,7 +18,6 @@ namespace {
 Auction RunAuction(Game& g) {
   GameState& s = g.s;
   Auction auction(s.dealer);
-  s.calls.clear();
   // The hints read the auction while the person is asked; an abandoned hand leaves none behind.
   struct Showing {
     Game& g;
