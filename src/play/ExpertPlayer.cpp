@@ -262,6 +262,8 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // seat playing by the Classic card rules: such defenders let through contracts that the
   // solver, every card seen, finds beaten (it is the chance then when it is the higher).
   const bool playOut = ClassicAmong(bidders_, seat) == kSeats - 1;
+  const bool misereCount =
+      CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
   // counts: made[5], solved[5], then made and solved for each suit of Abundance Open, then
   // made when played out[5].
   std::vector<int> counts(23);
@@ -271,10 +273,14 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   const auto solve = [&](Solver& solver, SolverPosition& p, int code, int trumpIndex, const SolverGoal& goal,
                          int& madeCount, int& solvedCount, int* playedOutCount = nullptr) {
     // A Misere is played out against defenders who see no more than their own cards: solved
-    // with every card seen, it is all but never made.
+    // with every card seen, it is all but never made. Against three Classic seats they play by
+    // the Classic rules; otherwise every seat looks ahead as the Experts do, which beats far
+    // more of them (a play-out many times the cost: only on hands that count low enough
+    // for an Expert's Misere).
     if (ContractOf(code).toLose) {
+      if (!playOut && !misereCount) return;
       ++solvedCount;
-      madeCount += ClassicPlayOut(s, p.hands, seat, code) == 0;
+      madeCount += (playOut ? ClassicPlayOut(s, p.hands, seat, code) : LookaheadPlayOut(s, p.hands, seat, code)) == 0;
       return;
     }
     if (playedOutCount && playOut) *playedOutCount += ClassicPlayOut(s, p.hands, seat, code) >= goal.target;

@@ -5,6 +5,7 @@
 #include "bidding/BidLadder.h"
 #include "play/StandardPlay.h"
 #include "play/Strategy.h"
+#include "play/CardQueries.h"
 #include "play/TrickRules.h"
 
 namespace solo {
@@ -14,13 +15,12 @@ namespace {
 // Plays the hand in `s` to its end by the computer's card rules (a Standard hand's partners by
 // theirs, when `standard`), from the card at `position` (1-4) of the trick in progress; `first`,
 // when not 0, is the card played there.
-void PlayToEnd(GameState& s, int position, int first, bool lose, bool standard) {
+template <class Choose>
+void PlayToEnd(GameState& s, int position, int first, bool standard, Choose choose) {
   while (s.tricksPlayed < kTricksInHand) {
     for (; position <= 4; ++position) {
       const int player = s.trick[position - 1].seat;
-      const int card = first        ? first
-                       : standard   ? ChooseStandardCard(s, player, position, lose)
-                                    : ChooseCard(s, player, position, lose);
+      const int card = first ? first : choose(player, position);
       first = 0;
       if (card < 1 || card > kCards) return;  // never in a sound layout
       s.trick[position - 1].card = card;
@@ -41,9 +41,8 @@ void PlaceCards(GameState& s, const std::array<std::uint64_t, 4>& hands) {
     for (std::uint64_t rest = hands[holder]; rest; rest &= rest - 1) SetOwner(s, std::countr_zero(rest) + 1, holder);
 }
 
-}  // namespace
-
-int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
+// `start` dealt anew as `hands`, with `seat` declaring `code` and the first trick to lead.
+GameState StartOfPlay(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
   GameState s = start;
   GatherAllCards(s);
   PlaceCards(s, hands);
@@ -56,7 +55,35 @@ int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& h
   s.KeepVoids = false;
   const int leader = s.leader >= 0 && s.leader < kSeats ? s.leader : NextSeat(seat);
   for (int i = 0; i < 4; ++i) s.trick[i] = {(leader + i) % kSeats, -1};
-  PlayToEnd(s, 1, 0, ContractOf(code).toLose, false);
+  return s;
+}
+
+}  // namespace
+
+int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
+  GameState s = StartOfPlay(start, hands, seat, code);
+  const bool lose = ContractOf(code).toLose;
+  PlayToEnd(s, 1, 0, false, [&](int player, int position) { return ChooseCard(s, player, position, lose); });
+  return s.tricksWon[seat];
+}
+
+int LookaheadPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
+  GameState s = StartOfPlay(start, hands, seat, code);
+  const bool lose = ContractOf(code).toLose;
+  GameState scratch = s;
+  PlayToEnd(s, 1, 0, false, [&](int player, int position) {
+    // The declarer wants its tricks (none, to lose them); the defenders the other way.
+    const bool more = lose != (player == seat);
+    int best = ChooseCard(s, player, position, lose);
+    int bestTricks = PlayedOnTricks(scratch, s, s.Hand, position, best, lose);
+    for (std::uint64_t rest = LegalCards(s, player, position); rest; rest &= rest - 1) {
+      const int card = std::countr_zero(rest) + 1;
+      if (card == best) continue;
+      const int tricks = PlayedOnTricks(scratch, s, s.Hand, position, card, lose);
+      if (more ? tricks > bestTricks : tricks < bestTricks) best = card, bestTricks = tricks;
+    }
+    return best;
+  });
   return s.tricksWon[seat];
 }
 
@@ -79,7 +106,9 @@ int PlayedOnTricks(GameState& scratch, const GameState& now, const std::array<st
   s.KeepVoids = false;
   PlaceCards(s, hands);
   for (int i = position - 1; i < 4; ++i) s.trick[i] = {(s.trick[0].seat + i) % kSeats, -1};
-  PlayToEnd(s, position, card, lose, s.standard);
+  PlayToEnd(s, position, card, s.standard, [&](int player, int at) {
+    return s.standard ? ChooseStandardCard(s, player, at, lose) : ChooseCard(s, player, at, lose);
+  });
   const int declarer = s.declarer >= 0 && s.declarer < kSeats ? s.declarer : 0;
   return s.tricksWon[declarer] + (s.partner >= 0 && s.partner < kSeats ? s.tricksWon[s.partner] : 0);
 }

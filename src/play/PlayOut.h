@@ -1,7 +1,8 @@
 #pragma once
-// Layouts played out by the Classic card rules at every seat: what a contract to lose is worth
-// against defenders who cannot see the cards, which the exact solver (every card seen by every
-// seat) cannot tell, and how cards the solver finds alike fare against such players.
+// Layouts played out by the Classic card rules at every seat, or with every seat looking ahead
+// one card: what a contract to lose is worth against defenders who cannot see the cards, which
+// the exact solver (every card seen by every seat) cannot tell, and how cards the solver finds
+// alike fare against such players.
 #include <array>
 #include <cstdint>
 
@@ -12,6 +13,11 @@ namespace solo {
 // The tricks the declarer `seat` takes in contract `code` when the hands are `hands` and `start`
 // gives the leader and the trumps of the deal.
 int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code);
+// The same when every seat, at each of its cards, plays the hand on with each card it may play
+// (by the computer's card rules from there) and keeps the one that fares best for its side, the
+// computer's card when none fares better: how the Experts play where their solver finds every
+// card alike, as in a Misere, which defenders who see every card all but always beat.
+int LookaheadPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code);
 
 // The tricks the declaring side has at the end of the hand in play, `now`, when the unseen cards
 // lie as in `hands`, the seat to play (at `position` 1-4 of the trick) plays `card` and every
