@@ -3,18 +3,18 @@
 #include <bit>
 
 #include "bidding/BidLadder.h"
+#include "play/CardQueries.h"
 #include "play/StandardPlay.h"
 #include "play/Strategy.h"
-#include "play/CardQueries.h"
 #include "play/TrickRules.h"
 
 namespace solo {
 
 namespace {
 
-// Plays the hand in `s` to its end by the computer's card rules (a Standard hand's partners by
-// theirs, when `standard`), from the card at `position` (1-4) of the trick in progress; `first`,
-// when not 0, is the card played there.
+// Plays the hand in `s` to its end, each card chosen by `choose(player, position)`, from the card
+// at `position` (1-4) of the trick in progress; `first`, when not 0, is the card played there.
+// A Standard hand (`standard`) keeps the suit each seat led first, which its partners' rules read.
 template <class Choose>
 void PlayToEnd(GameState& s, int position, int first, bool standard, Choose choose) {
   while (s.tricksPlayed < kTricksInHand) {
