@@ -2,9 +2,10 @@
 // How often a contract an Expert bid was made in real play, against the share of the layouts it
 // imagined in which the contract was made when it bid: solved exactly for the contracts to win
 // (where the defenders see every card, so the share understates the chance), played out for
-// Misere (every seat looking ahead, or against three Classic seats by the Classic rules). Measured by scripts/calibrate_bids.sh: from the self-play of four
-// Experts bidding at a low share, and again for an Expert bidding against three Classic seats,
-// whose play lets far more contracts through.
+// Misere (every seat looking ahead, or against three Classic seats by the Classic rules).
+// Measured by scripts/calibrate_bids.sh: from the self-play of four Experts bidding at a low
+// share, and again for an Expert bidding against three Classic seats, whose play lets far more
+// contracts through.
 #include <array>
 
 #include "state/Contracts.h"
