@@ -74,11 +74,12 @@ int LookaheadPlayOut(const GameState& start, const std::array<std::uint64_t, 4>&
   PlayToEnd(s, 1, 0, false, [&](int player, int position) {
     // The declarer wants its tricks (none, to lose them); the defenders the other way.
     const bool more = lose != (player == seat);
-    int best = ChooseCard(s, player, position, lose);
-    int bestTricks = PlayedOnTricks(scratch, s, s.Hand, position, best, lose);
+    const int classic = ChooseCard(s, player, position, lose);
+    int best = classic;
+    int bestTricks = PlayedOnTricks(scratch, s, s.Hand, position, classic, lose);
     for (std::uint64_t rest = LegalCards(s, player, position); rest; rest &= rest - 1) {
       const int card = std::countr_zero(rest) + 1;
-      if (card == best) continue;
+      if (card == classic) continue;
       const int tricks = PlayedOnTricks(scratch, s, s.Hand, position, card, lose);
       if (more ? tricks > bestTricks : tricks < bestTricks) best = card, bestTricks = tricks;
     }
