@@ -261,6 +261,16 @@ TEST(Expert, ItsGoalsAreTheSettlements) {
     }
 }
 
+// The four hands of a pack shuffled from `seed`, dealt a card at a time.
+std::array<std::uint64_t, 4> ShuffledHands(std::uint64_t seed) {
+  std::array<int, kCards> pack{};
+  for (int i = 0; i < kCards; ++i) pack[i] = i;
+  std::shuffle(pack.begin(), pack.end(), std::mt19937_64(seed));
+  std::array<std::uint64_t, 4> hands{};
+  for (int i = 0; i < kCards; ++i) hands[i % 4] |= std::uint64_t{1} << pack[i];
+  return hands;
+}
+
 // Played on from the first lead with the card the Classic rules choose, a hand comes out as the
 // Classic play-out from its start; every call starts again from the table as it is, whatever
 // an earlier call with the same scratch state played.
@@ -271,11 +281,7 @@ TEST(Expert, PlayingOnFromTheFirstLeadIsTheClassicPlayOut) {
   };
   for (const Row& row : {Row{kSolo, kHearts, 1}, Row{kSolo, kSpades, 2}, Row{kMisere, kNoTrumps, 3},
                          Row{kAbundanceTrumps, kClubs, 4}, Row{kMisere, kNoTrumps, 5}}) {
-    std::array<int, kCards> pack{};
-    for (int i = 0; i < kCards; ++i) pack[i] = i;
-    std::shuffle(pack.begin(), pack.end(), std::mt19937_64(row.seed));
-    std::array<std::uint64_t, 4> hands{};
-    for (int i = 0; i < kCards; ++i) hands[i % 4] |= std::uint64_t{1} << pack[i];
+    const std::array<std::uint64_t, 4> hands = ShuffledHands(row.seed);
     GameState s = test::FreshState();
     s.trumps = row.trumps;
     s.leader = kNorth;
@@ -302,11 +308,7 @@ TEST(Expert, LookingAheadBeatsMoreMisere) {
   s.leader = kNorth;
   int beaten = 0, saved = 0;
   for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
-    std::array<int, kCards> pack{};
-    for (int i = 0; i < kCards; ++i) pack[i] = i;
-    std::shuffle(pack.begin(), pack.end(), std::mt19937_64(seed));
-    std::array<std::uint64_t, 4> hands{};
-    for (int i = 0; i < kCards; ++i) hands[i % 4] |= std::uint64_t{1} << pack[i];
+    const std::array<std::uint64_t, 4> hands = ShuffledHands(seed);
     if (CountBidPoints(hands[kWest], kHearts).points > kExpertMisereCountTo) continue;
     const bool classic = ClassicPlayOut(s, hands, kWest, kMisere) == 0;
     const bool lookahead = LookaheadPlayOut(s, hands, kWest, kMisere) == 0;
