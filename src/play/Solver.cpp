@@ -78,6 +78,16 @@ std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
   return keep;
 }
 
+// The lowest card of the run `card` heads in `hand`: the cards of its suit below it that no other
+// card still in play separates from it.
+std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
+  std::uint64_t bottom = std::uint64_t{1} << card;
+  for (std::uint64_t below = inPlay & SuitBits(SuitOfBit(card)) & (bottom - 1); below & hand & TopOf(below);
+       below &= ~bottom)
+    bottom = TopOf(below);
+  return bottom;
+}
+
 // Tricks the side on lead is sure to take by leading its top cards at once: in each suit the
 // run of highest cards still in play that the leader holds. With trumps, a run of a side suit
 // counts only as far as every opponent able to ruff must still follow, and only one side suit
@@ -302,9 +312,12 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
         reached = false;
       else
         reached = Search(hands, winner, 0, nextTrick, toLose, need - (declarerWins ? 1 : 0), side, trumps, depends);
-      // A card that won by its rank over another of its suit: its place among the cards matters.
+      // A card that won by its rank over another of its suit: its place among the cards matters,
+      // and so does the place of the lowest card of its run in its seat's hand (any of the run
+      // stood for all of them, and all of them win).
       for (int i = 0; i < 4; ++i)
-        if (i != place && SuitOfBit(trick[i]) == SuitOfBit(trick[place])) depends |= std::uint64_t{1} << trick[place];
+        if (i != place && SuitOfBit(trick[i]) == SuitOfBit(trick[place]))
+          depends |= RunBottom(trick[place], hands[winner] | std::uint64_t{1} << trick[place], inPlay);
     } else {
       reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps, depends);
     }
