@@ -89,38 +89,47 @@ std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
 }
 
 // Tricks the side on lead is sure to take by leading its top cards at once: in each suit the
-// run of highest cards still in play that the leader holds. With trumps, a run of a side suit
-// counts only as far as every opponent able to ruff must still follow, and only one side suit
-// counts (cashing one may let an opponent throw away the next). The leader's partners are no
-// threat: a partner's ruff still wins the trick for the side.
-// `runs` gets the cards of those runs: the count depends on no other card's place.
-int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side, std::uint64_t& runs) {
+// run of highest cards still in play that the leader holds. With trumps, once the leader's top
+// trumps have drawn every opponent's, each trump it holds and each run is a trick. Otherwise the
+// run of every side suit counts only as far as each opponent able to ruff must still follow it
+// (so no such opponent ruffs, or throws away a card of another suit, while the runs are led),
+// and then the leader's sure trumps (`sure`, below) win tricks of their own. The leader's
+// partners are no threat: a partner's ruff still wins the trick for the side.
+// `relied` gets the cards the count depends on besides the hands' lengths (the position's shape).
+int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side, std::uint64_t sure,
+                std::uint64_t& relied) {
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
-  int total = 0, bestSide = 0;
-  runs = 0;
+  std::array<int, 4> run{};
+  relied = 0;
   for (int suit = 0; suit < 4; ++suit) {
-    std::uint64_t cards = inPlay & SuitBits(suit);
-    int run = 0;
-    while (cards) {
+    for (std::uint64_t cards = inPlay & SuitBits(suit); cards;) {
       const std::uint64_t top = TopOf(cards);
       if (!(hands[leader] & top)) break;
-      ++run;
-      runs |= top;
+      ++run[suit];
+      relied |= top;
       cards &= ~top;
     }
-    if (run == 0) continue;
-    if (trumps < 0 || suit == trumps) {
-      total += run;
-      continue;
-    }
-    for (int seat = 0; seat < 4; ++seat) {
-      const bool opponent = (side >> seat & 1) != (side >> leader & 1);
-      if (opponent && (hands[seat] & SuitBits(trumps)))
-        run = std::min(run, std::popcount(hands[seat] & SuitBits(suit)));
-    }
-    bestSide = std::max(bestSide, run);
   }
-  return total + bestSide;
+  if (trumps < 0) return run[0] + run[1] + run[2] + run[3];
+  int opponentTrumps = 0;
+  for (int seat = 0; seat < 4; ++seat)
+    if ((side >> seat & 1) != (side >> leader & 1))
+      opponentTrumps = std::max(opponentTrumps, std::popcount(hands[seat] & SuitBits(trumps)));
+  const bool drawn = run[trumps] >= opponentTrumps;
+  int total = drawn ? std::popcount(hands[leader] & SuitBits(trumps)) : std::popcount(sure);
+  if (!drawn) relied |= sure & (0 - sure);
+  for (int suit = 0; suit < 4; ++suit) {
+    if (suit == trumps) continue;
+    int tricks = run[suit];
+    if (!drawn)
+      for (int seat = 0; seat < 4; ++seat) {
+        const bool opponent = (side >> seat & 1) != (side >> leader & 1);
+        if (opponent && (hands[seat] & SuitBits(trumps)))
+          tricks = std::min(tricks, std::popcount(hands[seat] & SuitBits(suit)));
+      }
+    total += tricks;
+  }
+  return total;
 }
 
 // Trumps sure to take tricks whoever leads. A trump wins the trick it falls in unless a higher
@@ -167,11 +176,28 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (toPartner ? 20 : 0);
 }
 
+// Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
+// suit, or, void in it, by a trump.
+bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCard, int played, int leader, int seat,
+               int side, int trumps) {
+  const int led = SuitOfBit(firstCard);
+  for (int later = played + 1; later < 4; ++later) {
+    const int other = (leader + later) % 4;
+    if ((side >> other & 1) == (side >> seat & 1)) continue;
+    const std::uint64_t follow = hands[other] & SuitBits(led);
+    const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitBits(trumps) : 0);
+    for (std::uint64_t rest = threats; rest; rest &= rest - 1)
+      if (Beats(std::countr_zero(rest), card, trumps)) return true;
+  }
+  return false;
+}
+
 // The order to try the moves in, best guesses first, so the search can stop early. To take
 // tricks: lead high cards (by rank, whatever the suit), or into a partner's top card; when
-// following, let a partner's winning card stand with a low card, else win as cheaply as
-// possible; throw away a low card of a suit that holds no trick. To lose tricks (the
-// declarer of a Misere): duck under the winning card with the highest card that does not win.
+// following, let a partner's winning card stand with a low card, win as cheaply as possible
+// where no opponent still to play can beat the card, and play low where one can; throw away a
+// low card of a suit that holds no trick. To lose tricks (the declarer of a Misere): duck under
+// the winning card with the highest card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
                const std::array<int, 4>& trick, int played, int leader, int seat, int side, int trumps, bool toLose,
                std::array<int, 13>& order) {
@@ -204,6 +230,8 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
         if (hands[seat] & TopOf(inPlay & SuitBits(suit))) score[i] -= 20;
         if (suit == trumps) score[i] -= 20;
       }
+    } else if (HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
+      score[i] = -rank(card);  // an opponent still to play can beat it: no sure gain
     } else {
       score[i] = 40 - rank(card);  // the cheapest winning card first
     }
@@ -246,25 +274,26 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     } else {
       if (need <= 0) return true;
       if (need > tricksLeft) return false;
-      std::uint64_t runs = 0;
-      const int quick = QuickTricks(hands, leader, trumps, side, runs);
+      std::array<std::uint64_t, 4> sure{};
+      if (trumps >= 0) sure = SureTrumps(hands, trumps);
+      std::uint64_t relied = 0;
+      const int quick = QuickTricks(hands, leader, trumps, side, sure[leader], relied);
       const bool leaderDeclares = side >> leader & 1;
       if (leaderDeclares ? quick >= need : need > tricksLeft - quick) {
-        relevant = runs;
+        relevant = relied;
         return leaderDeclares;
       }
-      if (trumps >= 0) {
-        const std::array<std::uint64_t, 4> sure = SureTrumps(hands, trumps);
-        for (int other = 0; other < 4; ++other) {
-          const bool declares = side >> other & 1;
-          int enough = declares ? need : tricksLeft - need + 1;
-          if (std::popcount(sure[other]) < enough) continue;
-          // The answer depends on the trumps down to the last of those it counts.
-          std::uint64_t counted = sure[other];
-          while (--enough > 0) counted &= ~TopOf(counted);
-          relevant = TopOf(counted);
-          return declares;
-        }
+      // Each side's sure trumps win tricks of their own, however many seats hold them. The
+      // answer depends on the trumps down to the lowest sure one.
+      std::uint64_t declaring = 0, defending = 0;
+      for (int seat = 0; seat < 4; ++seat) (side >> seat & 1 ? declaring : defending) |= sure[seat];
+      if (std::popcount(declaring) >= need) {
+        relevant = declaring & (0 - declaring);
+        return true;
+      }
+      if (std::popcount(defending) > tricksLeft - need) {
+        relevant = defending & (0 - defending);
+        return false;
       }
     }
     layout = LayoutOf(hands, leader, toLose, side, trumps);
