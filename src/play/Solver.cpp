@@ -194,8 +194,9 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
 
 // The order to try the moves in, best guesses first, so the search can stop early. To take
 // tricks: lead high cards (by rank, whatever the suit), or into a partner's top card; when
-// following, let a partner's winning card stand with a low card, win as cheaply as possible
-// where no opponent still to play can beat the card, and play low where one can; throw away a
+// following, let a partner's winning card stand with a low card unless an opponent still to
+// play can beat it and this seat can make the trick safe; win as cheaply as possible where no
+// opponent still to play can beat the card, and play low where one can; throw away a
 // low card of a suit that holds no trick. To lose tricks (the declarer of a Misere): duck under
 // the winning card with the highest card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
@@ -221,6 +222,9 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
     if (toLose) {
       // The declarer ducks as high as it can; a defender plays low.
       score[i] = declaring ? (beats ? -20 - rank(card) : rank(card)) : -rank(card);
+    } else if (partnerWinning && beats && HeldAbove(hands, top, trick[0], played, leader, seat, side, trumps) &&
+               !HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
+      score[i] = 40 - rank(card);  // the partner's card would be beaten: make the trick safe
     } else if (partnerWinning || !beats) {
       score[i] = -rank(card);  // nothing to gain: the lowest card
       // Thrown away off the led suit: not from a suit whose top card it holds (a trick to
