@@ -156,7 +156,8 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
 }
 
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
-// unless an opponent ruffs), and, led into a suit an opponent can ruff, a likely loss.
+// unless an opponent ruffs), a suit a partner can ruff and no opponent can, and, led into a
+// suit an opponent can ruff, a likely loss.
 int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
               int trumps) {
   const int suit = SuitOfBit(card);
@@ -173,7 +174,13 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
     for (int other = 0; other < 4; ++other)
       toPartner = toPartner || (other != seat && (side >> other & 1) == (side >> seat & 1) && (hands[other] & topCard));
   }
-  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (toPartner ? 20 : 0);
+  // A lead a partner can ruff, where no opponent can.
+  bool partnerRuffs = false;
+  if (trumps >= 0 && suit != trumps && !ruffed)
+    for (int other = 0; other < 4; ++other)
+      partnerRuffs = partnerRuffs || (other != seat && (side >> other & 1) == (side >> seat & 1) &&
+                                      !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps)));
+  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (toPartner || partnerRuffs ? 20 : 0);
 }
 
 // Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
@@ -193,7 +200,8 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
 }
 
 // The order to try the moves in, best guesses first, so the search can stop early. To take
-// tricks: lead high cards (by rank, whatever the suit), or into a partner's top card; when
+// tricks: lead high cards (by rank, whatever the suit), or into a partner's top card or a suit
+// a partner can ruff and no opponent can; when
 // following, let a partner's winning card stand with a low card unless an opponent still to
 // play can beat it and this seat can make the trick safe; win as cheaply as possible where no
 // opponent still to play can beat the card, and play low where one can; throw away a
