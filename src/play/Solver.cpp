@@ -200,13 +200,12 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
 }
 
 // The order to try the moves in, best guesses first, so the search can stop early. To take
-// tricks: lead high cards (by rank, whatever the suit), or into a partner's top card or a suit
-// a partner can ruff and no opponent can; when
-// following, let a partner's winning card stand with a low card unless an opponent still to
-// play can beat it and this seat can make the trick safe; win as cheaply as possible where no
-// opponent still to play can beat the card, and play low where one can; throw away a
-// low card of a suit that holds no trick. To lose tricks (the declarer of a Misere): duck under
-// the winning card with the highest card that does not win.
+// tricks: lead high cards (by rank, whatever the suit), into a partner's top card, or into a
+// suit a partner can ruff and no opponent can. When following, let a partner's winning card
+// stand with a low card, unless an opponent still to play can beat it and this seat can make the
+// trick safe; win as cheaply as possible where no opponent still to play can beat the card, and
+// play low where one can; throw away a low card of a suit that holds no trick. To lose tricks
+// (the declarer of a Misere): duck under the winning card with the highest card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
                const std::array<int, 4>& trick, int played, int leader, int seat, int side, int trumps, bool toLose,
                std::array<int, 13>& order) {

@@ -111,10 +111,10 @@ TEST(Solver, AgreesWithTryingEveryLineOnSmallEndings) {
   EXPECT_EQ(checked, 6000);
 }
 
-// A Misere ending the table once answered wrongly. Led to by the Spade Four, King and Queen, it
-// reaches West leading the Seven into the declarer's Ace and Eight: one unbroken run, so only the
-// Ace was tried, and the table kept "the declarer must win" for every layout with the Ace there,
-// also those where the other spade ducks the Seven. The declarer leads the Eight and makes it.
+// A Misere ending the table once answered wrongly. After the Spade Four, King and Queen, the King's
+// holder leads the Seven into the declarer's Ace and Eight: one unbroken run, so only the Ace was
+// tried, and the table kept "the declarer must win" for every layout with the Ace there, also
+// those where the other spade ducks the Seven. The declarer leads the Eight and makes it.
 TEST(Solver, ARunStandsForItsCardsOnlyWhileItIsUnbroken) {
   SolverPosition p;
   const std::array<std::initializer_list<const char*>, 4> hands{
