@@ -262,8 +262,9 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // seat playing by the Classic card rules: such defenders let through contracts that the
   // solver, every card seen, finds beaten (it is the chance then when it is the higher).
   const bool playOut = ClassicAmong(bidders_, seat) == kSeats - 1;
-  const bool misereCount =
-      CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
+  // Otherwise a Misere is looked ahead, only on a hand counting low enough for an Expert's.
+  const bool lookAhead =
+      !playOut && CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
   // counts: made[5], solved[5], then made and solved for each suit of Abundance Open, then
   // made when played out[5].
   std::vector<int> counts(23);
@@ -278,7 +279,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
     // more of them (a play-out many times the cost: only on hands that count low enough
     // for an Expert's Misere).
     if (ContractOf(code).toLose) {
-      if (!playOut && !misereCount) return;
+      if (!playOut && !lookAhead) return;
       ++solvedCount;
       madeCount += (playOut ? ClassicPlayOut(s, p.hands, seat, code) : LookaheadPlayOut(s, p.hands, seat, code)) == 0;
       return;

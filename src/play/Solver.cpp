@@ -213,24 +213,25 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) order[count++] = std::countr_zero(rest);
   const auto rank = [](int card) { return card % kCardsPerSuit; };
   std::array<int, 13> score{};
-  // The place of the card winning the trick so far.
-  const int winner = played > 0 ? WinningPlace(trick, played, trumps) : -1;
   const bool declaring = side >> seat & 1;
+  // The card winning the trick so far, whether its seat is on this seat's side (it cannot be this
+  // seat, still to play), and whether an opponent still to play can beat it then.
+  const int winner = played > 0 ? WinningPlace(trick, played, trumps) : -1;
+  const int top = played > 0 ? trick[winner] : -1;
+  const bool partnerWinning = played > 0 && (side >> ((leader + winner) % 4) & 1) == declaring;
+  const bool partnerBeatable =
+      partnerWinning && !toLose && HeldAbove(hands, top, trick[0], played, leader, seat, side, trumps);
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
     if (played == 0) {
       score[i] = toLose ? -rank(card) : rank(card) + LeadBonus(hands, inPlay, card, seat, side, trumps);
       continue;
     }
-    const int top = trick[winner];
     const bool beats = Beats(card, top, trumps);
-    // The seat winning the trick is on this seat's side (it cannot be this seat, still to play).
-    const bool partnerWinning = (side >> ((leader + winner) % 4) & 1) == declaring;
     if (toLose) {
       // The declarer ducks as high as it can; a defender plays low.
       score[i] = declaring ? (beats ? -20 - rank(card) : rank(card)) : -rank(card);
-    } else if (partnerWinning && beats && HeldAbove(hands, top, trick[0], played, leader, seat, side, trumps) &&
-               !HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
+    } else if (partnerBeatable && beats && !HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
       score[i] = 40 - rank(card);  // the partner's card would be beaten: make the trick safe
     } else if (partnerWinning || !beats) {
       score[i] = -rank(card);  // nothing to gain: the lowest card
