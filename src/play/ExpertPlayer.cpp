@@ -71,7 +71,8 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
                              std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
-    return s.standard ? FitsCalls(s, callers_, hands) : FitsBids(s, bidders_, hands);
+    if (s.standard) return FitsCalls(s, callers_, hands) ? 1.0 : 0.0;
+    return FitsBids(s, bidders_, hands) ? ShownBidLikelihood(s, bidders_, hands, seat) : 0.0;
   };
   for (int i = 0; i < samples_; ++i) {
     std::array<std::uint64_t, 4> hands{};
@@ -181,7 +182,6 @@ bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, con
     const auto mayOffer = [&](int offer) {
       if (bidders[seat] == Bidder::Classic) return offer == BidForPoints(count);
       return offer == kPass ? count < soloFrom
-             : offer == kSolo ? count >= kExpertSoloCountFrom
              : offer == kMisere ? count <= kExpertMisereCountTo
                                 : true;
     };
@@ -190,6 +190,22 @@ bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, con
     if (!any) return false;
   }
   return true;
+}
+
+double ExpertShownBidShare(int code, int count) {
+  for (const ShownBidShare& row : kExpertShownBids)
+    if (row.code == code) return row.byCount[static_cast<std::size_t>(std::clamp(count, 0, 16))];
+  return 1;
+}
+
+double ShownBidLikelihood(const GameState& s, const std::array<Bidder, kSeats>& bidders,
+                          const std::array<std::uint64_t, 4>& hands, int seat) {
+  // The computer seat whose bid is shown (South's, the person's place, is not a computer's).
+  for (int other = 1; other < kSeats; ++other)
+    if (other != seat && bidders[other] == Bidder::Expert && s.spoke[other] > kPass)
+      return ExpertShownBidShare(s.spoke[other],
+                                 CountBidPoints(hands[other] | s.playedBy[other], DealersTrumps(s.dealer)).points);
+  return 1;
 }
 
 void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {

@@ -15,6 +15,7 @@
 
 #include "play/Players.h"
 #include "play/Solver.h"
+#include "state/Contracts.h"
 
 namespace solo {
 
@@ -184,15 +185,36 @@ class ExpertPlayer : public SeatPlayer {
 inline constexpr int kNoCountsSolo = 1000;
 int ClassicAmong(const std::array<Bidder, kSeats>& bidders, int seat);
 int CountsSoloFrom(const std::array<Bidder, kSeats>& bidders, int seat);
-// In self-play (four Experts, and three against a Classic South: 939 offers, seeds 9970 and 9971)
-// an Expert computer seat offered a Solo only from a count of 6 and a Misere only up to 5.
-inline constexpr int kExpertSoloCountFrom = 6, kExpertMisereCountTo = 5;
+// An Expert computer seat offers a Misere only up to a count of 5 (its search looks at none above).
+inline constexpr int kExpertMisereCountTo = 5;
+// How often an Expert computer seat shows each bid at each count (its point count by the
+// Classic rules, 16 standing for 16 or more), as a share of the most often: measured in
+// self-play by scripts/expert_bid_counts.py (four Experts, 1,500 hands, seeds 9943 and 9944:
+// 4,500 seat-hands of West, North and East, 409 Solos and 127 Misere shown). A Solo is shown
+// from a count of 4 (three in a thousand such hands) to 10 and more (over two thirds); a Misere
+// most often at a count of 1. The 23 hands counting 16 or more showed no Solo (they bid higher):
+// a tenth keeps such a Solo possible.
+struct ShownBidShare {
+  int code;
+  std::array<float, 17> byCount;
+};
+inline constexpr std::array<ShownBidShare, 2> kExpertShownBids = {{
+    {kSolo, {0, 0, 0, 0, 0.0035f, 0.011f, 0.095f, 0.18f, 0.46f, 0.62f, 0.82f, 0.89f, 0.97f, 1, 0.47f, 0.91f, 0.1f}},
+    {kMisere, {0.29f, 1, 0.12f, 0.25f, 0.046f, 0.019f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+}};
+// The share above for a seat counting `count` that showed `code` (1 for a bid with no row).
+double ExpertShownBidShare(int code, int count);
 // Whether a layout fits what the seats said in the bidding. A Classic seat's bid follows from
 // its count, so a seat that bid holds a hand (its cards and those it has played) counting to
 // that bid, and one that passed when no computer seat bid, a pass. An Expert computer seat
-// never passes a hand counting to its count's Solo (against three Classic seats), and its Solo
-// and Misere keep to the counts above.
+// never passes a hand counting to its count's Solo (against three Classic seats), and its
+// Misere keeps to the count above.
 bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, const std::array<std::uint64_t, 4>& hands);
+// How likely the bid an Expert computer seat showed is with the hand a layout gives it, as a
+// share of the likeliest (ExpertShownBidShare; 1 when no such seat other than `seat` bid): the
+// layouts are kept in that proportion, so that they lie as the bids make likely.
+double ShownBidLikelihood(const GameState& s, const std::array<Bidder, kSeats>& bidders,
+                          const std::array<std::uint64_t, 4>& hands, int seat);
 // Whether a layout fits the Standard auction heard so far (`s.calls`): every Classic seat
 // among `callers` holds a hand that calls as it did.
 bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands);

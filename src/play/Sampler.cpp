@@ -60,7 +60,9 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
       }
     }
     if (!dealt) continue;
-    if (!fits || fits(hands)) return true;
+    const double fit = fits ? fits(hands) : 1;
+    // A share kept: a draw of 53 bits below it.
+    if (fit >= 1 || (fit > 0 && static_cast<double>(random() >> 11) * 0x1.0p-53 < fit)) return true;
     unfit = hands, anyUnfit = true;
   }
   if (anyUnfit) hands = unfit;

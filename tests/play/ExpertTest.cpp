@@ -195,8 +195,8 @@ TEST(Expert, BidsAContractMadeInExactlyTheShareAsked) {
 
 // The layouts fit the bids: West bid Solo and North and East passed. Classic seats bid by their
 // count, so every layout gives West a hand counting to a Solo, and North and East a pass or a
-// Solo (a Solo offered by a later seat than West's loses to West's). An Expert bids its Solo
-// from a count of 6, and among three Classic seats passes none from 6: when North bids, West
+// Solo (a Solo offered by a later seat than West's loses to West's). An Expert bids its Misere
+// up to a count of 5, and among three Classic seats passes none from 6: when North bids, West
 // (before it) passed below 6.
 TEST(Expert, LayoutsFitWhatTheSeatsBid) {
   GameState s = test::FreshState();
@@ -215,8 +215,8 @@ TEST(Expert, LayoutsFitWhatTheSeatsBid) {
          return BidForPoints(count(kWest)) == kSolo && BidForPoints(count(kNorth)) <= kSolo &&
                 BidForPoints(count(kEast)) <= kSolo;
        }},
-      {{-1, kSolo, kPass, kPass}, {U::Unknown, U::Expert, U::Expert, U::Expert},
-       [](const auto& count) { return count(kWest) >= kExpertSoloCountFrom; }},
+      {{-1, kMisere, kPass, kPass}, {U::Unknown, U::Expert, U::Expert, U::Expert},
+       [](const auto& count) { return count(kWest) <= kExpertMisereCountTo; }},
       {{-1, kPass, kSolo, kPass}, {U::Classic, U::Expert, U::Classic, U::Classic},
        [](const auto& count) {
          return count(kWest) < ExpertPlayer::kCountsSoloAgainstClassicFrom && BidForPoints(count(kNorth)) == kSolo &&
@@ -247,18 +247,31 @@ TEST(Expert, LayoutsFitWhatTheSeatsBid) {
   EXPECT_TRUE(FitsBids(s, {U::Unknown, U::Unknown, U::Unknown, U::Unknown}, any));
 }
 
-// The goal the Expert searches for and the settlement agree for every contract and every split
-// of a finished hand's tricks.
-TEST(Expert, ItsGoalsAreTheSettlements) {
-  for (int code = kSolo; code < kBidKinds; ++code)
-    for (int taken = 0; taken <= 13; ++taken) {
-      GameState s = test::FreshState();
-      s.tricksWon = {taken, 13 - taken, 0, 0};
-      s.tricksPlayed = 13;
-      const SolverGoal goal = GoalOf(code);
-      const bool reached = goal.toLose ? taken == 0 : taken >= goal.target;
-      EXPECT_EQ(DecideContract(s, code, kSouth) == Outcome::Made, reached) << code << " " << taken;
+// An Expert's Solo makes a strong hand likely: the layouts give the Solo's Expert West a count of
+// 8 or more far more often than the cards alone would, and its Misere a count of 1 or less.
+TEST(Expert, LayoutsLeanToTheHandsAnExpertBidsOn) {
+  GameState s = test::FreshState();
+  for (int card = 1; card <= kCards; ++card) SetOwner(s, card, (card * 7) % 4);
+  s.dealer = kEast;
+  using U = Bidder;
+  const std::array<Bidder, kSeats> experts{U::Unknown, U::Expert, U::Expert, U::Expert};
+  using Likely = bool (*)(int);  // of West's count
+  for (const auto& [bid, likely] : {std::pair<int, Likely>{kSolo, [](int count) { return count >= 8; }},
+                                    std::pair<int, Likely>{kMisere, [](int count) { return count <= 1; }}}) {
+    s.spoke = {-1, bid, kPass, kPass};
+    int heard = 0, unheard = 0;
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 100; ++i) {
+      std::array<std::uint64_t, 4> hands{};
+      ASSERT_TRUE(SampleLayout(s, kSouth, random, hands, [&](const auto& h) {
+        return FitsBids(s, experts, h) ? ShownBidLikelihood(s, experts, h, kSouth) : 0.0;
+      }));
+      heard += likely(CountBidPoints(hands[kWest], kSpades).points);
+      ASSERT_TRUE(SampleLayout(s, kSouth, random, hands));
+      unheard += likely(CountBidPoints(hands[kWest], kSpades).points);
     }
+    EXPECT_GT(heard, std::max(3 * unheard, 15)) << bid << " " << unheard;
+  }
 }
 
 // The four hands of a pack shuffled from `seed`, dealt a card at a time.
