@@ -129,6 +129,8 @@ struct HandTally {
       result.deals.push_back(deal);
       result.handContracts.push_back(contract);
     }
+    result.shuffled += !last.goulash;
+    result.shuffledBid += !last.goulash && contract != 0;
     if (contract == 0) {
       ++result.throwIns;
       return;
@@ -276,6 +278,11 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   out << "Solo Whist simulation: " << r.hands << " hands from seed " << options.seed
       << (options.standard ? ", Standard rules" : "") << "\n";
   out << "  throw-ins           " << r.throwIns << "\n";
+  // A goulash, its cards gathered in suits, is bid far more often than a shuffled deal.
+  char shuffled[96];
+  std::snprintf(shuffled, sizeof shuffled, "  shuffled deals      %ld, %ld bid (%.1f %%)\n", r.shuffled, r.shuffledBid,
+                r.shuffled ? 100.0 * r.shuffledBid / r.shuffled : 0.0);
+  out << shuffled;
   const bool experts = std::find(options.expert.begin(), options.expert.end(), true) != options.expert.end();
   out << (options.standard ? "  contract                   bid     made" : "  contract              bid     made") << (experts ? "   by Experts: bid     made   rate" : "") << "\n";
   // A Proposal nobody accepted is never played: the Standard rules' rows begin with its Acceptance.

@@ -58,6 +58,8 @@ struct ContractTally {
 struct SimulationResult {
   long hands = 0;
   long throwIns = 0;
+  // Deals shuffled afresh (not gathered from a hand thrown in, a goulash), and those bid.
+  long shuffled = 0, shuffledBid = 0;
   // By bid code (the Classic codes, or the Standard rules' calls); 0 unused.
   std::array<ContractTally, 9> contracts{};
   std::array<ContractTally, 9> expertContracts{};  // those of them an Expert seat declared
