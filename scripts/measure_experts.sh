@@ -36,9 +36,9 @@ echo "== Classic South, Expert West, North, East (seed $((seed + 1)))"
 cat "$out/opponents"
 echo "== four Experts, every core (seed $((seed + 2)))"
 cat "$out/four"
-# The share of the shuffled deals bid, and of those the declarers made.
-# (The summary's "shuffled deals" line gives the share of the deals shuffled afresh that were bid:
-# a goulash, gathered from a hand thrown in, is bid far more often.)
+# The share of all the deals bid, goulashes among them, and of those the declarers made (the
+# summary's "shuffled deals" line gives the deals shuffled afresh alone: a goulash, gathered from
+# a hand thrown in, is bid far more often).
 awk -v hands="$hands" '
   /throw-ins/ { thrown = $2 }
   /^  (Solo|Misere|Abundance)/ { bid += $(NF - 4); made += $(NF - 3) }
