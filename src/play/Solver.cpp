@@ -78,6 +78,9 @@ std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
   return keep;
 }
 
+// Whether seats `a` and `b` play on one side (`side` holds the declaring seats, one bit each).
+constexpr bool SameSide(int side, int a, int b) { return (side >> a & 1) == (side >> b & 1); }
+
 // The lowest card of the run `card` heads in `hand`: the cards of its suit below it that no other
 // card still in play separates from it.
 std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
@@ -113,7 +116,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   if (trumps < 0) return run[0] + run[1] + run[2] + run[3];
   int opponentTrumps = 0;
   for (int seat = 0; seat < 4; ++seat)
-    if ((side >> seat & 1) != (side >> leader & 1))
+    if (!SameSide(side, seat, leader))
       opponentTrumps = std::max(opponentTrumps, std::popcount(hands[seat] & SuitBits(trumps)));
   const bool drawn = run[trumps] >= opponentTrumps;
   int total = drawn ? std::popcount(hands[leader] & SuitBits(trumps)) : std::popcount(sure);
@@ -123,8 +126,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
     int tricks = run[suit];
     if (!drawn)
       for (int seat = 0; seat < 4; ++seat) {
-        const bool opponent = (side >> seat & 1) != (side >> leader & 1);
-        if (opponent && (hands[seat] & SuitBits(trumps)))
+        if (!SameSide(side, seat, leader) && (hands[seat] & SuitBits(trumps)))
           tricks = std::min(tricks, std::popcount(hands[seat] & SuitBits(suit)));
       }
     total += tricks;
@@ -156,31 +158,28 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
 }
 
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
-// unless an opponent ruffs), a suit a partner can ruff and no opponent can, and, led into a
-// suit an opponent can ruff, a likely loss.
+// unless an opponent ruffs), a suit whose top card a partner holds or that a partner can ruff,
+// where no opponent can ruff, and, led into a suit an opponent can ruff, a likely loss.
 int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
               int trumps) {
   const int suit = SuitOfBit(card);
   const std::uint64_t topCard = TopOf(inPlay & SuitBits(suit));
   const bool top = (std::uint64_t{1} << card) == topCard;
-  bool ruffed = false;
-  if (trumps >= 0 && suit != trumps)
-    for (int other = 0; other < 4; ++other)
-      if ((side >> other & 1) != (side >> seat & 1) && !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps)))
-        ruffed = true;
-  // A lead into a suit whose top card a partner holds (a fellow defender, say) reaches it.
-  bool toPartner = false;
-  if (!top && !ruffed) {
-    for (int other = 0; other < 4; ++other)
-      toPartner = toPartner || (other != seat && (side >> other & 1) == (side >> seat & 1) && (hands[other] & topCard));
+  // Who could ruff the lead (void in its suit, holding trumps), and whether a partner holds the
+  // suit's top card (a fellow defender, say: the lead reaches it).
+  bool ruffed = false, partnerRuffs = false, toPartner = false;
+  for (int other = 0; other < 4; ++other) {
+    if (other == seat) continue;
+    const bool ruffs =
+        trumps >= 0 && suit != trumps && !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps));
+    if (!SameSide(side, other, seat)) {
+      ruffed = ruffed || ruffs;
+    } else {
+      partnerRuffs = partnerRuffs || ruffs;
+      toPartner = toPartner || (hands[other] & topCard);
+    }
   }
-  // A lead a partner can ruff, where no opponent can.
-  bool partnerRuffs = false;
-  if (trumps >= 0 && suit != trumps && !ruffed)
-    for (int other = 0; other < 4; ++other)
-      partnerRuffs = partnerRuffs || (other != seat && (side >> other & 1) == (side >> seat & 1) &&
-                                      !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps)));
-  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (toPartner || partnerRuffs ? 20 : 0);
+  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
 // Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
@@ -190,7 +189,7 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
   const int led = SuitOfBit(firstCard);
   for (int later = played + 1; later < 4; ++later) {
     const int other = (leader + later) % 4;
-    if ((side >> other & 1) == (side >> seat & 1)) continue;
+    if (SameSide(side, other, seat)) continue;
     const std::uint64_t follow = hands[other] & SuitBits(led);
     const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitBits(trumps) : 0);
     for (std::uint64_t rest = threats; rest; rest &= rest - 1)
@@ -218,7 +217,7 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
   // seat, still to play), and whether an opponent still to play can beat it then.
   const int winner = played > 0 ? WinningPlace(trick, played, trumps) : -1;
   const int top = played > 0 ? trick[winner] : -1;
-  const bool partnerWinning = played > 0 && (side >> ((leader + winner) % 4) & 1) == declaring;
+  const bool partnerWinning = played > 0 && SameSide(side, (leader + winner) % 4, seat);
   const bool partnerBeatable =
       partnerWinning && !toLose && HeldAbove(hands, top, trick[0], played, leader, seat, side, trumps);
   for (int i = 0; i < count; ++i) {
