@@ -33,7 +33,8 @@ void Usage(std::ostream& out) {
                "  --samples N    layouts an Expert imagines for each decision (default 20)\n"
                "  --confidence P an Expert bids the highest contract it makes in P % of those layouts\n"
                "                 (default: the contract that wins most units by its calibrated chance)\n"
-               "  --bid-log      print a line for every contract an Expert bid: bid CODE SHARE MADE\n"
+               "  --bid-log      print a line for every contract an Expert bid:\n"
+               "                 bid CODE SHARE MADE GOULASH LED (1 or 0: a goulash; the declarer led)\n"
                "  --explore-solos with --confidence: a Solo at any share when nothing higher qualifies\n"
                "  --analyse FILE for every hand of the hand history FILE, count the cards that decided it\n"
                "                 against their own side, by every card known (errors), by role and level\n"
@@ -154,8 +155,8 @@ CommandLine Parse(int argc, char** argv) {
     } else if (arg == "--explore-solos") {
       options.exploreSolos = true;
     } else if (arg == "--bid-log") {
-      options.bidOutcome = [](int code, double share, bool made) {
-        std::printf("bid %d %.3f %d\n", code, share, made ? 1 : 0);
+      options.bidOutcome = [](int code, double share, bool made, bool goulash, bool led) {
+        std::printf("bid %d %.3f %d %d %d\n", code, share, made ? 1 : 0, goulash ? 1 : 0, led ? 1 : 0);
       };
     } else if (arg == "--help" || arg == "-h") {
       Usage(std::cout);

@@ -14,7 +14,6 @@
 #include "bidding/BidEvaluation.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
-#include "play/BidCalibration.h"
 #include "play/CardQueries.h"
 #include "play/PlayOut.h"
 #include "play/Sampler.h"
@@ -29,6 +28,14 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
+
+// The deal a Misere by `seat` would be played on, as the calibration tells deals apart (under
+// the Classic rules, where it was measured): shuffled afresh, a goulash it leads to, or other.
+MisereDeal MisereDealOf(const GameState& s, int seat) {
+  if (s.standard) return MisereDeal::Other;
+  if (!s.goulash) return MisereDeal::Shuffled;
+  return s.leader == seat ? MisereDeal::GoulashLed : MisereDeal::Other;
+}
 
 }  // namespace
 
@@ -214,8 +221,9 @@ void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   times_.push_back(static_cast<float>(took));
 }
 
-int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
-                                 const std::array<int, 5>& solved, const std::array<double, 5>& playedOut) const {
+int ExpertPlayer::ChosenContract(int seat, MisereDeal deal, const std::array<int, 5>& codes,
+                                 const std::array<int, 5>& made, const std::array<int, 5>& solved,
+                                 const std::array<double, 5>& playedOut) const {
   int chosen = -1;
   if (confidence_ >= 0) {
     // The highest contract to win made in that share of the layouts, else a Misere made in it
@@ -236,7 +244,9 @@ int ExpertPlayer::ChosenContract(int seat, const std::array<int, 5>& codes, cons
     const double share = static_cast<double>(made[i]) / solved[i];
     const double chance = std::max(
         playedOut[i],
-        (classicDefenders * MadeInPlay(codes[i], share, true) + (3 - classicDefenders) * MadeInPlay(codes[i], share)) / 3);
+        (classicDefenders * MadeInPlay(codes[i], share, true) +
+         (3 - classicDefenders) * MadeInPlay(codes[i], share, false, deal)) /
+            3);
     const double expected = 3.0 * ContractOf(codes[i]).units * (2 * chance - 1);
     if (expected > best) best = expected, chosen = i;
   }
@@ -332,7 +342,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   for (int i = 0; i < 5; ++i) codes[i] = contracts[i].code;
   std::array<double, 5> playedOut{};
   for (int i = 0; i < 5; ++i) playedOut[i] = layouts > 0 ? static_cast<double>(counts[18 + i]) / layouts : 0;
-  const int chosen = ChosenContract(seat, codes, made, solved, playedOut);
+  const int chosen = ChosenContract(seat, MisereDealOf(s, seat), codes, made, solved, playedOut);
   if (chosen >= 0) {
     if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
     return {contracts[chosen].code, made[chosen], solved[chosen]};

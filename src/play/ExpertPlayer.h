@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "play/BidCalibration.h"
 #include "play/Players.h"
 #include "play/Solver.h"
 #include "state/Contracts.h"
@@ -149,8 +150,8 @@ class ExpertPlayer : public SeatPlayer {
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
   // Misere, Solo), the place of the one `seat` is to bid given the layouts each was made and
   // solved in, and the share made when played out by the Classic card rules (0 when not played
-  // out), or -1 to pass.
-  int ChosenContract(int seat, const std::array<int, 5>& codes, const std::array<int, 5>& made,
+  // out), or -1 to pass; a Misere on the `deal` it is bid on.
+  int ChosenContract(int seat, MisereDeal deal, const std::array<int, 5>& codes, const std::array<int, 5>& made,
                      const std::array<int, 5>& solved, const std::array<double, 5>& playedOut) const;
   // Who sits in each seat, whose bids the layouts must fit; and the hand's own random stream,
   // started anew at every deal.

@@ -143,7 +143,8 @@ struct HandTally {
       ++result.expertContracts[contract].bid;
       result.expertContracts[contract].made += made;
       if (options.bidOutcome && lastBid[declarer].first == contract)
-        options.bidOutcome(contract, lastBid[declarer].second, made);
+        options.bidOutcome(contract, lastBid[declarer].second, made, last.goulash,
+                           !last.tricks.empty() && last.tricks.front().leader == declarer);
     }
     if (options.bidOutcome) lastBid = {};
   }

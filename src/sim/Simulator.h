@@ -26,8 +26,9 @@ struct SimulationOptions {
   // (unset: the Expert bids by its calibrated expectation).
   double confidence = -1;
   // Told of every contract an Expert bid and played: its code, the share of the layouts in
-  // which the Expert made it when it bid, and whether it was made (the bids' calibration).
-  std::function<void(int code, double share, bool made)> bidOutcome;
+  // which the Expert made it when it bid, whether it was made, whether the deal was a goulash
+  // and whether the declarer led to the first trick (the bids' calibration).
+  std::function<void(int code, double share, bool made, bool goulash, bool led)> bidOutcome;
   // With a confidence set: Experts bid a Solo at any share when no higher contract qualifies.
   bool exploreSolos = false;
   // The Experts' time budget a decision (unset: their own) and threads (0: every core); with no

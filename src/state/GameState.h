@@ -46,7 +46,8 @@ struct GameState {
   int leader = 0;
   int trumps = 0;
   int newTrumps = 0;
-  bool noShuffle = false;
+  bool noShuffle = false;  // the next deal is a goulash
+  bool goulash = false;    // the hand in play was dealt as a goulash (its hands run long in suits)
   int tricksPlayed = 0;
   PerSeat<int> tricksWon{};
 

@@ -83,6 +83,7 @@ void GoulashTo(Game& g, int seat, int card) { HandOver(g, seat, card, g.pacing.g
 
 // The last card of the pack goes to the dealer: the card the Standard rules turn up.
 void DealNormally(Game& g) {
+  g.s.goulash = false;
   const int first = NextSeat(g.s.dealer);
   for (int round = 0; round < 4; ++round)
     for (int i = 0; i < kSeats; ++i) DealTo(g, (first + i) % kSeats, 3);
@@ -95,6 +96,7 @@ void DealGoulash(Game& g) {
   const int cut = RoundHalfEven(g.draw.deal.Uniform() * 35) + 15;
   const auto order = GoulashOrder(cut);
   g.s.noShuffle = false;
+  g.s.goulash = true;
   const int first = NextSeat(g.s.dealer);
   int position = 1;
   for (int packet : {5, 5, 3}) {

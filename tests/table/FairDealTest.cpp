@@ -50,12 +50,11 @@ TEST(FairDeal, EveryCardGoesToEverySeatAQuarterOfTheTime) {
   }
 }
 
-// Remembers each hand's deal by its number, and whether it was a goulash.
+// Remembers each hand's deal by its number, and whether it was a goulash (as the hand in play
+// tells the players).
 struct DealRecord : HandObserver {
   std::map<long, std::pair<bool, PerSeat<std::uint64_t>>> deals;
-  bool goulash = false;
-  void HandStarts(const Game& g) override { goulash = g.s.noShuffle; }
-  void Dealt(const Game& g) override { deals[g.draw.handNumber] = {goulash, g.s.Hand}; }
+  void Dealt(const Game& g) override { deals[g.draw.handNumber] = {g.s.goulash, g.s.Hand}; }
 };
 
 // A South that passes every hand.
