@@ -10,9 +10,10 @@
 # defenders "shuffled" measures the Misere row read on a deal shuffled afresh, "goulash-led" the
 # one read on a goulash whose first trick the declarer leads: four Experts bidding by their
 # expectation (the hands they bid in play), only the contracts of those deals counted. The rows
-# committed (seeds 9948-9949 and 9955-9958: `scripts/calibrate_bids.sh 600 9948 2 300 0
-# shuffled`, the same from 9955 and 9957, their counts added and the rates made again from
-# them) read no higher than the first table's.
+# committed come from seeds 9948-9949 and 9955-9956 played by the code before them, and
+# 9957-9958 by the code with the shuffled row alone (`scripts/calibrate_bids.sh 600 9948 2 300 0
+# shuffled`, or goulash-led, and the same from 9955 and 9957; the counts added and the rates
+# made again from them), then read no higher than the first table's.
 # Four Experts play with a low bidding share (--confidence 2), so that contracts are bid across
 # the whole range of shares; then, from the seeds after, runs that bid a Solo at any share when
 # nothing higher qualifies (--explore-solos: the first runs hardly bid a Solo below a fifth of the
