@@ -28,7 +28,6 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-
 // The deal a Misere by `seat` would be played on, as the calibration tells deals apart (under
 // the Classic rules, where it was measured): shuffled afresh, a goulash it leads to, or other.
 MisereDeal MisereDealOf(const GameState& s, int seat) {

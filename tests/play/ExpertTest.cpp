@@ -276,12 +276,13 @@ TEST(Expert, LayoutsLeanToTheHandsAnExpertBidsOn) {
 TEST(Expert, BidChancesRiseWithTheShare) {
   using D = MisereDeal;
   for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared})
-    for (double share = 0.05; share < 0.9; share += 0.1)
+    for (double share = 0.05; share < 0.9; share += 0.1) {
       for (const auto& [classic, deal] :
-           {std::pair{false, D::Other}, {true, D::Other}, {false, D::Shuffled}, {false, D::GoulashLed}}) {
+           {std::pair{false, D::Other}, {true, D::Other}, {false, D::Shuffled}, {false, D::GoulashLed}})
         EXPECT_LE(MadeInPlay(code, share, classic, deal), MadeInPlay(code, share + 0.1, classic, deal));
+      for (const D deal : {D::Shuffled, D::GoulashLed})
         EXPECT_LE(MadeInPlay(code, share, false, deal), MadeInPlay(code, share)) << code << " " << share;
-      }
+    }
 }
 
 // The four hands of a pack shuffled from `seed`, dealt a card at a time.
