@@ -7,13 +7,12 @@
 # defenders "classic" measures the second table instead: an Expert South bidding against three
 # Classic seats, whose play lets far more contracts through than the Experts' (the Expert reads
 # that table when every other seat plays by the Classic rules).
-# defenders "shuffled" measures the Misere row read on a deal shuffled afresh, "goulash-led" the
-# one read on a goulash whose first trick the declarer leads: four Experts bidding by their
-# expectation (the hands they bid in play), only the contracts of those deals counted. The rows
-# committed come from seeds 9948-9949 and 9955-9956 played by the code before them, and
-# 9957-9958 by the code with the shuffled row alone (`scripts/calibrate_bids.sh 600 9948 2 300 0
-# shuffled`, or goulash-led, and the same from 9955 and 9957; the counts added and the rates
-# made again from them), then read no higher than the first table's.
+# defenders "shuffled" measures the Misere row read on a deal shuffled afresh: four Experts
+# bidding by their expectation (the hands they bid in play), only the contracts of those deals
+# counted. The row committed comes from seeds 9948-9949 and 9955-9956 played by the code before
+# it, and 9957-9958 by the code with the row (`scripts/calibrate_bids.sh 600 9948 2 300 0
+# shuffled`, and the same from 9955 and 9957; the counts added and the rates made again from
+# them), then read no higher than the first table's.
 # Four Experts play with a low bidding share (--confidence 2), so that contracts are bid across
 # the whole range of shares; then, from the seeds after, runs that bid a Solo at any share when
 # nothing higher qualifies (--explore-solos: the first runs hardly bid a Solo below a fifth of the
@@ -38,7 +37,6 @@ bidding=(--confidence 2)
 keep='1'  # every contract logged (its fifth field: 1 on a goulash; its sixth: 1 if the declarer led)
 if [[ $defenders == classic ]]; then others=(); fi
 if [[ $defenders == shuffled ]]; then bidding=(); keep='$5 == 0'; fi
-if [[ $defenders == goulash-led ]]; then bidding=(); keep='$5 == 1 && $6 == 1'; fi
 log=$(mktemp)
 trap 'rm -f "$log" "$log".*' EXIT
 for ((i = 0; i < runs + soloRuns; ++i)); do

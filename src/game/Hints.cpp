@@ -4,6 +4,7 @@
 #include "bidding/StandardBidding.h"
 #include "bidding/UserBid.h"
 #include "play/Players.h"
+#include "play/Sampler.h"
 #include "play/StandardPlay.h"
 #include "play/TrickPlay.h"
 #include "table/Trumps.h"
@@ -16,22 +17,28 @@ std::string BidWords(int code) {
   return code > kPass && code < kBidKinds ? std::string("bid ") + ContractOf(code).name : "pass";
 }
 
+// A goulash shows South every hand (all but always): the one layout searched is the real one.
+bool EveryHandKnown(const GameState& s, const ExpertChoice& c) {
+  return c.layouts == 1 && GoulashLayouts(s, kSouth).size() == 1;
+}
+
 // During play, "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South
-// defends; for a bid or trumps, "made in 8 of 10 layouts". Empty when the Expert did not search
+// defends; for a bid or trumps, "made in 8 of 10 layouts" (or ", every hand known"). Empty when the Expert did not search
 // (one card to play).
 std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool playing = true) {
   if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
   const int code = HighestKind(s, declarer);
   std::string contract = code > kPass && code < kBidKinds ? ContractOf(code).name : "contract";
   if (s.standard) contract = StandardContractOf(s.standardContract).name;
-  std::string words = " \u2014 ";
+  std::string words;
   if (!playing)
-    words += "made";
+    words = "made";
   else if (declarer == kSouth || s.partner == kSouth)
-    words += "makes your " + contract;
+    words = "makes your " + contract;
   else
-    words += "beats " + s.playerNames[declarer] + "'s " + contract;
-  return words + " in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
+    words = "beats " + s.playerNames[declarer] + "'s " + contract;
+  if (EveryHandKnown(s, c)) return " \u2014 " + (c.reached ? words : "nothing " + words) + ", every hand known";
+  return " \u2014 " + words + " in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
 }
 
 }  // namespace
@@ -53,6 +60,8 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
     hint.text = "Hint: " + BidWords(hint.bid);
     if (hint.bid)
       hint.text += Chance(s, c, kSouth, false);
+    else if (EveryHandKnown(s, c) && !UsersBidRefused(s, kSolo))
+      hint.text += " \u2014 no Solo is made, every hand known";
     else if (c.layouts > 0 && !UsersBidRefused(s, kSolo))
       hint.text += " \u2014 a Solo is made in only " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) +
                    " layouts";

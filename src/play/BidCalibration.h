@@ -46,26 +46,20 @@ inline constexpr std::array<BidCalibration, 4> kClassicDefenceCalibration = {{
     {kAbundanceDeclared, {0.05f, 0.15f, 0.25f, 0.35f, 0.45f, 0.55f, 0.65f, 0.75f, 0.85f, 0.95f}},
 }};
 
-// Expert defenders beat far more Misere than the row above says on two kinds of Classic deal,
-// and the share tells little of which: measured in play, four Experts bidding by their
-// expectation (600 hands from each of the seeds 9948-9949 and 9955-9958; 311 Misere), a Misere
-// on a deal shuffled afresh was made 52 times in 124, and on a goulash, whose hands run long in
-// suits, 22 times in 84 when its declarer led to the first trick (where the layouts, dealt as if
-// shuffled, hold none of the voids a goulash gives the defenders to throw their high cards on)
-// against 85 times in 103 otherwise. Their rows, read on such deals in place of the one above,
-// are made as calibrate_bids.sh makes its rows (four imagined bids at the share itself, then
-// never decreasing; none was bid below the fourth tenth), and never above the row above (its
-// top tenths hold few bids).
-enum class MisereDeal { Other, Shuffled, GoulashLed };
+// Expert defenders beat far more Misere on a deal shuffled afresh than the row above says:
+// measured in play, four Experts bidding by their expectation (600 hands from each of the seeds
+// 9948-9949 and 9955-9958), such a Misere was made 52 times in 124. Its row, read on such deals
+// in place of the one above, is made as calibrate_bids.sh makes its rows (four imagined bids at
+// the share itself, then never decreasing; none was bid below the fourth tenth), and never above
+// the row above (its top tenths hold few bids). A goulash needs no row: its hands are known.
+enum class MisereDeal { Other, Shuffled };
 struct DealCalibration {
   MisereDeal deal;
   std::array<float, 10> made;
 };
-inline constexpr std::array<DealCalibration, 2> kMisereByDeal = {{
+inline constexpr std::array<DealCalibration, 1> kMisereByDeal = {{
     {MisereDeal::Shuffled, {0.05f, 0.15f, 0.25f, 0.33f, 0.39f, 0.44f, 0.44f, 0.55f, 0.70f, 0.71f}},
     // - - - 14/42 12/31 10/22 3/10 7/10 2/4 4/5
-    {MisereDeal::GoulashLed, {0.05f, 0.14f, 0.14f, 0.14f, 0.16f, 0.18f, 0.20f, 0.50f, 0.63f, 0.63f}},
-    // - - - 1/17 0/7 1/14 0/9 0/2 - 20/35
 }};
 
 // The chance that contract `code` is made in play when it was made in `share` of the layouts

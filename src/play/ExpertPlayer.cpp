@@ -28,12 +28,10 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-// The deal a Misere by `seat` would be played on, as the calibration tells deals apart (under
-// the Classic rules, where it was measured): shuffled afresh, a goulash it leads to, or other.
-MisereDeal MisereDealOf(const GameState& s, int seat) {
-  if (s.standard) return MisereDeal::Other;
-  if (!s.goulash) return MisereDeal::Shuffled;
-  return s.leader == seat ? MisereDeal::GoulashLed : MisereDeal::Other;
+// The deal a Misere would be played on, as the calibration tells deals apart (under the Classic
+// rules, where it was measured): shuffled afresh, or other.
+MisereDeal MisereDealOf(const GameState& s) {
+  return !s.standard && !s.goulash ? MisereDeal::Shuffled : MisereDeal::Other;
 }
 
 }  // namespace
@@ -68,9 +66,9 @@ SolverPosition PositionNow(const GameState& s) {
   return p;
 }
 
-// Imagines up to samples_ layouts for `seat`, in order from the player's own stream, then
-// solves them on every core (within kDecisionNodes): `each(solver, p, counts)` adds what one layout (in p.hands) shows
-// into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
+// Imagines up to samples_ layouts for `seat`, in order from the player's own stream (on a
+// goulash, takes the hands it knows), then solves them on every core (within kDecisionNodes):
+// `each(solver, p, counts)` adds what one layout (in p.hands) shows into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
 // are summed, so with no time budget the answer never depends on the threads' timing. A thread
 // starts no layout once the budget is spent or `stop` is set. Returns the layouts solved.
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
@@ -80,7 +78,12 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
     if (s.standard) return FitsCalls(s, callers_, hands) ? 1.0 : 0.0;
     return FitsBids(s, bidders_, hands) ? ShownBidLikelihood(s, bidders_, hands, seat) : 0.0;
   };
-  for (int i = 0; i < samples_; ++i) {
+  // A goulash's hands are known from the seat's own (or one of two ways): each way as often as
+  // its cut is likely, a way known for sure once.
+  const std::vector<KnownLayout> known = GoulashLayouts(s, seat);
+  for (const KnownLayout& layout : known)
+    for (int i = known.size() > 1 ? layout.weight : 1; i > 0; --i) layouts.push_back(layout.hands);
+  for (int i = 0; i < samples_ && known.empty(); ++i) {
     std::array<std::uint64_t, 4> hands{};
     if (!SampleLayout(s, seat, random_, hands, fits)) break;
     layouts.push_back(hands);
@@ -88,14 +91,13 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   const int cores = threads_ > 0 ? threads_ : static_cast<int>(std::thread::hardware_concurrency());
   const int threads = std::clamp(cores, 1, kMostThreads);
   SolverPool& helpers = *helpers_;
-  while (static_cast<int>(helpers.size()) + 1 < threads) {
-    helpers.push_back(std::make_unique<Solver>());
-    helpers.back()->SetNodeLimit(kNodeLimit);
-  }
+  while (static_cast<int>(helpers.size()) + 1 < threads) helpers.push_back(std::make_unique<Solver>());
   std::vector<std::vector<int>> part(threads, std::vector<int>(counts.size()));
   std::vector<int> solved(threads);
   const auto run = [&](int t) {
     Solver& solver = t == 0 ? solver_ : *helpers[t - 1];
+    // Hands known are worth the decision's whole work: no layout stands in for them.
+    solver.SetNodeLimit(known.empty() ? kNodeLimit : kDecisionNodes / static_cast<long>(layouts.size()));
     const long stopAt = solver.nodes() + kDecisionNodes / threads;
     SolverPosition p = base;
     const auto start = std::chrono::steady_clock::now();
@@ -220,7 +222,7 @@ void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   times_.push_back(static_cast<float>(took));
 }
 
-int ExpertPlayer::ChosenContract(int seat, MisereDeal deal, const std::array<int, 5>& codes,
+int ExpertPlayer::ChosenContract(int seat, MisereDeal deal, bool known, const std::array<int, 5>& codes,
                                  const std::array<int, 5>& made, const std::array<int, 5>& solved,
                                  const std::array<double, 5>& playedOut) const {
   int chosen = -1;
@@ -241,11 +243,11 @@ int ExpertPlayer::ChosenContract(int seat, MisereDeal deal, const std::array<int
   for (int i = 0; i < 5; ++i) {
     if (solved[i] == 0) continue;
     const double share = static_cast<double>(made[i]) / solved[i];
-    const double chance = std::max(
-        playedOut[i],
-        (classicDefenders * MadeInPlay(codes[i], share, true) +
-         (3 - classicDefenders) * MadeInPlay(codes[i], share, false, deal)) /
-            3);
+    const double chance =
+        known ? std::max(playedOut[i], share)
+            : std::max(playedOut[i], (classicDefenders * MadeInPlay(codes[i], share, true) +
+                                      (3 - classicDefenders) * MadeInPlay(codes[i], share, false, deal)) /
+                                         3);
     const double expected = 3.0 * ContractOf(codes[i]).units * (2 * chance - 1);
     if (expected > best) best = expected, chosen = i;
   }
@@ -287,6 +289,8 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // seat playing by the Classic card rules: such defenders let through contracts that the
   // solver, every card seen, finds beaten (it is the chance then when it is the higher).
   const bool playOut = ClassicAmong(bidders_, seat) == kSeats - 1;
+  // On a goulash the hands are known: the share of the layouts is the chance itself.
+  const bool known = !GoulashLayouts(s, seat).empty();
   // Otherwise a Misere is looked ahead, only on a hand counting low enough for an Expert's.
   const bool lookAhead =
       !playOut && CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
@@ -304,6 +308,16 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
     // more of them (a play-out many times the cost: only on hands that count low enough
     // for an Expert's Misere).
     if (ContractOf(code).toLose) {
+      if (known) {
+        // Expert defenders know the hands too, and beat it whenever it can be beaten; Classic
+        // ones play as they always do.
+        p.trumps = -1;
+        const bool reaches = solver.Reaches(p, goal);
+        if (solver.aborted()) return;
+        ++solvedCount;
+        madeCount += reaches || (playOut && ClassicPlayOut(s, p.hands, seat, code) == 0);
+        return;
+      }
       if (!playOut && !lookAhead) return;
       ++solvedCount;
       madeCount += (playOut ? ClassicPlayOut(s, p.hands, seat, code) : LookaheadPlayOut(s, p.hands, seat, code)) == 0;
@@ -341,7 +355,7 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   for (int i = 0; i < 5; ++i) codes[i] = contracts[i].code;
   std::array<double, 5> playedOut{};
   for (int i = 0; i < 5; ++i) playedOut[i] = layouts > 0 ? static_cast<double>(counts[18 + i]) / layouts : 0;
-  const int chosen = ChosenContract(seat, MisereDealOf(s, seat), codes, made, solved, playedOut);
+  const int chosen = ChosenContract(seat, MisereDealOf(s), known, codes, made, solved, playedOut);
   if (chosen >= 0) {
     if (bidWatch) bidWatch(contracts[chosen].code, static_cast<double>(made[chosen]) / solved[chosen]);
     return {contracts[chosen].code, made[chosen], solved[chosen]};
@@ -443,6 +457,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   }
   ++cardSearches_;
   classicTies_ += tie && best == classic - 1;
+  if (!GoulashLayouts(s, seat).empty()) ++knownSearches_, knownTies_ += tie && best == classic - 1;
   Timed(start);
   return {best + 1, score[best], layouts};
 }
@@ -474,8 +489,11 @@ int ExpertPlayer::Bid(Game& g, int seat) {
 }
 
 int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) const {
-  // Solved with every card seen, a Solo is rarely safe, yet Classic defenders let many through.
-  if (searched != kPass || CountBidPoints(g.s, seat).points < CountsSoloFrom(bidders_, seat)) return searched;
+  // Solved with every card seen, a Solo is rarely safe, yet Classic defenders let many through
+  // (when the hands are not known: then the search has said so).
+  if (searched != kPass || CountBidPoints(g.s, seat).points < CountsSoloFrom(bidders_, seat) ||
+      !GoulashLayouts(g.s, seat).empty())
+    return searched;
   return seat == kSouth && UsersBidRefused(g.s, kSolo) ? kPass : kSolo;
 }
 

@@ -117,6 +117,10 @@ class ExpertPlayer : public SeatPlayer {
   // best alike (cards of one run are one play) and the Classic card was played among them.
   long cardSearches() const { return cardSearches_; }
   long classicTies() const { return classicTies_; }
+  // The same on goulashes, every hand known, where a tie is no lack of knowledge: every card
+  // comes out alike with every card seen.
+  long knownSearches() const { return knownSearches_; }
+  long knownTies() const { return knownTies_; }
   // How long each decision took, in seconds, in order.
   const std::vector<float>& times() const { return times_; }
 
@@ -150,9 +154,11 @@ class ExpertPlayer : public SeatPlayer {
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
   // Misere, Solo), the place of the one `seat` is to bid given the layouts each was made and
   // solved in, and the share made when played out by the Classic card rules (0 when not played
-  // out), or -1 to pass; a Misere on the `deal` it is bid on.
-  int ChosenContract(int seat, MisereDeal deal, const std::array<int, 5>& codes, const std::array<int, 5>& made,
-                     const std::array<int, 5>& solved, const std::array<double, 5>& playedOut) const;
+  // out), or -1 to pass; a Misere on the `deal` it is bid on. With the hands `known`, the share
+  // made is the chance itself.
+  int ChosenContract(int seat, MisereDeal deal, bool known, const std::array<int, 5>& codes,
+                     const std::array<int, 5>& made, const std::array<int, 5>& solved,
+                     const std::array<double, 5>& playedOut) const;
   // Who sits in each seat, whose bids the layouts must fit; and the hand's own random stream,
   // started anew at every deal.
   void FollowGame(const Game& g);
@@ -174,7 +180,7 @@ class ExpertPlayer : public SeatPlayer {
   Solver solver_;
   std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;
-  long cardSearches_ = 0, classicTies_ = 0;
+  long cardSearches_ = 0, classicTies_ = 0, knownSearches_ = 0, knownTies_ = 0;
   double slowest_ = 0;
   std::vector<float> times_;
   void Timed(std::chrono::steady_clock::time_point start);

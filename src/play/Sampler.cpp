@@ -1,12 +1,34 @@
 #include "play/Sampler.h"
 
 #include "state/Contracts.h"
+#include "table/Deal.h"
 
 #include <algorithm>
 #include <bit>
 #include <vector>
 
 namespace solo {
+
+std::vector<KnownLayout> GoulashLayouts(const GameState& s, int seat) {
+  std::vector<KnownLayout> layouts;
+  if (!s.goulash || s.standard || seat < 0 || seat >= kSeats) return layouts;
+  for (int cut = kGoulashCutFrom; cut <= kGoulashCutTo; ++cut) {
+    const std::array<std::uint64_t, kSeats> dealt = GoulashHands(s.dealer, cut);
+    if (dealt[seat] != (s.Hand[seat] | s.playedBy[seat])) continue;
+    KnownLayout layout{{}, cut == kGoulashCutFrom || cut == kGoulashCutTo ? 1 : 2};
+    bool fits = true;
+    for (int other = 0; other < kSeats; ++other) {
+      // What every seat has played came from its hand, and a suit it showed out of is gone.
+      layout.hands[other] = dealt[other] & ~s.PlayedCards;
+      fits = fits && (s.playedBy[other] & ~dealt[other]) == 0 &&
+             CountCards(layout.hands[other]) == CountCards(s.Hand[other]);
+      for (int suit = 0; suit < 4; ++suit)
+        fits = fits && !((s.Voids[other] >> suit & 1) && (layout.hands[other] & SuitBits(suit)));
+    }
+    if (fits) layouts.push_back(layout);
+  }
+  return layouts;
+}
 
 bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
                   const LayoutFit& fits) {

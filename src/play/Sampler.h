@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "state/GameState.h"
 
@@ -19,6 +20,16 @@ namespace solo {
 // bids make them likely); when none of the tries is kept, the last layout that kept to the rest
 // is taken.
 using LayoutFit = std::function<double(const std::array<std::uint64_t, 4>&)>;
+// A goulash is not shuffled: the pack lies in order, is cut and dealt in packets, so the
+// seat's own hand as dealt tells where the pack was cut (all but always exactly), and so every
+// hand. The hands as they are now for each cut the seat's hand and the play so far allow, each
+// with how likely its cut is (1 or 2); none when the hand was shuffled.
+struct KnownLayout {
+  std::array<std::uint64_t, 4> hands{};
+  int weight = 0;
+};
+std::vector<KnownLayout> GoulashLayouts(const GameState& s, int seat);
+
 bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
                   const LayoutFit& fits = {});
 

@@ -158,6 +158,8 @@ void AddExpertFigures(const ExpertSeats& experts, SimulationResult& result) {
       result.expertDecisions += expert->decisions();
       result.cardSearches += expert->cardSearches();
       result.classicTies += expert->classicTies();
+      result.knownSearches += expert->knownSearches();
+      result.knownTies += expert->knownTies();
       result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
       times.insert(times.end(), expert->times().begin(), expert->times().end());
     }
@@ -308,6 +310,10 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     out << line;
     std::snprintf(line, sizeof line, "  card ties           %ld of %ld card choices settled by the Classic card (%.1f %%)\n",
                   r.classicTies, r.cardSearches, r.cardSearches ? 100.0 * r.classicTies / r.cardSearches : 0.0);
+    out << line;
+    const long searches = r.cardSearches - r.knownSearches, ties = r.classicTies - r.knownTies;
+    std::snprintf(line, sizeof line, "    on shuffled deals %ld of %ld (%.1f %%; the rest on goulashes, every hand known)\n",
+                  ties, searches, searches ? 100.0 * ties / searches : 0.0);
     out << line;
   }
   if (r.unbalanced) out << "  units not summing to zero in " << r.unbalanced << " hands\n";

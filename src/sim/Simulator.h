@@ -83,6 +83,8 @@ struct SimulationResult {
   double slowestDecision = 0;
   // Expert card choices among two or more cards, and those a tie left to the Classic card.
   long cardSearches = 0, classicTies = 0;
+  // Of those, the ones on goulashes, every hand known.
+  long knownSearches = 0, knownTies = 0;
   // The median and the 99th percentile of the decisions' times, in seconds.
   double medianDecision = 0, decision99 = 0;
 };

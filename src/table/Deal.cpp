@@ -93,17 +93,15 @@ void DealNormally(Game& g) {
 }
 
 void DealGoulash(Game& g) {
-  const int cut = RoundHalfEven(g.draw.deal.Uniform() * 35) + 15;
+  const int cut = RoundHalfEven(g.draw.deal.Uniform() * (kGoulashCutTo - kGoulashCutFrom)) + kGoulashCutFrom;
   const auto order = GoulashOrder(cut);
+  const auto seats = GoulashSeats(g.s.dealer);
   g.s.noShuffle = false;
   g.s.goulash = true;
-  const int first = NextSeat(g.s.dealer);
-  int position = 1;
-  for (int packet : {5, 5, 3}) {
-    for (int i = 0; i < kSeats; ++i) {
-      for (int k = 0; k < packet; ++k) GoulashTo(g, (first + i) % kSeats, order[position++]);
-      g.show->PacketDealt(g, g.pacing.goulash);
-    }
+  for (int position = 1; position <= kCards; ++position) {
+    GoulashTo(g, seats[position], order[position]);
+    // A packet ends where the next card goes to another seat.
+    if (position == kCards || seats[position + 1] != seats[position]) g.show->PacketDealt(g, g.pacing.goulash);
   }
 }
 
@@ -158,6 +156,24 @@ int DrawRandomCard(DealSource& draw, GameState& s) {
   return card;
 }
 
+
+std::array<int, kCards + 1> GoulashSeats(int dealer) {
+  std::array<int, kCards + 1> seats{};
+  const int first = NextSeat(dealer);
+  int position = 1;
+  for (int packet : {5, 5, 3})
+    for (int i = 0; i < kSeats; ++i)
+      for (int k = 0; k < packet; ++k) seats[position++] = (first + i) % kSeats;
+  return seats;
+}
+
+std::array<std::uint64_t, kSeats> GoulashHands(int dealer, int cut) {
+  const auto order = GoulashOrder(cut);
+  const auto seats = GoulashSeats(dealer);
+  std::array<std::uint64_t, kSeats> hands{};
+  for (int position = 1; position <= kCards; ++position) hands[seats[position]] |= CardBit(order[position]);
+  return hands;
+}
 
 std::array<int, kCards + 1> GoulashOrder(int cut) {
   std::array<int, kCards + 1> order{};

@@ -26,7 +26,7 @@ namespace {
 struct CheckedExpert : ExpertPlayer {
   using ExpertPlayer::ExpertPlayer;
   std::mt19937_64 random{99};
-  int layouts = 0, cards = 0;
+  int layouts = 0, cards = 0, goulashCards = 0;
   // Bidding by the point count keeps most hands played rather than thrown in.
   ComputerPlayer classic;
   int OfferBid(Game& g, int seat) override { return classic.OfferBid(g, seat); }
@@ -54,6 +54,15 @@ struct CheckedExpert : ExpertPlayer {
       EXPECT_EQ(all, kPack & ~s.PlayedCards) << "every unplayed card somewhere";
       ++layouts;
     }
+    // On a goulash the seat's own hand tells the others': the hands as they are must be among
+    // the one or two ways it allows; a shuffled deal tells nothing.
+    const std::vector<KnownLayout> known = GoulashLayouts(s, seat);
+    EXPECT_EQ(known.empty(), !s.goulash);
+    EXPECT_LE(known.size(), 2u);
+    goulashCards += s.goulash;
+    EXPECT_TRUE(!s.goulash || std::any_of(known.begin(), known.end(), [&](const KnownLayout& k) {
+      return k.hands == std::array<std::uint64_t, 4>{s.Hand[0], s.Hand[1], s.Hand[2], s.Hand[3]};
+    }));
     const int card = ExpertPlayer::Card(g, seat, position, playToLose);
     EXPECT_TRUE(LegalCards(s, seat, position) & CardBit(card)) << "the Expert plays by the rules";
     ++cards;
@@ -72,9 +81,10 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
   }
   sim.g.s.KeepVoids = true;
   test::PlayHands(sim, 40);
-  int cards = 0;
-  for (const auto& e : experts) cards += e->cards;
+  int cards = 0, goulashCards = 0;
+  for (const auto& e : experts) cards += e->cards, goulashCards += e->goulashCards;
   EXPECT_GT(cards, 1000);
+  EXPECT_GT(goulashCards, 50);
 
   // South's bids and trumps by estimate. Every other card goes round the other seats in order.
   struct Case {
@@ -107,7 +117,9 @@ TEST(Expert, FourExpertsPlayLegalCardsFromLayoutsThatKeepToWhatTheyKnow) {
     g.s.trumps = kClubs;
     ExpertPlayer expert(7, 6);
     expert.SetTimeBudget(0);
-    if (c.bid >= 0) EXPECT_EQ(expert.OfferBid(g, kSouth), c.bid);
+    if (c.bid >= 0) {
+      EXPECT_EQ(expert.OfferBid(g, kSouth), c.bid);
+    }
     if (c.trumps) {
       EXPECT_EQ(ComputerPlayer().Trumps(g, kSouth), c.trumps) << "the Classic choice is the longest suit";
       const ExpertChoice choice = expert.SearchTrumps(g.s, kSouth);
@@ -277,11 +289,9 @@ TEST(Expert, BidChancesRiseWithTheShare) {
   using D = MisereDeal;
   for (int code : {kSolo, kMisere, kAbundanceTrumps, kAbundanceDeclared})
     for (double share = 0.05; share < 0.9; share += 0.1) {
-      for (const auto& [classic, deal] :
-           {std::pair{false, D::Other}, {true, D::Other}, {false, D::Shuffled}, {false, D::GoulashLed}})
+      for (const auto& [classic, deal] : {std::pair{false, D::Other}, {true, D::Other}, {false, D::Shuffled}})
         EXPECT_LE(MadeInPlay(code, share, classic, deal), MadeInPlay(code, share + 0.1, classic, deal));
-      for (const D deal : {D::Shuffled, D::GoulashLed})
-        EXPECT_LE(MadeInPlay(code, share, false, deal), MadeInPlay(code, share)) << code << " " << share;
+      EXPECT_LE(MadeInPlay(code, share, false, D::Shuffled), MadeInPlay(code, share)) << code << " " << share;
     }
 }
 
