@@ -23,8 +23,8 @@ bool EveryHandKnown(const GameState& s, const ExpertChoice& c) {
 }
 
 // During play, "makes your Solo in 8 of 10 layouts", or "beats West's Solo …" when South
-// defends; for a bid or trumps, "made in 8 of 10 layouts" (or ", every hand known"). Empty when the Expert did not search
-// (one card to play).
+// defends; for a bid or trumps, "made in 8 of 10 layouts"; on a goulash whose hands are known,
+// "made, every hand known". Empty when the Expert did not search (one card to play).
 std::string Chance(const GameState& s, const ExpertChoice& c, int declarer, bool playing = true) {
   if (c.layouts == 0 || declarer < 0 || declarer >= kSeats) return {};
   const int code = HighestKind(s, declarer);

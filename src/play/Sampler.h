@@ -1,7 +1,8 @@
 #pragma once
 // Layouts of the cards a seat cannot see, for a player that decides by solving many possible
 // layouts: each is consistent with what the seat knows — its own hand, the cards played, how
-// many cards every other seat still holds, and the suits each seat has shown to be void in.
+// many cards every other seat still holds, the suits each seat has shown to be void in, and on
+// a goulash, how the pack was dealt.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -12,14 +13,6 @@
 
 namespace solo {
 
-// Fills `hands` with a layout as `seat` may imagine it: its own hand as it is, the other seats'
-// from the unseen cards. False when no consistent layout turned up in a few hundred tries (the
-// constraints are then all but impossible to meet, which the game's own play never produces).
-// `fits`, when given, says how well a layout also fits what the bidding showed: 0 not at all, 1
-// surely, and between, the share of such layouts to keep (so that layouts come as often as the
-// bids make them likely); when none of the tries is kept, the last layout that kept to the rest
-// is taken.
-using LayoutFit = std::function<double(const std::array<std::uint64_t, 4>&)>;
 // A goulash is not shuffled: the pack lies in order, is cut and dealt in packets, so the
 // seat's own hand as dealt tells where the pack was cut (all but always exactly), and so every
 // hand. The hands as they are now for each cut the seat's hand and the play so far allow, each
@@ -30,6 +23,14 @@ struct KnownLayout {
 };
 std::vector<KnownLayout> GoulashLayouts(const GameState& s, int seat);
 
+// Fills `hands` with a layout as `seat` may imagine it: its own hand as it is, the other seats'
+// from the unseen cards. False when no consistent layout turned up in a few hundred tries (the
+// constraints are then all but impossible to meet, which the game's own play never produces).
+// `fits`, when given, says how well a layout also fits what the bidding showed: 0 not at all, 1
+// surely, and between, the share of such layouts to keep (so that layouts come as often as the
+// bids make them likely); when none of the tries is kept, the last layout that kept to the rest
+// is taken.
+using LayoutFit = std::function<double(const std::array<std::uint64_t, 4>&)>;
 bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
                   const LayoutFit& fits = {});
 
