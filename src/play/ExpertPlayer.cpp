@@ -68,9 +68,11 @@ SolverPosition PositionNow(const GameState& s) {
 
 // Imagines up to samples_ layouts for `seat`, in order from the player's own stream (on a
 // goulash, takes the hands it knows), then solves them on every core (within kDecisionNodes):
-// `each(solver, p, counts)` adds what one layout (in p.hands) shows into `counts`. Each thread takes every n-th layout with a solver of its own, and the counts
-// are summed, so with no time budget the answer never depends on the threads' timing. A thread
-// starts no layout once the budget is spent or `stop` is set. Returns the layouts solved.
+// `each(solver, p, counts)` adds what one layout (in p.hands) shows into `counts`. Each thread
+// takes every n-th layout with a solver of its own (its node limit set here for each decision),
+// and the counts are summed, so with no time budget the answer never depends on the threads'
+// timing. A thread starts no layout once the budget is spent or `stop` is set. Returns the
+// layouts solved.
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                              std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;

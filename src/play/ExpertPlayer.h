@@ -44,9 +44,7 @@ class ExpertPlayer : public SeatPlayer {
   // `seed` starts its own random stream (apart from the deal's); `samples` is its strength:
   // the layouts it imagines for each decision.
   ExpertPlayer(std::uint64_t seed, int samples, double confidence = kBidConfidence)
-      : seed_(seed), random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {
-    solver_.SetNodeLimit(kNodeLimit);
-  }
+      : seed_(seed), random_(seed), samples_(samples < 1 ? 1 : samples), confidence_(confidence) {}
 
   // A decision's work is bounded by its layouts and the solver's node limit, so the same seed
   // plays the same game on any machine at any load. This time is only a safety net, ten times
