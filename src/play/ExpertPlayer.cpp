@@ -34,6 +34,68 @@ MisereDeal MisereDealOf(const GameState& s) {
   return !s.standard && !s.goulash ? MisereDeal::Shuffled : MisereDeal::Other;
 }
 
+// The cards still in play, the trick's among them (as PositionNow reads the trick).
+std::uint64_t InPlay(const GameState& s) {
+  std::uint64_t inPlay = ((std::uint64_t{1} << kCards) - 1) & ~s.PlayedCards;
+  for (int i = 0; i < 3 && s.trick[i].card >= 1 && s.trick[i].card <= kCards; ++i)
+    inPlay |= std::uint64_t{1} << (s.trick[i].card - 1);
+  return inPlay;
+}
+
+// Adds what each card `seat` may play in `s` is worth in one layout (`p`, the hands as it has
+// them) into three rows of kCards by bit: how often it keeps the seat's side on course for its
+// goal; to tell apart cards that do so equally often, the tricks its side comes out with, toward
+// the goal or beyond it (a declarer's) or short of the declarer's target (a defender's); and,
+// for cards still alike, how they fare when every seat plays on by the Classic card rules, the
+// goal first, then the tricks. `scratch` is a copy of `s` for the playing on.
+void AddCardWorths(Solver& solver, const SolverPosition& p, const GameState& s, int seat, int position,
+                   GameState& scratch, int* worths) {
+  const SolverGoal goal = GoalOf(s, s.declarer);
+  const bool declaring = seat == s.declarer || seat == s.partner;
+  const bool lose = goal.toLose;
+  const std::uint64_t inPlay = InPlay(s);
+  int* score = worths;
+  int* tricks = worths + kCards;
+  int* playedOn = worths + 2 * kCards;
+  for (const Solver::CardResult& r : solver.Cards(p, goal)) {
+    const bool onCourse = r.reaches == declaring;
+    const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
+    const int taken = PlayedOnTricks(scratch, s, p.hands, position, r.card + 1, lose);
+    const bool madeOn = lose ? taken == 0 : taken >= goal.target;
+    const int worth = (madeOn == declaring ? 16 : 0) + (declaring != lose ? taken : 13 - taken);
+    // The solver answers once for a run of cards that play alike: the seat's cards below it
+    // in the suit down to the next card held by another seat or lying on the table.
+    const int suitBase = r.card / kCardsPerSuit * kCardsPerSuit;
+    for (int c = r.card; c >= suitBase; --c) {
+      const std::uint64_t bit = std::uint64_t{1} << c;
+      if (p.hands[seat] & bit) {
+        score[c] += onCourse;
+        tricks[c] += graded;
+        playedOn[c] += worth;
+      } else if (inPlay & bit) {
+        break;
+      }
+    }
+  }
+}
+
+// The worth of the card of bit `c` in those rows, to compare: the goal first.
+std::tuple<int, int, int> WorthOf(const int* worths, int c) {
+  return {worths[c], worths[kCards + c], worths[2 * kCards + c]};
+}
+
+// The bit of the legal card worth most; the Classic rules' card (`classic`, numbered as the game
+// numbers cards) among those worth as much.
+int BestCard(const int* worths, std::uint64_t legal, int classic) {
+  const auto worth = [&](int c) { return WorthOf(worths, c); };
+  int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
+  for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
+    const int c = std::countr_zero(rest);
+    if (worth(c) > worth(best)) best = c;
+  }
+  return best;
+}
+
 }  // namespace
 
 SolverGoal GoalOf(int code) {
@@ -395,58 +457,19 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   if (std::popcount(legal) <= 1 || declarer < 0 || declarer >= kSeats) return {classic, 0, 0};
   ++decisions_;
   const auto start = std::chrono::steady_clock::now();
-  const SolverGoal goal = GoalOf(s, declarer);
-  const bool declaring = seat == declarer || seat == s.partner;
 
-  // How often each legal card (by bit) keeps this seat's side on course for its goal, and, to
-  // tell apart cards that do so equally often, the tricks its side comes out with: toward the
-  // goal or beyond it (a declarer's), or short of the declarer's target (a defender's).
-  // Cards still alike are told apart by how they fare when every seat plays on by the Classic
-  // card rules: the goal first, then the tricks.
-  // counts: the score of each card (by bit), then its tricks, then its worth played on.
+  // What each legal card is worth, summed over the layouts (AddCardWorths).
   std::vector<int> counts(3 * kCards);
-  const bool lose = goal.toLose;
   // The hands come from each layout: the Expert never sees the others' cards.
   SolverPosition base = PositionNow(s);
   base.hands = {};
-  // The cards still in play, the trick's among them: the same in every layout.
-  std::uint64_t inPlay = ((std::uint64_t{1} << kCards) - 1) & ~s.PlayedCards;
-  for (int i = 0; i < base.played; ++i) inPlay |= std::uint64_t{1} << base.trick[i];
+  const std::uint64_t inPlay = InPlay(s);
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    int* score = c.data();
-    int* tricks = c.data() + kCards;
-    int* playedOn = c.data() + 2 * kCards;
     GameState scratch = s;
-    for (const Solver::CardResult& r : solver.Cards(p, goal)) {
-      const bool onCourse = r.reaches == declaring;
-      const int graded = r.tricks < 0 ? 0 : declaring ? r.tricks : 13 - r.tricks;
-      const int taken = PlayedOnTricks(scratch, s, p.hands, position, r.card + 1, lose);
-      const bool madeOn = lose ? taken == 0 : taken >= goal.target;
-      const int worth = (madeOn == declaring ? 16 : 0) + (declaring != lose ? taken : 13 - taken);
-      // The solver answers once for a run of cards that play alike: the seat's cards below it
-      // in the suit down to the next card held by another seat or lying on the table.
-      const int suitBase = r.card / kCardsPerSuit * kCardsPerSuit;
-      for (int c = r.card; c >= suitBase; --c) {
-        const std::uint64_t bit = std::uint64_t{1} << c;
-        if (p.hands[seat] & bit) {
-          score[c] += onCourse;
-          tricks[c] += graded;
-          playedOn[c] += worth;
-        } else if (inPlay & bit) {
-          break;
-        }
-      }
-    }
+    AddCardWorths(solver, p, s, seat, position, scratch, c.data());
   });
-  const int* score = counts.data();
-  const int* tricks = counts.data() + kCards;
-  const int* playedOn = counts.data() + 2 * kCards;
-  const auto worth = [&](int c) { return std::tuple(score[c], tricks[c], playedOn[c]); };
-  int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
-  for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
-    const int c = std::countr_zero(rest);
-    if (worth(c) > worth(best)) best = c;
-  }
+  const auto worth = [&](int c) { return WorthOf(counts.data(), c); };
+  const int best = BestCard(counts.data(), legal, classic);
   // A tie is another play scoring as the best: a card of the same run (no card still in play
   // between them) is the same play, not a tie.
   bool tie = false;
@@ -461,7 +484,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   classicTies_ += tie && best == classic - 1;
   if (!GoulashLayouts(s, seat).empty()) ++knownSearches_, knownTies_ += tie && best == classic - 1;
   Timed(start);
-  return {best + 1, score[best], layouts};
+  return {best + 1, counts[best], layouts};
 }
 
 int ExpertPlayer::Through(Game& g, const Search& search) {

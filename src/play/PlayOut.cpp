@@ -67,6 +67,13 @@ int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& h
   return s.tricksWon[seat];
 }
 
+int PlayOutBy(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code,
+              const CardChooser& choose) {
+  GameState s = StartOfPlay(start, hands, seat, code);
+  PlayToEnd(s, 1, 0, false, [&](int player, int position) { return choose(s, player, position); });
+  return s.tricksWon[seat];
+}
+
 int LookaheadPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code) {
   GameState s = StartOfPlay(start, hands, seat, code);
   const bool lose = ContractOf(code).toLose;

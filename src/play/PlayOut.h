@@ -5,6 +5,7 @@
 // alike fare against such players.
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "state/GameState.h"
 
@@ -13,6 +14,10 @@ namespace solo {
 // The tricks the declarer `seat` takes in contract `code` when the hands are `hands` and `start`
 // gives the leader and the trumps of the deal.
 int ClassicPlayOut(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code);
+// The same with each card chosen by `choose(now, player, position)`, `now` the hand in play.
+using CardChooser = std::function<int(const GameState& now, int player, int position)>;
+int PlayOutBy(const GameState& start, const std::array<std::uint64_t, 4>& hands, int seat, int code,
+              const CardChooser& choose);
 // The same when every seat, at each of its cards, plays the hand on with each card it may play
 // (by the computer's card rules from there) and keeps the one that fares best for its side, the
 // computer's card when none fares better: how the Experts play where their solver finds every
