@@ -19,6 +19,21 @@ inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long h
   return options;
 }
 
+// A run of Expert seats (`expert`, imagining `samples` layouts a decision) that plays the same
+// on any machine at any load: no time budget, `threads` threads a decision.
+inline SimulationOptions ReproducibleExperts(const std::filesystem::path& dir, long hands, std::uint64_t seed,
+                                             std::array<bool, 4> expert, int samples, int threads) {
+  SimulationOptions options;
+  options.hands = hands;
+  options.seed = seed;
+  options.dataDir = dir.string();
+  options.expert = expert;
+  options.samples = samples;
+  options.expertBudget = 0;
+  options.expertThreads = threads;
+  return options;
+}
+
 // A throw-in counts as a hand; the game is left at the question after the last one.
 inline void PlayHands(SimGame& sim, int count) {
   int hands = 0;

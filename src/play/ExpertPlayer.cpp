@@ -7,6 +7,7 @@
 #include <bit>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "play/CardQueries.h"
 #include "play/PlayOut.h"
 #include "play/Sampler.h"
+#include "play/Strategy.h"
 #include "table/Pacing.h"
 #include "table/Trumps.h"
 
@@ -318,6 +320,22 @@ int ExpertPlayer::ChosenContract(int seat, MisereDeal deal, bool known, const st
   return chosen;
 }
 
+int ExpertPlayer::PlayedOutAmong(Solver& solver, const GameState& s, const std::array<std::uint64_t, 4>& hands,
+                                 int seat, int code) const {
+  const bool lose = ContractOf(code).toLose;
+  std::optional<GameState> scratch;
+  std::vector<int> worths(3 * kCards);
+  return PlayOutBy(s, hands, seat, code, [&](const GameState& now, int player, int position) {
+    const int classic = ChooseCard(now, player, position, lose);
+    const std::uint64_t legal = LegalCards(now, player, position);
+    if (bidders_[player] == Bidder::Classic || std::popcount(legal) <= 1) return classic;
+    if (!scratch) scratch.emplace(now);
+    std::fill(worths.begin(), worths.end(), 0);
+    AddCardWorths(solver, PositionNow(now), now, player, position, *scratch, worths.data());
+    return BestCard(worths.data(), legal, classic) + 1;
+  });
+}
+
 int ClassicAmong(const std::array<Bidder, kSeats>& bidders, int seat) {
   int count = 0;
   for (int other = 0; other < kSeats; ++other) count += other != seat && bidders[other] == Bidder::Classic;
@@ -353,8 +371,12 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // seat playing by the Classic card rules: such defenders let through contracts that the
   // solver, every card seen, finds beaten (it is the chance then when it is the higher).
   const bool playOut = ClassicAmong(bidders_, seat) == kSeats - 1;
-  // On a goulash the hands are known: the share of the layouts is the chance itself.
+  // On a goulash the hands are known: the share of the layouts is the chance itself. With
+  // Classic seats among the defenders, a contract the best defence beats is also played out with
+  // them playing by their rules and the others as the Expert does, every card seen (only while
+  // no higher contract is made on the layout: the highest made is the one bid).
   const bool known = !GoulashLayouts(s, seat).empty();
+  const bool playOutKnown = known && ClassicAmong(bidders_, seat) > 0;
   // Otherwise a Misere is looked ahead, only on a hand counting low enough for an Expert's.
   const bool lookAhead =
       !playOut && CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
@@ -364,8 +386,15 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   SolverPosition base;
   base.leader = s.leader;
   base.declarer = seat;
+  // Returns whether the contract was made (or played out made) on the layout; `higherMade`: a
+  // higher contract was, so this one need not be played out.
   const auto solve = [&](Solver& solver, SolverPosition& p, int code, int trumpIndex, const SolverGoal& goal,
-                         int& madeCount, int& solvedCount, int* playedOutCount = nullptr) {
+                         int& madeCount, int& solvedCount, int* playedOutCount = nullptr, bool higherMade = false) {
+    const auto playedOutKnown = [&] {
+      if (!playOutKnown || higherMade) return false;
+      const int tricks = PlayedOutAmong(solver, s, p.hands, seat, code);
+      return goal.toLose ? tricks == 0 : tricks >= goal.target;
+    };
     // A Misere is played out against defenders who see no more than their own cards: solved
     // with every card seen, it is all but never made. Against three Classic seats they play by
     // the Classic rules; otherwise every seat looks ahead as the Experts do, which beats far
@@ -377,34 +406,42 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
         // ones play as they always do.
         p.trumps = -1;
         const bool reaches = solver.Reaches(p, goal);
-        if (solver.aborted()) return;
+        if (solver.aborted()) return false;
         ++solvedCount;
-        madeCount += reaches || (playOut && ClassicPlayOut(s, p.hands, seat, code) == 0);
-        return;
+        const bool made = reaches || playedOutKnown();
+        madeCount += made;
+        return made;
       }
-      if (!playOut && !lookAhead) return;
+      if (!playOut && !lookAhead) return false;
       ++solvedCount;
-      madeCount += (playOut ? ClassicPlayOut(s, p.hands, seat, code) : LookaheadPlayOut(s, p.hands, seat, code)) == 0;
-      return;
+      const bool made =
+          (playOut ? ClassicPlayOut(s, p.hands, seat, code) : LookaheadPlayOut(s, p.hands, seat, code)) == 0;
+      madeCount += made;
+      return made;
     }
-    if (playedOutCount && playOut) *playedOutCount += ClassicPlayOut(s, p.hands, seat, code) >= goal.target;
+    if (playedOutCount && playOut && !known) *playedOutCount += ClassicPlayOut(s, p.hands, seat, code) >= goal.target;
     p.trumps = trumpIndex;
     const bool reaches = solver.Reaches(p, goal);
-    if (solver.aborted()) return;
+    if (solver.aborted()) return false;
     ++solvedCount;
     madeCount += reaches;
+    const bool made = reaches || (playedOutCount && playedOutKnown());
+    if (playedOutCount && known) *playedOutCount += made;
+    return made;
   };
   const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
+    bool higherMade = false;
     for (int i = 0; i < 5; ++i) {
       const Candidate& candidate = contracts[i];
       if (user && UsersBidRefused(s, candidate.code)) continue;
       if (candidate.code == kAbundanceOpen) {
         if (user)
           for (int suit = 0; suit < 4; ++suit)
-            solve(solver, p, candidate.code, suit, candidate.goal, c[10 + suit], c[14 + suit]);
+            higherMade |= solve(solver, p, candidate.code, suit, candidate.goal, c[10 + suit], c[14 + suit]);
         continue;
       }
-      solve(solver, p, candidate.code, candidate.trumps, candidate.goal, c[i], c[5 + i], &c[18 + i]);
+      higherMade |=
+          solve(solver, p, candidate.code, candidate.trumps, candidate.goal, c[i], c[5 + i], &c[18 + i], higherMade);
     }
   });
   std::array<int, 5> made{}, solved{};

@@ -157,6 +157,12 @@ class ExpertPlayer : public SeatPlayer {
   int ChosenContract(int seat, MisereDeal deal, bool known, const std::array<int, 5>& codes,
                      const std::array<int, 5>& made, const std::array<int, 5>& solved,
                      const std::array<double, 5>& playedOut) const;
+  // The tricks the declarer `seat` takes in contract `code` when the hands are known (`hands`,
+  // from the start of play in `s`), each Classic seat playing by the Classic card rules and every
+  // other one (a person's too) as the Expert plays with every card seen, on `solver`: what a
+  // contract that only the best defence beats is worth with Classic seats among the defenders.
+  int PlayedOutAmong(Solver& solver, const GameState& s, const std::array<std::uint64_t, 4>& hands, int seat,
+                     int code) const;
   // Who sits in each seat, whose bids the layouts must fit; and the hand's own random stream,
   // started anew at every deal.
   void FollowGame(const Game& g);

@@ -352,6 +352,27 @@ TEST(Expert, LookingAheadBeatsMoreMisere) {
   EXPECT_GT(beaten, 3 * saved) << beaten << " " << saved;
 }
 
+// With every hand known (a goulash), an Expert bids only what it makes: a contract the best
+// defence beats only when played out as its defenders will play it, a Classic South by the
+// Classic rules and the other Experts seeing every card. A table of a Classic South and three
+// Experts, playing every hand as it would be played at the table. (On this seed every Expert's
+// goulash hand tells one cut; a hand that allows two is bid on by the odds of the two.)
+TEST(Expert, OnAGoulashAnExpertMakesWhatItBids) {
+  const auto dir = test::FreshFolder();
+  SimulationOptions options = test::ReproducibleExperts(dir, 40, 78, {false, true, true, true}, 3, 1);
+  int bid = 0, made = 0, playedOut = 0;
+  options.bidOutcome = [&](int, double share, bool madeInPlay, bool goulash, bool) {
+    if (!goulash) return;
+    ++bid;
+    made += madeInPlay;
+    playedOut += share < 1;
+  };
+  Simulate(options);
+  std::filesystem::remove_all(dir);
+  EXPECT_EQ(made, bid);
+  EXPECT_GT(playedOut, 0) << "some bid only because its defenders would let it through";
+}
+
 // Under the Standard rules the layouts fit the auction: with every seat calling by the Classic
 // count, the hands dealt always fit the calls heard, and two seats' hands swapped fit only when
 // the auction would have gone the same (with seats unknown, anything fits).

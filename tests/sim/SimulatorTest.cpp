@@ -4,6 +4,7 @@
 #include <map>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "game/TablePresentation.h"
 #include "sim/SimGame.h"
 #include "sim/Simulator.h"
@@ -43,15 +44,7 @@ TEST(Simulator, TheFingerprintOfSeedOneIsPinned) {
 // fingerprint is pinned like the Classic one (change it only in a commit that says why).
 TEST(Simulator, AFourExpertRunWithoutATimeBudgetIsPinned) {
   const auto dir = test::FreshFolder();
-  SimulationOptions options;
-  options.hands = 6;
-  options.seed = 4242;
-  options.dataDir = dir.string();
-  options.expert = {true, true, true, true};
-  options.samples = 3;
-  options.expertBudget = 0;
-  options.expertThreads = 2;
-  const SimulationResult r = Simulate(options);
+  const SimulationResult r = Simulate(test::ReproducibleExperts(dir, 6, 4242, {true, true, true, true}, 3, 2));
   std::filesystem::remove_all(dir);
   char print[32];
   std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
