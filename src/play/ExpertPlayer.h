@@ -151,9 +151,9 @@ class ExpertPlayer : public SeatPlayer {
                                  const std::atomic<bool>* stop);
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,
   // Misere, Solo), the place of the one `seat` is to bid given the layouts each was made and
-  // solved in, and the share made when played out by the Classic card rules (0 when not played
-  // out), or -1 to pass; a Misere on the `deal` it is bid on. With the hands `known`, the share
-  // made is the chance itself.
+  // solved in, and the share made when played out (by the Classic card rules; with the hands
+  // known, as PlayedOutAmong plays; 0 when not played out), or -1 to pass; a Misere on the `deal`
+  // it is bid on. With the hands `known`, the share made is the chance itself.
   int ChosenContract(int seat, MisereDeal deal, bool known, const std::array<int, 5>& codes,
                      const std::array<int, 5>& made, const std::array<int, 5>& solved,
                      const std::array<double, 5>& playedOut) const;
