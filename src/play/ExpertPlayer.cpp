@@ -89,11 +89,10 @@ std::tuple<int, int, int> WorthOf(const int* worths, int c) {
 // The bit of the legal card worth most; the Classic rules' card (`classic`, numbered as the game
 // numbers cards) among those worth as much.
 int BestCard(const int* worths, std::uint64_t legal, int classic) {
-  const auto worth = [&](int c) { return WorthOf(worths, c); };
   int best = classic >= 1 && (legal >> (classic - 1) & 1) ? classic - 1 : std::countr_zero(legal);
   for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
     const int c = std::countr_zero(rest);
-    if (worth(c) > worth(best)) best = c;
+    if (WorthOf(worths, c) > WorthOf(worths, best)) best = c;
   }
   return best;
 }
