@@ -4,7 +4,7 @@
 #      with South Classic), its units a hand with a 95 % interval;
 #   2. three Expert opponents against a Classic South, the same way;
 #   3. four Experts: how many deals are bid and made, Misere among them, and the time of each
-#      decision (median, 99th percentile, slowest) at the default 20 layouts on every core.
+#      decision (median, 99th percentile, slowest) at the default 40 layouts on every core.
 # The first two run side by side, each Expert decision on one thread; the third runs alone, so
 # that its decision times meet no other load of ours.
 # A throw-in in one run and not the other makes the next deal differ, and only identical deals

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "game/Opponents.h"
+
 namespace solo {
 
 struct SimulationOptions {
@@ -21,7 +23,7 @@ struct SimulationOptions {
   // The seats (0 South, 1 West, 2 North, 3 East) played by the Expert player instead of the
   // Classic rules, and the layouts the Expert imagines for each decision.
   std::array<bool, 4> expert{};
-  int samples = 20;
+  int samples = kExpertSamples;
   // The share of imagined layouts in which an Expert must make a contract before bidding it
   // (unset: the Expert bids by its calibrated expectation).
   double confidence = -1;
