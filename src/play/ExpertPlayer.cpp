@@ -19,6 +19,7 @@
 #include "play/PlayOut.h"
 #include "play/Sampler.h"
 #include "play/Strategy.h"
+#include "play/TrickPlay.h"
 #include "table/Pacing.h"
 #include "table/Trumps.h"
 
@@ -139,9 +140,10 @@ SolverPosition PositionNow(const GameState& s) {
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
                              std::vector<int>& counts, const Each& each) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
+  ClassicPlays plays(s, bidders_, seat);
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
     if (s.standard) return FitsCalls(s, callers_, hands) ? 1.0 : 0.0;
-    return FitsBids(s, bidders_, hands) ? ShownBidLikelihood(s, bidders_, hands, seat) : 0.0;
+    return FitsBids(s, bidders_, hands) ? ShownBidLikelihood(s, bidders_, hands, seat) * plays.Fits(hands) : 0.0;
   };
   // A goulash's hands are known from the seat's own (or one of two ways): each way as often as
   // its cut is likely, a way known for sure once.
@@ -209,6 +211,49 @@ void ExpertPlayer::FollowGame(const Game& g) {
     callers_[seat] = level == "classic" ? Bidder::Classic : level == "expert" ? Bidder::Expert : Bidder::Unknown;
     bidders_[seat] = g.s.standard ? Bidder::Unknown : callers_[seat];
   }
+}
+
+ClassicPlays::ClassicPlays(const GameState& s, const std::array<Bidder, kSeats>& bidders, int seat) {
+  if (s.standard || s.playsMade > kCards) return;  // the Standard rules' cards are not checked
+  lose_ = PlayingToLose(s);
+  std::array<std::uint64_t, 4> later = s.playedBy;  // each seat's cards from the play looked at on
+  std::uint64_t played = 0;
+  int declarersCard = 0;
+  Trick trick{};
+  for (int i = 0; i < s.playsMade; ++i) {
+    const int card = s.playOrder[static_cast<std::size_t>(i)], position = i % 4 + 1;
+    if (card < 1 || card > kCards) break;
+    const std::uint64_t bit = CardBit(card);
+    int who = 0;
+    while (who < kSeats && !(later[who] & bit)) ++who;
+    if (position == 1)
+      for (int k = 0; k < 4; ++k) trick[k] = {(who + k) % kSeats, -1};
+    if (who == kSeats || trick[position - 1].seat != who) {  // a record out of step tells nothing
+      checks_.clear();
+      break;
+    }
+    if (bidders[who] == Bidder::Classic && who != seat)
+      checks_.push_back({who, position, card, later[who], played, declarersCard, trick});
+    trick[position - 1].card = card;
+    later[who] &= ~bit;
+    played |= bit;
+    if (who == s.declarer) declarersCard = card;
+  }
+  if (!checks_.empty()) scratch_ = s;
+}
+
+double ClassicPlays::Fits(const std::array<std::uint64_t, 4>& hands) {
+  double likely = 1;
+  for (const Check& c : checks_) {
+    GameState& s = *scratch_;
+    s.Hand[c.seat] = hands[c.seat] | c.later;
+    s.PlayedCards = c.played;
+    s.declarersCard = c.declarersCard;
+    s.trick = c.trick;
+    // Three cards amiss are as good as impossible: no need to look further.
+    if (ChooseCard(s, c.seat, c.position, lose_) != c.card && (likely *= kOtherCard) < kOtherCard * kOtherCard) break;
+  }
+  return likely;
 }
 
 bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -229,6 +230,35 @@ double ShownBidLikelihood(const GameState& s, const std::array<Bidder, kSeats>& 
 // Whether a layout fits the Standard auction heard so far (`s.calls`): every Classic seat
 // among `callers` holds a hand that calls as it did.
 bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands);
+
+// What the cards the Classic seats among `bidders` (other than `seat`) have played tell of their
+// hands: each was the Classic rule's card for the hand the seat held then (a function of that
+// hand and what the table saw), so a layout whose hand for the seat would have played another
+// card all but cannot be. Made once for a decision from the order of play (under the Classic
+// rules); each layout is then checked on a scratch copy of the state.
+class ClassicPlays {
+ public:
+  ClassicPlays(const GameState& s, const std::array<Bidder, kSeats>& bidders, int seat);
+  // How likely those cards are with the hands of `hands` (each seat's cards played since put
+  // back): 1 when each would have been played as it was, a thousandth for each that would not.
+  // Not nothing: where no layout the sampler tries fits every card, the one that fits most is
+  // taken.
+  double Fits(const std::array<std::uint64_t, 4>& hands);
+  // How many cards are checked.
+  int checks() const { return static_cast<int>(checks_.size()); }
+
+ private:
+  static constexpr double kOtherCard = 0.001;
+  struct Check {
+    int seat, position, card;
+    std::uint64_t later, played;  // the seat's cards from this one on; the cards played before
+    int declarersCard;
+    Trick trick;
+  };
+  std::vector<Check> checks_;
+  std::optional<GameState> scratch_;
+  bool lose_ = false;
+};
 
 // The goal of the contract the declarer `seat` plays: at least 5, 9 or 13 tricks, or none.
 SolverGoal GoalOf(int code);

@@ -54,6 +54,7 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
   constexpr int kTries = 300;
   std::array<std::uint64_t, 4> unfit{};
   bool anyUnfit = false;
+  double bestFit = 0;
   for (int attempt = 0; attempt < kTries; ++attempt) {
     std::shuffle(cards.begin(), cards.begin() + count, random);
     hands = shown;
@@ -85,10 +86,34 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
     const double fit = fits ? fits(hands) : 1;
     // A share kept: a draw of 53 bits below it.
     if (fit >= 1 || (fit > 0 && static_cast<double>(random() >> 11) * 0x1.0p-53 < fit)) return true;
-    unfit = hands, anyUnfit = true;
+    if (fit >= bestFit) unfit = hands, anyUnfit = true, bestFit = fit;
   }
-  if (anyUnfit) hands = unfit;
-  return anyUnfit;
+  if (!anyUnfit) return false;
+  hands = unfit;
+  // No try was kept: the layout that fitted best is mended instead, a card of one other seat
+  // changing places with one of another's (the voids kept), each change kept when the layout
+  // fits no worse, until it fits surely or the changes run out. Cards a seat has played by a
+  // fixed rule can tie its hand down so that hardly a layout drawn at random fits them.
+  const auto anyCard = [&](std::uint64_t cards) {
+    for (int skip = static_cast<int>(random() % static_cast<std::uint64_t>(CountCards(cards))); skip > 0; --skip)
+      cards &= cards - 1;
+    return std::countr_zero(cards);
+  };
+  constexpr int kMends = 1000;
+  for (int step = 0; step < kMends && bestFit < 1; ++step) {
+    const int a = static_cast<int>(random() % kSeats), b = static_cast<int>(random() % kSeats);
+    if (a == b || a == seat || b == seat || !(hands[a] & unseen) || !(hands[b] & unseen)) continue;
+    const int fromA = anyCard(hands[a] & unseen), fromB = anyCard(hands[b] & unseen);
+    if ((s.Voids[b] >> (fromA / kCardsPerSuit) & 1) || (s.Voids[a] >> (fromB / kCardsPerSuit) & 1)) continue;
+    const std::uint64_t swap = (std::uint64_t{1} << fromA) | (std::uint64_t{1} << fromB);
+    hands[a] ^= swap, hands[b] ^= swap;
+    const double fit = fits(hands);
+    if (fit >= bestFit)
+      bestFit = fit;
+    else
+      hands[a] ^= swap, hands[b] ^= swap;
+  }
+  return true;
 }
 
 }  // namespace solo

@@ -65,6 +65,10 @@ struct GameState {
   // and the cards each seat has played this hand: what the whole table knows.
   PerSeat<int> spoke{-1, -1, -1, -1};
   PerSeat<std::uint64_t> playedBy{};
+  // The cards played this hand in the order they were played (the first `playsMade`), four to
+  // a trick from its leader: what the whole table saw.
+  std::array<std::uint8_t, kCards> playOrder{};
+  int playsMade = 0;
   // The Standard auction's calls so far, each a seat and its call, in order.
   std::vector<std::array<int, 2>> calls;
 
@@ -133,6 +137,7 @@ inline void GatherAllCards(GameState& s) {
   }
   s.Hand = {};
   s.playedBy = {};
+  s.playsMade = 0;
   s.spoke = {-1, -1, -1, -1};
   s.calls.clear();
   s.Unowned = (std::uint64_t{1} << kCards) - 1;

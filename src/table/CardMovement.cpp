@@ -55,6 +55,7 @@ void PlayCard(Game& g, int seat, int card) {
   // Only once the card has landed does it leave the hand.
   g.show->CardPlayed(g, seat, card);
   g.s.playedBy[seat] |= CardBit(card);
+  if (g.s.playsMade < kCards) g.s.playOrder[static_cast<std::size_t>(g.s.playsMade++)] = static_cast<std::uint8_t>(card);
   PlayCardStep(g.s, card);
 }
 
