@@ -259,7 +259,7 @@ TEST(Expert, LayoutsFitWhatTheSeatsBid) {
 // Classic seats play by a rule of their hand and what the table saw, so their cards so far tell
 // of their hands. The hands as they really are always fit the cards played; a layout drawn with
 // no regard to them often does not (the rule leads a master Ace, say, when it holds one); and
-// the layouts drawn to fit do, but for the sampler's rare fallback.
+// the layouts drawn to fit do, but for the rare one the sampler's mending could not bring round.
 TEST(Expert, LayoutsFitTheCardsClassicSeatsPlayed) {
   struct Watching : ExpertPlayer {
     using ExpertPlayer::ExpertPlayer;
