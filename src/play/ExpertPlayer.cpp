@@ -251,7 +251,8 @@ double ClassicPlays::Fits(const std::array<std::uint64_t, 4>& hands) {
     s.declarersCard = c.declarersCard;
     s.trick = c.trick;
     // Three cards amiss are as good as impossible: no need to look further.
-    if (ChooseCard(s, c.seat, c.position, lose_) != c.card && (likely *= kOtherCard) < kOtherCard * kOtherCard) break;
+    if (ChooseCard(s, c.seat, c.position, lose_) != c.card && (likely *= kSeenOtherwise) < kSeenOtherwise * kSeenOtherwise)
+      break;
   }
   return likely;
 }

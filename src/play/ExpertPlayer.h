@@ -240,15 +240,14 @@ class ClassicPlays {
  public:
   ClassicPlays(const GameState& s, const std::array<Bidder, kSeats>& bidders, int seat);
   // How likely those cards are with the hands of `hands` (each seat's cards played since put
-  // back): 1 when each would have been played as it was, a thousandth for each that would not.
-  // Not nothing: where no layout the sampler tries fits every card, the one that fits most is
-  // taken.
+  // back): 1 when each would have been played as it was, kSeenOtherwise for each that would not
+  // (not nothing: where no layout the sampler tries fits every card, the one that fits most is
+  // all but always taken, and mended).
   double Fits(const std::array<std::uint64_t, 4>& hands);
   // How many cards are checked.
   int checks() const { return static_cast<int>(checks_.size()); }
 
  private:
-  static constexpr double kOtherCard = 0.001;
   struct Check {
     int seat, position, card;
     std::uint64_t later, played;  // the seat's cards from this one on; the cards played before

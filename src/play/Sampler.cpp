@@ -54,7 +54,8 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
   constexpr int kTries = 300;
   std::array<std::uint64_t, 4> unfit{};
   bool anyUnfit = false;
-  double bestFit = 0;
+  // The tries not kept that fit at all, with their fits, for choosing among them should none be.
+  std::vector<std::pair<double, std::array<std::uint64_t, 4>>> likely;
   for (int attempt = 0; attempt < kTries; ++attempt) {
     std::shuffle(cards.begin(), cards.begin() + count, random);
     hands = shown;
@@ -86,21 +87,28 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
     const double fit = fits ? fits(hands) : 1;
     // A share kept: a draw of 53 bits below it.
     if (fit >= 1 || (fit > 0 && static_cast<double>(random() >> 11) * 0x1.0p-53 < fit)) return true;
-    if (fit >= bestFit) unfit = hands, anyUnfit = true, bestFit = fit;
+    if (fit > 0) likely.emplace_back(fit, hands);
+    unfit = hands, anyUnfit = true;
   }
   if (!anyUnfit) return false;
+  // No try was kept: one of those that fit at all is taken as often as it fits (else the last).
   hands = unfit;
-  // No try was kept: the layout that fitted best is mended instead, a card of one other seat
-  // changing places with one of another's (the voids kept), each change kept when the layout
-  // fits no worse, until it fits surely or the changes run out. Cards a seat has played by a
-  // fixed rule can tie its hand down so that hardly a layout drawn at random fits them.
+  double fitNow = 0, total = 0;
+  for (const auto& [fit, layout] : likely) total += fit;
+  double draw = static_cast<double>(random() >> 11) * 0x1.0p-53 * total;
+  for (const auto& [fit, layout] : likely)
+    if (fitNow == 0 && (draw -= fit) < 0) hands = layout, fitNow = fit;
+  // One that still contradicts what was seen is mended: a card of one other seat changes places
+  // with one of another's (the voids kept), each change kept when the layout fits no worse, until
+  // it contradicts nothing or the changes run out. Cards a seat has played by a fixed rule can
+  // tie its hand down so that hardly a layout drawn at random fits them.
   const auto anyCard = [&](std::uint64_t cards) {
     for (int skip = static_cast<int>(random() % static_cast<std::uint64_t>(CountCards(cards))); skip > 0; --skip)
       cards &= cards - 1;
     return std::countr_zero(cards);
   };
   constexpr int kMends = 1000;
-  for (int step = 0; step < kMends && bestFit < 1; ++step) {
+  for (int step = 0; step < kMends && fitNow <= kSeenOtherwise; ++step) {
     const int a = static_cast<int>(random() % kSeats), b = static_cast<int>(random() % kSeats);
     if (a == b || a == seat || b == seat || !(hands[a] & unseen) || !(hands[b] & unseen)) continue;
     const int fromA = anyCard(hands[a] & unseen), fromB = anyCard(hands[b] & unseen);
@@ -108,8 +116,8 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
     const std::uint64_t swap = (std::uint64_t{1} << fromA) | (std::uint64_t{1} << fromB);
     hands[a] ^= swap, hands[b] ^= swap;
     const double fit = fits(hands);
-    if (fit >= bestFit)
-      bestFit = fit;
+    if (fit >= fitNow)
+      fitNow = fit;
     else
       hands[a] ^= swap, hands[b] ^= swap;
   }

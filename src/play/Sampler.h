@@ -26,10 +26,13 @@ std::vector<KnownLayout> GoulashLayouts(const GameState& s, int seat);
 // Fills `hands` with a layout as `seat` may imagine it: its own hand as it is, the other seats'
 // from the unseen cards. False when no consistent layout turned up in a few hundred tries (the
 // constraints are then all but impossible to meet, which the game's own play never produces).
-// `fits`, when given, says how well a layout also fits what the bidding (and the play) showed: 0
+// `fits`, when given, says how well a layout also fits what the bidding and the play showed: 0
 // not at all, 1 surely, and between, the share of such layouts to keep (so that layouts come as
-// often as the bids and cards make them likely); when none of the tries is kept, the layout that kept to the rest and
-// fitted best is taken, mended card by card toward a better fit.
+// often as the bids and cards make them likely); kSeenOtherwise or less, it contradicts something
+// seen (a card a seat would not have played). When none of the tries is kept, one of those that
+// fit at all is taken as often as it fits, and mended card by card while it contradicts what was
+// seen; with none, the last try.
+inline constexpr double kSeenOtherwise = 0.001;
 using LayoutFit = std::function<double(const std::array<std::uint64_t, 4>&)>;
 bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::array<std::uint64_t, 4>& hands,
                   const LayoutFit& fits = {});

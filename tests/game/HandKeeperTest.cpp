@@ -135,16 +135,32 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
     }
     fs::remove_all(plain);
 
-    // The same game in a child that is killed after a random while (each pause takes real time).
+    // The same game in a child that is killed after a random while (each pause takes real time),
+    // counted from its first pause: a busy machine may take long to start the child at all.
     const fs::path folder = test::FreshFolder();
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
     const pid_t child = ::fork();
     if (child == 0) {
+      ::close(started[0]);
       KeptGame game(folder, seed);
-      game.host.onPause = [](int) { std::this_thread::sleep_for(std::chrono::microseconds(300)); };
+      game.host.onPause = [&started](int) {
+        if (started[1] >= 0) {
+          const char byte = 1;
+          [[maybe_unused]] const auto written = ::write(started[1], &byte, 1);
+          ::close(started[1]);
+          started[1] = -1;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(300));
+      };
       game.Play();
       ::_exit(0);
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+    ::close(started[1]);
+    char byte = 0;
+    [[maybe_unused]] const auto read = ::read(started[0], &byte, 1);  // 0 at once if the child ended
+    ::close(started[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 150000));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
 
