@@ -98,6 +98,7 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
   double draw = static_cast<double>(random() >> 11) * 0x1.0p-53 * total;
   for (const auto& [fit, layout] : likely)
     if (fitNow == 0 && (draw -= fit) < 0) hands = layout, fitNow = fit;
+  if (fitNow == 0 && !likely.empty()) hands = likely.back().second, fitNow = likely.back().first;  // rounding
   // One that still contradicts what was seen is mended: a card of one other seat changes places
   // with one of another's (the voids kept), each change kept when the layout fits no worse, until
   // it contradicts nothing or the changes run out. Cards a seat has played by a fixed rule can
