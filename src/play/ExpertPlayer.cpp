@@ -244,8 +244,9 @@ ClassicPlays::ClassicPlays(const GameState& s, const std::array<Bidder, kSeats>&
 
 double ClassicPlays::Fits(const std::array<std::uint64_t, 4>& hands) {
   double likely = 1;
+  if (checks_.empty()) return likely;
+  GameState& s = *scratch_;
   for (const Check& c : checks_) {
-    GameState& s = *scratch_;
     s.Hand[c.seat] = hands[c.seat] | c.later;
     s.PlayedCards = c.played;
     s.declarersCard = c.declarersCard;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <vector>
 
 namespace solo {
@@ -96,9 +97,11 @@ bool SampleLayout(const GameState& s, int seat, std::mt19937_64& random, std::ar
   double fitNow = 0, total = 0;
   for (const auto& [fit, layout] : likely) total += fit;
   double draw = static_cast<double>(random() >> 11) * 0x1.0p-53 * total;
-  for (const auto& [fit, layout] : likely)
-    if (fitNow == 0 && (draw -= fit) < 0) hands = layout, fitNow = fit;
-  if (fitNow == 0 && !likely.empty()) hands = likely.back().second, fitNow = likely.back().first;  // rounding
+  if (!likely.empty()) {
+    auto chosen = likely.begin();  // the last one, should rounding leave the draw unspent
+    while ((draw -= chosen->first) >= 0 && std::next(chosen) != likely.end()) ++chosen;
+    fitNow = chosen->first, hands = chosen->second;
+  }
   // One that still contradicts what was seen is mended: a card of one other seat changes places
   // with one of another's (the voids kept), each change kept when the layout fits no worse, until
   // it contradicts nothing or the changes run out. Cards a seat has played by a fixed rule can

@@ -158,7 +158,7 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
     }
     ::close(started[1]);
     char byte = 0;
-    [[maybe_unused]] const auto read = ::read(started[0], &byte, 1);  // 0 at once if the child ended
+    [[maybe_unused]] const auto got = ::read(started[0], &byte, 1);  // 0 at once if the child ended
     ::close(started[0]);
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 150000));
     ::kill(child, SIGKILL);
