@@ -564,8 +564,10 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     tie = tie || SuitOfBit(c) != SuitOfBit(best) || (between & inPlay & ~s.Hand[seat]) != 0;
   }
   ++cardSearches_;
-  classicTies_ += tie && best == classic - 1;
-  if (!GoulashLayouts(s, seat).empty()) ++knownSearches_, knownTies_ += tie && best == classic - 1;
+  const bool classicTie = tie && best == classic - 1;
+  classicTies_ += classicTie;
+  if (!GoulashLayouts(s, seat).empty()) ++knownSearches_, knownTies_ += classicTie;
+  else settledTies_ += classicTie && (counts[best] == 0 || counts[best] == layouts);
   Timed(start);
   return {best + 1, counts[best], layouts};
 }

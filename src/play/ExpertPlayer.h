@@ -120,6 +120,9 @@ class ExpertPlayer : public SeatPlayer {
   // comes out alike with every card seen.
   long knownSearches() const { return knownSearches_; }
   long knownTies() const { return knownTies_; }
+  // Of the ties on other deals, those where the tied cards reached their side's goal in every
+  // layout or in none: whichever was played, no layout's outcome changed.
+  long settledTies() const { return settledTies_; }
   // How long each decision took, in seconds, in order.
   const std::vector<float>& times() const { return times_; }
 
@@ -185,7 +188,7 @@ class ExpertPlayer : public SeatPlayer {
   Solver solver_;
   std::shared_ptr<SolverPool> helpers_ = std::make_shared<SolverPool>();  // kept between decisions
   long decisions_ = 0;
-  long cardSearches_ = 0, classicTies_ = 0, knownSearches_ = 0, knownTies_ = 0;
+  long cardSearches_ = 0, classicTies_ = 0, knownSearches_ = 0, knownTies_ = 0, settledTies_ = 0;
   double slowest_ = 0;
   std::vector<float> times_;
   void Timed(std::chrono::steady_clock::time_point start);

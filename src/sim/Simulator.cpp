@@ -160,6 +160,7 @@ void AddExpertFigures(const ExpertSeats& experts, SimulationResult& result) {
       result.classicTies += expert->classicTies();
       result.knownSearches += expert->knownSearches();
       result.knownTies += expert->knownTies();
+      result.settledTies += expert->settledTies();
       result.slowestDecision = std::max(result.slowestDecision, expert->slowest());
       times.insert(times.end(), expert->times().begin(), expert->times().end());
     }
@@ -314,6 +315,9 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     const long searches = r.cardSearches - r.knownSearches, ties = r.classicTies - r.knownTies;
     std::snprintf(line, sizeof line, "    on shuffled deals %ld of %ld (%.1f %%; the rest on goulashes, every hand known)\n",
                   ties, searches, searches ? 100.0 * ties / searches : 0.0);
+    out << line;
+    std::snprintf(line, sizeof line, "      of those, %ld where the tied cards reached the goal in every layout or in none\n",
+                  r.settledTies);
     out << line;
   }
   if (r.unbalanced) out << "  units not summing to zero in " << r.unbalanced << " hands\n";

@@ -87,6 +87,8 @@ struct SimulationResult {
   long cardSearches = 0, classicTies = 0;
   // Of those, the ones on goulashes, every hand known.
   long knownSearches = 0, knownTies = 0;
+  // Of the others, the ties whose cards reached the goal in every layout or in none.
+  long settledTies = 0;
   // The median and the 99th percentile of the decisions' times, in seconds.
   double medianDecision = 0, decision99 = 0;
 };
