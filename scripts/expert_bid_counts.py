@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Measures how often an Expert computer seat shows a Solo and a Misere at each point count,
-and prints the rows of kExpertShownBids (src/play/ExpertPlayer.h): four Experts play, and for
+and prints the rows of kExpertShownBids (src/play/Inference.h): four Experts play, and for
 West, North and East every hand's count (the Classic rules' count, 16 standing for 16 or more)
 and the bid it showed are tallied. Each share is taken of the most often.
 

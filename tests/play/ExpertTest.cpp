@@ -228,7 +228,7 @@ TEST(Expert, LayoutsFitWhatTheSeatsBid) {
        [](const auto& count) { return count(kWest) <= kExpertMisereCountTo; }},
       {{-1, kPass, kSolo, kPass}, {U::Classic, U::Expert, U::Classic, U::Classic},
        [](const auto& count) {
-         return count(kWest) < ExpertPlayer::kCountsSoloAgainstClassicFrom && BidForPoints(count(kNorth)) == kSolo &&
+         return count(kWest) < kCountsSoloAgainstClassicFrom && BidForPoints(count(kNorth)) == kSolo &&
                 BidForPoints(count(kEast)) <= kSolo;
        }},
   };
