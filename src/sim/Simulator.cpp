@@ -324,7 +324,9 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   out << "  final points        South " << r.points[0] << ", West " << r.points[1] << ", North " << r.points[2]
       << ", East " << r.points[3] << "\n";
   char speed[64];
-  std::snprintf(speed, sizeof speed, "%.0f", r.seconds > 0 ? r.hands / r.seconds : 0.0);
+  // Experts searching every card play a hand in seconds: their rate keeps a decimal, not "0".
+  const double rate = r.seconds > 0 ? r.hands / r.seconds : 0.0;
+  std::snprintf(speed, sizeof speed, "%.*f", rate < 10 ? 1 : 0, rate);
   out << "  speed               " << speed << " hands per second\n";
   char print[32];
   std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
