@@ -10,6 +10,9 @@
 namespace solo::ui {
 
 int TableView::CardAt(QPoint point) const {
+  // The lifted card (a hint's, or the keys') is drawn whole above the row: a click on it is on
+  // it, not on the neighbour it covers.
+  if (Lifted() && LiftedRect().contains(point)) return highlighted_;
   int best = 0;
   std::uint32_t bestZ = 0;
   for (int n = 1; n <= kCards; ++n) {
@@ -37,7 +40,12 @@ void TableView::mousePressEvent(QMouseEvent* event) {
     }
   }
   const int card = CardAt(event->position().toPoint());
-  if (card && cardClicked) cardClicked(card);
+  if (!card) return;
+  // A card chosen by the mouse ends the pick of the keys (or a hint's): no card stays lifted
+  // once another is played.
+  highlighted_ = 0;
+  update();
+  if (cardClicked) cardClicked(card);
 }
 
 void TableView::keyPressEvent(QKeyEvent* event) {

@@ -154,9 +154,11 @@ int TableView::Lifted() const {
   return box.Visible && box.Picture == highlighted_ && box.Top == kSouthRowTop ? highlighted_ : 0;
 }
 
+QRectF TableView::LiftedRect() const { return CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_); }
+
 void TableView::PaintLiftedCard(QPainter& p, qreal dpr) {
   if (!Lifted()) return;
-  const QRectF r = CardRect(t_.cards[highlighted_], highlighted_).translated(0, -14 * scale_);
+  const QRectF r = LiftedRect();
   p.drawPixmap(r.topLeft(), art_.Picture(highlighted_, r.size().toSize(), dpr));
   p.setPen(QPen(QColor(255, 215, 0), std::max(2.0, 3 * scale_)));
   p.setBrush(Qt::NoBrush);

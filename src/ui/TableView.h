@@ -82,6 +82,7 @@ class TableView : public QWidget {
   void PaintLiftedCard(QPainter& p, qreal dpr);
   // The card lifted out of South's row by the keyboard, or 0.
   int Lifted() const;
+  QRectF LiftedRect() const;  // where the lifted card is drawn
   int focusedBid_ = -1;  // the bid option the keys were last put on
   void PaintTurn(QPainter& p);
   void PaintContract(QPainter& p);

@@ -88,6 +88,17 @@ TEST(TableView, AClickPlaysTheCardLyingOnTop) {
   EXPECT_EQ(view.CardAt(onlyFirst.toPoint()), 10);
   EXPECT_EQ(view.CardAt(overlap.toPoint()), 11);
   EXPECT_EQ(view.CardAt(QPoint(1, 1)), 0);
+  // A card lifted by a hint is drawn whole above its neighbour: a click on it, there or on
+  // the strip it rose into, is on it; a click on the neighbour beside it still plays that.
+  view.show();
+  QApplication::setActiveWindow(&view);
+  view.Highlight(10);
+  ASSERT_TRUE(view.hasFocus());
+  const QPointF risen = view.ToPixels(3500 + 100, 6600, 0, 0).topLeft() - QPointF(0, 5);
+  const QPointF beside = view.ToPixels(3500 + 1200, 7000, 0, 0).topLeft();
+  EXPECT_EQ(view.CardAt(overlap.toPoint()), 10);
+  EXPECT_EQ(view.CardAt(risen.toPoint()), 10);
+  EXPECT_EQ(view.CardAt(beside.toPoint()), 11);
 }
 
 }  // namespace
