@@ -28,11 +28,11 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
-// The deal a Misere would be played on, as the calibration tells deals apart (under the Classic
-// rules, where it was measured): shuffled afresh, or other.
-MisereDeal MisereDealOf(const GameState& s) {
-  return !s.standard && !s.goulash ? MisereDeal::Shuffled : MisereDeal::Other;
-}
+// The deal a Misere would be played on, as the calibration tells deals apart: shuffled afresh,
+// or other. The rows were measured under the Classic rules; the Standard rules shuffle every
+// deal afresh (a deal thrown in is shuffled again) and play the same Misere on it, so theirs
+// read the row of a shuffled deal too.
+MisereDeal MisereDealOf(const GameState& s) { return s.goulash ? MisereDeal::Other : MisereDeal::Shuffled; }
 
 // The cards still in play, the trick's among them (as PositionNow reads the trick).
 std::uint64_t InPlay(const GameState& s) {
