@@ -52,6 +52,7 @@ inline constexpr std::array<BidCalibration, 4> kClassicDefenceCalibration = {{
 // in place of the one above, is made as calibrate_bids.sh makes its rows (four imagined bids at
 // the share itself, then never decreasing; none was bid below the fourth tenth), and never above
 // the row above (its top tenths hold few bids). A goulash needs no row: its hands are known.
+// Measured under the Classic rules; the Standard rules, which shuffle every deal, read it too.
 enum class MisereDeal { Other, Shuffled };
 struct DealCalibration {
   MisereDeal deal;
