@@ -16,6 +16,7 @@ namespace {
 constexpr int kBucketBits = 13;  // buckets of positions of one shape (or colliding shapes)
 constexpr int kBucketSize = 32;
 
+
 // A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
 // the lowest card at the bottom, so that the top cards of two positions of one shape line up.
 struct Layout {
@@ -91,6 +92,12 @@ std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
   return bottom;
 }
 
+// The `n`th highest of `cards` (n >= 1, at most as many as there are).
+std::uint64_t NthHighest(std::uint64_t cards, int n) {
+  for (; n > 1; --n) cards &= ~TopOf(cards);
+  return TopOf(cards);
+}
+
 // Tricks the side on lead is sure to take by leading its top cards at once: in each suit the
 // run of highest cards still in play that the leader holds. With trumps, once the leader's top
 // trumps have drawn every opponent's, each trump it holds and each run is a trick. Otherwise the
@@ -98,38 +105,59 @@ std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
 // (so no such opponent ruffs, or throws away a card of another suit, while the runs are led),
 // and then the leader's sure trumps (`sure`, below) win tricks of their own. The leader's
 // partners are no threat: a partner's ruff still wins the trick for the side.
-// `relied` gets the cards the count depends on besides the hands' lengths (the position's shape).
+// The count stops once it reaches `enough` (the tricks that settle the position), and `relied`
+// gets the cards it depends on besides the hands' lengths (the position's shape).
 int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trumps, int side, std::uint64_t sure,
-                std::uint64_t& relied) {
+                int enough, std::uint64_t& relied) {
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
   std::array<int, 4> run{};
-  relied = 0;
+  std::array<std::uint64_t, 4> runCards{};
   for (int suit = 0; suit < 4; ++suit) {
     for (std::uint64_t cards = inPlay & SuitBits(suit); cards;) {
       const std::uint64_t top = TopOf(cards);
       if (!(hands[leader] & top)) break;
       ++run[suit];
-      relied |= top;
+      runCards[suit] |= top;
       cards &= ~top;
     }
   }
-  if (trumps < 0) return run[0] + run[1] + run[2] + run[3];
-  int opponentTrumps = 0;
-  for (int seat = 0; seat < 4; ++seat)
-    if (!SameSide(side, seat, leader))
-      opponentTrumps = std::max(opponentTrumps, std::popcount(hands[seat] & SuitBits(trumps)));
-  const bool drawn = run[trumps] >= opponentTrumps;
-  int total = drawn ? std::popcount(hands[leader] & SuitBits(trumps)) : std::popcount(sure);
-  if (!drawn) relied |= sure & (0 - sure);
-  for (int suit = 0; suit < 4; ++suit) {
-    if (suit == trumps) continue;
-    int tricks = run[suit];
+  // With trumps drawn, every trump the leader holds is a trick, and the count relies on the top
+  // trumps that draw them. Otherwise the sure trumps come last, only as many as are needed.
+  bool drawn = trumps < 0;
+  std::array<int, 4> tricks = run;
+  if (trumps >= 0) {
+    int opponentTrumps = 0;
+    for (int seat = 0; seat < 4; ++seat)
+      if (!SameSide(side, seat, leader))
+        opponentTrumps = std::max(opponentTrumps, std::popcount(hands[seat] & SuitBits(trumps)));
+    drawn = run[trumps] >= opponentTrumps;
+    tricks[trumps] = 0;
     if (!drawn)
-      for (int seat = 0; seat < 4; ++seat) {
-        if (!SameSide(side, seat, leader) && (hands[seat] & SuitBits(trumps)))
-          tricks = std::min(tricks, std::popcount(hands[seat] & SuitBits(suit)));
-      }
-    total += tricks;
+      for (int suit = 0; suit < 4; ++suit)
+        for (int seat = 0; seat < 4; ++seat)
+          if (suit != trumps && !SameSide(side, seat, leader) && (hands[seat] & SuitBits(trumps)))
+            tricks[suit] = std::min(tricks[suit], std::popcount(hands[seat] & SuitBits(suit)));
+  }
+  int total = trumps >= 0 && drawn ? std::popcount(hands[leader] & SuitBits(trumps)) : 0;
+  relied = trumps >= 0 && drawn ? runCards[trumps] : 0;
+  // Short of `enough`, nothing is settled and nothing relied on.
+  const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : std::popcount(sure));
+  if (all < enough) return all;
+  // The count settles the position with as few suits' top cards as it can, taking the longest
+  // runs first: the fact learnt then holds wherever those alone lie the same.
+  for (std::uint32_t used = 0; total < enough;) {
+    int best = -1;
+    for (int suit = 0; suit < 4; ++suit)
+      if (!(used >> suit & 1) && tricks[suit] > 0 && (best < 0 || tricks[suit] > tricks[best])) best = suit;
+    if (best < 0) break;
+    used |= 1u << best;
+    total += tricks[best];
+    relied |= runCards[best];
+  }
+  if (!drawn && total < enough && sure) {
+    const int wanted = std::min(enough - total, std::popcount(sure));
+    total += wanted;
+    relied |= NthHighest(sure, wanted);
   }
   return total;
 }
@@ -288,8 +316,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       std::array<std::uint64_t, 4> sure{};
       if (trumps >= 0) sure = SureTrumps(hands, trumps);
       std::uint64_t relied = 0;
-      const int quick = QuickTricks(hands, leader, trumps, side, sure[leader], relied);
       const bool leaderDeclares = side >> leader & 1;
+      const int quick = QuickTricks(hands, leader, trumps, side, sure[leader],
+                                    leaderDeclares ? need : tricksLeft - need + 1, relied);
       if (leaderDeclares ? quick >= need : need > tricksLeft - quick) {
         relevant = relied;
         return leaderDeclares;
@@ -299,11 +328,11 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       std::uint64_t declaring = 0, defending = 0;
       for (int seat = 0; seat < 4; ++seat) (side >> seat & 1 ? declaring : defending) |= sure[seat];
       if (std::popcount(declaring) >= need) {
-        relevant = declaring & (0 - declaring);
+        relevant = NthHighest(declaring, need);
         return true;
       }
       if (std::popcount(defending) > tricksLeft - need) {
-        relevant = defending & (0 - defending);
+        relevant = NthHighest(defending, tricksLeft - need + 1);
         return false;
       }
     }
