@@ -16,7 +16,6 @@ namespace {
 constexpr int kBucketBits = 13;  // buckets of positions of one shape (or colliding shapes)
 constexpr int kBucketSize = 32;
 
-
 // A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
 // the lowest card at the bottom, so that the top cards of two positions of one shape line up.
 struct Layout {
@@ -324,7 +323,8 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
         return leaderDeclares;
       }
       // Each side's sure trumps win tricks of their own, however many seats hold them. The
-      // answer depends on the trumps down to the lowest sure one.
+      // answer depends on the trumps down to the last sure one it needs (each is sure by the
+      // trumps above it).
       std::uint64_t declaring = 0, defending = 0;
       for (int seat = 0; seat < 4; ++seat) (side >> seat & 1 ? declaring : defending) |= sure[seat];
       if (std::popcount(declaring) >= need) {
