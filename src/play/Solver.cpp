@@ -97,22 +97,6 @@ std::uint64_t NthHighest(std::uint64_t cards, int n) {
   return TopOf(cards);
 }
 
-// Adds the suits' runs (`tricks` each, their cards `runs`) to `total` until it reaches `enough`,
-// the longest first, and their cards to `relied`: a count that settles a position with as few
-// suits' top cards as it can keeps a fact that holds wherever those alone lie the same.
-void TakeLongestRuns(const std::array<int, 4>& tricks, const std::array<std::uint64_t, 4>& runs, int enough,
-                     int& total, std::uint64_t& relied) {
-  for (std::uint32_t used = 0; total < enough;) {
-    int best = -1;
-    for (int suit = 0; suit < 4; ++suit)
-      if (!(used >> suit & 1) && tricks[suit] > 0 && (best < 0 || tricks[suit] > tricks[best])) best = suit;
-    if (best < 0) return;
-    used |= 1u << best;
-    total += tricks[best];
-    relied |= runs[best];
-  }
-}
-
 // Tricks the side on lead is sure to take by leading its top cards at once: in each suit the
 // run of highest cards still in play that the leader holds. With trumps, once the leader's top
 // trumps have drawn every opponent's, each trump it holds and each run is a trick. Otherwise the
@@ -158,31 +142,23 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   // Short of `enough`, nothing is settled and nothing relied on.
   const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : std::popcount(sure));
   if (all < enough) return all;
-  TakeLongestRuns(tricks, runCards, enough, total, relied);
+  // The count settles the position with as few suits' top cards as it can, taking the longest
+  // runs first: the fact learnt then holds wherever those alone lie the same.
+  for (std::uint32_t used = 0; total < enough;) {
+    int best = -1;
+    for (int suit = 0; suit < 4; ++suit)
+      if (!(used >> suit & 1) && tricks[suit] > 0 && (best < 0 || tricks[suit] > tricks[best])) best = suit;
+    if (best < 0) break;
+    used |= 1u << best;
+    total += tricks[best];
+    relied |= runCards[best];
+  }
   if (!drawn && total < enough && sure) {
     const int wanted = std::min(enough - total, std::popcount(sure));
     total += wanted;
     relied |= NthHighest(sure, wanted);
   }
   return total;
-}
-
-// Whether the cards of `seat` above all the other seats' cards of their side suits come to
-// `wanted` tricks; `relied` gets the top cards of the fewest suits that do.
-bool SideWinners(const std::array<std::uint64_t, 4>& hands, int seat, int trumps, int wanted, std::uint64_t& relied) {
-  const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
-  std::array<std::uint64_t, 4> runs{};
-  std::array<int, 4> tricks{};
-  for (int suit = 0; suit < 4; ++suit) {
-    if (suit == trumps) continue;
-    for (std::uint64_t cards = held & SuitBits(suit); cards && (hands[seat] & TopOf(cards)); cards &= ~TopOf(cards))
-      runs[suit] |= TopOf(cards);
-    tricks[suit] = std::popcount(runs[suit]);
-  }
-  int total = 0;
-  relied = 0;
-  TakeLongestRuns(tricks, runs, wanted, total, relied);
-  return total >= wanted;
 }
 
 // Trumps sure to take tricks whoever leads. A trump wins the trick it falls in unless a higher
@@ -359,16 +335,16 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
         relevant = NthHighest(defending, tricksLeft - need + 1);
         return false;
       }
-      // A declarer alone, holding trumps where no opponent holds any, takes every trump and every
-      // card above all the opponents' of its suit, whoever leads: void in the suit led it ruffs,
-      // holding such a card it plays it, and either way it then leads them all out; holding
-      // neither it follows low and loses none of them.
+      // A declarer alone, holding trumps where no opponent holds any, takes the quick tricks it
+      // would take on lead (every trump, and every card above all the opponents' of its suit)
+      // whoever leads: void in the suit led it ruffs, holding such a card it plays it, and either
+      // way it then leads them all out; holding neither it follows low and loses none of them.
       if (!leaderDeclares && (side & (side - 1)) == 0 && trumps >= 0) {
         const int declarer = std::countr_zero(static_cast<unsigned>(side));
-        const std::uint64_t own = hands[declarer];
-        if ((own & SuitBits(trumps)) && !(held & ~own & SuitBits(trumps)) &&
-            SideWinners(hands, declarer, trumps, need - std::popcount(own & SuitBits(trumps)), relied)) {
-          relevant = relied;
+        if ((hands[declarer] & SuitBits(trumps)) && !(held & ~hands[declarer] & SuitBits(trumps)) &&
+            QuickTricks(hands, declarer, trumps, side, sure[declarer], need, relied) >= need) {
+          // Where the trumps lie is the position's shape: all of them the declarer's.
+          relevant = relied & ~SuitBits(trumps);
           return true;
         }
       }
