@@ -287,6 +287,7 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
 Solver::Solver() : tags_(std::size_t{kBucketSize} << kBucketBits), table_(tags_.size()) {}
 
 void Solver::Forget() {
+  forgotAt_ = nodes_;
   std::fill(tags_.begin(), tags_.end(), 0);
   std::fill(table_.begin(), table_.end(), Entry{});
 }
@@ -429,7 +430,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   }
   // The fact joins the bucket: it strengthens one learnt of the same cards, or takes an empty
   // place, or the places are taken in turn.
-  int slot = -1, free = static_cast<int>(nodes_ % kBucketSize);
+  int slot = -1, free = static_cast<int>((nodes_ - forgotAt_) % kBucketSize);
   for (int i = 0; i < kBucketSize && slot < 0; ++i) {
     const Entry& e = bucket[i];
     if (e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;

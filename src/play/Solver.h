@@ -56,9 +56,10 @@ class Solver {
   // aborted() is then true until the next call, and its answer means nothing.
   void SetNodeLimit(long limit) { limit_ = limit; }
   bool aborted() const { return aborted_; }
-  // Forgets every position it has solved. What it remembers changes how many positions a later
-  // search visits, so a player whose searches are cut short by a node limit forgets at each
-  // deal to decide the same way whenever the hand is played.
+  // Forgets every position it has solved, and from then on searches exactly as a new solver
+  // would. What it remembers changes how many positions a later search visits, so a player whose
+  // searches are cut short by a node limit forgets at each deal to decide the same way whenever
+  // the hand is played (again after a card is taken back, or resumed in a new run).
   void Forget();
 
  private:
@@ -77,6 +78,7 @@ class Solver {
   std::vector<std::uint16_t> tags_;  // a few bits of each entry's shape (0: empty)
   std::vector<Entry> table_;
   long nodes_ = 0;
+  long forgotAt_ = 0;  // `nodes_` when it last forgot: the table's places are taken in turn from there
   long limit_ = 0, stopAt_ = 0;
   bool aborted_ = false;
 };

@@ -198,5 +198,21 @@ TEST(Solver, NodeCountOnRealOpeningsIsPinned) {
   EXPECT_EQ(answers, "0000000000000-000001");
 }
 
+// A hand played again (a card taken back, or resumed in a new run) is decided as it was only if
+// a solver that forgot searches exactly as a new one does, whatever it searched before.
+TEST(Solver, ASolverThatForgotSearchesAsANewOne) {
+  const std::vector<Opening> openings = ReadOpenings(SOLO_TEST_DATA "/data/openings.txt");
+  Solver fresh, used;
+  for (Solver* solver : {&fresh, &used}) solver->SetNodeLimit(200000);
+  used.Reaches(openings[13].position, openings[13].goal);  // a long search, cut short at the limit
+  used.Forget();
+  const long before = used.nodes();
+  for (std::size_t i = 0; i < 12; ++i) {
+    fresh.Reaches(openings[i].position, openings[i].goal);
+    used.Reaches(openings[i].position, openings[i].goal);
+    EXPECT_EQ(used.nodes() - before, fresh.nodes()) << "opening " << i;
+  }
+}
+
 }  // namespace
 }  // namespace solo
