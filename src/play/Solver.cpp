@@ -305,6 +305,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   std::uint16_t* tags = nullptr;
   std::uint16_t tag = 0;
   Layout layout;
+  int hint = -1;  // the lead that last settled a position of the same shape
   const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
   if (played == 0) {
     const int tricksLeft = std::popcount(held) / 4;
@@ -358,12 +359,14 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     for (int i = 0; i < kBucketSize; ++i) {
       if (tags[i] != tag) continue;
       const Entry& e = bucket[i];
-      if (e.shape != layout.shape || !(e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) continue;
-      if ((layout.owners[0] & e.top[0]) != e.owners[0] || (layout.owners[1] & e.top[1]) != e.owners[1] ||
-          (layout.owners[2] & e.top[2]) != e.owners[2] || (layout.owners[3] & e.top[3]) != e.owners[3])
-        continue;
-      relevant = TopCards(held, e.top);
-      return e.atLeast != (toLose != 0);
+      if (e.shape != layout.shape) continue;
+      const bool same = (layout.owners[0] & e.top[0]) == e.owners[0] && (layout.owners[1] & e.top[1]) == e.owners[1] &&
+                        (layout.owners[2] & e.top[2]) == e.owners[2] && (layout.owners[3] & e.top[3]) == e.owners[3];
+      if (same && (e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) {
+        relevant = TopCards(held, e.top);
+        return e.atLeast != (toLose != 0);
+      }
+      if (e.lead >= 0) hint = e.lead;
     }
   }
 
@@ -375,9 +378,20 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const bool declaring = side >> seat & 1;
   std::array<int, 13> order{};
   const int count = OrderMoves(hands, inPlay, moves, trick, played, leader, seat, side, trumps, toLose, order);
+  if (hint >= 0) {
+    // The card at the hint's place, if this seat holds it: the move standing for its run first.
+    const std::uint64_t card = NthHighest(held & SuitBits(hint >> 4), (hint & 15) + 1);
+    if (card & hands[seat])
+      for (int m = 0; m < count; ++m)
+        if (card <= (std::uint64_t{1} << order[m]) && card >= RunBottom(order[m], hands[seat], inPlay)) {
+          std::rotate(order.begin(), order.begin() + m, order.begin() + m + 1);
+          break;
+        }
+  }
 
   // The cards the answer depends on: those of the move that settled it, or of every move.
   bool result = !declaring;
+  int settledBy = -1;
   std::uint64_t everyMove = 0;
   for (int m = 0; m < count; ++m) {
     const int card = order[m];
@@ -408,6 +422,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     everyMove |= depends;
     if (reached == declaring) {
       result = reached;
+      settledBy = card;
       everyMove = depends;
       break;
     }
@@ -436,12 +451,21 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     if (e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;
     else if (tags[i] == 0 && tags[free] != 0) free = i;
   }
+  // A lead that settled it, by its place among its suit's cards in play (a position of this
+  // shape has the same number of them).
+  std::int8_t lead = -1;
+  if (settledBy >= 0) {
+    const int suit = SuitOfBit(settledBy);
+    const int above = std::popcount(held & SuitBits(suit) & ~((std::uint64_t{2} << settledBy) - 1));
+    lead = static_cast<std::int8_t>(suit * 16 + above);
+  }
   if (slot >= 0) {
     Entry& e = bucket[slot];
     e.tricks = static_cast<std::int8_t>(atLeast ? std::max<int>(e.tricks, tricks) : std::min<int>(e.tricks, tricks));
+    if (lead >= 0) e.lead = lead;
   } else {
     tags[free] = tag;
-    bucket[free] = Entry{layout.shape, owners, top, static_cast<std::int8_t>(tricks), atLeast};
+    bucket[free] = Entry{layout.shape, owners, top, static_cast<std::int8_t>(tricks), atLeast, lead};
   }
   return result;
 }

@@ -70,6 +70,9 @@ class Solver {
     std::array<std::uint32_t, 4> owners{}, top{};
     std::int8_t tricks = 0;  // the declarer's further tricks: at least this, or at most
     bool atLeast = false;
+    // The lead that settled it (its suit, and its place from the top among the suit's cards in
+    // play), or -1: tried first in a position of the same shape the fact does not settle.
+    std::int8_t lead = -1;
   };
   // `side`: the declaring side's seats, one bit each. `relevant` gets the cards in play whose
   // owners the answer depends on (with every card above them in their suit).
