@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <vector>
@@ -160,16 +162,31 @@ void BM_SolverFullLayouts(benchmark::State& state) {
 }
 BENCHMARK(BM_SolverFullLayouts)->Arg(5)->Arg(9)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The opening positions: the file the environment's SOLO_OPENINGS names (another set made by
+// scripts/make_openings.py, to check a change on positions it was not tuned on), else the
+// committed thousand.
+std::vector<Opening> BenchOpenings() {
+  const char* path = std::getenv("SOLO_OPENINGS");
+  return ReadOpenings(path && *path ? path : SOLO_OPENINGS);
+}
+
 // The opening positions of real hands, each solved with a limit of a million positions: the
-// median and the most positions one took, how many reached the limit, and the total.
+// median and the most positions one took, how many reached the limit, and the total. `fresh`:
+// a new solver for each (else one kept through them, as a player keeps one); `pair`: each
+// trump contract played instead as a Proposal and Acceptance (the declarer's partner opposite,
+// eight tricks to take), the Misere and no-trump ones left out.
 void BM_SolverOpenings(benchmark::State& state) {
-  const std::vector<Opening> openings = ReadOpenings(SOLO_OPENINGS);
+  const bool fresh = state.range(0) != 0, pair = state.range(1) != 0;
   std::vector<long> counts;
   for (auto _ : state) {
     counts.clear();
-    Solver solver;
-    solver.SetNodeLimit(1000000);
-    for (const Opening& o : openings) {
+    Solver kept;
+    for (Opening o : BenchOpenings()) {
+      if (pair && (o.goal.toLose || o.position.trumps < 0)) continue;
+      if (pair) o.position.partner = (o.position.declarer + 2) % 4, o.goal.target = 8;
+      Solver own;
+      Solver& solver = fresh ? own : kept;
+      solver.SetNodeLimit(1000000);
       const long before = solver.nodes();
       benchmark::DoNotOptimize(solver.Reaches(o.position, o.goal));
       counts.push_back(solver.aborted() ? 1000001 : solver.nodes() - before);
@@ -186,7 +203,57 @@ void BM_SolverOpenings(benchmark::State& state) {
   state.counters["over 1M"] = static_cast<double>(limited);
   state.counters["total nodes"] = static_cast<double>(total);
 }
-BENCHMARK(BM_SolverOpenings)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolverOpenings)
+    ->ArgNames({"fresh", "pair"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// What an Expert asks of the solver in play: each card's answer and tricks (Cards), at every
+// third card along a random line from each opening and at every card of the last four tricks,
+// one solver kept through a hand and forgotten at the next, a hundred thousand positions a call
+// (an Expert's limit a layout). The positions are the same for any solver; a call cut short
+// counts as "cut".
+void BM_SolverCardsInPlay(benchmark::State& state) {
+  const std::vector<Opening> openings = BenchOpenings();
+  long calls = 0, cut = 0, nodes = 0;
+  for (auto _ : state) {
+    std::mt19937_64 random(99);
+    Solver solver;
+    solver.SetNodeLimit(100000);
+    calls = cut = 0;
+    const long start = solver.nodes();
+    for (const Opening& o : openings) {
+      SolverPosition p = o.position;
+      solver.Forget();
+      for (int step = 0; std::popcount(p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3]) >= 8; ++step) {
+        if (step % 3 == 2 || std::popcount(p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3]) <= 16)
+          ++calls, cut += solver.Cards(p, o.goal).empty();
+        const int seat = (p.leader + p.played) % 4;
+        const std::uint64_t legal = Playable(p.hands[seat], p.played ? SuitOfBit(p.trick[0]) : -1);
+        std::uint64_t pick = legal;
+        for (auto skip = random() % static_cast<unsigned>(std::popcount(legal)); skip > 0; --skip) pick &= pick - 1;
+        const int card = std::countr_zero(pick);
+        p.hands[seat] &= ~(std::uint64_t{1} << card);
+        if (p.played < 3) {
+          p.trick[p.played++] = card;
+          continue;
+        }
+        const int winner = (p.leader + WinningPlace({p.trick[0], p.trick[1], p.trick[2], card}, 4, p.trumps)) % 4;
+        p.declarerTricks += SideOf(p) >> winner & 1;
+        p.leader = winner;
+        p.played = 0;
+      }
+    }
+    nodes = solver.nodes() - start;
+  }
+  state.counters["calls"] = static_cast<double>(calls);
+  state.counters["cut"] = static_cast<double>(cut);
+  state.counters["total nodes"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_SolverCardsInPlay)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // One Expert decision at the first lead of a hand: South to lead against West's Solo, with ten
 // imagined layouts (the default when it was written, kept so that its figures still compare; the
