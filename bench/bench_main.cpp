@@ -177,16 +177,16 @@ std::vector<Opening> BenchOpenings() {
 // eight tricks to take), the Misere and no-trump ones left out.
 void BM_SolverOpenings(benchmark::State& state) {
   const bool fresh = state.range(0) != 0, pair = state.range(1) != 0;
+  const std::vector<Opening> openings = BenchOpenings();
   std::vector<long> counts;
   for (auto _ : state) {
     counts.clear();
-    Solver kept;
-    for (Opening o : BenchOpenings()) {
+    Solver solver;
+    solver.SetNodeLimit(1000000);
+    for (Opening o : openings) {
       if (pair && (o.goal.toLose || o.position.trumps < 0)) continue;
       if (pair) o.position.partner = (o.position.declarer + 2) % 4, o.goal.target = 8;
-      Solver own;
-      Solver& solver = fresh ? own : kept;
-      solver.SetNodeLimit(1000000);
+      if (fresh) solver.Forget();  // then it searches as a new one
       const long before = solver.nodes();
       benchmark::DoNotOptimize(solver.Reaches(o.position, o.goal));
       counts.push_back(solver.aborted() ? 1000001 : solver.nodes() - before);
@@ -228,23 +228,15 @@ void BM_SolverCardsInPlay(benchmark::State& state) {
     for (const Opening& o : openings) {
       SolverPosition p = o.position;
       solver.Forget();
-      for (int step = 0; std::popcount(p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3]) >= 8; ++step) {
-        if (step % 3 == 2 || std::popcount(p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3]) <= 16)
-          ++calls, cut += solver.Cards(p, o.goal).empty();
+      for (int step = 0;; ++step) {
+        const int left = std::popcount(p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3]);
+        if (left < 8) break;
+        if (step % 3 == 2 || left <= 16) ++calls, cut += solver.Cards(p, o.goal).empty();
         const int seat = (p.leader + p.played) % 4;
         const std::uint64_t legal = Playable(p.hands[seat], p.played ? SuitOfBit(p.trick[0]) : -1);
         std::uint64_t pick = legal;
         for (auto skip = random() % static_cast<unsigned>(std::popcount(legal)); skip > 0; --skip) pick &= pick - 1;
-        const int card = std::countr_zero(pick);
-        p.hands[seat] &= ~(std::uint64_t{1} << card);
-        if (p.played < 3) {
-          p.trick[p.played++] = card;
-          continue;
-        }
-        const int winner = (p.leader + WinningPlace({p.trick[0], p.trick[1], p.trick[2], card}, 4, p.trumps)) % 4;
-        p.declarerTricks += SideOf(p) >> winner & 1;
-        p.leader = winner;
-        p.played = 0;
+        p = AfterCard(p, std::countr_zero(pick));
       }
     }
     nodes = solver.nodes() - start;

@@ -481,6 +481,21 @@ bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
                 p.trumps, relevant);
 }
 
+SolverPosition AfterCard(const SolverPosition& p, int card) {
+  SolverPosition next = p;
+  next.hands[(p.leader + p.played) % 4] &= ~(std::uint64_t{1} << card);
+  if (p.played < 3) {
+    next.trick[p.played] = card;
+    next.played = p.played + 1;
+    return next;
+  }
+  const int winner = (p.leader + WinningPlace({p.trick[0], p.trick[1], p.trick[2], card}, 4, p.trumps)) % 4;
+  next.leader = winner;
+  next.played = 0;
+  next.declarerTricks += SideOf(p) >> winner & 1;
+  return next;
+}
+
 std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const SolverGoal& goal) {
   std::vector<CardResult> results;
   const int seat = (p.leader + p.played) % 4;
@@ -489,21 +504,8 @@ std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const Sol
   for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
   for (std::uint64_t rest = DistinctMoves(Playable(p.hands[seat], led), inPlay); rest; rest &= rest - 1) {
     const int card = std::countr_zero(rest);
-    SolverPosition next = p;
-    next.hands[seat] &= ~(std::uint64_t{1} << card);
-    bool reached;
-    if (p.played == 3) {
-      const std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], card};
-      const int winner = (p.leader + WinningPlace(trick, 4, p.trumps)) % 4;
-      next.leader = winner;
-      next.played = 0;
-      next.declarerTricks += SideOf(p) >> winner & 1;
-      reached = Reaches(next, goal);
-    } else {
-      next.trick[p.played] = card;
-      next.played = p.played + 1;
-      reached = Reaches(next, goal);
-    }
+    const SolverPosition next = AfterCard(p, card);
+    const bool reached = Reaches(next, goal);
     if (aborted_) return {};  // cut short: no answer for this position
     // The tricks beyond the target (or short of it), probed one at a time: the table kept from
     // the first search makes each probe cheap.

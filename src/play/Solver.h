@@ -27,6 +27,10 @@ struct SolverPosition {
 // The seats of the declaring side, one bit each.
 constexpr int SideOf(const SolverPosition& p) { return (1 << p.declarer) | (p.partner >= 0 ? 1 << p.partner : 0); }
 
+// The position once the seat to play has played `card` (a bit number): the trick grows, or,
+// complete, goes to its winner, who leads the next.
+SolverPosition AfterCard(const SolverPosition& p, int card);
+
 // The declarer's goal: to take at least `target` tricks in all (Solo 5, Abundance 9, Abundance
 // Declared 13), or, to lose, to take no trick at all (Misere, Misere Open).
 struct SolverGoal {
