@@ -186,15 +186,20 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
 
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
 // unless an opponent ruffs), a suit whose top card a partner holds or that a partner can ruff,
-// where no opponent can ruff, and, led into a suit an opponent can ruff, a likely loss.
+// where no opponent can ruff, and, led into a suit an opponent can ruff, a likely loss. A
+// defender's top card whose side lacks the suit's next card is no better than its rank: cashing
+// it sets up the declarer's next card, and a lead into a partner's suit more often beats the
+// contract.
 int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
               int trumps) {
   const int suit = SuitOfBit(card);
   const std::uint64_t topCard = TopOf(inPlay & SuitBits(suit));
+  const std::uint64_t nextCard = TopOf(inPlay & SuitBits(suit) & ~topCard);
   const bool top = (std::uint64_t{1} << card) == topCard;
-  // Who could ruff the lead (void in its suit, holding trumps), and whether a partner holds the
-  // suit's top card (a fellow defender, say: the lead reaches it).
-  bool ruffed = false, partnerRuffs = false, toPartner = false;
+  // Who could ruff the lead (void in its suit, holding trumps), whether a partner holds the
+  // suit's top card (a fellow defender, say: the lead reaches it), and whether the side holds
+  // the next card.
+  bool ruffed = false, partnerRuffs = false, toPartner = false, sideHoldsNext = (hands[seat] & nextCard) != 0;
   for (int other = 0; other < 4; ++other) {
     if (other == seat) continue;
     const bool ruffs =
@@ -204,9 +209,11 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
     } else {
       partnerRuffs = partnerRuffs || ruffs;
       toPartner = toPartner || (hands[other] & topCard);
+      sideHoldsNext = sideHoldsNext || (hands[other] & nextCard);
     }
   }
-  return (top && !ruffed ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
+  const bool cashes = top && !ruffed && (side >> seat & 1 || sideHoldsNext);
+  return (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
 // Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
