@@ -135,7 +135,7 @@ SolverPosition PositionNow(const GameState& s) {
 // timing. A thread starts no layout once the budget is spent or `stop` is set. Returns the
 // layouts solved.
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                             std::vector<int>& counts, const Each& each) {
+                             std::vector<int>& counts, const Each& each, int share) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   ClassicPlays plays(s, bidders_, seat);
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
@@ -161,8 +161,8 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   const auto run = [&](int t) {
     Solver& solver = t == 0 ? solver_ : *helpers[t - 1];
     // Hands known are worth the decision's whole work: no layout stands in for them.
-    solver.SetNodeLimit(known.empty() ? kNodeLimit : kDecisionNodes / static_cast<long>(layouts.size()));
-    const long stopAt = solver.nodes() + kDecisionNodes / threads;
+    solver.SetNodeLimit((known.empty() ? kNodeLimit : kDecisionNodes / static_cast<long>(layouts.size())) / share);
+    const long stopAt = solver.nodes() + kDecisionNodes / threads / share;
     SolverPosition p = base;
     const auto start = std::chrono::steady_clock::now();
     double longest = 0;
@@ -419,21 +419,37 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   SolverPosition base = PositionNow(s);
   base.hands = {};
   const std::uint64_t inPlay = InPlay(s);
-  const int layouts = ForLayouts(s, seat, base, stop, counts, [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
-    GameState scratch = s;
-    AddCardWorths(solver, p, s, seat, position, scratch, c.data());
-  });
+  const auto solveLayouts = [&](int share) {
+    return ForLayouts(
+        s, seat, base, stop, counts,
+        [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
+          GameState scratch = s;
+          AddCardWorths(solver, p, s, seat, position, scratch, c.data());
+        },
+        share);
+  };
   const auto worth = [&](int c) { return WorthOf(counts.data(), c); };
-  const int best = BestCard(counts.data(), legal, classic);
   // A tie is another play scoring as the best: a card of the same run (no card still in play
   // between them) is the same play, not a tie.
-  bool tie = false;
-  for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
-    const int c = std::countr_zero(rest);
-    if (c == best || worth(c) != worth(best)) continue;
-    const int low = std::min(c, best), high = std::max(c, best);
-    const std::uint64_t between = ((std::uint64_t{1} << high) - 1) & ~((std::uint64_t{2} << low) - 1);
-    tie = tie || SuitOfBit(c) != SuitOfBit(best) || (between & inPlay & ~s.Hand[seat]) != 0;
+  const auto tied = [&](int best) {
+    for (std::uint64_t rest = legal; rest; rest &= rest - 1) {
+      const int c = std::countr_zero(rest);
+      if (c == best || worth(c) != worth(best)) continue;
+      const int low = std::min(c, best), high = std::max(c, best);
+      const std::uint64_t between = ((std::uint64_t{1} << high) - 1) & ~((std::uint64_t{2} << low) - 1);
+      if (SuitOfBit(c) != SuitOfBit(best) || (between & inPlay & ~s.Hand[seat]) != 0) return true;
+    }
+    return false;
+  };
+  int layouts = solveLayouts(1);
+  int best = BestCard(counts.data(), legal, classic);
+  bool tie = tied(best);
+  // Cards alike over the layouts imagined may part over as many more (the hands known on a
+  // goulash have nothing more to show), looked at with a part of a decision's work.
+  if (tie && GoulashLayouts(s, seat).empty() && !(stop && stop->load(std::memory_order_relaxed))) {
+    layouts += solveLayouts(kTieShare);
+    best = BestCard(counts.data(), legal, classic);
+    tie = tied(best);
   }
   ++cardSearches_;
   const bool classicTie = tie && best == classic - 1;

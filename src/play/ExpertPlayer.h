@@ -126,6 +126,9 @@ class ExpertPlayer : public SeatPlayer {
   // (each thread its share): the rare decision whose layouts are all hard stays quick, and
   // the same work is done on any machine.
   static constexpr long kDecisionNodes = 1500000;
+  // Cards still alike after a decision's layouts are looked at again over as many more, with
+  // this part of the work.
+  static constexpr int kTieShare = 4;
   // The most threads one decision solves its layouts on.
   static constexpr int kMostThreads = 8;
 
@@ -137,8 +140,10 @@ class ExpertPlayer : public SeatPlayer {
   int Through(Game& g, const Search& search);
   // What one layout adds to a search's counts, given its thread's solver and the layout.
   using Each = std::function<void(Solver&, SolverPosition&, std::vector<int>&)>;
+  // `share`: the part of a decision's work it may take (a layout's limit and the decision's
+  // positions divided by it).
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                 std::vector<int>& counts, const Each& each);
+                 std::vector<int>& counts, const Each& each, int share = 1);
 
   // Whether a side of two makes its eight tricks in kAcceptShare % of the layouts: `declarer`
   // and, in each layout, the partner `partnerIn` names (-1: the layout does not count); `call`

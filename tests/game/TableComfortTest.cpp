@@ -106,8 +106,9 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   tg.host.recordBoxes = false;
   ExpertPlayer adviser(7, 3);
   adviser.SetTimeBudget(0);
-  // On a goulash every hand is known.
-  const std::string chance = "( in [0-3] of [1-3] layouts|, every hand known)";
+  // On a goulash every hand is known; cards alike over the three layouts are looked at over
+  // three more.
+  const std::string chance = "( in [0-6] of [1-6] layouts|, every hand known)";
   const std::regex form("Hint: (pass( \u2014 (a Solo is made in only [0-3] of [1-3] layouts|no Solo is made, every "
                         "hand known))?|bid [A-Za-z ]+ \u2014 (nothing )?made" + chance +
                         "|play the [A-Za-z]+ of [A-Za-z]+( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" +
