@@ -441,12 +441,13 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     }
     return false;
   };
+  const bool known = !GoulashLayouts(s, seat).empty();
   int layouts = solveLayouts(1);
   int best = BestCard(counts.data(), legal, classic);
   bool tie = tied(best);
   // Cards alike over the layouts imagined may part over as many more (the hands known on a
   // goulash have nothing more to show), looked at with a part of a decision's work.
-  if (tie && GoulashLayouts(s, seat).empty() && !(stop && stop->load(std::memory_order_relaxed))) {
+  if (tie && !known && !(stop && stop->load(std::memory_order_relaxed))) {
     layouts += solveLayouts(kTieShare);
     best = BestCard(counts.data(), legal, classic);
     tie = tied(best);
@@ -454,7 +455,7 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   ++cardSearches_;
   const bool classicTie = tie && best == classic - 1;
   classicTies_ += classicTie;
-  if (!GoulashLayouts(s, seat).empty()) ++knownSearches_, knownTies_ += classicTie;
+  if (known) ++knownSearches_, knownTies_ += classicTie;
   else settledTies_ += classicTie && (counts[best] == 0 || counts[best] == layouts);
   Timed(start);
   return {best + 1, counts[best], layouts};
