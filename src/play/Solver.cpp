@@ -401,8 +401,13 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   bool result = !declaring;
   int settledBy = -1;
   std::uint64_t everyMove = 0;
+  // Per suit, cards that come to the same as a move that has failed: a failed move's answer
+  // depends only on the owners of its suit's cards from its lowest relevant card up (or on none
+  // of them), so any other card of the suit below that fails as well, for the same reason.
+  std::array<std::uint64_t, 4> failsBelow{};
   for (int m = 0; m < count; ++m) {
     const int card = order[m];
+    if ((std::uint64_t{1} << card) < failsBelow[SuitOfBit(card)]) continue;
     hands[seat] &= ~(std::uint64_t{1} << card);
     trick[played] = card;
     bool reached;
@@ -434,6 +439,10 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       everyMove = depends;
       break;
     }
+    const int suit = SuitOfBit(card);
+    const std::uint64_t relied = depends & SuitBits(suit);
+    const std::uint64_t lowest = relied ? relied & (0 - relied) : TopOf(SuitBits(suit)) << 1;
+    if ((std::uint64_t{1} << card) < lowest) failsBelow[suit] = std::max(failsBelow[suit], lowest);
   }
   relevant = everyMove;
 
