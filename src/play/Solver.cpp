@@ -401,9 +401,10 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   bool result = !declaring;
   int settledBy = -1;
   std::uint64_t everyMove = 0;
-  // Per suit, cards that come to the same as a move that has failed: a failed move's answer
-  // depends only on the owners of its suit's cards from its lowest relevant card up (or on none
-  // of them), so any other card of the suit below that fails as well, for the same reason.
+  // Per suit, the cards that come to the same as one that has failed. A failed card's answer
+  // depends only on the owners of its suit's cards from the lowest relevant one up (or on none of
+  // them); where the card lies below those, any other card of the suit below them plays as it
+  // did, and fails for the same reason.
   std::array<std::uint64_t, 4> failsBelow{};
   for (int m = 0; m < count; ++m) {
     const int card = order[m];
