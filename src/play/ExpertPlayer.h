@@ -125,7 +125,7 @@ class ExpertPlayer : public SeatPlayer {
   // A decision starts no new layout once its searches have taken this many positions in all
   // (each thread its share): the rare decision whose layouts are all hard stays quick, and
   // the same work is done on any machine.
-  static constexpr long kDecisionNodes = 1500000;
+  static constexpr long kDecisionNodes = 1200000;
   // Cards still alike after a decision's layouts are looked at again over as many more, with
   // this part of the work.
   static constexpr int kTieShare = 4;
