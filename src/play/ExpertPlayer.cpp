@@ -164,6 +164,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
     solver.SetNodeLimit((known.empty() ? kNodeLimit : kDecisionNodes / static_cast<long>(layouts.size())) / share);
     const long stopAt = solver.nodes() + kDecisionNodes / threads / share;
     SolverPosition p = base;
+    std::vector<int> one(counts.size());
     const auto start = std::chrono::steady_clock::now();
     double longest = 0;
     for (std::size_t i = t; i < layouts.size(); i += threads) {
@@ -171,11 +172,19 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
       if (solved[t] > 0 && solver.nodes() >= stopAt) break;
       const double gone = Seconds(start);
       if (budget_ > 0 && solved[t] > 0 && gone + longest > budget_) break;
+      // The first layout may take its whole limit; a later one only what the thread has left,
+      // and is left out if that runs out: a card decision makes a search for every card, so one
+      // layout started near the end could take several limits more.
+      solver.SetNodeCeiling(solved[t] > 0 ? stopAt : 0);
       p.hands = layouts[i];
-      each(solver, p, part[t]);
+      std::fill(one.begin(), one.end(), 0);
+      each(solver, p, one);
+      if (solved[t] > 0 && solver.nodes() > stopAt) break;
+      for (std::size_t k = 0; k < one.size(); ++k) part[t][k] += one[k];
       ++solved[t];
       longest = std::max(longest, Seconds(start) - gone);
     }
+    solver.SetNodeCeiling(0);
   };
   std::vector<std::thread> workers;
   for (int t = 1; t < threads && static_cast<std::size_t>(t) < layouts.size(); ++t) workers.emplace_back(run, t);

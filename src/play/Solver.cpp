@@ -490,7 +490,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
 
 bool Solver::Reaches(const SolverPosition& p, const SolverGoal& goal) {
   aborted_ = false;
-  stopAt_ = nodes_ + limit_;
+  stopAt_ = ceiling_ > 0 ? std::min(nodes_ + limit_, ceiling_) : nodes_ + limit_;
   if (goal.toLose && p.declarerTricks > 0) return false;
   std::array<std::uint64_t, 4> hands = p.hands;
   std::array<int, 4> trick{p.trick[0], p.trick[1], p.trick[2], 0};

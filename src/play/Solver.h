@@ -59,6 +59,9 @@ class Solver {
   // A limit on the positions one call may search (0: none). A call that reaches it gives up:
   // aborted() is then true until the next call, and its answer means nothing.
   void SetNodeLimit(long limit) { limit_ = limit; }
+  // With a limit set, no call searches on once nodes() passes `nodes` (0: no such bound), so
+  // that several calls together stay within one budget.
+  void SetNodeCeiling(long nodes) { ceiling_ = nodes; }
   bool aborted() const { return aborted_; }
   // Forgets every position it has solved, and from then on searches exactly as a new solver
   // would. What it remembers changes how many positions a later search visits, so a player whose
@@ -86,7 +89,7 @@ class Solver {
   std::vector<Entry> table_;
   long nodes_ = 0;
   long forgotAt_ = 0;  // `nodes_` when it last forgot: the table's places are taken in turn from there
-  long limit_ = 0, stopAt_ = 0;
+  long limit_ = 0, stopAt_ = 0, ceiling_ = 0;
   bool aborted_ = false;
 };
 

@@ -198,6 +198,25 @@ TEST(Solver, NodeCountOnRealOpeningsIsPinned) {
   EXPECT_EQ(answers, "0000000000000-000001");
 }
 
+// A decision's searches share one budget: once the ceiling is passed every search gives up, and
+// those that ended before it answer as without it.
+TEST(Solver, SearchesUnderACeilingStopTogetherAtIt) {
+  const std::vector<Opening> openings = ReadOpenings(SOLO_TEST_DATA "/data/openings.txt");
+  Solver solver;
+  solver.SetNodeLimit(1000000);
+  solver.SetNodeCeiling(60000);
+  std::string answers;
+  for (std::size_t i = 0; i < 20; ++i) {
+    const bool reaches = solver.Reaches(openings[i].position, openings[i].goal);
+    answers += solver.aborted() ? '-' : reaches ? '1' : '0';
+  }
+  const std::size_t cut = answers.find('-');
+  ASSERT_NE(cut, std::string::npos);
+  EXPECT_EQ(answers.substr(0, cut), std::string("0000000000000-000001").substr(0, cut));
+  EXPECT_EQ(answers.substr(cut), std::string(20 - cut, '-'));
+  EXPECT_LE(solver.nodes(), 60000 + 20);  // a search begun beyond it stops at its first position
+}
+
 // A hand played again (a card taken back, or resumed in a new run) is decided as it was only if
 // a solver that forgot searches exactly as a new one does, whatever it searched before.
 TEST(Solver, ASolverThatForgotSearchesAsANewOne) {
