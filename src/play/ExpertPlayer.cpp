@@ -175,11 +175,12 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
       // The first layout may take its whole limit; a later one only what the thread has left,
       // and is left out if that runs out: a card decision makes a search for every card, so one
       // layout started near the end could take several limits more.
-      solver.SetNodeCeiling(solved[t] > 0 ? stopAt : 0);
+      const long ceiling = solved[t] > 0 ? stopAt : 0;
+      solver.SetNodeCeiling(ceiling);
       p.hands = layouts[i];
       std::fill(one.begin(), one.end(), 0);
       each(solver, p, one);
-      if (solved[t] > 0 && solver.nodes() > stopAt) break;
+      if (ceiling > 0 && solver.nodes() > ceiling) break;
       for (std::size_t k = 0; k < one.size(); ++k) part[t][k] += one[k];
       ++solved[t];
       longest = std::max(longest, Seconds(start) - gone);

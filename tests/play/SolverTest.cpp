@@ -5,6 +5,7 @@
 #include <bit>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "Openings.h"
 #include "TestCards.h"
@@ -177,6 +178,9 @@ TEST(Solver, NodeCountOnFixedLayoutsIsPinned) {
   EXPECT_EQ(nodes, 5483);
 }
 
+// The answers to the first twenty opening positions, '-' where a million positions are not enough.
+constexpr std::string_view kFirstTwentyAnswers = "0000000000000-000001";
+
 // The first twenty opening positions of real hands (the full thousand are bench/solo_bench's
 // BM_SolverOpenings): a slower search fails here.
 TEST(Solver, NodeCountOnRealOpeningsIsPinned) {
@@ -195,7 +199,7 @@ TEST(Solver, NodeCountOnRealOpeningsIsPinned) {
   // keeps every answer it finds.
   EXPECT_EQ(solver.nodes(), 1164867);
   EXPECT_EQ(aborted, 1);
-  EXPECT_EQ(answers, "0000000000000-000001");
+  EXPECT_EQ(answers, kFirstTwentyAnswers);
 }
 
 // A decision's searches share one budget: once the ceiling is passed every search gives up, and
@@ -212,7 +216,7 @@ TEST(Solver, SearchesUnderACeilingStopTogetherAtIt) {
   }
   const std::size_t cut = answers.find('-');
   ASSERT_NE(cut, std::string::npos);
-  EXPECT_EQ(answers.substr(0, cut), std::string("0000000000000-000001").substr(0, cut));
+  EXPECT_EQ(answers.substr(0, cut), kFirstTwentyAnswers.substr(0, cut));
   EXPECT_EQ(answers.substr(cut), std::string(20 - cut, '-'));
   EXPECT_LE(solver.nodes(), 60000 + 20);  // a search begun beyond it stops at its first position
 }
