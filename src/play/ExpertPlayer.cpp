@@ -135,7 +135,7 @@ SolverPosition PositionNow(const GameState& s) {
 // timing. A thread starts no layout once the budget is spent or `stop` is set. Returns the
 // layouts solved.
 int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                             std::vector<int>& counts, const Each& each, int share) {
+                             std::vector<int>& counts, const Each& each, long work, long* spent) {
   std::vector<std::array<std::uint64_t, 4>> layouts;
   ClassicPlays plays(s, bidders_, seat);
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
@@ -158,11 +158,12 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   while (static_cast<int>(helpers.size()) + 1 < threads) helpers.push_back(std::make_unique<Solver>());
   std::vector<std::vector<int>> part(threads, std::vector<int>(counts.size()));
   std::vector<int> solved(threads);
+  std::vector<long> searched(threads);
   const auto run = [&](int t) {
     Solver& solver = t == 0 ? solver_ : *helpers[t - 1];
-    // Hands known are worth the decision's whole work: no layout stands in for them.
-    solver.SetNodeLimit((known.empty() ? kNodeLimit : kDecisionNodes / static_cast<long>(layouts.size())) / share);
-    const long stopAt = solver.nodes() + kDecisionNodes / threads / share;
+    // Hands known are worth the whole work: no layout stands in for them.
+    solver.SetNodeLimit(known.empty() ? kNodeLimit * work / kDecisionNodes : work / static_cast<long>(layouts.size()));
+    const long began = solver.nodes(), stopAt = began + work / threads;
     SolverPosition p = base;
     std::vector<int> one(counts.size());
     const auto start = std::chrono::steady_clock::now();
@@ -186,6 +187,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
       longest = std::max(longest, Seconds(start) - gone);
     }
     solver.SetNodeCeiling(0);
+    searched[t] = solver.nodes() - began;
   };
   std::vector<std::thread> workers;
   for (int t = 1; t < threads && static_cast<std::size_t>(t) < layouts.size(); ++t) workers.emplace_back(run, t);
@@ -195,6 +197,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   for (int t = 0; t < threads; ++t) {
     total += solved[t];
     for (std::size_t k = 0; k < counts.size(); ++k) counts[k] += part[t][k];
+    if (spent) *spent += searched[t];
   }
   return total;
 }
@@ -429,14 +432,14 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   SolverPosition base = PositionNow(s);
   base.hands = {};
   const std::uint64_t inPlay = InPlay(s);
-  const auto solveLayouts = [&](int share) {
+  const auto solveLayouts = [&](long work, long* spent) {
     return ForLayouts(
         s, seat, base, stop, counts,
         [&](Solver& solver, SolverPosition& p, std::vector<int>& c) {
           GameState scratch = s;
           AddCardWorths(solver, p, s, seat, position, scratch, c.data());
         },
-        share);
+        work, spent);
   };
   const auto worth = [&](int c) { return WorthOf(counts.data(), c); };
   // A tie is another play scoring as the best: a card of the same run (no card still in play
@@ -452,13 +455,17 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
     return false;
   };
   const bool known = !GoulashLayouts(s, seat).empty();
-  int layouts = solveLayouts(1);
+  int layouts = solveLayouts(kDecisionNodes, nullptr);
   int best = BestCard(counts.data(), legal, classic);
   bool tie = tied(best);
-  // Cards alike over the layouts imagined may part over as many more (the hands known on a
-  // goulash have nothing more to show), looked at with a part of a decision's work.
-  if (tie && !known && !(stop && stop->load(std::memory_order_relaxed))) {
-    layouts += solveLayouts(kTieShare);
+  // Cards alike over the layouts imagined may part over more (the hands known on a goulash have
+  // nothing more to show), looked at with a part of a decision's work.
+  long tieWork = kDecisionNodes / kTieShare;
+  for (int look = 0; look < kTieLooks && tie && !known && tieWork > 0 && !(stop && stop->load(std::memory_order_relaxed));
+       ++look) {
+    long spent = 0;
+    layouts += solveLayouts(tieWork, &spent);
+    tieWork -= spent;
     best = BestCard(counts.data(), legal, classic);
     tie = tied(best);
   }

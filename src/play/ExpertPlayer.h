@@ -126,9 +126,12 @@ class ExpertPlayer : public SeatPlayer {
   // (each thread its share): the rare decision whose layouts are all hard stays quick, and
   // the same work is done on any machine.
   static constexpr long kDecisionNodes = 1200000;
-  // Cards still alike after a decision's layouts are looked at again over as many more, with
-  // this part of the work.
+  // Cards still alike after a decision's layouts are looked at again over as many more, and
+  // again while they stay alike, up to kTieLooks times, all the looks together within this part
+  // of the work: most such decisions are quick ones late in the hand, where a card that does
+  // better in a few layouts shows only over many, and the slowest stay as slow.
   static constexpr int kTieShare = 4;
+  static constexpr int kTieLooks = 3;
   // The most threads one decision solves its layouts on.
   static constexpr int kMostThreads = 8;
 
@@ -140,10 +143,10 @@ class ExpertPlayer : public SeatPlayer {
   int Through(Game& g, const Search& search);
   // What one layout adds to a search's counts, given its thread's solver and the layout.
   using Each = std::function<void(Solver&, SolverPosition&, std::vector<int>&)>;
-  // `share`: the part of a decision's work it may take (a layout's limit and the decision's
-  // positions divided by it).
+  // `work`: the positions it may search in all (a layout's limit is its part of the decision's);
+  // `spent`, if given, is told how many it searched.
   int ForLayouts(const GameState& s, int seat, const SolverPosition& base, const std::atomic<bool>* stop,
-                 std::vector<int>& counts, const Each& each, int share = 1);
+                 std::vector<int>& counts, const Each& each, long work = kDecisionNodes, long* spent = nullptr);
 
   // Whether a side of two makes its eight tricks in kAcceptShare % of the layouts: `declarer`
   // and, in each layout, the partner `partnerIn` names (-1: the layout does not count); `call`

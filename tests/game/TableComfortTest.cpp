@@ -107,8 +107,8 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
   ExpertPlayer adviser(7, 3);
   adviser.SetTimeBudget(0);
   // On a goulash every hand is known; cards alike over the three layouts are looked at over
-  // three more.
-  const std::string chance = "( in [0-6] of [1-6] layouts|, every hand known)";
+  // three more, up to three times.
+  const std::string chance = "( in ([0-9]|1[0-2]) of ([1-9]|1[0-2]) layouts|, every hand known)";
   const std::regex form("Hint: (pass( \u2014 (a Solo is made in only [0-3] of [1-3] layouts|no Solo is made, every "
                         "hand known))?|bid [A-Za-z ]+ \u2014 (nothing )?made" + chance +
                         "|play the [A-Za-z]+ of [A-Za-z]+( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" +
