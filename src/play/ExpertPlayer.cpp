@@ -128,7 +128,7 @@ SolverPosition PositionNow(const GameState& s) {
 }
 
 // Imagines up to samples_ layouts for `seat`, in order from the player's own stream (on a
-// goulash, takes the hands it knows), then solves them on every core (within kDecisionNodes):
+// goulash, takes the hands it knows), then solves them on every core (within `work` positions):
 // `each(solver, p, counts)` adds what one layout (in p.hands) shows into `counts`. Each thread
 // takes every n-th layout with a solver of its own (its node limit set here for each decision),
 // and the counts are summed, so with no time budget the answer never depends on the threads'
