@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "bidding/BidLadder.h"
+#include "bidding/StandardBidding.h"
 #include "state/CardSets.h"
 #include "sim/SimGame.h"
 #include "store/History.h"
@@ -142,8 +143,11 @@ struct HandTally {
     if (declarer >= 0 && declarer < kSeats && options.expert[declarer]) {
       ++result.expertContracts[contract].bid;
       result.expertContracts[contract].made += made;
-      if (options.bidOutcome && lastBid[declarer].first == contract)
-        options.bidOutcome(contract, lastBid[declarer].second, made, last.goulash,
+      // The Expert values the contracts of the Classic ladder; under the Standard rules it calls
+      // their counterparts. Logged by the contract it valued, as the scripts read it.
+      const int valued = lastBid[declarer].first;
+      if (options.bidOutcome && (g.s.standard ? StandardCallFor(valued) : valued) == contract)
+        options.bidOutcome(valued, lastBid[declarer].second, made, last.goulash,
                            !last.tricks.empty() && last.tricks.front().leader == declarer);
     }
     if (options.bidOutcome) lastBid = {};

@@ -413,6 +413,19 @@ TEST(Expert, OnAGoulashAnExpertMakesWhatItBids) {
   EXPECT_GT(playedOut, 0) << "some bid only because its defenders would let it through";
 }
 
+// Under the Standard rules the Expert calls the counterpart of the contract it valued, and its
+// contracts are logged by that contract as under the Classic rules (the calibration reads them).
+TEST(Expert, ItsStandardContractsAreLoggedByTheContractItValued) {
+  const auto dir = test::FreshFolder();
+  SimulationOptions options = test::ReproducibleExperts(dir, 6, 2, {true, false, false, false}, 3, 1);
+  options.standard = true;
+  int logged = 0;
+  options.bidOutcome = [&](int code, double, bool, bool, bool) { logged += code == kSolo; };
+  Simulate(options);
+  std::filesystem::remove_all(dir);
+  EXPECT_GT(logged, 0);
+}
+
 // Under the Standard rules the layouts fit the auction: with every seat calling by the Classic
 // count, the hands dealt always fit the calls heard, and two seats' hands swapped fit only when
 // the auction would have gone the same (with seats unknown, anything fits).
