@@ -18,7 +18,6 @@
 #include "play/Strategy.h"
 #include "play/TrickPlay.h"
 #include "table/Pacing.h"
-#include "table/Trumps.h"
 
 namespace solo {
 
@@ -308,9 +307,9 @@ ExpertChoice ExpertPlayer::SearchBid(const GameState& s, int seat, const std::at
   // no higher contract is made on the layout: the highest made is the one bid).
   const bool known = !GoulashLayouts(s, seat).empty();
   const bool playOutKnown = known && ClassicAmong(bidders_, seat) > 0;
-  // Otherwise a Misere is looked ahead, only on a hand counting low enough for an Expert's.
-  const bool lookAhead =
-      !playOut && CountBidPoints(s.Hand[seat], DealersTrumps(s.dealer)).points <= kExpertMisereCountTo;
+  // Otherwise a Misere is looked ahead, only on a hand counting low enough for an Expert's,
+  // counted with the trumps on the table (the turned-up suit under the Standard rules).
+  const bool lookAhead = !playOut && CountBidPoints(s, seat).points <= kExpertMisereCountTo;
   // counts: made[5], solved[5], then made and solved for each suit of Abundance Open, then
   // made when played out[5].
   std::vector<int> counts(23);
