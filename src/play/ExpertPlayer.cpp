@@ -138,7 +138,7 @@ int ExpertPlayer::ForLayouts(const GameState& s, int seat, const SolverPosition&
   std::vector<std::array<std::uint64_t, 4>> layouts;
   ClassicPlays plays(s, bidders_, seat);
   const LayoutFit fits = [&](const std::array<std::uint64_t, 4>& hands) {
-    if (s.standard) return FitsCalls(s, callers_, hands) ? ShownCallsLikelihood(s, callers_, hands, seat) : 0.0;
+    if (s.standard) return FitsCalls(s, callers_, hands) ? 1.0 : 0.0;
     return FitsBids(s, bidders_, hands) ? ShownBidLikelihood(s, bidders_, hands, seat) * plays.Fits(hands) : 0.0;
   };
   // A goulash's hands are known from the seat's own (or one of two ways): each way as often as

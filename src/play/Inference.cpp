@@ -1,7 +1,6 @@
 #include "play/Inference.h"
 
 #include <algorithm>
-#include <span>
 
 #include "bidding/Auction.h"
 #include "bidding/BidEvaluation.h"
@@ -123,9 +122,8 @@ bool FitsBids(const GameState& s, const std::array<Bidder, kSeats>& bidders, con
   return true;
 }
 
-double ExpertShownBidShare(int code, int count, bool standard) {
-  for (const ShownBidShare& row : standard ? std::span<const ShownBidShare>(kExpertShownCalls)
-                                          : std::span<const ShownBidShare>(kExpertShownBids))
+double ExpertShownBidShare(int code, int count) {
+  for (const ShownBidShare& row : kExpertShownBids)
     if (row.code == code) return row.byCount[static_cast<std::size_t>(std::clamp(count, 0, 16))];
   return 1;
 }
@@ -138,20 +136,6 @@ double ShownBidLikelihood(const GameState& s, const std::array<Bidder, kSeats>& 
       return ExpertShownBidShare(s.spoke[other],
                                  CountBidPoints(hands[other] | s.playedBy[other], DealersTrumps(s.dealer)).points);
   return 1;
-}
-
-double ShownCallsLikelihood(const GameState& s, const std::array<Bidder, kSeats>& callers,
-                            const std::array<std::uint64_t, 4>& hands, int seat) {
-  std::array<int, kSeats> highest{};
-  for (const auto& [caller, call] : s.calls)
-    if (caller >= 0 && caller < kSeats) highest[caller] = std::max(highest[caller], call);
-  const int turnedUp = s.turnedUp >= 1 && s.turnedUp <= kCards ? s.Pack[s.turnedUp].Suit : kNoTrumps;
-  double likely = 1;
-  for (int other = 0; other < kSeats; ++other)
-    if (other != seat && callers[other] == Bidder::Expert && highest[other] > kStandardPass)
-      likely *= ExpertShownBidShare(highest[other], CountBidPoints(hands[other] | s.playedBy[other], turnedUp).points,
-                                    true);
-  return likely;
 }
 
 }  // namespace solo

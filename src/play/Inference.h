@@ -46,23 +46,8 @@ inline constexpr std::array<ShownBidShare, 2> kExpertShownBids = {{
     {kSolo, {0, 0, 0, 0, 0.0035f, 0.011f, 0.095f, 0.18f, 0.46f, 0.62f, 0.82f, 0.89f, 0.97f, 1, 0.47f, 0.91f, 0.1f}},
     {kMisere, {0.29f, 1, 0.12f, 0.25f, 0.046f, 0.019f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
 }};
-// The same for the Standard auction: how often an Expert computer seat's highest call is each
-// call at each count (taken with the suit turned up, 12 standing for 12 or more), measured by
-// scripts/expert_bid_counts.py --rules standard (four Experts, 800 hands each of seeds 12095 and
-// 12096: 4,800 seat-hands of West, North and East, 929 Proposals, 721 Acceptances, 390 Solos and
-// 20 Misere). A Solo is called from a count of 4 (two in a thousand such hands), most often from
-// 7, where the count's Solo comes in; a Proposal and an Acceptance from 2, most often at 5 to 7;
-// a Misere most often at 0, never above 5.
-inline constexpr std::array<ShownBidShare, 4> kExpertShownCalls = {{
-    {kProposal, {0, 0, 0.0574f, 0.185f, 0.56f, 0.911f, 1, 0, 0.0364f, 0, 0.138f, 0, 0, 0, 0, 0, 0}},
-    {kAcceptance, {0, 0, 0.0863f, 0.283f, 0.532f, 0.902f, 0.905f, 1, 0.466f, 0.286f, 0, 0, 0, 0, 0, 0, 0}},
-    {kStandardSolo,
-     {0, 0, 0, 0, 0.00194f, 0.0144f, 0.0982f, 0.642f, 0.809f, 0.919f, 0.778f, 1, 0.556f, 0.556f, 0.556f, 0.556f, 0.556f}},
-    {kStandardMisere, {1, 0.131f, 0.0876f, 0.0993f, 0.0352f, 0.0218f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-}};
-// The share above for a seat counting `count` that showed `code` (1 for a bid with no row), of
-// the Classic rules' bids, or with `standard` of the Standard auction's calls.
-double ExpertShownBidShare(int code, int count, bool standard = false);
+// The share above for a seat counting `count` that showed `code` (1 for a bid with no row).
+double ExpertShownBidShare(int code, int count);
 // Whether a layout fits what the seats said in the bidding. A Classic seat's bid follows from
 // its count, so a seat that bid holds a hand (its cards and those it has played) counting to
 // that bid, and one that passed when no computer seat bid, a pass. An Expert computer seat
@@ -77,10 +62,6 @@ double ShownBidLikelihood(const GameState& s, const std::array<Bidder, kSeats>& 
 // Whether a layout fits the Standard auction heard so far (`s.calls`): every Classic seat
 // among `callers` holds a hand that calls as it did.
 bool FitsCalls(const GameState& s, const std::array<Bidder, kSeats>& callers, const std::array<std::uint64_t, 4>& hands);
-// How likely the highest calls the Expert computer seats other than `seat` made in the Standard
-// auction are with the hands a layout gives them (kExpertShownCalls, one share for each).
-double ShownCallsLikelihood(const GameState& s, const std::array<Bidder, kSeats>& callers,
-                            const std::array<std::uint64_t, 4>& hands, int seat);
 
 // What the cards the Classic seats among `bidders` (other than `seat`) have played tell of their
 // hands: each was the Classic rule's card for the hand the seat held then (a function of that
