@@ -248,11 +248,7 @@ int main(int argc, char** argv) {
   solo::Comparison comparison;
   std::error_code ec;
   if (line.duplicate && result.startError.empty()) {
-    solo::SimulationOptions baseline;
-    baseline.hands = options.hands;
-    baseline.seed = options.seed;
-    baseline.handByHand = true;
-    baseline.dataDir = (fs::path(dataDir) / "duplicate").string();
+    const solo::SimulationOptions baseline = solo::AllClassic(options, (fs::path(dataDir) / "duplicate").string());
     fs::create_directories(baseline.dataDir, ec);
     comparison = solo::CompareSouth(result, solo::Simulate(baseline));
     fs::remove_all(baseline.dataDir, ec);
@@ -270,7 +266,7 @@ int main(int argc, char** argv) {
     }
   }
   std::cout << solo::FormatSummary(options, result);
-  if (line.duplicate) std::cout << solo::FormatComparison(comparison);
+  if (line.duplicate) std::cout << solo::FormatComparison(comparison, options.standard);
 
   if (!result.saveError.empty()) {
     std::cerr << "solo-sim: " << result.saveError << "\n";

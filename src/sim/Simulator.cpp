@@ -244,38 +244,48 @@ Difference Summarise(const std::vector<double>& differences) {
 
 }  // namespace
 
+SimulationOptions AllClassic(const SimulationOptions& options, const std::string& dataDir) {
+  SimulationOptions baseline;
+  baseline.hands = options.hands;
+  baseline.seed = options.seed;
+  baseline.standard = options.standard;
+  baseline.handByHand = true;
+  baseline.dataDir = dataDir;
+  return baseline;
+}
+
 Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline) {
   Comparison c;
   const std::size_t n = std::min(tried.southUnits.size(), baseline.southUnits.size());
   c.compared = static_cast<long>(n);
   std::vector<double> all;
-  std::array<std::vector<double>, 7> byContract;
+  std::array<std::vector<double>, kStandardContracts.size()> byContract;
   for (std::size_t i = 0; i < n; ++i) {
     // Deals not known to be the same are never compared.
     if (i >= tried.deals.size() || i >= baseline.deals.size() || tried.deals[i] != baseline.deals[i]) continue;
     const double d = tried.southUnits[i] - baseline.southUnits[i];
     all.push_back(d);
     const int contract = i < tried.handContracts.size() ? tried.handContracts[i] : 0;
-    byContract[contract >= 0 && contract < kBidKinds ? contract : 0].push_back(d);
+    byContract[contract >= 0 && contract < static_cast<int>(byContract.size()) ? contract : 0].push_back(d);
   }
   static_cast<Difference&>(c) = Summarise(all);
-  for (int code = 0; code < kBidKinds; ++code) c.byContract[code] = Summarise(byContract[code]);
+  for (std::size_t code = 0; code < byContract.size(); ++code) c.byContract[code] = Summarise(byContract[code]);
   return c;
 }
 
-std::string FormatComparison(const Comparison& c) {
+std::string FormatComparison(const Comparison& c, bool standard) {
   char line[200];
   std::snprintf(line, sizeof line,
                 "  duplicate           South %+.3f units a hand against all Classic (95 %% interval %+.3f to "
                 "%+.3f, %ld identical deals of %ld)\n",
                 c.mean, c.mean - c.halfWidth, c.mean + c.halfWidth, c.hands, c.compared);
   std::string out = line;
-  for (int code = 0; code < kBidKinds; ++code) {
+  for (int code = 0; code < static_cast<int>(c.byContract.size()); ++code) {
     const Difference& d = c.byContract[code];
     if (d.hands == 0) continue;
-    std::snprintf(line, sizeof line, "    %-18s %+.3f (%+.3f to %+.3f, %ld deals)\n",
-                  code == 0 ? "thrown in" : ContractOf(code).name, d.mean, d.mean - d.halfWidth,
-                  d.mean + d.halfWidth, d.hands);
+    const char* name = code == 0 ? "thrown in" : standard ? StandardContractOf(code).name : ContractOf(code).name;
+    std::snprintf(line, sizeof line, "    %-23s %+.3f (%+.3f to %+.3f, %ld deals)\n", name, d.mean,
+                  d.mean - d.halfWidth, d.mean + d.halfWidth, d.hands);
     out += line;
   }
   return out;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/Opponents.h"
+#include "state/Contracts.h"
 
 namespace solo {
 
@@ -95,21 +96,26 @@ struct SimulationResult {
 
 SimulationResult Simulate(const SimulationOptions& options);
 
+// The run --duplicate compares `options` with: the same seed, hands and rules, every seat
+// Classic, its files kept in `dataDir`.
+SimulationOptions AllClassic(const SimulationOptions& options, const std::string& dataDir);
+
 // Two runs of the same seed compared hand by hand, on the deals they both dealt alike only (a
 // hand dealt after a throw-in is made from the thrown-in hand's cards, so it differs when the
 // runs bid differently): South's units per hand in `tried` less those in `baseline`, with the
-// half-width of a 95 % confidence interval of that mean; also by the contract `tried` played.
+// half-width of a 95 % confidence interval of that mean; also by the contract `tried` played
+// (its code under the rules played).
 struct Difference {
   long hands = 0;
   double mean = 0, halfWidth = 0;
 };
 struct Comparison : Difference {
   long compared = 0;  // hands in the shorter run, paired or not
-  std::array<Difference, 7> byContract{};  // index 0: thrown in
+  std::array<Difference, kStandardContracts.size()> byContract{};  // index 0: thrown in
 };
 Comparison CompareSouth(const SimulationResult& tried, const SimulationResult& baseline);
-// The comparison as the simulator prints it.
-std::string FormatComparison(const Comparison& c);
+// The comparison as the simulator prints it, its contracts named as the rules played name them.
+std::string FormatComparison(const Comparison& c, bool standard);
 
 // The summary as the simulator prints it.
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);
