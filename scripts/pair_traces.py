@@ -5,6 +5,8 @@
     (the same with the changed build into after.jsonl)
     scripts/pair_traces.py before.jsonl after.jsonl
 
+(Traces of several seeds may be joined, each file's seeds in the same order.)
+
 Hand n of the two runs is compared only when both dealt it alike (the same dealer and hands):
 South's units in the second run less those in the first, as a mean a hand with its 95 %
 interval. Most deals play out the same in both, so the interval is far narrower than a
@@ -37,6 +39,8 @@ def hands_of(path):
     with open(path) as trace:
         for line in trace:
             hand = json.loads(line)
+            if hand["hand"] == 1:  # traces of several seeds run one after another
+                before = 0
             south = hand["points_after"][0]
             out.append(((hand["dealer"], json.dumps(hand["hands"])), south - before, hand["goulash"],
                         south_part(hand)))
