@@ -23,11 +23,11 @@ def south_part(hand):
     """South's part in the contract played: alone, proposer, acceptor, defending or thrown in."""
     if not hand.get("contract"):
         return "thrown in"
-    # Under the Standard rules code 2 is a Proposal and Acceptance, played by two seats.
-    pair = hand.get("rules") == "standard" and hand["contract"] == 2
+    # Only a Proposal and Acceptance has a partner (-1 or no field otherwise).
+    pair = hand.get("partner", -1) >= 0
     if hand["declarer"] == 0:
         return "proposer" if pair else "alone"
-    if pair and hand.get("partner") == 0:
+    if pair and hand["partner"] == 0:
         return "acceptor"
     return "defending"
 
@@ -57,8 +57,7 @@ def main():
         if deal == other_deal:
             diffs.append(other_units - units)
             goulashes += goulash
-            group = by_part.setdefault((part, other_part), [])
-            group.append(other_units - units)
+            by_part.setdefault((part, other_part), []).append(diffs[-1])
     n = len(diffs)
     if n < 2:
         sys.exit("fewer than two deals dealt alike: not the same seed?")

@@ -283,7 +283,7 @@ std::string FormatComparison(const Comparison& c, bool standard) {
   for (int code = 0; code < static_cast<int>(c.byContract.size()); ++code) {
     const Difference& d = c.byContract[code];
     if (d.hands == 0) continue;
-    const char* name = code == 0 ? "thrown in" : standard ? StandardContractOf(code).name : ContractOf(code).name;
+    const char* name = code == 0 ? "thrown in" : ContractOf(code, standard).name;
     std::snprintf(line, sizeof line, "    %-23s %+.3f (%+.3f to %+.3f, %ld deals)\n", name, d.mean,
                   d.mean - d.halfWidth, d.mean + d.halfWidth, d.hands);
     out += line;
@@ -309,7 +309,7 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
     char row[128];
     const ContractTally& e = r.expertContracts[code];
     std::snprintf(row, sizeof row, "  %-*s %8ld %8ld", options.standard ? 23 : 18,
-                  options.standard ? StandardContractOf(code).name : ContractOf(code).name, r.contracts[code].bid,
+                  ContractOf(code, options.standard).name, r.contracts[code].bid,
                   r.contracts[code].made);
     out << row;
     if (experts) {

@@ -89,4 +89,9 @@ constexpr const Contract& StandardContractOf(int code) {
   return kStandardContracts[code > 0 && code < static_cast<int>(kStandardContracts.size()) ? code : 0];
 }
 
+// The row of contract `code` under the rules played (the codes of the two rules differ).
+constexpr const Contract& ContractOf(int code, bool standard) {
+  return standard ? StandardContractOf(code) : ContractOf(code);
+}
+
 }  // namespace solo

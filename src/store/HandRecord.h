@@ -49,7 +49,7 @@ struct HandRecord {
 
 // The row of the contract a hand was played in, by its rules (a pass for none).
 inline const Contract& ContractOf(const HandRecord& hand) {
-  return hand.standard ? StandardContractOf(hand.contract) : ContractOf(hand.contract);
+  return ContractOf(hand.contract, hand.standard);
 }
 
 // Whether `seat` played on the declaring side: the declarer, or its partner in a Proposal.
