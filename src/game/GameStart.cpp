@@ -103,7 +103,7 @@ Next CloseAsked(Game& g, int reason, bool& cancel) {
   return Next::Quit;
 }
 
-Next RunHands(Game& g) {
+Next RunHands(Game& g, const std::function<void()>& handBegins) {
   if (g.flow.handRunning) return Next::Stay;
   g.flow.handRunning = true;
   g.flow.request = Request::None;
@@ -122,6 +122,7 @@ Next RunHands(Game& g) {
       g.flow.takeBacks = 0;
       // The rules chosen take effect as a hand begins.
       g.s.standard = g.options.standardRules;
+      if (handBegins) handBegins();
     }
     try {
       // A request to leave that came after the hand's last pause is honoured too.

@@ -1,5 +1,7 @@
 #pragma once
 // Start-up, the menu commands of the Game menu and leaving the program, and the hand loop.
+#include <functional>
+
 #include "table/Game.h"
 #include "table/NewHand.h"
 
@@ -20,7 +22,9 @@ Next ExitChosen(Game& g);
 Next CloseAsked(Game& g, int reason, bool& cancel);
 
 // The one hand loop: plays hands until the program is to end. It starts each hand afresh, so
-// the call depth is the same on every hand; an abandoned hand never resumes.
-Next RunHands(Game& g);
+// the call depth is the same on every hand; an abandoned hand never resumes. `handBegins` is
+// called as each new hand begins (not one played again), where a choice kept from the hand in
+// play takes effect.
+Next RunHands(Game& g, const std::function<void()>& handBegins = {});
 
 }  // namespace solo

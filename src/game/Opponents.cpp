@@ -38,6 +38,20 @@ void SeatOpponents(Game& g, ExpertSeats& seats, bool expert) {
   SeatPlayers(g);
   g.s.KeepVoids = false;
   if (expert) seats.Seat(g, {false, true, true, true});
+  seats.seatedExpert = expert;
+}
+
+bool ExpertSeats::Choose(Game& g, bool expert) {
+  chosenExpert = expert;
+  if (g.flow.handRunning) return false;
+  SeatOpponents(g, *this, expert);
+  return true;
+}
+
+bool ExpertSeats::SeatChoice(Game& g) {
+  if (chosenExpert == seatedExpert) return false;
+  SeatOpponents(g, *this, chosenExpert);
+  return true;
 }
 
 }  // namespace solo

@@ -34,6 +34,17 @@ struct ExpertSeats {
   // which may search while a seat does, has its own).
   std::shared_ptr<ExpertPlayer::SolverPool> helpers = std::make_shared<ExpertPlayer::SolverPool>();
   std::unique_ptr<ExpertPlayer> adviser;
+
+  // The opponents the person chose, and those at the table. A choice made while hands are
+  // being played waits for the next hand: a hand is played to its end, and played again for a
+  // take-back or a resume, by the players it began with (and an Expert seated mid-hand would
+  // not know the voids shown before it sat down).
+  bool chosenExpert = false, seatedExpert = false;
+  // Takes the person's choice; seats it at once when no hand is being played. True when the
+  // players at the table changed.
+  bool Choose(Game& g, bool expert);
+  // As a new hand begins: seats the choice if another is at the table. True when it did.
+  bool SeatChoice(Game& g);
 };
 
 // The person at South against Classic or Expert opponents.

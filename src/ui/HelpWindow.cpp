@@ -133,7 +133,7 @@ contracts bid, made and failed). History: Past Hands, to see a past hand again t
 Options: Enter Names, to name yourself and the three computer players; Erase Points, to start
 the points again from zero; Speed, from Slow to Very fast; Opponents, Classic (the usual
 computer players) or Expert (stronger players that think about the cards they cannot see);
-Rules, Classic or Standard; Show playable cards; Sound; Next hand without asking (the result is shown on the table and the
+Rules, Classic or Standard (opponents and rules chosen during a hand take their places at the next one); Show playable cards; Sound; Next hand without asking (the result is shown on the table and the
 next hand follows by itself); and Play a forced card by itself. About shows the version.</li>
 <li><b>Your names and points</b> are kept in two small files, Names2.dat and Points.dat, and every
 hand in History.sqlite beside them. When the

@@ -50,13 +50,16 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   }
   statusBar()->addWidget(panel1_, 3);
   statusBar()->addWidget(panel2_, 2);
-  // Which rules are in play, shown only once the Standard rules are chosen: the Classic table
-  // stays as it always was.
+  // Which rules are in play, shown only once the Standard rules are chosen (the Classic table
+  // stays as it always was), and an opponents' choice waiting for the next hand.
   rules_ = new QLabel(this);
-  rules_->setFrameShape(QFrame::Panel);
-  rules_->setFrameShadow(QFrame::Sunken);
-  rules_->hide();
-  statusBar()->addPermanentWidget(rules_);
+  opponentsLater_ = new QLabel(this);
+  for (QLabel* note : {rules_, opponentsLater_}) {
+    note->setFrameShape(QFrame::Panel);
+    note->setFrameShadow(QFrame::Sunken);
+    note->hide();
+    statusBar()->addPermanentWidget(note);
+  }
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
@@ -112,9 +115,8 @@ void MainWindow::SetPace(int pace) {
 
 void MainWindow::SetExpertOpponents(bool expert) {
   QSettings().setValue("options/opponents", expert ? "expert" : "classic");
-  expert_ = expert;
-  SeatOpponents(g_, experts_, expert);
-  if (keeper_) keeper_->Watch();
+  if (experts_.Choose(g_, expert) && keeper_) keeper_->Watch();
+  Mirror();
 }
 
 void MainWindow::SetKeeper(HandKeeper* keeper) {
@@ -132,7 +134,7 @@ void MainWindow::TakeBack() {
 
 void MainWindow::ShowHint() {
   solo::Hint hint;
-  ExpertPlayer* adviser = expert_ ? &experts_.Adviser(g_) : nullptr;
+  ExpertPlayer* adviser = experts_.chosenExpert ? &experts_.Adviser(g_) : nullptr;
   Handle([this, &hint, adviser] { hint = HintChosen(g_, adviser); });
   if (hint.card) view_->Highlight(hint.card);
 }
@@ -246,8 +248,8 @@ void MainWindow::BuildOptionsMenu() {
              [this](int i) { SetPace(i); });
   SetPace(pace);
   const bool expert = QSettings().value("options/opponents", "classic").toString() == "expert";
-  opponents_ = AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
-                          [this](int i) { SetExpertOpponents(i == 1); });
+  AddChoices(options->addMenu("Opponents"), {"Classic", "Expert"}, expert ? 1 : 0,
+             [this](int i) { SetExpertOpponents(i == 1); });
   SetExpertOpponents(expert);
   // The rules chosen take effect from the next hand.
   const bool standard = QSettings().value("options/rules", "classic").toString() == "standard";
@@ -277,6 +279,9 @@ void MainWindow::Mirror() {
   rules_->setText(inPlay == g_.options.standardRules ? (inPlay ? " Standard rules " : " Classic rules ")
                   : g_.options.standardRules      ? " Standard rules from the next hand "
                                                   : " Classic rules from the next hand ");
+  const bool expertLater = experts_.chosenExpert;
+  opponentsLater_->setVisible(expertLater != experts_.seatedExpert);
+  opponentsLater_->setText(expertLater ? " Expert opponents from the next hand " : " Classic opponents from the next hand ");
   view_->Mirror();
 }
 
@@ -346,12 +351,12 @@ void MainWindow::Start() {
   }
   Next next = StartGame(g_, keeper_);
   if (keeper_ && g_.flow.restart) {
-    // The resumed hand is played by the players it began with, drawn from its own seed.
-    const bool expert = keeper_->levels()[kWest] == "expert";
+    // The resumed hand is played by the players it began with, drawn from its own seed; the
+    // opponents chosen in the menu sit down at the next hand.
     for (auto& player : experts_.experts) player.reset();
     experts_.adviser.reset();
-    SetExpertOpponents(expert);
-    if (opponents_) opponents_->actions()[expert ? 1 : 0]->setChecked(true);
+    SeatOpponents(g_, experts_, keeper_->levels()[kWest] == "expert");
+    keeper_->Watch();
   }
   Mirror();
   Act(next);
@@ -370,7 +375,10 @@ void MainWindow::Act(Next next) {
 
 void MainWindow::RunHandLoop() {
   loopScheduled_ = false;
-  const Next next = RunHands(g_);
+  const Next next = RunHands(g_, [this] {
+    if (experts_.SeatChoice(g_) && keeper_) keeper_->Watch();
+    Mirror();
+  });
   Mirror();
   Act(next);
 }

@@ -76,17 +76,16 @@ class MainWindow : public QMainWindow {
   QLabel* panel1_;
   QLabel* panel2_;
   QLabel* rules_;
+  QLabel* opponentsLater_;
   class HelpWindow* help_ = nullptr;
   QPointer<class AboutWindow> about_;
   double fixedPace_ = 0;
   ExpertSeats experts_;
   HandHistory* history_ = nullptr;
   HandKeeper* keeper_ = nullptr;
-  QActionGroup* opponents_ = nullptr;
   void TakeBack();
   QPointer<class StatisticsWindow> statistics_;
   QPointer<class PastHandsWindow> pastHands_;
-  bool expert_ = false;
   void PlaceOnScreen();
   // Keeps where the window is, and on what screen, for the next run.
   void KeepPlace();

@@ -59,14 +59,13 @@ struct KeptGame {
     recorder.SetKeeper([this](const HandRecord& r) {
       last = r;
       takeBacksSeen = std::max(takeBacksSeen, r.takeBacks);
-      if (r.result == "made" || r.result == "failed") g.flow.request = Request::Exit;
+      if (r.result == "made" || r.result == "failed") settled.push_back(r);
+      if (static_cast<int>(settled.size()) >= hands) g.flow.request = Request::Exit;
     });
-    if (expert) {
-      // Small and without a time budget: the same decisions on any machine.
-      experts.timeBudget = 0;
-      experts.threads = 1;
-      experts.Seat(g, {false, true, true, true}, 3);
-    }
+    // Without a time budget: the same decisions on any machine.
+    experts.timeBudget = 0;
+    experts.threads = 1;
+    if (expert) experts.Seat(g, {false, true, true, true}, 3);  // small
     g.options.nextHandWithoutAsking = true;  // no boxes at the settlement
     g.observer = &recorder;
     keeper.emplace(g, folder);
@@ -89,7 +88,7 @@ struct KeptGame {
     host.messageAnswers = {resume ? BoxAnswer::Yes : BoxAnswer::No};
     const Next next = StartGame(g, &*keeper);
     const bool offered = !host.boxes.empty() && host.boxes.back().purpose == BoxPurpose::ResumeHand;
-    if (next == Next::StartHands && (offered || !onlyResume)) RunHands(g);
+    if (next == Next::StartHands && (offered || !onlyResume)) RunHands(g, handBegins);
     return offered;
   }
   FolderStorage storage;
@@ -98,9 +97,15 @@ struct KeptGame {
   ExpertSeats experts;
   HandRecorder recorder{0};
   HandRecord last;
+  std::vector<HandRecord> settled;
+  int hands = 1;          // the game ends once this many hands are settled
   int takeBacksSeen = 0;  // the most take-backs of any hand kept
   std::optional<HandKeeper> keeper;
   std::function<void()> onWait;
+  // Opponents chosen meanwhile sit down as a hand begins, as in the window.
+  std::function<void()> handBegins = [this] {
+    if (experts.SeatChoice(g)) keeper->Watch();
+  };
   int avoid = 0;
   bool forced = false;  // the card to avoid was the only one South could play
   bool onlyResume = false;
@@ -193,35 +198,42 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
 }
 
 // A take-back plays the hand again to just before the person's last card or bid; the computer
-// players decide again as they did, so the same decision again gives the same hand.
+// players decide again as they did, so the same decision again gives the same hand. Expert
+// opponents chosen in the middle of a hand ('E') sit down as the next hand begins, so the hand is
+// played again by the players it began with.
 TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
   struct Case {
-    char kind;  // a card, a bid, or a call of the Standard rules' auction
+    char kind;  // a card, a bid, a call of the Standard rules' auction, or Experts chosen
     std::uint64_t seed;
     bool expert;
   };
   for (const Case c : {Case{'C', 3, false}, Case{'C', 8, false}, Case{'B', 11, false}, Case{'B', 17, false},
-                       Case{'C', 4, true}, Case{'B', 11, true}, Case{'A', 5, false}, Case{'A', 6, true}}) {
+                       Case{'C', 4, true}, Case{'B', 11, true}, Case{'A', 5, false}, Case{'A', 6, true},
+                       Case{'E', 3, false}}) {
     SCOPED_TRACE(std::string(1, c.kind) + std::to_string(c.seed) + (c.expert ? " expert" : ""));
     const fs::path plain = test::FreshFolder(), taken = test::FreshFolder();
-    const bool standard = c.kind == 'A';
+    const bool standard = c.kind == 'A', choose = c.kind == 'E';
     KeptGame reference(plain, c.seed, c.expert, standard);
     reference.Play();
 
     KeptGame game(taken, c.seed, c.expert, standard);
+    game.hands = choose ? 2 : 1;
     int takenBack = 0;
     // Straight after the person's decision of the kind, while the others still play.
     game.host.onPause = [&](int) {
       if (takenBack > 0 || game.keeper->hand().decisions.empty()) return;
       const KeptDecision& last = game.keeper->hand().decisions.back();
       // A card that completed its trick cannot be taken back: the next one is.
-      if (last.seat != kSouth || last.kind != c.kind || !game.keeper->MayTakeBack()) return;
+      if (last.seat != kSouth || last.kind != (choose ? 'C' : c.kind) || !game.keeper->MayTakeBack()) return;
+      EXPECT_FALSE(choose && game.experts.Choose(game.g, true)) << "seated in the middle of the hand";
       ASSERT_TRUE(game.keeper->TakeBackChosen());
       ++takenBack;
     };
     game.Play();
     ASSERT_EQ(takenBack, 1) << "the person never made such a decision";
-    HandRecord again = game.last, plainRecord = reference.last;
+    ASSERT_EQ(game.settled.size(), choose ? 2u : 1u);
+    EXPECT_EQ(game.settled.back().levels[kWest], choose || c.expert ? "expert" : "classic");
+    HandRecord again = game.settled[0], plainRecord = reference.last;
     EXPECT_EQ(game.takeBacksSeen, 1) << "the hand is marked";
     EXPECT_EQ(reference.takeBacksSeen, 0);
     std::string a, b;
@@ -229,7 +241,7 @@ TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
     AppendTraceLine(again, a);
     AppendTraceLine(plainRecord, b);
     EXPECT_EQ(a, b);
-    EXPECT_EQ(PointsInFile(taken), PointsInFile(plain));
+    if (!choose) { EXPECT_EQ(PointsInFile(taken), PointsInFile(plain)); }
     fs::remove_all(plain);
     fs::remove_all(taken);
   }
