@@ -51,15 +51,12 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   statusBar()->addWidget(panel1_, 3);
   statusBar()->addWidget(panel2_, 2);
   // Which rules are in play, shown only once the Standard rules are chosen (the Classic table
-  // stays as it always was), and an opponents' choice waiting for the next hand.
+  // stays as it always was), and what the next hand changes.
   rules_ = new QLabel(this);
-  opponentsLater_ = new QLabel(this);
-  for (QLabel* note : {rules_, opponentsLater_}) {
-    note->setFrameShape(QFrame::Panel);
-    note->setFrameShadow(QFrame::Sunken);
-    note->hide();
-    statusBar()->addPermanentWidget(note);
-  }
+  rules_->setFrameShape(QFrame::Panel);
+  rules_->setFrameShadow(QFrame::Sunken);
+  rules_->hide();
+  statusBar()->addPermanentWidget(rules_);
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
@@ -274,14 +271,17 @@ void MainWindow::BuildOptionsMenu() {
 void MainWindow::Mirror() {
   panel1_->setText(QString::fromStdString(g_.t.status.prompt));
   panel2_->setText(QString::fromStdString(g_.t.status.bidding));
+  // The rules in play, and what the next hand changes (the rules, the opponents), in one note.
   const bool inPlay = g_.flow.handRunning ? g_.s.standard : g_.options.standardRules;
-  rules_->setVisible(g_.s.standard || g_.options.standardRules);
-  rules_->setText(inPlay == g_.options.standardRules ? (inPlay ? " Standard rules " : " Classic rules ")
-                  : g_.options.standardRules      ? " Standard rules from the next hand "
-                                                  : " Classic rules from the next hand ");
-  const bool expertLater = experts_.chosenExpert;
-  opponentsLater_->setVisible(expertLater != experts_.seatedExpert);
-  opponentsLater_->setText(expertLater ? " Expert opponents from the next hand " : " Classic opponents from the next hand ");
+  const bool rulesLater = inPlay != g_.options.standardRules;
+  const bool opponentsLater = experts_.chosenExpert != experts_.seatedExpert;
+  const std::string rules = g_.options.standardRules ? "Standard rules" : "Classic rules";
+  const std::string opponents = experts_.chosenExpert ? "Expert opponents" : "Classic opponents";
+  std::string note = rules;
+  if (rulesLater) note = rules + (opponentsLater ? ", " + opponents : "") + " from the next hand";
+  else if (opponentsLater) note = (inPlay ? rules + " · " : "") + opponents + " from the next hand";
+  rules_->setVisible(g_.s.standard || g_.options.standardRules || opponentsLater);
+  rules_->setText(QString::fromStdString(" " + note + " "));
   view_->Mirror();
 }
 

@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow {
   QLabel* panel1_;
   QLabel* panel2_;
   QLabel* rules_;
-  QLabel* opponentsLater_;
   class HelpWindow* help_ = nullptr;
   QPointer<class AboutWindow> about_;
   double fixedPace_ = 0;
