@@ -9,12 +9,18 @@
 
 namespace solo::test {
 
-// A simulator run of `hands` hands from `seed` keeping its files and its hand history in `dir`.
-inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
+// A simulator run of `hands` hands from `seed` keeping its files in `dir`.
+inline SimulationOptions SimIn(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
   SimulationOptions options;
   options.hands = hands;
   options.seed = seed;
   options.dataDir = dir.string();
+  return options;
+}
+
+// The same, keeping its hand history there too.
+inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
+  SimulationOptions options = SimIn(dir, hands, seed);
   options.history = (dir / kHistoryFileName).string();
   return options;
 }
@@ -23,10 +29,7 @@ inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long h
 // on any machine at any load: no time budget, `threads` threads a decision.
 inline SimulationOptions ReproducibleExperts(const std::filesystem::path& dir, long hands, std::uint64_t seed,
                                              std::array<bool, 4> expert, int samples, int threads) {
-  SimulationOptions options;
-  options.hands = hands;
-  options.seed = seed;
-  options.dataDir = dir.string();
+  SimulationOptions options = SimIn(dir, hands, seed);
   options.expert = expert;
   options.samples = samples;
   options.expertBudget = 0;

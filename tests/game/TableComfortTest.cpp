@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "GameFixture.h"
+#include "SimFixture.h"
 #include "game/GameStart.h"
 #include "bidding/BidLadder.h"
 #include "bidding/UserBid.h"
@@ -90,10 +91,7 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   EXPECT_EQ(g.t.Dimmed, 0u);
 
   // South playing by the hints plays as the simulator's computer South: the same points.
-  SimulationOptions options;
-  options.hands = 200;
-  options.seed = 3;
-  options.dataDir = test::FreshFolder().string();
+  const SimulationOptions options = test::SimIn(test::FreshFolder(), 200, 3);
   const SimulationResult sim = Simulate(options);
   std::filesystem::remove_all(options.dataDir);
   for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.points[seat], sim.points[seat]) << seat;

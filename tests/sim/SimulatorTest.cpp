@@ -17,10 +17,7 @@ namespace {
 std::vector<std::string> TraceOf(std::uint64_t seed, long hands, SimulationResult* result = nullptr) {
   const auto dir = test::FreshFolder();
   std::vector<std::string> lines;
-  SimulationOptions options;
-  options.hands = hands;
-  options.seed = seed;
-  options.dataDir = dir.string();
+  SimulationOptions options = test::SimIn(dir, hands, seed);
   options.handByHand = true;
   options.trace = [&](const std::string& line) { lines.push_back(line); };
   const SimulationResult r = Simulate(options);
@@ -72,12 +69,9 @@ TEST(Simulator, DuplicateComparisonPairsOnlyIdenticalDeals) {
   // (the Classic rules gather a goulash after a throw-in), its contracts named as they are
   // called; South's units follow its points.
   const auto dir = test::FreshFolder();
-  SimulationOptions standard;
-  standard.hands = 200;
-  standard.seed = 5;
+  SimulationOptions standard = test::SimIn(dir, 200, 5);
   standard.standard = true;
   standard.handByHand = true;
-  standard.dataDir = dir.string();
   const SimulationResult r = Simulate(standard);
   const Comparison same = CompareSouth(r, Simulate(AllClassic(standard, (dir / "baseline").string())));
   std::filesystem::remove_all(dir);

@@ -5,6 +5,7 @@
 #include "GameFixture.h"
 #include "game/GameStart.h"
 #include "game/NameCommands.h"
+#include "store/DataFiles.h"
 #include "table/Trumps.h"
 
 namespace solo {
@@ -48,9 +49,7 @@ TEST(NameCommands, EraseAsksAndOnlyYesErases) {
   ErasePointsChosen(g);
   EXPECT_EQ(g.s.points, (PerSeat<Long>{0, 0, 0, 0}));
   for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(g.t.pointsShown[seat], "0");
-  std::ifstream in(tg.dir / "Points.dat", std::ios::binary);
-  std::string line((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(line, "0,0,0,0\r\n");
+  EXPECT_EQ(ReadPointsFile(tg.dir.string()).points, (SeatPoints{0, 0, 0, 0}));
 }
 
 TEST(NameCommands, AFailedWriteIsToldAndTheGameGoesOn) {
