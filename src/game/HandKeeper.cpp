@@ -96,6 +96,17 @@ void HandKeeper::HandEnded(const Game& g, const char* result) {
   Drop();
 }
 
+void HandKeeper::PointsErased(const Game& g) {
+  // The hand in play goes on from the points left: kept with them, it is not taken for a hand
+  // settled since when it is resumed.
+  std::error_code ignored;
+  if (!replaying_ && std::filesystem::exists(file_, ignored)) {
+    hand_.points = g.s.points;
+    Save();
+  }
+  if (next_) next_->PointsErased(g);
+}
+
 template <typename Decide, typename Legal>
 int HandKeeper::Decision(char kind, int seat, Decide decide, Legal legal) {
   if (replaying_ && replayed_ == replay_.size()) EndReplay();

@@ -48,6 +48,7 @@ class HandKeeper : public HandObserver {
   void PlayStarts(const Game& g) override;
   void TrickWon(const Game& g, int winner) override { if (next_) next_->TrickWon(g, winner); }
   void HandEnded(const Game& g, const char* result) override;
+  void PointsErased(const Game& g) override;
 
   // The hand in play as kept, and whether it is being brought back.
   const KeptHand& hand() const { return hand_; }

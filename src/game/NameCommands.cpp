@@ -2,6 +2,7 @@
 
 #include "store/NameText.h"
 #include "table/NewHand.h"
+#include "table/HandObserver.h"
 #include "table/Messages.h"
 #include "table/Saving.h"
 
@@ -55,6 +56,7 @@ void ErasePointsChosen(Game& g) {
     g.t.pointsShown[seat] = "0";
   }
   SavePoints(g.files, g.host, g.s);
+  if (g.observer) g.observer->PointsErased(g);
 }
 
 }  // namespace solo

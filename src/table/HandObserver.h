@@ -23,6 +23,8 @@ class HandObserver {
   // The hand is over: "made" or "failed" (once the points are saved), "passed", or
   // "abandoned" (New Game or leaving during the hand; also called when no hand was running).
   virtual void HandEnded(const Game&, const char* /*result*/) {}
+  // The points were erased (Options > Erase Points), perhaps in the middle of a hand.
+  virtual void PointsErased(const Game&) {}
 };
 
 }  // namespace solo

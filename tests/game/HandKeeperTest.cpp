@@ -18,6 +18,7 @@
 #include "game/GameStart.h"
 #include "game/HandKeeper.h"
 #include "game/HandRecorder.h"
+#include "game/NameCommands.h"
 #include "game/Opponents.h"
 #include "play/CardQueries.h"
 #include "play/TrickPlay.h"
@@ -57,7 +58,6 @@ struct KeptGame {
     g.options.standardRules = standard;
     // The game ends once a hand is settled; that hand's record is kept here.
     recorder.SetKeeper([this](const HandRecord& r) {
-      last = r;
       takeBacksSeen = std::max(takeBacksSeen, r.takeBacks);
       if (r.result == "made" || r.result == "failed") settled.push_back(r);
       if (static_cast<int>(settled.size()) >= hands) g.flow.request = Request::Exit;
@@ -96,7 +96,6 @@ struct KeptGame {
   Game g;
   ExpertSeats experts;
   HandRecorder recorder{0};
-  HandRecord last;
   std::vector<HandRecord> settled;
   int hands = 1;          // the game ends once this many hands are settled
   int takeBacksSeen = 0;  // the most take-backs of any hand kept
@@ -233,7 +232,7 @@ TEST(HandKeeper, TakingBackACardOrABidReplaysTheSameHand) {
     ASSERT_EQ(takenBack, 1) << "the person never made such a decision";
     ASSERT_EQ(game.settled.size(), choose ? 2u : 1u);
     EXPECT_EQ(game.settled.back().levels[kWest], choose || c.expert ? "expert" : "classic");
-    HandRecord again = game.settled[0], plainRecord = reference.last;
+    HandRecord again = game.settled[0], plainRecord = reference.settled[0];
     EXPECT_EQ(game.takeBacksSeen, 1) << "the hand is marked";
     EXPECT_EQ(reference.takeBacksSeen, 0);
     std::string a, b;
@@ -286,11 +285,26 @@ TEST(HandKeeper, ATakenBackCardMayBeChangedAndOnlyAnOpenTrickIsTakenBack) {
   };
   game.Play();
   ASSERT_NE(first, 0);
-  EXPECT_EQ(game.last.takeBacks, 1);
+  EXPECT_EQ(game.settled.back().takeBacks, 1);
   EXPECT_GT(refusedComplete, 0);
   EXPECT_GT(refusedBidding, 0);
   ASSERT_NE(second, 0);
   EXPECT_TRUE(second != first || game.forced) << "the hand went on with another card";
+  fs::remove_all(folder);
+}
+
+// Points erased in the middle of a hand that is then left: the hand is still offered to resume.
+TEST(HandKeeper, AHandWhosePointsWereErasedMeanwhileIsResumed) {
+  const fs::path folder = test::FreshFolder();
+  ASSERT_EQ(WritePointsFile(folder.string(), {5, -1, -2, -2}), "");
+  KeptGame game(folder, 3);
+  game.onWait = [&] {
+    if (!game.g.flow.Awaits(Waiting::Card) || game.g.flow.request != Request::None) return;
+    ErasePointsChosen(game.g);
+    game.g.flow.request = Request::Exit;
+  };
+  game.Play();
+  EXPECT_TRUE(KeptGame(folder, 3).Play());
   fs::remove_all(folder);
 }
 
@@ -354,7 +368,7 @@ TEST(HandKeeper, AKeptHandThatCannotBeTrustedIsNotResumed) {
   for (const auto& box : game.host.boxes) told += box.prompt.find("cannot be played on") != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_FALSE(game.keeper->replaying());
-  EXPECT_FALSE(game.last.result.empty()) << "a new hand was dealt and played";
+  EXPECT_FALSE(game.settled.empty()) << "a new hand was dealt and played";
   fs::remove_all(folder);
 }
 
