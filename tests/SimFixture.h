@@ -9,18 +9,21 @@
 
 namespace solo::test {
 
-// A simulator run of `hands` hands from `seed` keeping its files in `dir`.
-inline SimulationOptions SimIn(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
+// A simulator run of `hands` hands from `seed` (by the Standard rules if told) keeping its
+// files in `dir`.
+inline SimulationOptions SimIn(const std::filesystem::path& dir, long hands, std::uint64_t seed, bool standard = false) {
   SimulationOptions options;
   options.hands = hands;
   options.seed = seed;
   options.dataDir = dir.string();
+  options.standard = standard;
   return options;
 }
 
 // The same, keeping its hand history there too.
-inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long hands, std::uint64_t seed) {
-  SimulationOptions options = SimIn(dir, hands, seed);
+inline SimulationOptions SimWithHistory(const std::filesystem::path& dir, long hands, std::uint64_t seed,
+                                        bool standard = false) {
+  SimulationOptions options = SimIn(dir, hands, seed, standard);
   options.history = (dir / kHistoryFileName).string();
   return options;
 }

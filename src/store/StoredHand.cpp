@@ -176,8 +176,9 @@ std::string CheckHand(const HandRecord& r) {
   for (const auto& [seat, code] : r.bids)
     if (!Within(seat, 0, 3) || !Within(code, 0, highest)) return "the bids";
   if (!Within(r.declarer, -1, 3) || !Within(r.contract, 0, highest)) return "the contract";
+  // A pair's partner is another seat than its declarer (a hand thrown in has neither).
   if (r.standard && (!Within(r.partner, -1, 3) || !Within(r.turnedUp, 0, 52) ||
-                     (r.partner >= 0) != (r.contract == kAcceptance) || r.partner == r.declarer))
+                     (r.partner >= 0) != (r.contract == kAcceptance) || (r.partner >= 0 && r.partner == r.declarer)))
     return "the contract";
   if ((r.result == "made" || r.result == "failed") && (r.declarer < 0 || r.contract == 0)) return "the contract";
   if (r.tricks.size() > 13) return "the tricks";

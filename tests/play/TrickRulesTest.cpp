@@ -13,10 +13,7 @@ GameState Trick(int trumps, const char* a, const char* b, const char* c, const c
   GameState s = test::FreshState();
   s.trumps = trumps;
   s.trick[0].seat = kWest, s.trick[1].seat = kNorth, s.trick[2].seat = kEast, s.trick[3].seat = kSouth;
-  s.trick[0].card = Card(a);
-  s.trick[1].card = Card(b);
-  s.trick[2].card = Card(c);
-  s.trick[3].card = (d ? Card(d) : -1);
+  s.trick[0].card = Card(a), s.trick[1].card = Card(b), s.trick[2].card = Card(c), s.trick[3].card = d ? Card(d) : -1;
   return s;
 }
 

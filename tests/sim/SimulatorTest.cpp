@@ -69,8 +69,7 @@ TEST(Simulator, DuplicateComparisonPairsOnlyIdenticalDeals) {
   // (the Classic rules gather a goulash after a throw-in), its contracts named as they are
   // called; South's units follow its points.
   const auto dir = test::FreshFolder();
-  SimulationOptions standard = test::SimIn(dir, 200, 5);
-  standard.standard = true;
+  SimulationOptions standard = test::SimIn(dir, 200, 5, true);
   standard.handByHand = true;
   const SimulationResult r = Simulate(standard);
   const Comparison same = CompareSouth(r, Simulate(AllClassic(standard, (dir / "baseline").string())));
