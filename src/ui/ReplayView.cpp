@@ -61,7 +61,9 @@ class ReplayTable : public QWidget {
       }
       const QString label = QString("%1%2 \u2014 %3 trick%4")
                                 .arg(QString::fromStdString(SeatName(hand_, seat)))
-                                .arg(seat == hand_.declarer ? " (declarer)" : "")
+                                .arg(seat == hand_.declarer  ? " (declarer)"
+                                     : seat == hand_.partner ? " (partner)"
+                                                             : "")
                                 .arg(step_.tricksWon[seat])
                                 .arg(step_.tricksWon[seat] == 1 ? "" : "s");
       const QRect under(hands[seat].x(), hands[seat].y() + card.height() + 2, fan, 22);
