@@ -271,6 +271,8 @@ void MainWindow::BuildOptionsMenu() {
 void MainWindow::Mirror() {
   panel1_->setText(QString::fromStdString(g_.t.status.prompt));
   panel2_->setText(QString::fromStdString(g_.t.status.bidding));
+  // The bids' panel takes no more room than its words need, so a long prompt or hint is whole.
+  panel2_->setMaximumWidth(std::max(panel2_->minimumWidth(), panel2_->sizeHint().width()));
   // The rules in play, and what the next hand changes (the rules, the opponents), in one note.
   const bool inPlay = g_.flow.handRunning ? g_.s.standard : g_.options.standardRules;
   const bool rulesLater = inPlay != g_.options.standardRules;
