@@ -117,14 +117,24 @@ void TableView::PaintCards(QPainter& p, qreal dpr) {
 
 // Names and the trump display, above the cards so the start-up pile does not hide a name; a
 // soft shadow keeps them readable where they cross a card.
+// A caption too long for its space is written smaller, and only then shortened: sets the font
+// and gives the words to write.
+QString TableView::FitCaption(QPainter& p, const QRectF& box, const std::string& text) const {
+  const QString s = QString::fromStdString(text);
+  int points = 13;
+  p.setFont(ScaledFont(points, true));
+  while (points > 9 && p.fontMetrics().horizontalAdvance(s) > box.width()) p.setFont(ScaledFont(--points, true));
+  return p.fontMetrics().elidedText(s, Qt::ElideRight, static_cast<int>(box.width()));
+}
+
+QRectF TableView::CaptionBox(int seat) const {
+  const auto& r = layout::kNameCaptions[seat];
+  return ToPixels(r.left, r.top, kCaptionEnds[seat] - r.left, r.height);
+}
+
 void TableView::PaintCaptions(QPainter& p, qreal dpr) {
-  // A caption too long for its space is written smaller, and only then shortened.
   const auto caption = [&](const QRectF& box, const std::string& text) {
-    QString s = QString::fromStdString(text);
-    int points = 13;
-    p.setFont(ScaledFont(points, true));
-    while (points > 9 && p.fontMetrics().horizontalAdvance(s) > box.width()) p.setFont(ScaledFont(--points, true));
-    s = p.fontMetrics().elidedText(s, Qt::ElideRight, static_cast<int>(box.width()));
+    const QString s = FitCaption(p, box, text);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     const qreal d = std::max(1.0, scale_);
     p.setPen(QColor(0, 0, 0, 150));
@@ -132,10 +142,7 @@ void TableView::PaintCaptions(QPainter& p, qreal dpr) {
     p.setPen(kNameColour);
     p.drawText(box, flags, s);
   };
-  for (int seat = 0; seat < 4; ++seat) {
-    const auto& r = layout::kNameCaptions[seat];
-    caption(ToPixels(r.left, r.top, kCaptionEnds[seat] - r.left, r.height), t_.nameCaptions[seat]);
-  }
+  for (int seat = 0; seat < 4; ++seat) caption(CaptionBox(seat), t_.nameCaptions[seat]);
   if (t_.trumpsCaptionVisible) {
     const auto& r = layout::kTrumpsCaption;
     caption(ToPixels(r.left, r.top, r.width + 200, r.height), t_.trumpsCaption);
@@ -168,10 +175,10 @@ void TableView::PaintLiftedCard(QPainter& p, qreal dpr) {
 void TableView::PaintTurn(QPainter& p) {
   if (t_.Turn < 0 || t_.Turn > 3) return;
   // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
-  const auto& r = layout::kNameCaptions[t_.Turn];
-  p.setFont(ScaledFont(13, true));
-  const int textWidth = p.fontMetrics().horizontalAdvance(QString::fromStdString(t_.nameCaptions[t_.Turn]));
-  const QRectF box = ToPixels(r.left, r.top, 0, r.height).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
+  // As wide as the caption is written.
+  const QRectF caption = CaptionBox(t_.Turn);
+  const int textWidth = p.fontMetrics().horizontalAdvance(FitCaption(p, caption, t_.nameCaptions[t_.Turn]));
+  const QRectF box = QRectF(caption.topLeft(), QSizeF(0, caption.height())).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
   const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
   const bool south = t_.Turn == 0;
   p.setPen(QPen(kTurnColour, (south ? 3 : 2) * scale_));
@@ -194,14 +201,14 @@ void TableView::PaintContract(QPainter& p) {
   qreal total = 0;
   for (int i = 0; i < 3; ++i) {
     lines[i] = QString::fromStdString(t_.Contract[i]);
-    // A line too wide shortens the name in it to fit, down to a quarter of the line.
-    const qreal over = metrics.horizontalAdvance(lines[i]) - width;
+    // A line too wide shortens the names in it, one after another while it is, each down to a
+    // quarter of the line (so none is too wide to wrap: a pair names two).
     for (const std::string& name : t_.pointsNames) {
+      const qreal over = metrics.horizontalAdvance(lines[i]) - width;
       const QString full = QString::fromStdString(name);
       if (over <= 0 || full.isEmpty() || !lines[i].contains(full)) continue;
       const qreal room = std::max(width / 4, metrics.horizontalAdvance(full) - over - 2);
       lines[i].replace(full, metrics.elidedText(full, Qt::ElideRight, static_cast<int>(room)));
-      break;
     }
     heights[i] = metrics.boundingRect(QRect(0, 0, static_cast<int>(width), 1000), Qt::TextWordWrap, lines[i]).height();
     total += heights[i];

@@ -79,6 +79,8 @@ class TableView : public QWidget {
   void PaintFelt(QPainter& p);
   void PaintCards(QPainter& p, qreal dpr);
   void PaintCaptions(QPainter& p, qreal dpr);
+  QString FitCaption(QPainter& p, const QRectF& box, const std::string& text) const;
+  QRectF CaptionBox(int seat) const;
   void PaintLiftedCard(QPainter& p, qreal dpr);
   // The card lifted out of South's row by the keyboard, or 0.
   int Lifted() const;
