@@ -82,8 +82,7 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   list_ = new QListWidget(this);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setSelectionMode(QAbstractItemView::NoSelection);
-  // A line too long for the list is cut short rather than scrolled sideways.
-  // A line too long for the list wraps rather than losing its end.
+  // A line too long for the list wraps rather than losing its end (never scrolled sideways).
   list_->setWordWrap(true);
   list_->setTextElideMode(Qt::ElideNone);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
