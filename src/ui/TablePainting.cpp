@@ -248,12 +248,18 @@ void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
     }
     p.setPen(kNameColour);
     const QRectF name(r.left() - 40 * scale_, r.bottom(), r.width() + 80 * scale_, 16 * scale_);
-    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(t_.pointsNames[play.seat]));
+    p.drawText(name, Qt::AlignHCenter | Qt::AlignTop,
+               p.fontMetrics().elidedText(QString::fromStdString(t_.pointsNames[play.seat]), Qt::ElideRight,
+                                          static_cast<int>(name.width())));
   }
+  // In the top left corner, clear of North's card: wrapped, a long name shortened.
   p.setPen(kNameColour);
-  const std::string& winner = t_.pointsNames[t_.LastTrickWinner];
-  p.drawText(centre.adjusted(8 * scale_, 6 * scale_, -8 * scale_, 0), Qt::AlignLeft | Qt::AlignTop,
-             QString::fromStdString("Last trick \u2014 won by " + winner));
+  const QRectF north = ToPixels(kCentre[2].left, kCentre[2].top, layout::kCardWidth, layout::kCardHeight);
+  const QRectF corner(centre.left() + 8 * scale_, centre.top() + 6 * scale_,
+                      north.left() - centre.left() - 16 * scale_, north.height());
+  const QString winner = p.fontMetrics().elidedText(QString::fromStdString(t_.pointsNames[t_.LastTrickWinner]),
+                                                    Qt::ElideRight, static_cast<int>(corner.width()));
+  p.drawText(corner, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, "Last trick \u2014 won by " + winner);
 }
 
 }  // namespace solo::ui
