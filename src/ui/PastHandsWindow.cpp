@@ -109,6 +109,15 @@ QString PastHandsWindow::ExportTo(const QString& path) const {
 }
 
 void PastHandsWindow::Export() {
+  const std::vector<HandRecord> chosen = Chosen();
+  const auto damaged = std::count_if(chosen.begin(), chosen.end(), [](const HandRecord& h) { return !h.damage.empty(); });
+  // An empty file is no answer: say why there is nothing to export (a new run has no hands yet).
+  if (damaged == static_cast<std::ptrdiff_t>(chosen.size())) {
+    QMessageBox::information(this, "Export Hands",
+                             "There is no hand to export in this list. \"The last 100 hands\" or \"All time\" above "
+                             "lists the hands of earlier runs too.");
+    return;
+  }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString path = QFileDialog::getSaveFileName(this, "Export Hands", folder + "/solo-whist-hands.jsonl",
                                                     "JSON lines (*.jsonl);;All files (*)");
@@ -118,8 +127,6 @@ void PastHandsWindow::Export() {
     QMessageBox::warning(this, "Export Hands", problem);
     return;
   }
-  const std::vector<HandRecord> chosen = Chosen();
-  const auto damaged = std::count_if(chosen.begin(), chosen.end(), [](const HandRecord& h) { return !h.damage.empty(); });
   if (damaged > 0)
     QMessageBox::information(this, "Export Hands",
                              QString("%1 damaged hand record%2 left out.").arg(damaged).arg(damaged == 1 ? " was" : "s were"));
