@@ -17,6 +17,8 @@ xvfb=$!
 data=$(mktemp -d)
 trap 'kill "$game" "$xvfb" 2>/dev/null || true; rm -rf "$data"' EXIT
 export DISPLAY=$display
+# Settings of its own, the defaults: the player's (Expert opponents, say) would change the figures.
+export XDG_CONFIG_HOME="$data/config"
 sleep 1
 
 ticks=$(getconf CLK_TCK)
