@@ -1,8 +1,8 @@
 #include "game/NameCommands.h"
 
 #include "store/NameText.h"
-#include "table/NewHand.h"
 #include "table/HandObserver.h"
+#include "table/NewHand.h"
 #include "table/Messages.h"
 #include "table/Saving.h"
 

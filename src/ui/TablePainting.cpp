@@ -115,8 +115,6 @@ void TableView::PaintCards(QPainter& p, qreal dpr) {
   }
 }
 
-// Names and the trump display, above the cards so the start-up pile does not hide a name; a
-// soft shadow keeps them readable where they cross a card.
 // A caption too long for its space is written smaller, and only then shortened: sets the font
 // and gives the words to write.
 QString TableView::FitCaption(QPainter& p, const QRectF& box, const std::string& text) const {
@@ -132,6 +130,8 @@ QRectF TableView::CaptionBox(int seat) const {
   return ToPixels(r.left, r.top, kCaptionEnds[seat] - r.left, r.height);
 }
 
+// Names and the trump display, above the cards so the start-up pile does not hide a name; a
+// soft shadow keeps them readable where they cross a card.
 void TableView::PaintCaptions(QPainter& p, qreal dpr) {
   const auto caption = [&](const QRectF& box, const std::string& text) {
     const QString s = FitCaption(p, box, text);
@@ -254,7 +254,7 @@ void TableView::PaintLastTrick(QPainter& p, qreal dpr) {
   }
   // In the top left corner, clear of North's card: wrapped, a long name shortened.
   p.setPen(kNameColour);
-  const QRectF north = ToPixels(kCentre[2].left, kCentre[2].top, layout::kCardWidth, layout::kCardHeight);
+  const QRectF north = ToPixels(kCentre[kNorth].left, kCentre[kNorth].top, layout::kCardWidth, layout::kCardHeight);
   const QRectF corner(centre.left() + 8 * scale_, centre.top() + 6 * scale_,
                       north.left() - centre.left() - 16 * scale_, north.height());
   const QString winner = p.fontMetrics().elidedText(QString::fromStdString(t_.pointsNames[t_.LastTrickWinner]),

@@ -56,7 +56,7 @@ struct KeptGame {
       : storage(folder.string()), g(host, storage, seed) {
     SetUpTable(g);
     g.options.standardRules = standard;
-    // The game ends once a hand is settled; that hand's record is kept here.
+    // The game ends once `hands` hands are settled; their records are kept here.
     recorder.SetKeeper([this](const HandRecord& r) {
       takeBacksSeen = std::max(takeBacksSeen, r.takeBacks);
       if (r.result == "made" || r.result == "failed") settled.push_back(r);
