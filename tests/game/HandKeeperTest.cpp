@@ -76,8 +76,8 @@ struct KeptGame {
     if (onWait) onWait();
     if (test::AnswerBidding(g, g.s.Hand[kSouth] % 3 == 0 ? kSolo : kPass)) return;
     int card = FirstPlayableSouthCard(g.s);
-    const std::uint64_t others = LegalCards(g.s, kSouth, UsersPosition(g.s.trick[0].seat)) & ~CardBit(avoid);
-    if (card == avoid) {
+    if (avoid != 0 && card == avoid) {
+      const std::uint64_t others = LegalCards(g.s, kSouth, UsersPosition(g.s.trick[0].seat)) & ~CardBit(avoid);
       forced = others == 0;
       if (others) card = std::countr_zero(others) + 1;
     }
@@ -110,12 +110,7 @@ struct KeptGame {
   bool onlyResume = false;
 };
 
-Long PointsInFile(const fs::path& folder) {
-  const PointsRead read = ReadPointsFile(folder.string());
-  Long sum = 0;
-  for (int seat = 0; seat < kSeats; ++seat) sum = sum * 1000 + read.points[seat];
-  return sum;
-}
+SeatPoints PointsInFile(const fs::path& folder) { return ReadPointsFile(folder.string()).points; }
 
 // The program killed at any moment (kill -9) resumes to the table it had, and the hand ends with
 // the points it would have had without the interruption: never settled twice, never lost.
@@ -128,7 +123,7 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
     // The hand played through, and the table at each of the person's waits.
     const fs::path plain = test::FreshFolder();
     std::map<std::size_t, std::string> seen;
-    Long expected = 0, before = 0;
+    SeatPoints expected{}, before{};
     {
       KeptGame reference(plain, seed);
       before = PointsInFile(plain);
@@ -181,7 +176,7 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
       EXPECT_EQ(TableSeen(next.g), at->second) << "round " << round;
     };
     const bool offered = next.Play();
-    const Long points = PointsInFile(folder);
+    const SeatPoints points = PointsInFile(folder);
     if (offered) {
       ++resumed;
       EXPECT_EQ(points, expected) << "round " << round << ": the resumed hand ends as the hand played through";
