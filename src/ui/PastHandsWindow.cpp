@@ -38,14 +38,16 @@ PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(pa
   list_->setAccessibleName("Past hands");
   layout->addWidget(list_);
   auto* buttons = new QDialogButtonBox;
-  QPushButton* replay = buttons->addButton("Replay", QDialogButtonBox::ActionRole);
+  replay_ = buttons->addButton("Replay", QDialogButtonBox::ActionRole);
   QPushButton* exportButton = buttons->addButton("Export\u2026", QDialogButtonBox::ActionRole);
   buttons->addButton(QDialogButtonBox::Close);
   layout->addWidget(buttons);
-  connect(replay, &QPushButton::clicked, this, &PastHandsWindow::ReplayChosen);
+  connect(replay_, &QPushButton::clicked, this, &PastHandsWindow::ReplayChosen);
   connect(exportButton, &QPushButton::clicked, this, &PastHandsWindow::Export);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { ReplayChosen(); });
+  // Replay shows one chosen hand: until one is chosen the button says so rather than doing nothing.
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PastHandsWindow::OfferReplay);
   connect(filter_, &QComboBox::currentIndexChanged, this, [this](int i) { Show(static_cast<HandsWanted>(i)); });
   resize(720, 480);
   Show(HandsWanted::ThisRun);
@@ -75,6 +77,14 @@ void PastHandsWindow::Show(HandsWanted wanted) {
     }
   }
   if (!hands_.empty()) list_->scrollToBottom();
+  list_->clearSelection();  // the rows hold other hands now
+  OfferReplay();
+}
+
+void PastHandsWindow::OfferReplay() {
+  const bool chosen = list_->selectionModel()->hasSelection();
+  replay_->setEnabled(chosen);
+  replay_->setToolTip(chosen ? QString() : "Choose a hand in the list to replay it.");
 }
 
 std::vector<HandRecord> PastHandsWindow::Chosen() const {
@@ -88,7 +98,10 @@ std::vector<HandRecord> PastHandsWindow::Chosen() const {
 }
 
 void PastHandsWindow::ReplayChosen() {
-  const int row = list_->currentRow();
+  // The hand last clicked, or else the first chosen.
+  int row = list_->currentRow();
+  const QModelIndexList chosen = list_->selectionModel()->selectedRows();
+  if (!list_->selectionModel()->isRowSelected(row)) row = chosen.empty() ? -1 : chosen.front().row();
   if (row < 0 || row >= static_cast<int>(hands_.size())) return;
   if (!hands_[row].damage.empty()) {
     QMessageBox::information(this, "Replay", "This hand's record is damaged, so it cannot be replayed.");

@@ -9,6 +9,7 @@
 #include "store/History.h"
 
 class QComboBox;
+class QPushButton;
 class QTableWidget;
 
 namespace solo::ui {
@@ -23,6 +24,7 @@ class PastHandsWindow : public QDialog {
   std::vector<HandRecord> Chosen() const;
   // Writes the chosen hands to `path`; a message on failure, else empty.
   QString ExportTo(const QString& path) const;
+  // Opens the chosen hand (the one last clicked among several).
   void ReplayChosen();
 
  public slots:
@@ -30,10 +32,13 @@ class PastHandsWindow : public QDialog {
   void Export();
 
  private:
+  // Replay is offered only while a hand is chosen.
+  void OfferReplay();
   History* history_;
   std::vector<HandRecord> hands_;
   QComboBox* filter_;
   QTableWidget* list_;
+  QPushButton* replay_;
 };
 
 }  // namespace solo::ui

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include <QEventLoop>
@@ -73,11 +74,22 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
   EXPECT_EQ(written.readAll().toStdString(), trace);
   written.close();
+  // Replay is offered only while a hand is chosen (a click on it did nothing before), and a new
+  // list chooses none.
+  const auto replayOffered = [&past] {
+    for (QPushButton* button : past.findChildren<QPushButton*>())
+      if (button->text() == "Replay") return button->isEnabled();
+    return false;
+  };
+  EXPECT_FALSE(replayOffered());
   past.list()->selectRow(3);
+  EXPECT_TRUE(replayOffered());
   ASSERT_EQ(past.Chosen().size(), 1u);
   EXPECT_EQ(past.Chosen()[0].hand, 4);
   EXPECT_NE(past.ExportTo(QString::fromStdString((dir / "no such folder" / "x.jsonl").string())), "")
       << "a file that cannot be written is told";
+  past.Show(HandsWanted::Last100);
+  EXPECT_FALSE(replayOffered());
 
   // The replay of a hand played to the end steps trick by trick, by keys and within its ends.
   const std::vector<HandRecord> hands = history->Hands(HandsWanted::All);
