@@ -327,8 +327,10 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
                   r.classicTies, r.cardSearches, r.cardSearches ? 100.0 * r.classicTies / r.cardSearches : 0.0);
     out << line;
     const long searches = r.cardSearches - r.knownSearches, ties = r.classicTies - r.knownTies;
-    std::snprintf(line, sizeof line, "    on shuffled deals %ld of %ld (%.1f %%; the rest on goulashes, every hand known)\n",
-                  ties, searches, searches ? 100.0 * ties / searches : 0.0);
+    // The Standard rules deal no goulash: then every choice was on a shuffled deal.
+    std::snprintf(line, sizeof line, "    on shuffled deals %ld of %ld (%.1f %%%s)\n", ties, searches,
+                  searches ? 100.0 * ties / searches : 0.0,
+                  r.knownSearches > 0 ? "; the rest on goulashes, every hand known" : "");
     out << line;
     std::snprintf(line, sizeof line, "      of those, %ld where the tied cards reached the goal in every layout or in none\n",
                   r.settledTies);
