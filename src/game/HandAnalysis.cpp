@@ -5,7 +5,7 @@
 
 namespace solo {
 
-HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit) {
+HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit, const std::atomic<bool>* stop) {
   HandAnalysis analysis;
   const Contract& contract = ContractOf(hand);
   if (!hand.damage.empty() || hand.declarer < 0 || hand.declarer >= kSeats || hand.contract <= 0 ||
@@ -20,6 +20,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
   p.declarer = hand.declarer;
   p.partner = hand.partner >= 0 && hand.partner < kSeats ? hand.partner : -1;
   solver.SetNodeLimit(nodeLimit);
+  solver.SetStop(stop);
   analysis.complete = true;
   bool known = true;  // whether the last answer was found
   const auto solve = [&](const SolverPosition& at) {
@@ -29,6 +30,10 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
     return reaches;
   };
   for (std::size_t t = 0; t < hand.tricks.size(); ++t) {
+    if (stop && stop->load(std::memory_order_relaxed)) {
+      analysis.complete = false;
+      break;
+    }
     const TrickRecord& trick = hand.tricks[t];
     p.leader = trick.leader;
     p.played = 0;
@@ -65,6 +70,7 @@ HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit)
       analysis.cards.push_back(v);
     }
   }
+  solver.SetStop(nullptr);
   return analysis;
 }
 

@@ -2,6 +2,7 @@
 // Where a hand was won or lost: for every card played, whether the declarer's goal could still
 // be reached with best play by all four (every card known) before it and after it. A card after
 // which the answer changed decided the hand, the other way from the side that played it.
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,11 @@ struct HandAnalysis {
 };
 
 // Analyses a played hand of a contract (a hand thrown in, abandoned before its play or damaged
-// has nothing to analyse); each position may take `nodeLimit` positions of the solver.
-HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit = 2000000);
+// has nothing to analyse); each position may take `nodeLimit` positions of the solver. Once
+// `stop` is set it soon returns what it found (not complete).
+constexpr long kAnalysisNodeLimit = 2000000;
+HandAnalysis AnalyseHand(const HandRecord& hand, Solver& solver, long nodeLimit = kAnalysisNodeLimit,
+                         const std::atomic<bool>* stop = nullptr);
 
 // A card that changed the answer, in words: "West's Ten of Spades let the Solo through: the
 // Three of Diamonds beats it" (a defender's), or "South's Ace of Hearts lost the Solo: the Two of

@@ -304,6 +304,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
                     int need, int side, int trumps, std::uint64_t& relevant) {
   relevant = 0;
   if (++nodes_ > stopAt_ && limit_ > 0) aborted_ = true;
+  if ((nodes_ & 1023) == 0 && stop_ && stop_->load(std::memory_order_relaxed)) aborted_ = true;
   if (aborted_) return false;
   // The goal as a number of further tricks: the declarer reaches it with at least `wanted`
   // (to take tricks), or, to lose, with fewer than one.

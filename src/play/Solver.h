@@ -4,6 +4,7 @@
 // The strongest card-game programs decide by solving many such layouts of the unseen cards;
 // this is the solver they ask. Pure: it works on its own compact position, not on the game.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -63,6 +64,8 @@ class Solver {
   // that several calls together stay within one budget.
   void SetNodeCeiling(long nodes) { ceiling_ = nodes; }
   bool aborted() const { return aborted_; }
+  // While `stop` is set, any call gives up soon, as at its limit (a window closed meanwhile).
+  void SetStop(const std::atomic<bool>* stop) { stop_ = stop; }
   // Forgets every position it has solved, and from then on searches exactly as a new solver
   // would. What it remembers changes how many positions a later search visits, so a player whose
   // searches are cut short by a node limit forgets at each deal to decide the same way whenever
@@ -91,6 +94,7 @@ class Solver {
   long forgotAt_ = 0;  // `nodes_` when it last forgot: the table's places are taken in turn from there
   long limit_ = 0, stopAt_ = 0, ceiling_ = 0;
   bool aborted_ = false;
+  const std::atomic<bool>* stop_ = nullptr;
 };
 
 }  // namespace solo

@@ -4,18 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QApplication>
-#include <QPointer>
 #include <QPushButton>
-
-#include <thread>
-
-#include "game/HandAnalysis.h"
 #include <QVBoxLayout>
 
+#include "game/HandAnalysis.h"
 #include "game/Replay.h"
-#include "ui/HistoryParts.h"
 #include "table/Trumps.h"
+#include "ui/HistoryParts.h"
 
 namespace solo::ui {
 
@@ -137,14 +132,21 @@ QString ReplayView::caption() const { return caption_->text(); }
 
 QString ReplayView::analysisText() const { return analysis_->text(); }
 
+ReplayView::~ReplayView() {
+  stopAnalysis_ = true;
+  if (analyser_.joinable()) analyser_.join();
+}
+
 void ReplayView::Analyse(std::function<void()> done) {
+  if (analyser_.joinable()) return;  // one analysis a view
   analyse_->setEnabled(false);
   analysis_->setText("Checking every card with all four hands known\u2026");
-  // The work has its own copy of the hand and reports through the application, on the window's
-  // thread, where a window closed meanwhile is seen gone.
-  std::thread([view = QPointer<ReplayView>(this), hand = hand_, done = std::move(done)] {
+  // The work has its own copy of the hand and reports on the window's thread. The view waits
+  // for it when it closes, so the report, queued to the view, is dropped with it.
+  analyser_ = std::thread([this, hand = hand_, done = std::move(done)] {
     Solver solver;
-    const HandAnalysis analysis = AnalyseHand(hand, solver);
+    const HandAnalysis analysis = AnalyseHand(hand, solver, kAnalysisNodeLimit, &stopAnalysis_);
+    if (stopAnalysis_) return;
     QStringList lines;
     for (const CardVerdict& v : analysis.cards)
       if (v.changed())
@@ -153,12 +155,11 @@ void ReplayView::Analyse(std::function<void()> done) {
       lines << (analysis.complete ? "No card changed the outcome: the deal decided it, whatever was played."
                                   : "No card was found to change the outcome.");
     if (!analysis.complete) lines << "(Some early positions were too large to solve exactly and are left out.)";
-    QMetaObject::invokeMethod(qApp, [view, text = lines.join("\n"), done] {
-      if (!view) return;
-      view->analysis_->setText(text);
+    QMetaObject::invokeMethod(this, [this, text = lines.join("\n"), done] {
+      analysis_->setText(text);
       if (done) done();
     }, Qt::QueuedConnection);
-  }).detach();
+  });
 }
 
 void ReplayView::ShowStep(int step) {

@@ -3,7 +3,9 @@
 // trick. Back and Forward (or the arrow keys, Home and End) step through it.
 #include <QDialog>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "store/HandRecord.h"
 #include "ui/CardArt.h"
@@ -19,6 +21,8 @@ class ReplayView : public QDialog {
   Q_OBJECT
  public:
   ReplayView(QWidget* parent, HandRecord hand);
+  // Stops an analysis still running and waits for it (a moment: the solver gives up soon).
+  ~ReplayView() override;
   // Shows step `step` (0: the deal and the bids; n: the n-th trick).
   void ShowStep(int step);
   int step() const { return step_; }
@@ -38,6 +42,9 @@ class ReplayView : public QDialog {
   QLabel* caption_;
   QPushButton *back_, *forward_, *analyse_;
   QLabel* analysis_;
+  // The analysis runs on a thread of the view's own, never outliving it.
+  std::atomic<bool> stopAnalysis_{false};
+  std::thread analyser_;
 };
 
 }  // namespace solo::ui

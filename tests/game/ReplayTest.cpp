@@ -1,6 +1,9 @@
 // A past hand replayed step by step: the cards held, the trick shown and the tricks won.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+
 #include "GameFixture.h"
 #include "SimFixture.h"
 #include "game/HandAnalysis.h"
@@ -92,6 +95,18 @@ TEST(HandAnalysis, AnswersChainAndEndInTheResult) {
   EXPECT_GT(complete, 10);
   EXPECT_GT(changed, 3);
   EXPECT_GT(noTurn, 0);
+
+  // Stopped (its window closed), an analysis gives up at once and says it is not complete; the
+  // solver then searches as before.
+  const std::atomic<bool> stop{true};
+  const auto hands = History::OpenToRead(options.history)->Hands(HandsWanted::All);
+  const auto played = std::find_if(hands.begin(), hands.end(), [](const HandRecord& h) { return h.tricks.size() > 4; });
+  ASSERT_NE(played, hands.end());
+  const HandRecord& hand = *played;
+  const long before = solver.nodes();
+  EXPECT_FALSE(AnalyseHand(hand, solver, kAnalysisNodeLimit, &stop).complete);
+  EXPECT_LT(solver.nodes() - before, 2048);
+  EXPECT_EQ(AnalyseHand(hand, solver, 300000).cards.size(), 4 * hand.tricks.size());
   std::filesystem::remove_all(dir);
 }
 
