@@ -96,7 +96,11 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
           : QString("%1 \u2014 %2. Dealt by %3.")
                 .arg(LocalTime(hand_.when), QString::fromStdString(ResultWords(hand_)),
                      QString::fromStdString(SeatName(hand_, hand_.dealer)));
-  auto* title = new QLabel(summary);
+  // Under the Standard rules every player saw the trump card turned up in the dealer's hand.
+  const QString turnedUp = hand_.turnedUp >= 1 && hand_.turnedUp <= kCards
+                               ? QString(" The %1 was turned up.").arg(QString::fromStdString(CardWords(hand_.turnedUp)))
+                               : QString();
+  auto* title = new QLabel(summary + turnedUp);
   title->setWordWrap(true);
   layout->addWidget(title);
   auto* bids = new QLabel("Bids: " + QString::fromStdString(BidsWords(hand_)));
