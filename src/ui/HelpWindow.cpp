@@ -5,6 +5,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/WindowFit.h"
+
 namespace solo::ui {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -28,7 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text1_);
   layout->addLayout(buttons);
-  resize(620, 640);
+  resize(WithinScreen(this, {620, 640}));
 }
 
 QString HelpWindow::RulesText() {

@@ -19,6 +19,7 @@
 #include "game/Replay.h"
 #include "ui/HistoryParts.h"
 #include "ui/ReplayView.h"
+#include "ui/WindowFit.h"
 
 namespace solo::ui {
 
@@ -49,7 +50,7 @@ PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(pa
   // Replay shows one chosen hand: until one is chosen the button says so rather than doing nothing.
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PastHandsWindow::OfferReplay);
   connect(filter_, &QComboBox::currentIndexChanged, this, [this](int i) { Show(static_cast<HandsWanted>(i)); });
-  resize(720, 480);
+  resize(WithinScreen(this, {720, 480}));
   Show(HandsWanted::ThisRun);
 }
 

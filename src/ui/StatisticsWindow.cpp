@@ -11,6 +11,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "game/HandHistory.h"
 #include "game/Replay.h"
 #include "ui/HistoryParts.h"
+#include "ui/WindowFit.h"
 
 namespace solo::ui {
 
@@ -105,9 +107,13 @@ void FillTable(QTableWidget* table, const std::array<ContractFigures, kStatistic
     if (row > 0) fill(row - 1, f);
   }
   fill(kStatisticsRows - 1, all);
+  // The width every heading and figure needs, measured with the last column unstretched (as
+  // stretched, it is as wide as the table happens to be).
+  QHeaderView* header = table->horizontalHeader();
+  header->setStretchLastSection(false);
   table->resizeColumnsToContents();
-  table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
-                         2 * table->frameWidth() + 4);
+  table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + header->length() + 2 * table->frameWidth() + 4);
+  header->setStretchLastSection(true);
 }
 
 }  // namespace
@@ -124,16 +130,30 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     Show(static_cast<HandsWanted>(filter_->currentIndex()));
   });
 
+  // The chart and the tables scroll where the screen is too small for them all (1024 x 768).
+  layout->setContentsMargins(6, layout->contentsMargins().top(), 6, layout->contentsMargins().bottom());
+  auto* scroll = new QScrollArea;
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* figures = new QWidget;
+  auto* inside = new QVBoxLayout(figures);
+  inside->setContentsMargins(0, 0, 0, 0);
+  scroll->setWidget(figures);
+  layout->addWidget(scroll);
+
   chart_ = new QChartView;
   chart_->setRenderHint(QPainter::Antialiasing);
-  chart_->setMinimumHeight(300);
+  chart_->setMinimumHeight(240);
   chart_->setAccessibleName("Running points");
-  layout->addWidget(chart_, 3);
+  inside->addWidget(chart_, 3);
 
   auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
   for (int seat = 0; seat < 4; ++seat) {
     auto* box = new QGroupBox;
     auto* inner = new QVBoxLayout(box);
+    // Narrow margins, so that two tables fit side by side on a screen 1024 wide.
+    inner->setContentsMargins(2, inner->contentsMargins().top(), 2, inner->contentsMargins().bottom());
     auto* table = new QTableWidget(kStatisticsRows, 6);
     // Units are shown apart as the declarer and as a defender: a contract the seat never bid
     // still wins or loses it units when the others bid it.
@@ -165,10 +185,10 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     tables_[seat] = table;
     grid->addWidget(box, seat / 2, seat % 2);
   }
-  layout->addLayout(grid, 2);
+  inside->addLayout(grid, 2);
   connect(filter_, &QComboBox::currentIndexChanged, this,
           [this](int index) { Show(static_cast<HandsWanted>(index)); });
-  resize(1120, 800);
+  resize(WithinScreen(this, {1120, 880}));
   Show(HandsWanted::ThisRun);
 }
 

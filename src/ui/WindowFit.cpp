@@ -1,5 +1,8 @@
 #include "ui/WindowFit.h"
 
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace solo::ui {
@@ -23,6 +26,12 @@ QRect FirstPlace(QSize table, int bars, const QRect& available) {
   QRect place(QPoint(0, 0), size);
   place.moveCenter(available.center());
   return FitToScreen(place, available);
+}
+
+QSize WithinScreen(const QWidget* window, QSize wanted) {
+  const QWidget* shown = window->parentWidget() ? window->parentWidget() : window;
+  const QScreen* screen = shown->screen();
+  return screen ? FitToScreen(QRect(QPoint(0, 0), wanted), screen->availableGeometry()).size() : wanted;
 }
 
 bool MayRestore(const QRect& kept, double keptScale, const QSize& keptScreen, const QRect& screen, double scale) {

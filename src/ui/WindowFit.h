@@ -2,6 +2,8 @@
 // Where the window goes on a screen, and the pace of the game, as the person left them.
 #include <QRect>
 
+class QWidget;
+
 namespace solo::ui {
 
 // The wanted place of the window kept within the screen's available area: shrunk to fit (the
@@ -12,6 +14,10 @@ QRect FitToScreen(QRect wanted, const QRect& available);
 // bar below it) as large as fits about 85 % of the available area, keeping its shape, and never
 // smaller than designed unless the screen is; centred on the screen.
 QRect FirstPlace(QSize table, int bars, const QRect& available);
+
+// A dialog's size: `wanted`, or less where the screen it will show on (its parent's) is smaller,
+// leaving room for the frame the window manager adds.
+QSize WithinScreen(const QWidget* window, QSize wanted);
 
 // Whether a window kept on a screen of `keptScreen` at scale `keptScale` may be put back as it
 // was on a screen of `screen` at `scale`: the same scale, and the kept place within the screen.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <QEventLoop>
@@ -61,6 +62,13 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
     }
   stats.Show(HandsWanted::Last100);
   EXPECT_EQ(stats.chartView()->chart()->title(), "Running points over 50 hands");
+  // It fits the screen (here the headless one's 800 x 600), its figures scrolling: it was as
+  // large as its tables and chart, and ran off a 1024 x 768 screen.
+  const QSize screen = stats.screen()->availableGeometry().size();
+  for (const QSize size : {stats.size(), stats.minimumSizeHint()}) {
+    EXPECT_LE(size.width(), screen.width());
+    EXPECT_LE(size.height(), screen.height());
+  }
   StatisticsWindow none(nullptr, nullptr);
   EXPECT_EQ(none.chartView()->chart()->title(), "No hand history in this run");
 
