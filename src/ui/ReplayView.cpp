@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "game/HandAnalysis.h"
 #include "game/Replay.h"
 #include "table/Trumps.h"
 #include "ui/HistoryParts.h"
+#include "ui/WindowFit.h"
 
 namespace solo::ui {
 
@@ -18,9 +20,11 @@ namespace solo::ui {
 class ReplayTable : public QWidget {
  public:
   explicit ReplayTable(const HandRecord& hand) : hand_(hand) {
-    setMinimumSize(860, 560);
+    // As tall as 560 where there is room; no less than the fans and the trick need.
+    setMinimumSize(860, 480);
     setAccessibleName("The replayed hand");
   }
+  QSize sizeHint() const override { return {860, 560}; }
   void Set(const ReplayStep& step) {
     step_ = step;
     update();
@@ -124,12 +128,22 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   analysis_ = new QLabel;
   analysis_->setWordWrap(true);
   analysis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  analysis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(analyse_, 0, Qt::AlignLeft);
-  layout->addWidget(analysis_);
+  // A hand turned by many cards has many lines: they scroll within four, so that the window does
+  // not grow past a small screen's edge.
+  auto* lines = new QScrollArea;
+  lines->setWidget(analysis_);
+  lines->setWidgetResizable(true);
+  lines->setFrameShape(QFrame::NoFrame);
+  lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lines->setFixedHeight(4 * fontMetrics().lineSpacing() + 4);
+  layout->addWidget(lines);
   connect(analyse_, &QPushButton::clicked, this, [this] { Analyse(); });
   connect(back_, &QPushButton::clicked, this, [this] { ShowStep(step_ - 1); });
   connect(forward_, &QPushButton::clicked, this, [this] { ShowStep(step_ + 1); });
   ShowStep(0);
+  resize(WithinScreen(this, sizeHint()));
 }
 
 QString ReplayView::caption() const { return caption_->text(); }
