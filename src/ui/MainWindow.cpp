@@ -295,8 +295,10 @@ QPoint MainWindow::BoxPlace() const {
 HelpWindow* MainWindow::ShowHelp() {
   if (!help_) {
     help_ = new HelpWindow(this);
-    // The first time it opens over the left of the table; afterwards where it was left.
-    help_->move(frameGeometry().topLeft() + QPoint(40, 60));
+    // The first time it opens over the left of the table, kept on the screen; afterwards where
+    // it was left.
+    const QRect wanted(frameGeometry().topLeft() + QPoint(40, 60), help_->size());
+    help_->move(screen() ? FitToScreen(wanted, screen()->availableGeometry()).topLeft() : wanted.topLeft());
   }
   help_->text()->setReadOnly(true);
   help_->show();
