@@ -89,12 +89,14 @@ DeluxeBoxWindow::DeluxeBoxWindow(QWidget* parent) : QDialog(parent) {
   setAutoFillBackground(true);
 
   label2_ = new QLabel(this);
+  label2_->setTextFormat(Qt::PlainText);  // prompts hold the players' names
   label2_->setWordWrap(true);
   label2_->setFont(BoxFont(12));
   label2_->setStyleSheet(QString("color: %1;").arg(kPromptColour.name()));
   label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   label3_ = new QLabel(this);
+  label3_->setTextFormat(Qt::PlainText);
   label3_->setFont(BoxFont(9));
   label3_->setAutoFillBackground(true);
   label3_->setStyleSheet(QString("color: white; background: %1;").arg(kTitleBack.name()));

@@ -43,7 +43,9 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
 
   panel1_ = new QLabel(this);
   panel2_ = new QLabel(this);
+  // Names are the players' own text: never read as markup.
   for (QLabel* panel : {panel1_, panel2_}) {
+    panel->setTextFormat(Qt::PlainText);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setMinimumWidth(120);
@@ -53,6 +55,7 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   // Which rules are in play, shown only once the Standard rules are chosen (the Classic table
   // stays as it always was), and what the next hand changes.
   rules_ = new QLabel(this);
+  rules_->setTextFormat(Qt::PlainText);
   rules_->setFrameShape(QFrame::Panel);
   rules_->setFrameShadow(QFrame::Sunken);
   rules_->hide();

@@ -142,6 +142,7 @@ BoxAnswer QtHost::ShowMessageBox(BoxPurpose, const std::string& text, const std:
     return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
   }
   QMessageBox box(window_);
+  box.setTextFormat(Qt::PlainText);  // messages name the players and files
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(text));
   switch (icon) {

@@ -104,10 +104,13 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   const QString turnedUp = hand_.turnedUp >= 1 && hand_.turnedUp <= kCards
                                ? QString(" The %1 was turned up.").arg(QString::fromStdString(CardWords(hand_.turnedUp)))
                                : QString();
+  // The lines name the players: their own text, never read as markup.
   auto* title = new QLabel(summary + turnedUp);
+  title->setTextFormat(Qt::PlainText);
   title->setWordWrap(true);
   layout->addWidget(title);
   auto* bids = new QLabel("Bids: " + QString::fromStdString(BidsWords(hand_)));
+  bids->setTextFormat(Qt::PlainText);
   bids->setWordWrap(true);
   layout->addWidget(bids);
   table_ = new ReplayTable(hand_);
@@ -116,6 +119,7 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   back_ = new QPushButton("\u25c0 Back");
   forward_ = new QPushButton("Forward \u25b6");
   caption_ = new QLabel;
+  caption_->setTextFormat(Qt::PlainText);
   for (QPushButton* b : {back_, forward_}) b->setFocusPolicy(Qt::NoFocus);
   row->addWidget(back_);
   row->addWidget(caption_, 1, Qt::AlignCenter);
@@ -126,6 +130,7 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   analyse_->setEnabled(hand_.damage.empty() && hand_.contract > 0 && !hand_.tricks.empty());
 
   analysis_ = new QLabel;
+  analysis_->setTextFormat(Qt::PlainText);
   analysis_->setWordWrap(true);
   analysis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   analysis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -54,7 +54,7 @@ QChart* PointsChart(const Statistics& stats, const std::array<QString, 4>& names
   long long low = 0, high = 0;
   for (int seat = 0; seat < 4; ++seat) {
     auto* line = new QLineSeries;
-    line->setName(names[seat]);
+    line->setName(names[seat].toHtmlEscaped());  // the legend reads markup; a name is plain text
     line->setPen(QPen(kSeatColours[seat], 2));
     for (std::size_t i = 0; i < stats.points.size(); ++i) {
       line->append(static_cast<qreal>(i + 1), static_cast<qreal>(stats.points[i][seat]));

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -20,6 +21,12 @@ namespace solo::ui {
 namespace {
 
 constexpr double kTw = layout::kTwipsPerPixel;
+
+// A tooltip that shows `text` as it stands: a tooltip that looks like markup is read as markup,
+// and a name may look like it.
+QString PlainTip(const QString& text) {
+  return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
+}
 
 // The bid options: caption, tooltip. The index is the bid's code.
 struct OptionText {
@@ -91,6 +98,7 @@ TableView::TableView(const Table& table, QWidget* parent) : QWidget(parent), t_(
   MakeOpaque(pointsPanel_);
   for (int seat = 0; seat < 4; ++seat) {
     pointsName_[seat] = new QLabel(pointsPanel_);
+    pointsName_[seat]->setTextFormat(Qt::PlainText);  // a name, never read as markup
     pointsLabel_[seat] = new QLabel(pointsPanel_);
     pointsLabel_[seat]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
@@ -172,7 +180,10 @@ void TableView::BuildBidPanel() {
   confirm_ = new QLabel("Click Bid button on right to  confirm your bid or go back and select a different bid.", bidPanel_);
   confirm_->setWordWrap(true);
   bidPanelSign_ = new QLabel(bidPanel_);
-  for (int seat = 1; seat <= 3; ++seat) otherBids_[seat] = new QLabel(bidPanel_);
+  for (int seat = 1; seat <= 3; ++seat) {
+    otherBids_[seat] = new QLabel(bidPanel_);
+    otherBids_[seat]->setTextFormat(Qt::PlainText);
+  }
   bidPanel_->hide();
 }
 
@@ -273,7 +284,7 @@ void TableView::MirrorListAndPoints() {
     for (; listShown_ < t_.playedList.size(); ++listShown_) {
       const QString line = QString::fromStdString(t_.playedList[listShown_]);
       list_->addItem(line);
-      list_->item(list_->count() - 1)->setToolTip(line);
+      list_->item(list_->count() - 1)->setToolTip(PlainTip(line));
     }
     list_->scrollToBottom();
   }
@@ -281,7 +292,7 @@ void TableView::MirrorListAndPoints() {
     // A long name ends in "…" rather than being cut off.
     const QString name = QString::fromStdString(t_.pointsNames[seat]);
     pointsName_[seat]->setText(pointsName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, pointsName_[seat]->width()));
-    pointsName_[seat]->setToolTip(name);
+    pointsName_[seat]->setToolTip(PlainTip(name));
     pointsLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
   }
 }
@@ -300,7 +311,7 @@ void TableView::MirrorBidPanel(bool opening) {
     if (auction) {
       const QString label = i < static_cast<int>(t_.callLabels.size()) ? QString::fromStdString(t_.callLabels[i]) : "";
       bidOptions_[i]->setText(label);
-      bidOptions_[i]->setToolTip(label);
+      bidOptions_[i]->setToolTip(PlainTip(label));
       bidOptions_[i]->setEnabled(t_.callsAllowed >> i & 1u);
     } else if (i < 7) {
       bidOptions_[i]->setText(kOptions[i].caption);

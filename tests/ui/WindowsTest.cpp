@@ -16,6 +16,7 @@
 #include "bidding/BidLadder.h"
 #include "game/GameStart.h"
 #include "table/Messages.h"
+#include "table/NewHand.h"
 #include "table/TableLayout.h"
 #include "ui/AboutWindow.h"
 #include "ui/HelpWindow.h"
@@ -304,6 +305,28 @@ TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNames) {
   EXPECT_EQ(names[0], CardWords(first));
   EXPECT_EQ(names[13], "West Bot \u2014 Solo: 5 tricks");
   EXPECT_EQ(CardWords(51), "King of Spades");
+}
+
+// Names are the players' own text: one that looks like markup shows as it stands in every label
+// (it had turned the status bar into a heading, and hidden "has not yet bid" on the bid panel).
+TEST(TableView, ANameThatLooksLikeMarkupShowsAsItStands) {
+  test::TestGame tg;
+  QtHost host(QString{});
+  MainWindow window(tg.g, host);
+  Game& g = tg.g;
+  StartGame(g);
+  g.s.userName = "<h1>Ann</h1>";
+  g.s.playerNames[kWest] = "<b>W</b>";
+  Welcome(g.t, g.s);
+  NewHand(g);
+  window.Mirror();
+  int shown = 0;
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->text().contains("Ann</h1>") && !label->text().contains("W</b>")) continue;
+    ++shown;
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+  }
+  EXPECT_GE(shown, 2);
 }
 
 // The keys follow the selected bid wherever it was selected from (a hint, say), so Enter sends
