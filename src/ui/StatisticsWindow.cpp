@@ -205,7 +205,7 @@ void StatisticsWindow::Show(HandsWanted wanted) {
     for (int seat = 0; seat < 4; ++seat) names[seat] = QString::fromStdString(SeatName(hands.back(), seat));
 
   const QString title = hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
-                                      : QString("Running points over %1 hands").arg(stats.points.size());
+                                      : QString("Running points over %1 hand%2").arg(stats.points.size()).arg(stats.points.size() == 1 ? "" : "s");
   QChart* old = chart_->chart();
   chart_->setChart(PointsChart(stats, names, title));
   delete old;
