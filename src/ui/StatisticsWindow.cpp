@@ -204,8 +204,9 @@ void StatisticsWindow::Show(HandsWanted wanted) {
   if (!hands.empty())
     for (int seat = 0; seat < 4; ++seat) names[seat] = QString::fromStdString(SeatName(hands.back(), seat));
 
+  const auto count = stats.points.size();
   const QString title = hands.empty() ? (history_ ? "No hands kept yet" : "No hand history in this run")
-                                      : QString("Running points over %1 hand%2").arg(stats.points.size()).arg(stats.points.size() == 1 ? "" : "s");
+                                      : QString("Running points over %1 hand%2").arg(count).arg(count == 1 ? "" : "s");
   QChart* old = chart_->chart();
   chart_->setChart(PointsChart(stats, names, title));
   delete old;
