@@ -177,7 +177,9 @@ void TableView::PaintTurn(QPainter& p) {
   // A soft gold glow behind the name of the seat that is to bid or play; South's is stronger.
   // As wide as the caption is written.
   const QRectF caption = CaptionBox(t_.Turn);
-  const int textWidth = p.fontMetrics().horizontalAdvance(FitCaption(p, caption, t_.nameCaptions[t_.Turn]));
+  // The caption first: fitting it sets the font it is measured in.
+  const QString text = FitCaption(p, caption, t_.nameCaptions[t_.Turn]);
+  const int textWidth = p.fontMetrics().horizontalAdvance(text);
   const QRectF box = QRectF(caption.topLeft(), QSizeF(0, caption.height())).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
   const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
   const bool south = t_.Turn == 0;
