@@ -56,6 +56,8 @@ QChart* PointsChart(const Statistics& stats, const std::array<QString, 4>& names
     auto* line = new QLineSeries;
     line->setName(names[seat].toHtmlEscaped());  // the legend reads markup; a name is plain text
     line->setPen(QPen(kSeatColours[seat], 2));
+    // Over a few hands each hand is marked too: a single hand is a point, which no line shows.
+    line->setPointsVisible(stats.points.size() <= 20);
     for (std::size_t i = 0; i < stats.points.size(); ++i) {
       line->append(static_cast<qreal>(i + 1), static_cast<qreal>(stats.points[i][seat]));
       low = std::min(low, stats.points[i][seat]);
