@@ -132,7 +132,8 @@ StatisticsWindow::StatisticsWindow(QWidget* parent, History* history) : QDialog(
     Show(static_cast<HandsWanted>(filter_->currentIndex()));
   });
 
-  // The chart and the tables scroll where the screen is too small for them all (1024 x 768).
+  // Narrow side margins, and below them the chart and the tables, which scroll where the screen
+  // is too small for them all (1024 x 768).
   layout->setContentsMargins(6, layout->contentsMargins().top(), 6, layout->contentsMargins().bottom());
   auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);

@@ -179,9 +179,8 @@ void TableView::PaintTurn(QPainter& p) {
   const QRectF caption = CaptionBox(t_.Turn);
   // The caption first: fitting it sets the font it is measured in.
   const QString text = FitCaption(p, caption, t_.nameCaptions[t_.Turn]);
-  const int textWidth = p.fontMetrics().horizontalAdvance(text);
-  const QRectF box = QRectF(caption.topLeft(), QSizeF(0, caption.height())).adjusted(-6 * scale_, -3 * scale_, 0, 3 * scale_);
-  const QRectF glow(box.topLeft(), QSizeF(textWidth + 12 * scale_, box.height()));
+  const QRectF written(caption.topLeft(), QSizeF(p.fontMetrics().horizontalAdvance(text), caption.height()));
+  const QRectF glow = written.adjusted(-6 * scale_, -3 * scale_, 6 * scale_, 3 * scale_);
   const bool south = t_.Turn == 0;
   p.setPen(QPen(kTurnColour, (south ? 3 : 2) * scale_));
   p.setBrush(QColor(255, 215, 0, south ? 90 : 50));
