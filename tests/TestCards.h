@@ -42,11 +42,4 @@ inline void Give(GameState& s, int seat, std::initializer_list<std::string_view>
   for (std::string_view c : cards) SetOwner(s, Card(c), seat);
 }
 
-inline void MarkPlayed(GameState& s, std::initializer_list<std::string_view> cards) {
-  for (std::string_view c : cards) {
-    SetOwner(s, Card(c), kOwnerNone);
-    SetPlayed(s, Card(c), true);
-  }
-}
-
 }  // namespace solo::test

@@ -120,6 +120,7 @@ Next RunHands(Game& g, const std::function<void()>& handBegins) {
       g.flow.restart.reset();
     } else {
       g.flow.takeBacks = 0;
+      g.flow.resumed = false;
       // The rules chosen take effect as a hand begins.
       g.s.standard = g.options.standardRules;
       if (handBegins) handBegins();

@@ -208,6 +208,7 @@ bool HandKeeper::OfferResume() {
   hand_ = std::move(*kept);
   g_.draw.seed = hand_.seed;
   Replay(hand_.decisions);
+  g_.flow.resumed = true;
   return true;
 }
 

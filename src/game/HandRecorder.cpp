@@ -104,6 +104,7 @@ void HandRecorder::HandEnded(const Game& g, const char* result) {
   if (keeper_) {
     r.when = NowUtc();
     r.takeBacks = g.flow.takeBacks;
+    r.resumed = g.flow.resumed;
     // Names and levels seldom change: they are copied only when they do.
     for (int seat = 0; seat < kSeats; ++seat) {
       const std::string& name = seat == kSouth ? g.s.userName : g.s.playerNames[seat];

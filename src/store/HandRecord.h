@@ -43,6 +43,9 @@ struct HandRecord {
   std::array<std::string, 4> names;    // South (the person) first
   std::array<std::string, 4> levels;   // "person", "classic" or "expert"
   int takeBacks = 0;                   // cards or bids the person took back in the hand
+  // Resumed from a game that closed during it: written, it takes the place of the row that game
+  // kept of it as abandoned, so a hand is one row however often it was left and resumed.
+  bool resumed = false;
   std::string damage;                  // what is wrong with a row read back; empty when sound
 };
 

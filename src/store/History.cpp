@@ -125,6 +125,7 @@ std::string Name(const std::filesystem::path& path) { return path.filename().str
 History::~History() {
   Flush();
   sqlite3_finalize(insert_);
+  sqlite3_finalize(replace_);
   sqlite3_close_v2(db_);
 }
 
@@ -294,8 +295,34 @@ bool History::Append(const HandRecord& r) {
   const int rc = sqlite3_step(s);
   sqlite3_reset(s);
   if (rc != SQLITE_DONE) return Fail("keeping a hand");
+  if (r.resumed && !ReplaceAbandoned()) return false;
   if (++pending_ >= batch_) return Flush();
   return true;
+}
+
+bool History::ReplaceAbandoned() {
+  // The game that closed during the hand wrote it last, as abandoned, with the same run seed and
+  // deal (none yet, when it closed while dealing). A row that does not fit stays: that game may
+  // not have managed to write it.
+  static const std::string undealt = [] {
+    StoredHand none;
+    EncodeHand(HandRecord{}, none);
+    return none.dealt;
+  }();
+  if (!replace_ && sqlite3_prepare_v3(db_,
+                                      "DELETE FROM hands WHERE id = (SELECT max(id) FROM hands WHERE run <> ?) "
+                                      "AND result = 'abandoned' AND seed = ? AND rules = ? AND dealt IN (?, ?)",
+                                      -1, SQLITE_PREPARE_PERSISTENT, &replace_, nullptr) != SQLITE_OK)
+    return Fail("keeping a hand");
+  sqlite3_stmt* s = replace_;
+  sqlite3_bind_int64(s, 1, run_);
+  sqlite3_bind_int64(s, 2, row_.seed);
+  sqlite3_bind_text(s, 3, row_.rules.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, 4, row_.dealt.c_str(), -1, SQLITE_STATIC);
+  sqlite3_bind_text(s, 5, undealt.c_str(), -1, SQLITE_STATIC);
+  const int rc = sqlite3_step(s);
+  sqlite3_reset(s);
+  return rc == SQLITE_DONE || Fail("keeping a hand");
 }
 
 bool History::Flush() {

@@ -72,9 +72,12 @@ class History {
   bool Fail(const char* what);
   void RollBack();
   bool InsertRun();
+  // Removes the abandoned row a resumed hand's row (just written) takes the place of.
+  bool ReplaceAbandoned();
 
   sqlite3* db_;
   sqlite3_stmt* insert_ = nullptr;
+  sqlite3_stmt* replace_ = nullptr;
   StoredHand row_;
   long long run_ = 0;
   std::uint64_t runSeed_ = 0;

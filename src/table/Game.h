@@ -86,6 +86,9 @@ struct HandFlow : Interruption {
   std::optional<HandStart> restart;
   // Cards or bids taken back in the hand in play (the history marks such hands).
   int takeBacks = 0;
+  // The hand in play was resumed from a game that closed during it, which kept it in the history
+  // as abandoned: its row, once it ends, takes the place of that one.
+  bool resumed = false;
 
   // What the game waits for from the person, and the answer once it is given: a bid code, a
   // trump button (1-4) or a card number. A handler acts only while its kind of answer is

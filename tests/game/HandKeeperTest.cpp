@@ -16,6 +16,7 @@
 #include "GameFixture.h"
 #include "Players.h"
 #include "game/GameStart.h"
+#include "game/HandHistory.h"
 #include "game/HandKeeper.h"
 #include "game/HandRecorder.h"
 #include "game/NameCommands.h"
@@ -288,19 +289,44 @@ TEST(HandKeeper, ATakenBackCardMayBeChangedAndOnlyAnOpenTrickIsTakenBack) {
   fs::remove_all(folder);
 }
 
-// Points erased in the middle of a hand that is then left: the hand is still offered to resume.
-TEST(HandKeeper, AHandWhosePointsWereErasedMeanwhileIsResumed) {
-  const fs::path folder = test::FreshFolder();
-  ASSERT_EQ(WritePointsFile(folder.string(), {5, -1, -2, -2}), "");
-  KeptGame game(folder, 3);
-  game.onWait = [&] {
-    if (!game.g.flow.Awaits(Waiting::Card) || game.g.flow.request != Request::None) return;
-    ErasePointsChosen(game.g);
-    game.g.flow.request = Request::Exit;
-  };
-  game.Play();
-  EXPECT_TRUE(KeptGame(folder, 3).Play());
-  fs::remove_all(folder);
+// A hand left by closing the game (its points erased meanwhile) is kept in the history as
+// abandoned and offered to resume; resumed, its row with the result takes that row's place, so
+// the hand shows once. Declined, the abandoned row stays.
+TEST(HandKeeper, AResumedHandIsOneRowOfTheHistory) {
+  for (const bool resume : {true, false}) {
+    const fs::path folder = test::FreshFolder();
+    ASSERT_EQ(WritePointsFile(folder.string(), {5, -1, -2, -2}), "");
+    std::vector<HandRecord> rows;
+    for (int run = 0; run < 2; ++run) {
+      FolderStorage storage(folder.string());
+      ScriptedHost host;
+      Game g(host, storage, 11 + run);
+      SetUpTable(g);
+      host.recordSounds = false;
+      HandHistory history(g, folder, false);
+      HandKeeper keeper(g, folder);
+      if (run == 1) host.messageAnswers = {resume ? BoxAnswer::Yes : BoxAnswer::No};
+      host.player = [&] {
+        if (test::AnswerBidding(g, kSolo)) return;
+        if (run == 1 || g.s.tricksPlayed < 2) return CardClicked(g, FirstPlayableSouthCard(g.s));
+        ErasePointsChosen(g);
+        g.flow.request = Request::Exit;  // the window closes
+      };
+      // The first hand over, the game ends.
+      host.onBox = [&](const ScriptedHost::Box& box) {
+        if (box.purpose == BoxPurpose::NewGameOrExit) host.deluxeAnswers.push_back(1);
+        if (box.purpose == BoxPurpose::PassedOut) ExitChosen(g);
+      };
+      if (StartGame(g, &keeper) == Next::StartHands) RunHands(g);
+      rows = history.history()->Hands(HandsWanted::All);
+      EXPECT_EQ(test::CountBoxes(host, "Unfinished hand"), run);
+    }
+    ASSERT_EQ(rows.size(), resume ? 1u : 2u) << resume;
+    EXPECT_EQ(rows[0].result == "abandoned", !resume);
+    EXPECT_NE(rows.back().result, "abandoned");
+    EXPECT_GT(rows.back().tricks.size(), resume ? 2u : 0u) << "the resumed hand went on past its second trick";
+    fs::remove_all(folder);
+  }
 }
 
 // A kept hand that is damaged, cut short, from another version or already settled is never
