@@ -39,6 +39,18 @@ QTableWidgetItem* Cell(const QString& text) {
   return item;
 }
 
+// The hands' scale: from 0 to the first round number at or past `hands`, in at most eight
+// steps of 2 or 5 times a power of ten, so the lines reach most of the way across (Qt's own round
+// numbers gave 60 hands a scale of 80).
+void ScaleHands(QValueAxis* x, std::size_t hands) {
+  const long long end = std::max<long long>(10, static_cast<long long>(hands));
+  long long step = 1;
+  for (int i = 0; (end + step - 1) / step > 8; ++i) step = i % 3 == 1 ? step * 5 / 2 : step * 2;  // 2, 5, 10, 20...
+  const long long count = (end + step - 1) / step;
+  x->setRange(0, static_cast<qreal>(count * step));
+  x->setTickCount(static_cast<int>(count) + 1);
+}
+
 // The running points of each seat, with a dashed upright line where each run of the game began.
 QChart* PointsChart(const Statistics& stats, const std::array<QString, 4>& names, const QString& title) {
   auto* chart = new QChart;
@@ -69,9 +81,8 @@ QChart* PointsChart(const Statistics& stats, const std::array<QString, 4>& names
   }
   const qreal margin = std::max<qreal>(2, static_cast<qreal>(high - low) / 12);
   y->setRange(static_cast<qreal>(low) - margin, static_cast<qreal>(high) + margin);
-  x->setRange(0, std::max<qreal>(10, static_cast<qreal>(stats.points.size()) + 1));
-  // Round numbers on both scales.
-  x->applyNiceNumbers();
+  ScaleHands(x, stats.points.size());
+  // Round numbers on the points' scale.
   y->applyNiceNumbers();
   // Where a run of the game began: a dashed upright line before its first hand.
   for (const int start : stats.runStarts) {
