@@ -16,8 +16,8 @@ namespace {
 constexpr std::size_t kMaxKeptBytes = 16 * 1024;
 }  // namespace
 
-HandKeeper::HandKeeper(Game& g, std::filesystem::path folder)
-    : g_(g), file_(std::move(folder) / kHandInPlayFileName), next_(g.observer) {
+HandKeeper::HandKeeper(Game& g, const std::filesystem::path& folder)
+    : g_(g), file_(folder / kHandInPlayFileName), next_(g.observer) {
   g.observer = this;
   RemoveLeftoverTemporaries(file_);
   Watch();

@@ -19,7 +19,7 @@ class HandKeeper : public HandObserver {
  public:
   // Watches the game's hands (in front of the observer it has now, which is told everything
   // as before) and keeps the hand in play in `folder`.
-  HandKeeper(Game& g, std::filesystem::path folder);
+  HandKeeper(Game& g, const std::filesystem::path& folder);
   ~HandKeeper() override;
   HandKeeper(const HandKeeper&) = delete;
   HandKeeper& operator=(const HandKeeper&) = delete;

@@ -82,7 +82,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
 }
 
 Hint HintChosen(Game& g, ExpertPlayer* adviser) {
-  const Hint hint = HintFor(g, adviser);
+  Hint hint = HintFor(g, adviser);
   if (hint.text.empty()) return hint;
   if (hint.bid >= 0) BidSelected(g, hint.bid);
   g.t.status.prompt = hint.text;

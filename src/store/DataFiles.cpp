@@ -184,8 +184,8 @@ std::string InterpretPoints(const std::vector<Field>& fields, SeatPoints& points
 void InterpretNames(const std::vector<Field>& fields, SeatNames& names) {
   const SeatNames defaults = DefaultNames();
   for (int i = 0; i < kSeats; ++i) {
-    std::string name = CleanName(fields[i].text);
-    names[i] = name.empty() ? defaults[i] : std::move(name);
+    names[i] = CleanName(fields[i].text);
+    if (names[i].empty()) names[i] = defaults[i];
   }
 }
 
