@@ -3,7 +3,7 @@
 # computer sits South and every box is answered at once (solo-whist --self-play). Reports the
 # memory in use and at its peak every 50 hands, the longest time the window's thread was
 # blocked, and whether the program crashed; exits non-zero if it did, or if the memory grew.
-# Usage: scripts/soak_window.sh [HANDS (500)] [SEED (1)] [classic|expert (expert)]
+# Usage: scripts/soak_window.sh [HANDS (500)] [SEED (1)] [classic|expert (expert)] [classic|standard (classic)]
 set -euo pipefail
 # shellcheck source=scripts/setup.sh
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -12,14 +12,15 @@ solo_setup >/dev/null
 hands=${1:-500}
 seed=${2:-1}
 opponents=${3:-expert}
+rules=${4:-classic}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Settings of its own: the opponents asked for, the fastest pace.
+# Settings of its own: the opponents and rules asked for, the fastest pace.
 mkdir -p "$work/config/Solo Whist"
-printf '[options]\nopponents=%s\nspeed=3\n' "$opponents" >"$work/config/Solo Whist/Solo Whist.conf"
+printf '[options]\nopponents=%s\nrules=%s\nspeed=3\n' "$opponents" "$rules" >"$work/config/Solo Whist/Solo Whist.conf"
 
-echo "Playing $hands hands (seed $seed, $opponents opponents) in the window..."
+echo "Playing $hands hands (seed $seed, $opponents opponents, $rules rules) in the window..."
 start=$(date +%s)
 set +e
 XDG_CONFIG_HOME="$work/config" xvfb-run -a "$SOLO_BUILD_DIR/solo-whist" --data-dir "$work/data" --seed "$seed" \
