@@ -310,7 +310,7 @@ bool History::ReplaceAbandoned() {
     return none.dealt;
   }();
   if (!replace_ && sqlite3_prepare_v3(db_,
-                                      "DELETE FROM hands WHERE id = (SELECT max(id) FROM hands WHERE run <> ?) "
+                                      "DELETE FROM hands WHERE id = (SELECT id FROM hands WHERE run <> ? ORDER BY id DESC LIMIT 1) "
                                       "AND result = 'abandoned' AND seed = ? AND rules = ? AND dealt IN (?, ?)",
                                       -1, SQLITE_PREPARE_PERSISTENT, &replace_, nullptr) != SQLITE_OK)
     return Fail("keeping a hand");
