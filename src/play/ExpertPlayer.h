@@ -49,7 +49,7 @@ class ExpertPlayer : public SeatPlayer {
   // likely end after it (judged by the longest layout so far). 0: no net at all (the tests).
   static constexpr double kTimeBudget = 2.0;
   void SetTimeBudget(double seconds) { budget_ = seconds; }
-  // The solvers of the other threads (a solver's table is 16 MB): players that never decide at
+  // The solvers of the other threads (a solver's table is 13 MB): players that never decide at
   // the same time, like the opponents at one table, may share them.
   using SolverPool = std::vector<std::unique_ptr<Solver>>;
   // The threads a decision solves on (0: every core). With no time budget the choices depend
