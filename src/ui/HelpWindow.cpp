@@ -68,7 +68,8 @@ passes or makes a bid higher than any made before. From lowest to highest:</p>
 <tr><td>Abundance Declared</td><td>win all 13 tricks</td><td>none</td><td>6</td></tr>
 </table>
 <p>A bid equal to one already made does not beat it. Only you can bid Abundance Open or Misere
-Open; the computer players value their hands with a point count and at most one of them bids.</p>
+Open; at most one of the computer players bids (Classic players value their hands with a point
+count, Expert ones by trying the hand against many layouts of the cards they cannot see).</p>
 
 <h3>Play</h3>
 <p>The player after the dealer leads to the first trick. Everyone must follow the suit led if he
