@@ -1,5 +1,6 @@
 #include "ui/PastHandsWindow.h"
 
+#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -10,7 +11,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -23,12 +24,55 @@
 
 namespace solo::ui {
 
+// The hands listed, a row each, read from their records only as the list shows them: years of
+// hands list at once (20,000 made into cells of their own took half a second).
+class PastHandsWindow::Rows : public QAbstractTableModel {
+ public:
+  explicit Rows(QObject* parent) : QAbstractTableModel(parent) {}
+  const std::vector<HandRecord>& hands() const { return hands_; }
+  // The hands to list now, the view told before and after.
+  void Renew(std::vector<HandRecord> hands) {
+    beginResetModel();
+    hands_ = std::move(hands);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(hands_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 5; }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    static const char* const kHeadings[5] = {"When", "Dealer", "Contract", "Declarer", "Result"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 5) return {};
+    return QString(kHeadings[section]);
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || index.row() >= static_cast<int>(hands_.size())) return {};
+    const HandRecord& h = hands_[index.row()];
+    if (role == Qt::ToolTipRole && !h.damage.empty())
+      return "This hand's record is damaged (" + QString::fromStdString(h.damage) +
+             "): it cannot be replayed or exported.";
+    if (role != Qt::DisplayRole) return {};
+    if (!h.damage.empty() && index.column() > 0) return QString(index.column() == 4 ? "damaged" : "\u2013");
+    switch (index.column()) {
+      case 0: return LocalTime(h.when);
+      case 1: return QString::fromStdString(SeatName(h, h.dealer));
+      case 2: return QString::fromStdString(ContractWords(h));
+      case 3: return h.contract > 0 ? QString::fromStdString(SeatName(h, h.declarer)) : QString("\u2013");
+      default: return QString::fromStdString(ResultWords(h));
+    }
+  }
+
+ private:
+  std::vector<HandRecord> hands_;
+};
+
 PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(parent), history_(history) {
   setWindowTitle("Past Hands");
   auto* layout = new QVBoxLayout(this);
   filter_ = AddHandsFilter(layout, "Hands listed");
-  list_ = new QTableWidget(0, 5);
-  list_->setHorizontalHeaderLabels({"When", "Dealer", "Contract", "Declarer", "Result"});
+  rows_ = new Rows(this);
+  list_ = new QTableView;
+  list_->setModel(rows_);
   // The short columns as wide as they need; the result, which may say more, takes the rest.
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->horizontalHeader()->setStretchLastSection(true);
@@ -46,7 +90,7 @@ PastHandsWindow::PastHandsWindow(QWidget* parent, History* history) : QDialog(pa
   connect(replay_, &QPushButton::clicked, this, &PastHandsWindow::ReplayChosen);
   connect(exportButton, &QPushButton::clicked, this, &PastHandsWindow::Export);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { ReplayChosen(); });
+  connect(list_, &QTableView::doubleClicked, this, [this] { ReplayChosen(); });
   // Replay shows one chosen hand: until one is chosen the button says so rather than doing nothing.
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PastHandsWindow::OfferReplay);
   connect(filter_, &QComboBox::currentIndexChanged, this, [this](int i) { Show(static_cast<HandsWanted>(i)); });
@@ -59,25 +103,8 @@ void PastHandsWindow::Show(HandsWanted wanted) {
     filter_->setCurrentIndex(static_cast<int>(wanted));
     return;
   }
-  hands_ = history_ ? history_->Hands(wanted) : std::vector<HandRecord>{};
-  list_->setRowCount(static_cast<int>(hands_.size()));
-  for (int row = 0; row < static_cast<int>(hands_.size()); ++row) {
-    const HandRecord& h = hands_[row];
-    const QString cells[5] = {LocalTime(h.when), QString::fromStdString(SeatName(h, h.dealer)),
-                              QString::fromStdString(ContractWords(h)),
-                              h.contract > 0 ? QString::fromStdString(SeatName(h, h.declarer)) : QString("\u2013"),
-                              QString::fromStdString(ResultWords(h))};
-    for (int column = 0; column < 5; ++column) {
-      auto* item = new QTableWidgetItem(h.damage.empty() || column == 0 ? cells[column] : QString("\u2013"));
-      if (!h.damage.empty()) {
-        if (column == 4) item->setText("damaged");
-        item->setToolTip("This hand's record is damaged (" + QString::fromStdString(h.damage) +
-                         "): it cannot be replayed or exported.");
-      }
-      list_->setItem(row, column, item);
-    }
-  }
-  if (!hands_.empty()) list_->scrollToBottom();
+  rows_->Renew(history_ ? history_->Hands(wanted) : std::vector<HandRecord>{});
+  if (!rows_->hands().empty()) list_->scrollToBottom();
   list_->clearSelection();  // the rows hold other hands now
   OfferReplay();
 }
@@ -91,24 +118,26 @@ void PastHandsWindow::OfferReplay() {
 std::vector<HandRecord> PastHandsWindow::Chosen() const {
   std::set<int> rows;
   for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.insert(index.row());
-  if (rows.empty()) return hands_;
+  const std::vector<HandRecord>& hands = rows_->hands();
+  if (rows.empty()) return hands;
   std::vector<HandRecord> chosen;
   for (int row : rows)
-    if (row < static_cast<int>(hands_.size())) chosen.push_back(hands_[row]);
+    if (row < static_cast<int>(hands.size())) chosen.push_back(hands[row]);
   return chosen;
 }
 
 void PastHandsWindow::ReplayChosen() {
   // The hand last clicked, or else the first chosen.
-  int row = list_->currentRow();
+  int row = list_->currentIndex().row();
   const QModelIndexList chosen = list_->selectionModel()->selectedRows();
   if (!list_->selectionModel()->isRowSelected(row)) row = chosen.empty() ? -1 : chosen.front().row();
-  if (row < 0 || row >= static_cast<int>(hands_.size())) return;
-  if (!hands_[row].damage.empty()) {
+  const std::vector<HandRecord>& hands = rows_->hands();
+  if (row < 0 || row >= static_cast<int>(hands.size())) return;
+  if (!hands[row].damage.empty()) {
     QMessageBox::information(this, "Replay", "This hand's record is damaged, so it cannot be replayed.");
     return;
   }
-  auto* view = new ReplayView(this, hands_[row]);
+  auto* view = new ReplayView(this, hands[row]);
   view->setAttribute(Qt::WA_DeleteOnClose);
   view->show();
 }

@@ -10,7 +10,7 @@
 
 class QComboBox;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace solo::ui {
 
@@ -19,7 +19,7 @@ class PastHandsWindow : public QDialog {
  public:
   PastHandsWindow(QWidget* parent, History* history);
   void Show(HandsWanted wanted);
-  QTableWidget* list() const { return list_; }
+  QTableView* list() const { return list_; }
   // The hands chosen in the list, or all of those listed when none is.
   std::vector<HandRecord> Chosen() const;
   // Writes the chosen hands to `path`; a message on failure, else empty.
@@ -34,10 +34,12 @@ class PastHandsWindow : public QDialog {
  private:
   // Replay is offered only while a hand is chosen.
   void OfferReplay();
+  // The hands listed, which the list reads as it shows them.
+  class Rows;
   History* history_;
-  std::vector<HandRecord> hands_;
   QComboBox* filter_;
-  QTableWidget* list_;
+  Rows* rows_;
+  QTableView* list_;
   QPushButton* replay_;
 };
 

@@ -75,7 +75,7 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   // Every hand listed; Export writes exactly the trace's lines (all of them, or those chosen).
   PastHandsWindow past(nullptr, history.get());
   past.Show(HandsWanted::All);
-  ASSERT_EQ(past.list()->rowCount(), 50);
+  ASSERT_EQ(past.list()->model()->rowCount(), 50);
   const QString file = QString::fromStdString((dir / "hands.jsonl").string());
   EXPECT_EQ(past.ExportTo(file), "");
   QFile written(file);
