@@ -142,14 +142,19 @@ void PastHandsWindow::ReplayChosen() {
   view->show();
 }
 
-QString PastHandsWindow::ExportTo(const QString& path) const {
-  const std::string lines = ExportLines(Chosen());
+namespace {
+// Writes `hands` to `path`; a message on failure, else empty.
+QString WriteHands(const std::vector<HandRecord>& hands, const QString& path) {
+  const std::string lines = ExportLines(hands);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(lines.data(), static_cast<qint64>(lines.size())) < 0 ||
       !file.commit())
     return "The hands could not be exported to " + path + ": " + file.errorString();
   return {};
 }
+}  // namespace
+
+QString PastHandsWindow::ExportTo(const QString& path) const { return WriteHands(Chosen(), path); }
 
 void PastHandsWindow::Export() {
   const std::vector<HandRecord> chosen = Chosen();
@@ -165,7 +170,7 @@ void PastHandsWindow::Export() {
   const QString path = QFileDialog::getSaveFileName(this, "Export Hands", folder + "/solo-whist-hands.jsonl",
                                                     "JSON lines (*.jsonl);;All files (*)");
   if (path.isEmpty()) return;
-  const QString problem = ExportTo(path);
+  const QString problem = WriteHands(chosen, path);  // the hands counted above, not chosen again
   if (!problem.isEmpty()) {
     QMessageBox::warning(this, "Export Hands", problem);
     return;
