@@ -3,6 +3,7 @@
 #include "store/NameText.h"
 #include "table/HandObserver.h"
 #include "table/NewHand.h"
+#include "table/Presentation.h"
 #include "table/Messages.h"
 #include "table/Saving.h"
 
@@ -26,6 +27,8 @@ void AskName(Game& g, int seat, const char* prompt, const char* title, const cha
   SaveNames(g.files, g.host, g.s);
   Welcome(g.t, g.s);
   if (!g.flow.handRunning) return;
+  // The contract panel names the declaring side too: it shows the new name at once.
+  if (g.t.ContractVisible && g.show) g.show->ContractShown(g);
   std::string& own = captions[seat];
   if (own.compare(0, old.size(), old) == 0) own.replace(0, old.size(), name);
   g.t.nameCaptions = std::move(captions);
