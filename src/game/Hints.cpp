@@ -47,12 +47,17 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
   Hint hint;
   ComputerPlayer computer;
   const GameState& s = g.s;
+  if (adviser) adviser->AdviseAt(g);
   if (g.flow.Awaits(Waiting::Bid) && s.standard && g.auction) {
-    // The auction: what the computer's count would call in South's place.
-    hint.bid = ComputerCall(s, kSouth, *g.auction);
+    // The auction: what the computer's count would call in South's place, or the Expert.
+    ExpertChoice c{ComputerCall(s, kSouth, *g.auction), 0, 0};
+    if (adviser) c = adviser->AdvisedCall(g, *g.auction);
+    hint.bid = c.choice;
     hint.text = std::string("Hint: ") + (hint.bid == kStandardPass ? "pass" : StandardContractOf(hint.bid).name);
     if (hint.bid == kAcceptance) hint.text = "Hint: accept the Proposal";
     if (hint.bid == kProposal) hint.text = "Hint: propose";
+    if (hint.bid != kStandardPass && c.layouts > 0)
+      hint.text += " \u2014 made in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
   } else if (g.flow.Awaits(Waiting::Bid)) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
     if (adviser) c = adviser->SearchBid(s, kSouth);

@@ -222,6 +222,17 @@ void ExpertPlayer::FollowGame(const Game& g) {
   }
 }
 
+void ExpertPlayer::AdviseAt(const Game& g) {
+  FollowGame(g);
+  // The moment: the hand, the cards played and the calls made so far.
+  std::uint64_t moment = static_cast<std::uint64_t>(g.s.playsMade) * 64 + g.s.calls.size();
+  for (const int spoke : g.s.spoke) moment = moment * 16 + static_cast<std::uint64_t>(spoke + 1);
+  random_.seed(seed_ ^ Mix64(static_cast<std::uint64_t>(g.draw.handNumber + 1)) ^ Mix64(moment));
+  solver_.Forget();
+  for (const auto& helper : *helpers_)
+    if (helper) helper->Forget();
+}
+
 void ExpertPlayer::Timed(std::chrono::steady_clock::time_point start) {
   const double took = Seconds(start);
   slowest_ = std::max(slowest_, took);

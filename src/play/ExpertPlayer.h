@@ -68,6 +68,13 @@ class ExpertPlayer : public SeatPlayer {
   // searching the pair's eight tricks. Its cards it searches in every contract, a partnership's
   // too (its tie goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
+  // As the person's adviser (the hints): the call an Expert would make at South now, with the
+  // layouts its search counted (none where the count decided).
+  ExpertChoice AdvisedCall(Game& g, const Auction& auction);
+  // Readies the adviser for a hint: its stream and its solvers start afresh from its seed and
+  // the moment of the hand, so a hint asked again at the same moment (after other hints, or
+  // once a card is taken back) is the same hint.
+  void AdviseAt(const Game& g);
   int StandardCard(Game& g, int seat, int position, bool playToLose) override;
   const char* Level() const override { return "expert"; }
 
@@ -152,6 +159,10 @@ class ExpertPlayer : public SeatPlayer {
   // and, in each layout, the partner `partnerIn` names (-1: the layout does not count); `call`
   // if so, else a pass.
   using PartnerIn = std::function<int(const SolverPosition&)>;
+  // The Standard call given the contract the search valued (`valued`), with `run` to search
+  // whether to accept or propose.
+  ExpertChoice CallGiven(Game& g, int seat, const Auction& auction, const ExpertChoice& valued,
+                         const std::function<ExpertChoice(const Search&)>& run);
   ExpertChoice SearchEightTricks(const GameState& s, int seat, int declarer, const PartnerIn& partnerIn, int call,
                                  const std::atomic<bool>* stop);
   // Of the contracts searched for a bid (Abundance Declared, Abundance Trumps, Abundance Open,

@@ -53,28 +53,42 @@ ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const st
 
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
   FollowGame(g);
+  const auto through = [&](const Search& search) { return ExpertChoice{Through(g, search), 0, 0}; };
   // One search a deal, at the seat's first call.
   if (valuedDeal_ != g.draw.deals) {
     valuedDeal_ = g.draw.deals;
     valuedCall_ = StandardCallFor(
-        Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); }));
+        through([&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, seat, stop); }).choice);
   }
+  return CallGiven(g, seat, auction, {valuedCall_, 0, 0}, through).choice;
+}
+
+ExpertChoice ExpertPlayer::AdvisedCall(Game& g, const Auction& auction) {
+  AdviseAt(g);
+  const auto now = [&](const Search& search) { return search(g.s, nullptr); };
+  ExpertChoice valued = SearchBid(g.s, kSouth);
+  valued.choice = StandardCallFor(valued.choice);
+  return CallGiven(g, kSouth, auction, valued, now);
+}
+
+ExpertChoice ExpertPlayer::CallGiven(Game& g, int seat, const Auction& auction, const ExpertChoice& valued,
+                                     const std::function<ExpertChoice(const Search&)>& run) {
   // A Proposal nobody accepted: raised to what the search valued, else as the count raises it
   // (its Solo is made two times in three against Expert defenders: worth more than the pass).
   if (auction.proposerToRaise)
-    return auction.Allows(valuedCall_) ? valuedCall_ : classic_.AuctionCall(g, seat, auction);
-  if (valuedCall_ != kStandardPass && auction.Allows(valuedCall_)) return valuedCall_;
+    return auction.Allows(valued.choice) ? valued : ExpertChoice{classic_.AuctionCall(g, seat, auction), 0, 0};
+  if (valued.choice != kStandardPass && auction.Allows(valued.choice)) return valued;
   // A Proposal standing: the pair's eight tricks valued in the layouts, the proposer known.
   if (auction.Allows(kAcceptance))
-    return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+    return run([&](const GameState& s, const std::atomic<bool>* stop) {
       return SearchPartnership(s, seat, auction.declarer, stop);
     });
   // Nothing the search would bid: the count's Solo (from 7), which the search's calibration,
   // measured against Expert defenders, leaves out although it wins on average (its Misere and
   // Royal Abundance do not: made 39 % and 13 % of the time), else a Proposal the search finds.
-  if (classic_.AuctionCall(g, seat, auction) == kStandardSolo) return kStandardSolo;
-  if (!auction.Allows(kProposal)) return kStandardPass;
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
+  if (classic_.AuctionCall(g, seat, auction) == kStandardSolo) return {kStandardSolo, 0, 0};
+  if (!auction.Allows(kProposal)) return {kStandardPass, 0, 0};
+  return run([&](const GameState& s, const std::atomic<bool>* stop) {
     return SearchProposal(s, seat, auction.out, stop);
   });
 }

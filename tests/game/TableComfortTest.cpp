@@ -97,36 +97,49 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(g.s.points[seat], sim.points[seat]) << seat;
 }
 
-// With Expert opponents the hints are the Expert's, with how often its choice reached the goal.
+// With Expert opponents the hints are the Expert's, with how often its choice reached the goal
+// (under the Standard rules in the auction too), and a hint asked again at the same moment is the
+// same hint.
 TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
-  test::TestGame tg(5);
-  Game& g = tg.g;
-  tg.host.recordBoxes = false;
-  ExpertPlayer adviser(7, 3);
-  adviser.SetTimeBudget(0);
-  // On a goulash every hand is known; cards alike over the three layouts are looked at over
-  // three more, up to three times.
-  const std::string chance = "( in ([0-9]|1[0-2]) of ([1-9]|1[0-2]) layouts|, every hand known)";
-  const std::regex form("Hint: (pass( \u2014 (a Solo is made in only [0-3] of [1-3] layouts|no Solo is made, every "
-                        "hand known))?|bid [A-Za-z ]+ \u2014 (nothing )?made" + chance +
-                        "|play the [A-Za-z]+ of [A-Za-z]+( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" +
-                        chance + ")?)");
-  int hints = 0, chances = 0;
-  tg.host.player = [&] {
-    FollowHints(g, &adviser);
-    const std::string& text = g.t.status.prompt;
-    EXPECT_TRUE(std::regex_match(text, form)) << text;
-    ++hints;
-    chances += text.find("layouts") != std::string::npos || text.find("known") != std::string::npos;
-  };
-  int hands = 0;
-  tg.host.onBox = [&](const ScriptedHost::Box& box) {
-    if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 6) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut && ++hands == 6) ExitChosen(g);
-  };
-  if (StartGame(g) == Next::StartHands) RunHands(g);
-  EXPECT_GT(hints, 30);
-  EXPECT_GT(chances, 10);
+  for (const bool standard : {false, true}) {
+    SCOPED_TRACE(standard ? "Standard rules" : "Classic rules");
+    test::TestGame tg(5);
+    Game& g = tg.g;
+    g.options.standardRules = standard;
+    tg.host.recordBoxes = false;
+    ExpertPlayer adviser(7, 3);
+    adviser.SetTimeBudget(0);
+    // On a goulash every hand is known; cards alike over the three layouts are looked at over
+    // three more, up to three times.
+    const std::string chance = "( in ([0-9]|1[0-2]) of ([1-9]|1[0-2]) layouts|, every hand known)";
+    const std::regex form(
+        "Hint: (pass( \u2014 (a Solo is made in only [0-3] of [1-3] layouts|no Solo is made, every hand known))?|"
+        "bid [A-Za-z ]+ \u2014 (nothing )?made" + chance +
+        "|(propose|accept the Proposal|Solo|Misere|Abundance|Royal Abundance|Misere Ouverte|Abundance Declared)"
+        "( \u2014 made" + chance + ")?|play the [A-Za-z]+ of [A-Za-z]+" +
+        "( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" + chance + ")?)");
+    int hints = 0, chances = 0, calls = 0;
+    tg.host.player = [&] {
+      const std::string first = HintFor(g, &adviser).text;
+      FollowHints(g, &adviser);
+      const std::string& text = g.t.status.prompt;
+      EXPECT_EQ(text, first) << "the same moment, the same hint";
+      EXPECT_TRUE(std::regex_match(text, form)) << text;
+      ++hints;
+      const bool counted = text.find("layouts") != std::string::npos || text.find("known") != std::string::npos;
+      chances += counted;
+      calls += counted && text.find("Hint: play") == std::string::npos;
+    };
+    int hands = 0;
+    tg.host.onBox = [&](const ScriptedHost::Box& box) {
+      if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 8) tg.host.deluxeAnswers.push_back(1);
+      if (box.purpose == BoxPurpose::PassedOut && ++hands == 8) ExitChosen(g);
+    };
+    if (StartGame(g) == Next::StartHands) RunHands(g);
+    EXPECT_GT(hints, 30);
+    EXPECT_GT(chances, 10);
+    if (standard) EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too";
+  }
 }
 
 }  // namespace
