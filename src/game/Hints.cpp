@@ -49,7 +49,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
   const GameState& s = g.s;
   if (adviser) adviser->AdviseAt(g);
   if (g.flow.Awaits(Waiting::Bid) && s.standard && g.auction) {
-    // The auction: what the computer's count would call in South's place, or the Expert.
+    // The auction: what the computer's count would call in South's place (or the adviser).
     ExpertChoice c{ComputerCall(s, kSouth, *g.auction), 0, 0};
     if (adviser) c = adviser->AdvisedCall(g, *g.auction);
     hint.bid = c.choice;

@@ -68,8 +68,8 @@ class ExpertPlayer : public SeatPlayer {
   // searching the pair's eight tricks. Its cards it searches in every contract, a partnership's
   // too (its tie goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
-  // As the person's adviser (the hints): the call an Expert would make at South now, with the
-  // layouts its search counted (none where the count decided).
+  // As the person's adviser (the hints, each readied by AdviseAt): the call an Expert would make
+  // at South now, with the layouts its search counted (none where the count decided).
   ExpertChoice AdvisedCall(Game& g, const Auction& auction);
   // Readies the adviser for a hint: its stream and its solvers start afresh from its seed and
   // the moment of the hand, so a hint asked again at the same moment (after other hints, or

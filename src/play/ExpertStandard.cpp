@@ -64,7 +64,6 @@ int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
 }
 
 ExpertChoice ExpertPlayer::AdvisedCall(Game& g, const Auction& auction) {
-  AdviseAt(g);
   const auto now = [&](const Search& search) { return search(g.s, nullptr); };
   ExpertChoice valued = SearchBid(g.s, kSouth);
   valued.choice = StandardCallFor(valued.choice);

@@ -65,6 +65,10 @@ void FollowHints(Game& g, ExpertPlayer* adviser = nullptr) {
     BidConfirmed(g);
     return;
   }
+  if (hint.trumps) {
+    TrumpsChosen(g, SuitPlace(hint.trumps) + 1);
+    return;
+  }
   // The dimmed cards are exactly those South may not play.
   const int position = UsersPosition(g.s.leader);
   EXPECT_EQ(g.t.Dimmed, g.s.Hand[kSouth] & ~LegalCards(g.s, kSouth, position));
