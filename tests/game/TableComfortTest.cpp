@@ -75,6 +75,17 @@ void FollowHints(Game& g, ExpertPlayer* adviser = nullptr) {
   CardClicked(g, hint.card);
 }
 
+// Plays `count` hands (one thrown in counts too), then leaves the game; returns the hands played.
+int PlayHands(test::TestGame& tg, int count) {
+  int hands = 0;
+  tg.host.onBox = [&](const ScriptedHost::Box& box) {
+    if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == count) tg.host.deluxeAnswers.push_back(1);
+    if (box.purpose == BoxPurpose::PassedOut && ++hands == count) ExitChosen(tg.g);
+  };
+  if (StartGame(tg.g) == Next::StartHands) RunHands(tg.g);
+  return hands;
+}
+
 TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   test::TestGame tg(3);
   Game& g = tg.g;
@@ -83,13 +94,7 @@ TEST(TableComfort, TurnsPanelLastTrickAndHintsThroughWholeHands) {
   tg.host.recordBoxes = false;
   tg.host.recordSounds = false;
   tg.host.player = [&] { FollowHints(g); };
-  int hands = 0;
-  tg.host.onBox = [&](const ScriptedHost::Box& box) {
-    if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 200) tg.host.deluxeAnswers.push_back(1);
-    if (box.purpose == BoxPurpose::PassedOut && ++hands == 200) ExitChosen(g);
-  };
-  if (StartGame(g) == Next::StartHands) RunHands(g);
-  EXPECT_EQ(hands, 200);
+  EXPECT_EQ(PlayHands(tg, 200), 200);
   EXPECT_GT(watch.cardsChecked, 1000);
   EXPECT_GT(watch.settlements, 100);
   EXPECT_EQ(g.t.Dimmed, 0u);
@@ -134,12 +139,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
       chances += counted;
       calls += counted && text.find("Hint: play") == std::string::npos;
     };
-    int hands = 0;
-    tg.host.onBox = [&](const ScriptedHost::Box& box) {
-      if (box.purpose == BoxPurpose::NewGameOrExit && ++hands == 8) tg.host.deluxeAnswers.push_back(1);
-      if (box.purpose == BoxPurpose::PassedOut && ++hands == 8) ExitChosen(g);
-    };
-    if (StartGame(g) == Next::StartHands) RunHands(g);
+    PlayHands(tg, 8);
     EXPECT_GT(hints, 30);
     EXPECT_GT(chances, 10);
     if (standard) EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too";
