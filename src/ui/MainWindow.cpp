@@ -136,6 +136,8 @@ void MainWindow::ShowHint() {
   solo::Hint hint;
   ExpertPlayer* adviser = experts_.chosenExpert ? &experts_.Adviser(g_) : nullptr;
   Handle([this, &hint, adviser] { hint = HintChosen(g_, adviser); });
+  // A passing note (say, that there was nothing to take back) would hide the hint asked for.
+  if (!hint.text.empty()) statusBar()->clearMessage();
   if (hint.card) view_->Highlight(hint.card);
 }
 
