@@ -134,7 +134,9 @@ void MainWindow::TakeBack() {
 
 void MainWindow::ShowHint() {
   solo::Hint hint;
-  ExpertPlayer* adviser = experts_.chosenExpert ? &experts_.Adviser(g_) : nullptr;
+  // The hint is what the opponents at the table would do: a change of opponents chosen in the
+  // middle of a hand takes effect, for the hints too, with the next hand.
+  ExpertPlayer* adviser = experts_.seatedExpert ? &experts_.Adviser(g_) : nullptr;
   Handle([this, &hint, adviser] { hint = HintChosen(g_, adviser); });
   // A passing note (say, that there was nothing to take back) would hide the hint asked for.
   if (!hint.text.empty()) statusBar()->clearMessage();
