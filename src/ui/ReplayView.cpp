@@ -125,7 +125,10 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   row->addWidget(caption_, 1, Qt::AlignCenter);
   row->addWidget(forward_);
   layout->addLayout(row);
-  analyse_ = new QPushButton("Where was it lost?");
+  // The arrow keys step the tricks: no button or scrolled line may take the focus and use them
+  // to move the focus or scroll. The window holds it, and the analysis has its Alt+W.
+  analyse_ = new QPushButton("&Where was it lost?");
+  analyse_->setFocusPolicy(Qt::NoFocus);
   analyse_->setToolTip("Every card checked with all four hands known: the cards that decided the hand");
   analyse_->setEnabled(hand_.damage.empty() && hand_.contract > 0 && !hand_.tricks.empty());
 
@@ -143,7 +146,10 @@ ReplayView::ReplayView(QWidget* parent, HandRecord hand) : QDialog(parent), hand
   lines->setFrameShape(QFrame::NoFrame);
   lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lines->setFixedHeight(4 * fontMetrics().lineSpacing() + 4);
+  lines->setFocusPolicy(Qt::NoFocus);
   layout->addWidget(lines);
+  setFocusPolicy(Qt::StrongFocus);
+  setFocus();
   connect(analyse_, &QPushButton::clicked, this, [this] { Analyse(); });
   connect(back_, &QPushButton::clicked, this, [this] { ShowStep(step_ - 1); });
   connect(forward_, &QPushButton::clicked, this, [this] { ShowStep(step_ + 1); });

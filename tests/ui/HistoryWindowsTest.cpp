@@ -104,9 +104,14 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   const auto played = std::find_if(hands.begin(), hands.end(), [](const HandRecord& h) { return h.tricks.size() >= 5; });
   ASSERT_NE(played, hands.end());
   ReplayView replay(nullptr, *played);
+  // The keys go where the open window sends them: to whatever holds its focus.
+  replay.show();
+  QApplication::setActiveWindow(&replay);
+  QApplication::processEvents();
   const auto press = [&](Qt::Key key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&replay, &event);
+    QWidget* focus = QApplication::focusWidget();
+    QApplication::sendEvent(focus ? focus : &replay, &event);
   };
   press(Qt::Key_Left);
   EXPECT_EQ(replay.step(), 0);
