@@ -289,9 +289,30 @@ void MainWindow::Mirror() {
   std::string note = rules;
   if (rulesLater) note = rules + (opponentsLater ? ", " + opponents : "") + " from the next hand";
   else if (opponentsLater) note = (inPlay ? rules + " · " : "") + opponents + " from the next hand";
-  rules_->setVisible(g_.s.standard || g_.options.standardRules || opponentsLater);
+  rulesNoted_ = g_.s.standard || g_.options.standardRules || opponentsLater;
   rules_->setText(QString::fromStdString(" " + note + " "));
+  FitStatusBar();
   view_->Mirror();
+}
+
+void MainWindow::FitStatusBar() {
+  // The prompt (a hint runs long) is whole: where the window is too narrow for all three, the
+  // bids' panel gives way, then the rules' note; the table shows the calls and the contract too.
+  const auto needs = [](const QLabel* label) {
+    return label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 8;
+  };
+  const int room = width() - 32;  // the size grip and the gaps between panels
+  const int prompt = needs(panel1_);
+  const int bids = std::max(panel2_->minimumWidth(), needs(panel2_));
+  const int rules = rulesNoted_ ? needs(rules_) : 0;
+  const bool bidsShown = prompt + bids + rules <= room;
+  panel2_->setVisible(bidsShown);
+  rules_->setVisible(rulesNoted_ && (bidsShown || prompt + rules <= room));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitStatusBar();
 }
 
 QPoint MainWindow::BoxPlace() const {

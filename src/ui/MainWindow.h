@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildMenus();
@@ -76,6 +77,9 @@ class MainWindow : public QMainWindow {
   QLabel* panel1_;
   QLabel* panel2_;
   QLabel* rules_;
+  bool rulesNoted_ = false;  // the rules' note has something to say
+  // Shows the status bar's panels that fit beside the whole prompt.
+  void FitStatusBar();
   class HelpWindow* help_ = nullptr;
   QPointer<class AboutWindow> about_;
   double fixedPace_ = 0;

@@ -282,6 +282,27 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
   window.ShowAbout();
   window.ShowAbout();
   EXPECT_EQ(window.findChildren<AboutWindow*>().size(), 1);
+
+  // A long hint on the status bar is whole at any width it fits in: the bids' panel, then the
+  // rules' note, give way to it (it was cut off at the width a 1024-wide screen gives the window).
+  tg.g.options.standardRules = true;
+  tg.g.t.status.prompt = "Hint: play the Two of Diamonds \u2014 makes your Proposal and Acceptance in 7 of 12 layouts";
+  tg.g.t.status.bidding = "North Bot passes.";
+  window.show();
+  for (const int wide : {1300, 900, 700, 620}) {
+    window.resize(wide, 600);
+    QApplication::processEvents();
+    window.Mirror();
+    QApplication::processEvents();
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+      if (!label->isVisible() || label->text().isEmpty() || !label->text().startsWith("Hint:")) continue;
+      EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text())) << wide;
+    }
+    int panels = 0;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+      panels += label->isVisible() && (label->text() == "North Bot passes." || label->text().contains("rules"));
+    if (wide == 1300) EXPECT_EQ(panels, 2) << "room for all three";
+  }
 }
 
 // A screen reader is told South's cards by name, and the contract panel's lines; the labels show
