@@ -60,6 +60,7 @@ MainWindow::MainWindow(Game& game, QtHost& host) : g_(game), host_(host) {
   rules_->setFrameShadow(QFrame::Sunken);
   rules_->hide();
   statusBar()->addPermanentWidget(rules_);
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this] { FitStatusBar(); });
   statusBar()->setSizeGripEnabled(true);
 
   BuildMenus();
@@ -298,6 +299,8 @@ void MainWindow::Mirror() {
 void MainWindow::FitStatusBar() {
   // The prompt (a hint runs long) is whole: where the window is too narrow for all three, the
   // bids' panel gives way, then the rules' note; the table shows the calls and the contract too.
+  // A passing note covers both panels meanwhile, and they are fitted again once it goes.
+  if (!statusBar()->currentMessage().isEmpty()) return;
   const auto needs = [](const QLabel* label) {
     return label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 8;
   };
