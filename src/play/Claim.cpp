@@ -39,7 +39,9 @@ int CardKeepingClaim(const GameState& s, Solver& solver) {
   SolverPosition p;
   SolverGoal goal;
   bool southDeclares = false;
-  if (!ClaimPosition(s, p, goal, southDeclares) || (p.leader + p.played) % kSeats != kSouth) return 0;
+  if (!ClaimPosition(s, p, goal, southDeclares)) return 0;
+  const int seat = (p.leader + p.played) % kSeats;
+  if ((seat == p.declarer || seat == p.partner) != southDeclares) return 0;
   for (const Solver::CardResult& r : solver.Cards(p, goal))
     if (r.reaches == southDeclares) return r.card + 1;
   return 0;

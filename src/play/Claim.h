@@ -13,7 +13,9 @@ enum class ClaimCheck { Holds, Fails, NotChecked, NothingToClaim };
 // Whether South's claim holds now (NotChecked: beyond the solver's limit; NothingToClaim: no
 // contract in play, or South defends a contract to lose).
 ClaimCheck CheckClaim(const GameState& s, Solver& solver);
-// South's card, when South is to play, that keeps a claim that holds (0 if none does).
+// The card of the seat to play, when it is on South's side, that keeps a claim that holds (0 if
+// none does, or the seat is on the other side). A claim is played out by the whole side: South's
+// fellow defenders, or the partner of a Proposal and Acceptance, play it as South does.
 int CardKeepingClaim(const GameState& s, Solver& solver);
 
 }  // namespace solo

@@ -7,6 +7,7 @@
 #include "bidding/Auction.h"
 #include "bidding/Settlement.h"
 #include "play/CardQueries.h"
+#include "play/Claim.h"
 #include "play/TrickRules.h"
 #include "table/CardMovement.h"
 #include "table/HandObserver.h"
@@ -41,8 +42,16 @@ void PlayRound(Game& g, int leader, bool lose) {
   for (int position = 1; position <= 4; ++position) {
     const int seat = seats[position - 1];
     g.show->TurnShown(g, seat);
-    const int card = kStandard ? g.players[seat]->StandardCard(g, seat, position, lose)
-                               : g.players[seat]->Card(g, seat, position, lose);
+    // A claim of South's that holds is played out by South's whole side: the computer seats on it
+    // play the cards that keep it (their own rules could give away a trick the claim denied).
+    int card = 0;
+    if (g.claimed && seat != kSouth) {
+      Solver solver;
+      card = CardKeepingClaim(s, solver);
+    }
+    if (card == 0)
+      card = kStandard ? g.players[seat]->StandardCard(g, seat, position, lose)
+                       : g.players[seat]->Card(g, seat, position, lose);
     if (card < 1 || card > kCards) {
       Tell(g.host, NotFound(lose, position));
       continue;

@@ -123,9 +123,10 @@ the hidden cards it imagined).</li>
 <li><b>A slip of the mouse.</b> Take Back (Ctrl+Z) takes back your last card while its trick is
 not yet complete, or your bid while the bidding goes on; the computer players then do as they
 did before. Such hands are marked in the history, and the statistics can leave them out.</li>
-<li><b>The rest is yours.</b> Claim the Rest claims all the remaining tricks (in a Misere, that
-you will take none). The game checks the claim against every defence; if it holds, the rest is
-played out quickly for you, and if not it tells you so and you play on.</li>
+<li><b>The rest is yours.</b> Claim the Rest claims all the remaining tricks for your side (in a
+Misere, that you will take none). The game checks the claim against every defence; if it holds,
+the rest is played out quickly, your side's cards as the claim needs them, and if not it tells
+you so and you play on.</li>
 <li><b>An unfinished hand</b> is kept after every card and bid: if the game was closed in the
 middle of a hand, or the computer stopped, the next start asks whether to resume it, and the
 table comes back as it was.</li>

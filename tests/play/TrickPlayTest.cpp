@@ -191,6 +191,31 @@ TEST(Claim, HoldsOnlyAgainstEveryDefence) {
     EXPECT_EQ(g.s.tricksWon[kSouth], holds ? 5 : 4);
     EXPECT_EQ(test::CountBoxes(tg.host, kAppTitle), holds ? 0 : 2) << "each failed claim is told";
   }
+
+  // South defends North's Solo (Diamonds trumps; North has four tricks) and claims that North
+  // takes no more. It holds if East, once in, leads the Queen of trumps, drawing North's King to
+  // South's Ace; East by its own rules leads the Seven of Hearts for North to ruff (in a game,
+  // North's Solo was then made). A claim that holds is played out by the whole side.
+  TestGame tg;
+  Game& g = tg.g;
+  PrepareHand(g, kNorth, kSolo);
+  g.s.trumps = kDiamonds;
+  test::Give(g.s, kSouth, {"AD", "QS", "KS"});
+  test::Give(g.s, kWest, {"10D", "5S", "7S"});
+  test::Give(g.s, kNorth, {"KD", "8C", "6C"});
+  test::Give(g.s, kEast, {"QD", "7H", "JD"});
+  g.s.tricksPlayed = 10;
+  g.s.tricksWon = {0, 3, 4, 3};
+  g.s.leader = kNorth;
+  tg.host.player = [&] {
+    if (!g.claimed) ClaimChosen(g);
+    if (g.flow.answer == kNoAnswer) CardClicked(g, FirstPlayableSouthCard(g.s));
+  };
+  PlayTricks(g);
+  EXPECT_TRUE(g.claimed);
+  ASSERT_GE(g.t.playedList.size(), 7u);
+  EXPECT_EQ(g.t.playedList[6], "East Bot played Queen of  Diamonds") << "the lead that keeps the claim";
+  EXPECT_EQ(g.s.tricksWon[kNorth], 4);
 }
 
 TEST(PlayRound, TheTrickWaitsForTheUserInTurn) {
