@@ -65,10 +65,7 @@ void FollowHints(Game& g, ExpertPlayer* adviser = nullptr) {
     BidConfirmed(g);
     return;
   }
-  if (hint.trumps) {
-    TrumpsChosen(g, SuitPlace(hint.trumps) + 1);
-    return;
-  }
+  if (hint.trumps) return TrumpsChosen(g, SuitPlace(hint.trumps) + 1);
   // The dimmed cards are exactly those South may not play.
   const int position = UsersPosition(g.s.leader);
   EXPECT_EQ(g.t.Dimmed, g.s.Hand[kSouth] & ~LegalCards(g.s, kSouth, position));
@@ -127,20 +124,18 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
         "|(propose|accept the Proposal|Solo|Misere|Abundance|Royal Abundance|Misere Ouverte|Abundance Declared)"
         "( \u2014 made" + chance + ")?|play the [A-Za-z]+ of [A-Za-z]+" +
         "( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" + chance + ")?)");
-    int hints = 0, chances = 0, calls = 0;
+    int chances = 0, calls = 0;
     tg.host.player = [&] {
       const std::string first = HintFor(g, &adviser).text;
       FollowHints(g, &adviser);
       const std::string& text = g.t.status.prompt;
       EXPECT_EQ(text, first) << "the same moment, the same hint";
       EXPECT_TRUE(std::regex_match(text, form)) << text;
-      ++hints;
       const bool counted = text.find("layouts") != std::string::npos || text.find("known") != std::string::npos;
       chances += counted;
       calls += counted && text.find("Hint: play") == std::string::npos;
     };
     PlayHands(tg, 8);
-    EXPECT_GT(hints, 30);
     EXPECT_GT(chances, 10);
     if (standard) EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too";
   }

@@ -110,8 +110,7 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
   QApplication::processEvents();
   const auto press = [&](Qt::Key key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QWidget* focus = QApplication::focusWidget();
-    QApplication::sendEvent(focus ? focus : &replay, &event);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &replay, &event);
   };
   press(Qt::Key_Left);
   EXPECT_EQ(replay.step(), 0);
