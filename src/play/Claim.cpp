@@ -15,7 +15,7 @@ bool ClaimPosition(const GameState& s, SolverPosition& p, SolverGoal& goal, bool
   const int declarer = s.declarer;
   if (declarer < 0 || declarer >= kSeats) return false;
   const SolverGoal contract = GoalOf(s, declarer);
-  southDeclares = declarer == kSouth || s.partner == kSouth;
+  southDeclares = OnSouthsSide(s, declarer);
   if (contract.toLose && !southDeclares) return false;
   p = PositionNow(s);
   const int left = kTricksInHand - s.tricksPlayed;
@@ -24,6 +24,11 @@ bool ClaimPosition(const GameState& s, SolverPosition& p, SolverGoal& goal, bool
 }
 
 }  // namespace
+
+bool OnSouthsSide(const GameState& s, int seat) {
+  const auto declaring = [&](int who) { return who == s.declarer || (s.partner >= 0 && who == s.partner); };
+  return declaring(seat) == declaring(kSouth);
+}
 
 ClaimCheck CheckClaim(const GameState& s, Solver& solver) {
   SolverPosition p;
@@ -39,9 +44,7 @@ int CardKeepingClaim(const GameState& s, Solver& solver) {
   SolverPosition p;
   SolverGoal goal;
   bool southDeclares = false;
-  if (!ClaimPosition(s, p, goal, southDeclares)) return 0;
-  const int seat = (p.leader + p.played) % kSeats;
-  if ((seat == p.declarer || seat == p.partner) != southDeclares) return 0;
+  if (!ClaimPosition(s, p, goal, southDeclares) || !OnSouthsSide(s, (p.leader + p.played) % kSeats)) return 0;
   for (const Solver::CardResult& r : solver.Cards(p, goal))
     if (r.reaches == southDeclares) return r.card + 1;
   return 0;

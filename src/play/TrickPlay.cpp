@@ -45,7 +45,7 @@ void PlayRound(Game& g, int leader, bool lose) {
     // A claim of South's that holds is played out by South's whole side: the computer seats on it
     // play the cards that keep it (their own rules could give away a trick the claim denied).
     int card = 0;
-    if (g.claimed && seat != kSouth) {
+    if (g.claimed && seat != kSouth && OnSouthsSide(s, seat)) {
       Solver solver;
       card = CardKeepingClaim(s, solver);
     }
