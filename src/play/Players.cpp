@@ -53,11 +53,14 @@ int HumanPlayer::Bid(Game& g, int) {
   return bid;
 }
 
-int HumanPlayer::Trumps(Game& g, int) {
+int HumanPlayer::Trumps(Game& g, int seat) {
   g.t.trumpsPanelVisible = true;
   SetText(g.t.status.prompt, {g.s.userName, " choose your trumps please"});
+  // The person is to act: marked as at a bid or a card, until the suit is named.
+  g.show->TurnShown(g, seat);
   const int suit = WaitForAnswer(g.host, g.flow, Waiting::Trumps);
   EndWait(g.flow);
+  g.show->TurnShown(g, kNoSeat);
   return suit;
 }
 

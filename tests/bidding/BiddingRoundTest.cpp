@@ -75,6 +75,7 @@ TEST(UsersBid, AbundanceOpenWaitsForTheTrumpPanel) {
     ASSERT_TRUE(g.flow.Awaits(Waiting::Trumps));
     ++trumpWaits;
     EXPECT_TRUE(g.t.trumpsPanelVisible);
+    EXPECT_EQ(g.t.Turn, kSouth) << "marked as the seat to act";
     TrumpsChosen(g, 4);
   };
   EXPECT_EQ(MakeTheBids(g), BidOutcome::PlayToWin);

@@ -122,7 +122,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
         "Hint: (pass( \u2014 (a Solo is made in only [0-3] of [1-3] layouts|no Solo is made, every hand known))?|"
         "bid [A-Za-z ]+ \u2014 (nothing )?made" + chance +
         "|(propose|accept the Proposal|Solo|Misere|Abundance|Royal Abundance|Misere Ouverte|Abundance Declared)"
-        "( \u2014 made" + chance + ")?|play the [A-Za-z]+ of [A-Za-z]+" +
+        "( \u2014 made" + chance + ")?|choose [A-Za-z]+ \u2014 (nothing )?made" + chance + "|play the [A-Za-z]+ of [A-Za-z]+" +
         "( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" + chance + ")?)");
     int chances = 0, calls = 0;
     tg.host.player = [&] {
