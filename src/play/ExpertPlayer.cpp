@@ -223,6 +223,9 @@ void ExpertPlayer::FollowGame(const Game& g) {
 }
 
 void ExpertPlayer::AdviseAt(const Game& g) {
+  // Who sits where; the stream and the solvers start afresh below, at every hint, not only at a
+  // new deal, so following the deal would clear the tables twice.
+  deal_ = g.draw.deals;
   FollowGame(g);
   // The moment: the hand, the cards played and the calls made so far.
   std::uint64_t moment = static_cast<std::uint64_t>(g.s.playsMade) * 64 + g.s.calls.size();
