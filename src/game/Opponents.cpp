@@ -37,8 +37,15 @@ ExpertPlayer& ExpertSeats::Adviser(const Game& g) {
 void SeatOpponents(Game& g, ExpertSeats& seats, bool expert) {
   SeatPlayers(g);
   g.s.KeepVoids = false;
-  if (expert) seats.Seat(g, {false, true, true, true});
+  if (expert) seats.Seat(g, {false, true, true, true}, seats.samples);
   seats.seatedExpert = expert;
+}
+
+void SeatResumedHand(Game& g, ExpertSeats& seats, HandKeeper& keeper) {
+  for (auto& player : seats.experts) player.reset();
+  seats.adviser.reset();
+  SeatOpponents(g, seats, keeper.levels()[kWest] == "expert");
+  keeper.Watch();
 }
 
 bool ExpertSeats::Choose(Game& g, bool expert) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "game/HandKeeper.h"
 #include "play/ExpertPlayer.h"
 #include "table/Game.h"
 
@@ -29,6 +30,7 @@ struct ExpertSeats {
   // The time budget each Expert made from now on gets (0: none, for the same work anywhere).
   double timeBudget = ExpertPlayer::kTimeBudget;
   int threads = 0;  // each decision's threads (0: every core)
+  int samples = kExpertSamples;  // the layouts of the opponents' decisions
   std::array<std::unique_ptr<ExpertPlayer>, kSeats> experts;
   // The seats decide one at a time, so their extra threads' solvers are shared (the adviser,
   // which may search while a seat does, has its own).
@@ -49,5 +51,10 @@ struct ExpertSeats {
 
 // The person at South against Classic or Expert opponents.
 void SeatOpponents(Game& g, ExpertSeats& seats, bool expert);
+
+// A resumed hand is played on by the players it began with, their streams drawn again from the
+// hand's own seed (the keeper has made it the game's), so it ends as it would have without the
+// interruption; the opponents chosen in the menu sit down at the next hand.
+void SeatResumedHand(Game& g, ExpertSeats& seats, HandKeeper& keeper);
 
 }  // namespace solo

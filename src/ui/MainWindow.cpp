@@ -385,14 +385,7 @@ void MainWindow::Start() {
     if (!notice.empty()) Tell(g_.host, notice, BoxIcon::Warning);
   }
   Next next = StartGame(g_, keeper_);
-  if (keeper_ && g_.flow.restart) {
-    // The resumed hand is played by the players it began with, drawn from its own seed; the
-    // opponents chosen in the menu sit down at the next hand.
-    for (auto& player : experts_.experts) player.reset();
-    experts_.adviser.reset();
-    SeatOpponents(g_, experts_, keeper_->levels()[kWest] == "expert");
-    keeper_->Watch();
-  }
+  if (keeper_ && g_.flow.restart) SeatResumedHand(g_, experts_, *keeper_);
   Mirror();
   Act(next);
 }

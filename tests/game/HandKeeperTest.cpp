@@ -66,7 +66,8 @@ struct KeptGame {
     // Without a time budget: the same decisions on any machine.
     experts.timeBudget = 0;
     experts.threads = 1;
-    if (expert) experts.Seat(g, {false, true, true, true}, 3);  // small
+    experts.samples = 3;  // small
+    experts.Choose(g, expert);
     g.options.nextHandWithoutAsking = true;  // no boxes at the settlement
     g.observer = &recorder;
     keeper.emplace(g, folder);
@@ -88,6 +89,7 @@ struct KeptGame {
   bool Play(bool resume = true) {
     host.messageAnswers = {resume ? BoxAnswer::Yes : BoxAnswer::No};
     const Next next = StartGame(g, &*keeper);
+    if (g.flow.restart) SeatResumedHand(g, experts, *keeper);
     const bool offered = !host.boxes.empty() && host.boxes.back().purpose == BoxPurpose::ResumeHand;
     if (next == Next::StartHands && (offered || !onlyResume)) RunHands(g, handBegins);
     return offered;
@@ -114,19 +116,23 @@ struct KeptGame {
 SeatPoints PointsInFile(const fs::path& folder) { return ReadPointsFile(folder.string()).points; }
 
 // The program killed at any moment (kill -9) resumes to the table it had, and the hand ends with
-// the points it would have had without the interruption: never settled twice, never lost.
+// the points it would have had without the interruption: never settled twice, never lost. The
+// next run has another seed, and its Experts another stream: the kept hand brings its own.
 TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
   constexpr int kKills = 50;
   std::mt19937 random(2026);
   int resumed = 0, tablesCompared = 0;
   for (int round = 0; round < kKills; ++round) {
-    const std::uint64_t seed = 100 + round % 5;
+    // Every fifth round a Standard hand against Expert opponents, who must decide after the
+    // resume as they would have without it.
+    const bool standard = round % 5 == 4;
+    const std::uint64_t seed = standard ? 400 + round / 5 : 100 + round % 5;
     // The hand played through, and the table at each of the person's waits.
     const fs::path plain = test::FreshFolder();
     std::map<std::size_t, std::string> seen;
     SeatPoints expected{}, before{};
     {
-      KeptGame reference(plain, seed);
+      KeptGame reference(plain, seed, standard, standard);
       before = PointsInFile(plain);
       reference.onWait = [&] { seen[reference.keeper->hand().decisions.size()] = TableSeen(reference.g); };
       reference.Play();
@@ -143,7 +149,7 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
     const pid_t child = ::fork();
     if (child == 0) {
       ::close(started[0]);
-      KeptGame game(folder, seed);
+      KeptGame game(folder, seed, standard, standard);
       game.host.onPause = [&started](int) {
         if (started[1] >= 0) {
           const char byte = 1;
@@ -165,7 +171,7 @@ TEST(HandKeeper, AHandKilledAtAnyMomentResumesToTheSameTableAndPoints) {
     ::waitpid(child, nullptr, 0);
 
     // The next run, from another seed: the kept hand's own seed deals it again.
-    KeptGame next(folder, 999);
+    KeptGame next(folder, 999, standard, standard);
     next.onlyResume = true;
     bool compared = false;
     next.onWait = [&] {

@@ -137,7 +137,7 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
     };
     PlayHands(tg, 8);
     EXPECT_GT(chances, 10);
-    if (standard) EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too";
+    if (standard) { EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too"; }
   }
 }
 

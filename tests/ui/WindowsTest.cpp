@@ -295,11 +295,12 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
     QApplication::processEvents();
     int panels = 0;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-      if (label->isVisible() && label->text().startsWith("Hint:"))
+      if (label->isVisible() && label->text().startsWith("Hint:")) {
         EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text())) << wide;
+      }
       panels += label->isVisible() && (label->text() == "North Bot passes." || label->text().contains("rules"));
     }
-    if (wide == 1300) EXPECT_EQ(panels, 2) << "room for all three";
+    if (wide == 1300) { EXPECT_EQ(panels, 2) << "room for all three"; }
   }
 }
 
