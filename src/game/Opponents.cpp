@@ -1,5 +1,7 @@
 #include "game/Opponents.h"
 
+#include "game/HandKeeper.h"
+
 namespace solo {
 
 namespace {

@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "game/HandKeeper.h"
 #include "play/ExpertPlayer.h"
 #include "table/Game.h"
 
 namespace solo {
+
+class HandKeeper;
 
 // The layouts an Expert imagines for each decision unless told otherwise. Forty leave fewer
 // choices to the Classic card than twenty (a fifth or less on shuffled deals) and cost a Classic
