@@ -112,7 +112,6 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
     test::TestGame tg(5);
     Game& g = tg.g;
     g.options.standardRules = standard;
-    tg.host.recordBoxes = false;
     ExpertPlayer adviser(7, 3);
     adviser.SetTimeBudget(0);
     // On a goulash every hand is known; cards alike over the three layouts are looked at over
@@ -124,18 +123,20 @@ TEST(TableComfort, ExpertHintsSayHowOftenTheirChoiceReachesTheGoal) {
         "|(propose|accept the Proposal|Solo|Misere|Abundance|Royal Abundance|Misere Ouverte|Abundance Declared)"
         "( \u2014 made" + chance + ")?|choose [A-Za-z]+ \u2014 (nothing )?made" + chance + "|play the [A-Za-z]+ of [A-Za-z]+" +
         "( \u2014 (nothing )?(makes your|beats [A-Za-z ]+'s) [A-Za-z ]+" + chance + ")?)");
-    int chances = 0, calls = 0;
+    int hints = 0, chances = 0, calls = 0;
     tg.host.player = [&] {
       const std::string first = HintFor(g, &adviser).text;
       FollowHints(g, &adviser);
       const std::string& text = g.t.status.prompt;
       EXPECT_EQ(text, first) << "the same moment, the same hint";
       EXPECT_TRUE(std::regex_match(text, form)) << text;
+      ++hints;
       const bool counted = text.find("layouts") != std::string::npos || text.find("known") != std::string::npos;
       chances += counted;
       calls += counted && text.find("Hint: play") == std::string::npos;
     };
     PlayHands(tg, 8);
+    EXPECT_GT(hints, 30);
     EXPECT_GT(chances, 10);
     if (standard) { EXPECT_GT(calls, 0) << "the auction's hints are the Expert's too"; }
   }
