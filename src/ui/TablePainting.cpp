@@ -2,6 +2,7 @@
 // glow, the contract panel, the captions, the last trick and the card lifted by the keyboard;
 // and what a screen reader is told of it.
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -46,9 +47,8 @@ std::vector<TableView::Described> TableView::Describe() const {
                          CardRect(box, n).toAlignedRect()});
     }
   if (t_.ContractVisible) {
-    const auto& c = kContractPanel;
-    for (const std::string& line : t_.Contract)
-      shown.push_back({QString::fromStdString(line), ToPixels(c.left, c.top, c.width, c.height).toAlignedRect()});
+    const QRect panel = LayOutContract().box.toAlignedRect();
+    for (const std::string& line : t_.Contract) shown.push_back({QString::fromStdString(line), panel});
   }
   return shown;
 }
@@ -187,44 +187,75 @@ void TableView::PaintTurn(QPainter& p) {
   p.drawRoundedRect(glow, 8 * scale_, 8 * scale_);
 }
 
-void TableView::PaintContract(QPainter& p) {
-  if (!t_.ContractVisible) return;
+TableView::ContractPanel TableView::LayOutContract() const {
   // The panel keeps its bottom edge and grows upwards to show every line whole, wrapped if need
-  // be; a name is shortened first, so the numbers always show.
+  // be; a name is shortened first, so the numbers always show. It may not grow into South's
+  // cards above it: then the names are shortened further, and only then is the writing smaller.
   const auto& c = kContractPanel;
   const QRectF least = ToPixels(c.left, c.top, c.width, c.height);
-  p.setFont(ScaledFont(11, true));
-  const QFontMetrics metrics = p.fontMetrics();
+  const qreal highest = ToPixels(0, kSouthRowTop + layout::kCardHeight, 0, 0).top() + 2 * scale_;
   const qreal pad = 6 * scale_;
   const qreal width = least.width() - 2 * pad;
-  std::array<QString, 3> lines;
-  std::array<qreal, 3> heights{};
+  ContractPanel panel;
   qreal total = 0;
-  for (int i = 0; i < 3; ++i) {
-    lines[i] = QString::fromStdString(t_.Contract[i]);
-    // A line too wide shortens the names in it, one after another while it is, each down to a
-    // quarter of the line (so none is too wide to wrap: a pair names two).
+  struct Try {
+    int points, nameShare;  // the font's size, and a name's least width as a share of the line
+  };
+  for (const Try& attempt : {Try{11, 4}, Try{11, 7}, Try{10, 7}, Try{9, 7}, Try{8, 7}}) {
+    panel.font = ScaledFont(attempt.points, true);
+    const QFontMetricsF metrics(panel.font);
+    auto& lines = panel.lines;
+    total = 0;
+    for (int i = 0; i < 3; ++i) lines[i] = QString::fromStdString(t_.Contract[i]);
+    // The tricks line, too wide, shortens the names in it (a pair names two), each by its part of
+    // the excess and down to its share of the line at most; every line shows them shortened alike.
+    int named = 0;
+    for (const std::string& name : t_.pointsNames)
+      named += !name.empty() && lines[2].contains(QString::fromStdString(name));
     for (const std::string& name : t_.pointsNames) {
-      const qreal over = metrics.horizontalAdvance(lines[i]) - width;
+      const qreal over = metrics.horizontalAdvance(lines[2]) - width;
       const QString full = QString::fromStdString(name);
-      if (over <= 0 || full.isEmpty() || !lines[i].contains(full)) continue;
-      const qreal room = std::max(width / 4, metrics.horizontalAdvance(full) - over - 2);
-      lines[i].replace(full, metrics.elidedText(full, Qt::ElideRight, static_cast<int>(room)));
+      if (over <= 0 || full.isEmpty() || !lines[2].contains(full)) continue;
+      const qreal room =
+          std::max(width / attempt.nameShare, metrics.horizontalAdvance(full) - over / std::max(named--, 1) - 2);
+      const QString shown = metrics.elidedText(full, Qt::ElideRight, room);
+      for (QString& line : lines) line.replace(full, shown);
     }
-    heights[i] = metrics.boundingRect(QRect(0, 0, static_cast<int>(width), 1000), Qt::TextWordWrap, lines[i]).height();
-    total += heights[i];
+    for (int i = 0; i < 3; ++i) {
+      // A name wider than the whole panel is cut to fit it; a figure stays on the line of the
+      // word before it ("defenders 4", not "4" alone).
+      for (const std::string& name : t_.pointsNames) {
+        const QString full = QString::fromStdString(name);
+        if (!full.isEmpty() && metrics.horizontalAdvance(full) > width)
+          lines[i].replace(full, metrics.elidedText(full, Qt::ElideRight, width));
+      }
+      static const QRegularExpression beforeFigure(" (?=\\d)");
+      lines[i].replace(beforeFigure, QStringLiteral("\u00a0"));
+      panel.heights[i] = metrics.boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap, lines[i]).height();
+      total += panel.heights[i];
+    }
+    if (least.bottom() - total - pad >= highest) break;
   }
-  QRectF box = least;
-  box.setTop(std::min(least.top(), least.bottom() - total - pad));
+  panel.box = least;
+  panel.box.setTop(std::min(least.top(), least.bottom() - total - pad));
+  return panel;
+}
+
+void TableView::PaintContract(QPainter& p) {
+  if (!t_.ContractVisible) return;
+  const ContractPanel panel = LayOutContract();
+  const QRectF& box = panel.box;
   p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, scale_)));
   p.setBrush(QColor(0, 0, 0, 70));
   p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
   p.setPen(kNameColour);
-  const qreal spare = (box.height() - total) / 2;
-  qreal top = box.top() + spare;
+  p.setFont(panel.font);
+  const qreal pad = 6 * scale_;
+  qreal top = box.top() + (box.height() - panel.heights[0] - panel.heights[1] - panel.heights[2]) / 2;
   for (int i = 0; i < 3; ++i) {
-    p.drawText(QRectF(box.left() + pad, top, width, heights[i]), Qt::AlignLeft | Qt::TextWordWrap, lines[i]);
-    top += heights[i];
+    p.drawText(QRectF(box.left() + pad, top, box.width() - 2 * pad, panel.heights[i]),
+               Qt::AlignLeft | Qt::TextWordWrap, panel.lines[i]);
+    top += panel.heights[i];
   }
 }
 

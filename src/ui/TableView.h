@@ -87,6 +87,14 @@ class TableView : public QWidget {
   QRectF LiftedRect() const;  // where the lifted card is drawn
   int focusedBid_ = -1;  // the bid option the keys were last put on
   void PaintTurn(QPainter& p);
+  // Where the contract panel lies, and the lines it writes there in which font.
+  struct ContractPanel {
+    QRectF box;
+    QFont font;
+    std::array<QString, 3> lines;
+    std::array<qreal, 3> heights{};
+  };
+  ContractPanel LayOutContract() const;
   void PaintContract(QPainter& p);
   void PaintLastTrick(QPainter& p, qreal dpr);
 

@@ -327,6 +327,20 @@ TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNamesAndNamesShowAsTyped)
   EXPECT_EQ(names[13], "West Bot \u2014 Solo: 5 tricks");
   EXPECT_EQ(CardWords(51), "King of Spades");
 
+  // A pair with long names: the panel grows upwards, but never over South's cards.
+  g.s.userName = "Maximilianus Quintus";
+  g.s.playerNames[kWest] = "Westmoreland Bartholomew";
+  Welcome(g.t, g.s);
+  g.s.standard = true;
+  g.s.standardContract = kProposal;
+  g.s.partner = kSouth;
+  g.show->ContractShown(g);
+  window.resize(800, 560);
+  window.Mirror();
+  const auto described = window.view()->Describe();
+  for (int card = 0; card < 13; ++card)
+    EXPECT_GE(described[13].rect.top(), described[card].rect.bottom()) << g.t.Contract[2];
+
   // A name that looks like markup is never read as markup (it had turned the status bar into a
   // heading, and hidden "has not yet bid" after a name on the bid panel).
   g.s.userName = "<h1>Ann</h1>";
