@@ -7,6 +7,25 @@ namespace solo {
 
 namespace {
 
+// The cards in a set. Where the processor's own count may not be assumed (the package runs on
+// any x86-64), a count by halves inline is several times cheaper than the library's call,
+// and the solver counts cards at almost every position.
+inline int Count(std::uint64_t cards) {
+#if defined(__POPCNT__) || !defined(__x86_64__)
+  return std::popcount(cards);
+#else
+  cards -= (cards >> 1) & 0x5555555555555555ull;
+  cards = (cards & 0x3333333333333333ull) + ((cards >> 2) & 0x3333333333333333ull);
+  cards = (cards + (cards >> 4)) & 0x0f0f0f0f0f0f0f0full;
+  return static_cast<int>((cards * 0x0101010101010101ull) >> 56);
+#endif
+}
+
+// A card's suit, and a suit's cards, for what the solver holds: cards in play and suits 0-3,
+// never "no card" or "no trumps" (the general forms check for those, at every position).
+constexpr int SuitOf(int card) { return static_cast<int>(static_cast<unsigned>(card) / kCardsPerSuit); }
+constexpr std::uint64_t SuitCards(int suit) { return kSuitBits << (suit * kCardsPerSuit); }
+
 // What the table remembers, and how it finds it again. A position's outcome seldom depends on
 // every card: often only the top few cards of each suit decide, and the low cards could lie in
 // any hand as long as each hand holds as many of each suit. So a fact is stored with the shape
@@ -28,14 +47,15 @@ struct Layout {
 Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLose, int side, int trumps) {
   Layout layout;
   const std::uint64_t inPlay = hands[0] | hands[1] | hands[2] | hands[3];
+  // A card's owner in two bits: the low one set for seats 1 and 3, the high one for 2 and 3.
+  const std::uint64_t lowBit = hands[1] | hands[3], highBit = hands[2] | hands[3];
   std::uint64_t lengths = 0;
   for (int suit = 0; suit < 4; ++suit) {
     int place = 0;
     std::uint32_t owners = 0;
-    for (std::uint64_t rest = inPlay & SuitBits(suit); rest; rest &= rest - 1, ++place) {
+    for (std::uint64_t rest = inPlay & SuitCards(suit); rest; rest &= rest - 1, ++place) {
       const std::uint64_t card = rest & (0 - rest);
-      // The card's one owner, found without a branch.
-      const int owner = ((hands[1] & card) ? 1 : 0) | ((hands[2] & card) ? 2 : 0) | ((hands[3] & card) ? 3 : 0);
+      const int owner = ((lowBit & card) ? 1 : 0) | ((highBit & card) ? 2 : 0);
       owners |= static_cast<std::uint32_t>(owner) << (2 * place);
       lengths += std::uint64_t{1} << (4 * (suit * 4 + owner));  // a hand's length in the suit
     }
@@ -54,8 +74,8 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
 std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint32_t, 4>& top) {
   std::uint64_t cards = 0;
   for (int suit = 0; suit < 4; ++suit) {
-    std::uint64_t rest = inPlay & SuitBits(suit);
-    for (int i = std::popcount(top[suit]) / 2; i > 0; --i) {
+    std::uint64_t rest = inPlay & SuitCards(suit);
+    for (int i = Count(top[suit]) / 2; i > 0; --i) {
       const std::uint64_t card = TopOf(rest);
       cards |= card;
       rest &= ~card;
@@ -70,7 +90,7 @@ std::uint64_t DistinctMoves(std::uint64_t moves, std::uint64_t inPlay) {
   std::uint64_t keep = 0;
   for (std::uint64_t rest = moves; rest; rest &= rest - 1) {
     const int card = std::countr_zero(rest);
-    const std::uint64_t above = inPlay & SuitBits(SuitOfBit(card)) & ~((std::uint64_t{2} << card) - 1);
+    const std::uint64_t above = inPlay & SuitCards(SuitOf(card)) & ~((std::uint64_t{2} << card) - 1);
     // The next card up in play is the seat's own: this one is the same as that one.
     if (above && (moves & (above & (0 - above)))) continue;
     keep |= std::uint64_t{1} << card;
@@ -85,7 +105,7 @@ constexpr bool SameSide(int side, int a, int b) { return (side >> a & 1) == (sid
 // card still in play separates from it.
 std::uint64_t RunBottom(int card, std::uint64_t hand, std::uint64_t inPlay) {
   std::uint64_t bottom = std::uint64_t{1} << card;
-  for (std::uint64_t below = inPlay & SuitBits(SuitOfBit(card)) & (bottom - 1); below & hand & TopOf(below);
+  for (std::uint64_t below = inPlay & SuitCards(SuitOf(card)) & (bottom - 1); below & hand & TopOf(below);
        below &= ~bottom)
     bottom = TopOf(below);
   return bottom;
@@ -112,7 +132,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   std::array<int, 4> run{};
   std::array<std::uint64_t, 4> runCards{};
   for (int suit = 0; suit < 4; ++suit) {
-    for (std::uint64_t cards = inPlay & SuitBits(suit); cards;) {
+    for (std::uint64_t cards = inPlay & SuitCards(suit); cards;) {
       const std::uint64_t top = TopOf(cards);
       if (!(hands[leader] & top)) break;
       ++run[suit];
@@ -125,22 +145,23 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
   bool drawn = trumps < 0;
   std::array<int, 4> tricks = run;
   if (trumps >= 0) {
+    const std::uint64_t trumpCards = SuitCards(trumps);
     int opponentTrumps = 0;
     for (int seat = 0; seat < 4; ++seat)
       if (!SameSide(side, seat, leader))
-        opponentTrumps = std::max(opponentTrumps, std::popcount(hands[seat] & SuitBits(trumps)));
+        opponentTrumps = std::max(opponentTrumps, Count(hands[seat] & trumpCards));
     drawn = run[trumps] >= opponentTrumps;
     tricks[trumps] = 0;
     if (!drawn)
-      for (int suit = 0; suit < 4; ++suit)
-        for (int seat = 0; seat < 4; ++seat)
-          if (suit != trumps && !SameSide(side, seat, leader) && (hands[seat] & SuitBits(trumps)))
-            tricks[suit] = std::min(tricks[suit], std::popcount(hands[seat] & SuitBits(suit)));
+      for (int seat = 0; seat < 4; ++seat)
+        if (!SameSide(side, seat, leader) && (hands[seat] & trumpCards))
+          for (int suit = 0; suit < 4; ++suit)
+            if (suit != trumps) tricks[suit] = std::min(tricks[suit], Count(hands[seat] & SuitCards(suit)));
   }
-  int total = trumps >= 0 && drawn ? std::popcount(hands[leader] & SuitBits(trumps)) : 0;
+  int total = trumps >= 0 && drawn ? Count(hands[leader] & SuitCards(trumps)) : 0;
   relied = trumps >= 0 && drawn ? runCards[trumps] : 0;
   // Short of `enough`, nothing is settled and nothing relied on.
-  const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : std::popcount(sure));
+  const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : Count(sure));
   if (all < enough) return all;
   // The count settles the position with as few suits' top cards as it can, taking the longest
   // runs first: the fact learnt then holds wherever those alone lie the same.
@@ -154,7 +175,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
     relied |= runCards[best];
   }
   if (!drawn && total < enough && sure) {
-    const int wanted = std::min(enough - total, std::popcount(sure));
+    const int wanted = std::min(enough - total, Count(sure));
     total += wanted;
     relied |= NthHighest(sure, wanted);
   }
@@ -172,7 +193,7 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
   // One pass down the trumps in play, for every seat at once: each card is beaten by one of
   // the higher trumps of other seats not yet matched, or wins.
   std::array<int, 4> beaters{};
-  for (std::uint64_t cards = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitBits(trumps); cards;) {
+  for (std::uint64_t cards = (hands[0] | hands[1] | hands[2] | hands[3]) & SuitCards(trumps); cards;) {
     const std::uint64_t top = TopOf(cards);
     cards &= ~top;
     for (int seat = 0; seat < 4; ++seat) {
@@ -193,9 +214,9 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
 // bonus back where the top card is the suit's last in play does not pay.)
 int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, int card, int seat, int side,
               int trumps) {
-  const int suit = SuitOfBit(card);
-  const std::uint64_t topCard = TopOf(inPlay & SuitBits(suit));
-  const std::uint64_t nextCard = TopOf(inPlay & SuitBits(suit) & ~topCard);
+  const int suit = SuitOf(card);
+  const std::uint64_t topCard = TopOf(inPlay & SuitCards(suit));
+  const std::uint64_t nextCard = TopOf(inPlay & SuitCards(suit) & ~topCard);
   const bool top = (std::uint64_t{1} << card) == topCard;
   // Who could ruff the lead (void in its suit, holding trumps), whether a partner holds the
   // suit's top card (a fellow defender, say: the lead reaches it), and whether the side holds
@@ -204,7 +225,7 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   for (int other = 0; other < 4; ++other) {
     if (other == seat) continue;
     const bool ruffs =
-        trumps >= 0 && suit != trumps && !(hands[other] & SuitBits(suit)) && (hands[other] & SuitBits(trumps));
+        trumps >= 0 && suit != trumps && !(hands[other] & SuitCards(suit)) && (hands[other] & SuitBits(trumps));
     if (!SameSide(side, other, seat)) {
       ruffed = ruffed || ruffs;
     } else {
@@ -221,11 +242,11 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
 // suit, or, void in it, by a trump.
 bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCard, int played, int leader, int seat,
                int side, int trumps) {
-  const int led = SuitOfBit(firstCard);
+  const int led = SuitOf(firstCard);
   for (int later = played + 1; later < 4; ++later) {
     const int other = (leader + later) % 4;
     if (SameSide(side, other, seat)) continue;
-    const std::uint64_t follow = hands[other] & SuitBits(led);
+    const std::uint64_t follow = hands[other] & SuitCards(led);
     const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitBits(trumps) : 0);
     for (std::uint64_t rest = threats; rest; rest &= rest - 1)
       if (Beats(std::countr_zero(rest), card, trumps)) return true;
@@ -271,9 +292,9 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
       score[i] = -rank(card);  // nothing to gain: the lowest card
       // Thrown away off the led suit: not from a suit whose top card it holds (a trick to
       // come), nor a trump.
-      const int suit = SuitOfBit(card);
-      if (suit != SuitOfBit(trick[0])) {
-        if (hands[seat] & TopOf(inPlay & SuitBits(suit))) score[i] -= 20;
+      const int suit = SuitOf(card);
+      if (suit != SuitOf(trick[0])) {
+        if (hands[seat] & TopOf(inPlay & SuitCards(suit))) score[i] -= 20;
         if (suit == trumps) score[i] -= 20;
       }
     } else if (HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
@@ -317,7 +338,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   int hint = -1;  // the lead that last settled a position of the same shape
   const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
   if (played == 0) {
-    const int tricksLeft = std::popcount(held) / 4;
+    const int tricksLeft = Count(held) / 4;
     if (toLose) {
       if (tricksLeft == 0) return true;
     } else {
@@ -338,11 +359,11 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // trumps above it).
       std::uint64_t declaring = 0, defending = 0;
       for (int seat = 0; seat < 4; ++seat) (side >> seat & 1 ? declaring : defending) |= sure[seat];
-      if (std::popcount(declaring) >= need) {
+      if (Count(declaring) >= need) {
         relevant = NthHighest(declaring, need);
         return true;
       }
-      if (std::popcount(defending) > tricksLeft - need) {
+      if (Count(defending) > tricksLeft - need) {
         relevant = NthHighest(defending, tricksLeft - need + 1);
         return false;
       }
@@ -380,7 +401,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   }
 
   const int seat = (leader + played) % 4;
-  const int led = played ? SuitOfBit(trick[0]) : -1;
+  const int led = played ? SuitOf(trick[0]) : -1;
   std::uint64_t inPlay = held;
   for (int i = 0; i < played; ++i) inPlay |= std::uint64_t{1} << trick[i];
   const std::uint64_t moves = DistinctMoves(Playable(hands[seat], led), inPlay);
@@ -389,7 +410,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const int count = OrderMoves(hands, inPlay, moves, trick, played, leader, seat, side, trumps, toLose, order);
   if (hint >= 0) {
     // The card at the hint's place, if this seat holds it: the move standing for its run first.
-    const std::uint64_t card = NthHighest(held & SuitBits(hint >> 4), (hint & 15) + 1);
+    const std::uint64_t card = NthHighest(held & SuitCards(hint >> 4), (hint & 15) + 1);
     if (card & hands[seat])
       for (int m = 0; m < count; ++m)
         if (card <= (std::uint64_t{1} << order[m]) && card >= RunBottom(order[m], hands[seat], inPlay)) {
@@ -409,7 +430,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   std::array<std::uint64_t, 4> failsBelow{};
   for (int m = 0; m < count; ++m) {
     const int card = order[m];
-    if ((std::uint64_t{1} << card) < failsBelow[SuitOfBit(card)]) continue;
+    if ((std::uint64_t{1} << card) < failsBelow[SuitOf(card)]) continue;
     hands[seat] &= ~(std::uint64_t{1} << card);
     trick[played] = card;
     bool reached;
@@ -428,7 +449,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // and so does the place of the lowest card of its run in its seat's hand (any of the run
       // stood for all of them, and all of them win).
       for (int i = 0; i < 4; ++i)
-        if (i != place && SuitOfBit(trick[i]) == SuitOfBit(trick[place]))
+        if (i != place && SuitOf(trick[i]) == SuitOf(trick[place]))
           depends |= RunBottom(trick[place], hands[winner] | std::uint64_t{1} << trick[place], inPlay);
     } else {
       reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps, depends);
@@ -441,9 +462,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       everyMove = depends;
       break;
     }
-    const int suit = SuitOfBit(card);
-    const std::uint64_t relied = depends & SuitBits(suit);
-    const std::uint64_t lowest = relied ? relied & (0 - relied) : TopOf(SuitBits(suit)) << 1;
+    const int suit = SuitOf(card);
+    const std::uint64_t relied = depends & SuitCards(suit);
+    const std::uint64_t lowest = relied ? relied & (0 - relied) : TopOf(SuitCards(suit)) << 1;
     if ((std::uint64_t{1} << card) < lowest) failsBelow[suit] = std::max(failsBelow[suit], lowest);
   }
   relevant = everyMove;
@@ -455,10 +476,10 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   const int tricks = atLeast ? wanted : wanted - 1;
   std::array<std::uint32_t, 4> top{}, owners{};
   for (int suit = 0; suit < 4; ++suit) {
-    const std::uint64_t cards = relevant & SuitBits(suit);
+    const std::uint64_t cards = relevant & SuitCards(suit);
     if (!cards) continue;
     // The fact depends on the suit's cards from its lowest relevant card up.
-    const int depth = std::popcount(held & SuitBits(suit) & ~((cards & (0 - cards)) - 1));
+    const int depth = Count(held & SuitCards(suit) & ~((cards & (0 - cards)) - 1));
     top[suit] = ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (layout.counts[suit] - depth));
     owners[suit] = layout.owners[suit] & top[suit];
   }
@@ -474,8 +495,8 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   // shape has the same number of them).
   std::int8_t lead = -1;
   if (settledBy >= 0) {
-    const int suit = SuitOfBit(settledBy);
-    const int above = std::popcount(held & SuitBits(suit) & ~((std::uint64_t{2} << settledBy) - 1));
+    const int suit = SuitOf(settledBy);
+    const int above = Count(held & SuitCards(suit) & ~((std::uint64_t{2} << settledBy) - 1));
     lead = static_cast<std::int8_t>(suit * 16 + above);
   }
   if (slot >= 0) {
@@ -518,7 +539,7 @@ SolverPosition AfterCard(const SolverPosition& p, int card) {
 std::vector<Solver::CardResult> Solver::Cards(const SolverPosition& p, const SolverGoal& goal) {
   std::vector<CardResult> results;
   const int seat = (p.leader + p.played) % 4;
-  const int led = p.played ? SuitOfBit(p.trick[0]) : -1;
+  const int led = p.played ? SuitOf(p.trick[0]) : -1;
   std::uint64_t inPlay = p.hands[0] | p.hands[1] | p.hands[2] | p.hands[3];
   for (int i = 0; i < p.played; ++i) inPlay |= std::uint64_t{1} << p.trick[i];
   for (std::uint64_t rest = DistinctMoves(Playable(p.hands[seat], led), inPlay); rest; rest &= rest - 1) {
