@@ -7,20 +7,6 @@ namespace solo {
 
 namespace {
 
-// The cards in a set. Where the processor's own count may not be assumed (the package runs on
-// any x86-64), a count by halves inline is several times cheaper than the library's call,
-// and the solver counts cards at almost every position.
-inline int Count(std::uint64_t cards) {
-#if defined(__POPCNT__) || !defined(__x86_64__)
-  return std::popcount(cards);
-#else
-  cards -= (cards >> 1) & 0x5555555555555555ull;
-  cards = (cards & 0x3333333333333333ull) + ((cards >> 2) & 0x3333333333333333ull);
-  cards = (cards + (cards >> 4)) & 0x0f0f0f0f0f0f0f0full;
-  return static_cast<int>((cards * 0x0101010101010101ull) >> 56);
-#endif
-}
-
 // A card's suit, and a suit's cards, for what the solver holds: cards in play and suits 0-3,
 // never "no card" or "no trumps" (the general forms check for those, at every position).
 constexpr int SuitOf(int card) { return static_cast<int>(static_cast<unsigned>(card) / kCardsPerSuit); }
@@ -75,7 +61,7 @@ std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint32_t, 4>&
   std::uint64_t cards = 0;
   for (int suit = 0; suit < 4; ++suit) {
     std::uint64_t rest = inPlay & SuitCards(suit);
-    for (int i = Count(top[suit]) / 2; i > 0; --i) {
+    for (int i = CountCards(top[suit]) / 2; i > 0; --i) {
       const std::uint64_t card = TopOf(rest);
       cards |= card;
       rest &= ~card;
@@ -149,19 +135,19 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
     int opponentTrumps = 0;
     for (int seat = 0; seat < 4; ++seat)
       if (!SameSide(side, seat, leader))
-        opponentTrumps = std::max(opponentTrumps, Count(hands[seat] & trumpCards));
+        opponentTrumps = std::max(opponentTrumps, CountCards(hands[seat] & trumpCards));
     drawn = run[trumps] >= opponentTrumps;
     tricks[trumps] = 0;
     if (!drawn)
       for (int seat = 0; seat < 4; ++seat)
         if (!SameSide(side, seat, leader) && (hands[seat] & trumpCards))
           for (int suit = 0; suit < 4; ++suit)
-            if (suit != trumps) tricks[suit] = std::min(tricks[suit], Count(hands[seat] & SuitCards(suit)));
+            if (suit != trumps) tricks[suit] = std::min(tricks[suit], CountCards(hands[seat] & SuitCards(suit)));
   }
-  int total = trumps >= 0 && drawn ? Count(hands[leader] & SuitCards(trumps)) : 0;
+  int total = trumps >= 0 && drawn ? CountCards(hands[leader] & SuitCards(trumps)) : 0;
   relied = trumps >= 0 && drawn ? runCards[trumps] : 0;
   // Short of `enough`, nothing is settled and nothing relied on.
-  const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : Count(sure));
+  const int all = total + tricks[0] + tricks[1] + tricks[2] + tricks[3] + (drawn ? 0 : CountCards(sure));
   if (all < enough) return all;
   // The count settles the position with as few suits' top cards as it can, taking the longest
   // runs first: the fact learnt then holds wherever those alone lie the same.
@@ -175,7 +161,7 @@ int QuickTricks(const std::array<std::uint64_t, 4>& hands, int leader, int trump
     relied |= runCards[best];
   }
   if (!drawn && total < enough && sure) {
-    const int wanted = std::min(enough - total, Count(sure));
+    const int wanted = std::min(enough - total, CountCards(sure));
     total += wanted;
     relied |= NthHighest(sure, wanted);
   }
@@ -338,7 +324,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   int hint = -1;  // the lead that last settled a position of the same shape
   const std::uint64_t held = hands[0] | hands[1] | hands[2] | hands[3];
   if (played == 0) {
-    const int tricksLeft = Count(held) / 4;
+    const int tricksLeft = CountCards(held) / 4;
     if (toLose) {
       if (tricksLeft == 0) return true;
     } else {
@@ -359,11 +345,11 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // trumps above it).
       std::uint64_t declaring = 0, defending = 0;
       for (int seat = 0; seat < 4; ++seat) (side >> seat & 1 ? declaring : defending) |= sure[seat];
-      if (Count(declaring) >= need) {
+      if (CountCards(declaring) >= need) {
         relevant = NthHighest(declaring, need);
         return true;
       }
-      if (Count(defending) > tricksLeft - need) {
+      if (CountCards(defending) > tricksLeft - need) {
         relevant = NthHighest(defending, tricksLeft - need + 1);
         return false;
       }
@@ -479,7 +465,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     const std::uint64_t cards = relevant & SuitCards(suit);
     if (!cards) continue;
     // The fact depends on the suit's cards from its lowest relevant card up.
-    const int depth = Count(held & SuitCards(suit) & ~((cards & (0 - cards)) - 1));
+    const int depth = CountCards(held & SuitCards(suit) & ~((cards & (0 - cards)) - 1));
     top[suit] = ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (layout.counts[suit] - depth));
     owners[suit] = layout.owners[suit] & top[suit];
   }
@@ -496,7 +482,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   std::int8_t lead = -1;
   if (settledBy >= 0) {
     const int suit = SuitOf(settledBy);
-    const int above = Count(held & SuitCards(suit) & ~((std::uint64_t{2} << settledBy) - 1));
+    const int above = CountCards(held & SuitCards(suit) & ~((std::uint64_t{2} << settledBy) - 1));
     lead = static_cast<std::int8_t>(suit * 16 + above);
   }
   if (slot >= 0) {
