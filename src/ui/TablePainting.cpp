@@ -23,6 +23,7 @@ constexpr layout::Rect kCentre[4] = {{5040, 4920, 0, 0}, {3000, 3720, 0, 0}, {50
 // The contract panel, in the free space above the trump sign: this is its smallest size; it
 // grows upwards when its lines need more room.
 constexpr layout::Rect kContractPanel = {180, 8120, 3420, 900};
+constexpr double kContractPadding = 6;  // pixels at a scale of one, round the panel's lines
 constexpr int kSouthRowTop = 6600;  // South's hand lies face up along this row
 // Where each seat's caption must end: short of the next caption, the cards or the played list.
 constexpr int kCaptionEnds[4] = {10900, 3780, 8040, 11160};
@@ -194,7 +195,7 @@ TableView::ContractPanel TableView::LayOutContract() const {
   const auto& c = kContractPanel;
   const QRectF least = ToPixels(c.left, c.top, c.width, c.height);
   const qreal highest = ToPixels(0, kSouthRowTop + layout::kCardHeight, 0, 0).top() + 2 * scale_;
-  const qreal pad = 6 * scale_;
+  const qreal pad = kContractPadding * scale_;
   const qreal width = least.width() - 2 * pad;
   ContractPanel panel;
   qreal total = 0;
@@ -250,7 +251,7 @@ void TableView::PaintContract(QPainter& p) {
   p.drawRoundedRect(box, 6 * scale_, 6 * scale_);
   p.setPen(kNameColour);
   p.setFont(panel.font);
-  const qreal pad = 6 * scale_;
+  const qreal pad = kContractPadding * scale_;
   qreal top = box.top() + (box.height() - panel.heights[0] - panel.heights[1] - panel.heights[2]) / 2;
   for (int i = 0; i < 3; ++i) {
     p.drawText(QRectF(box.left() + pad, top, box.width() - 2 * pad, panel.heights[i]),
