@@ -22,18 +22,27 @@ constexpr HandRow kRows[kSeats] = {
 void ShowHand(Table& t, const GameState& s, int seat) {
   const HandRow& row = kRows[seat];
   int left = row.left, top = row.top;
-  // The seat's cards in card order: the bits of its hand from the lowest up.
-  for (std::uint64_t hand = s.Hand[seat]; hand; hand &= hand - 1) {
-    const int card = std::countr_zero(hand) + 1;
+  // Under the Standard rules the dealer's turned-up card lies last in a hand shown face down,
+  // wholly in view while it is face up, and stays there for the rest of the hand: in its place
+  // in card order it would show how many of the dealer's cards come before it, and only the edge
+  // of its face would show.
+  const std::uint64_t turned = s.turnedUp >= 1 && s.turnedUp <= kCards ? CardBit(s.turnedUp) : 0;
+  const bool hidden = !row.faceUp && (s.Hand[seat] & ~t.FaceUp) != 0;
+  const std::uint64_t last =
+      s.standard && seat == s.dealer && hidden && ((t.FaceUp & turned) || s.tricksPlayed > 0) ? s.Hand[seat] & turned : 0;
+  const auto place = [&](int card) {
     CardBox& box = t.cards[card];
-    box.Picture = row.faceUp || (t.FaceUp & (std::uint64_t{1} << (card - 1))) ? card : kPictureBack;
+    box.Picture = row.faceUp || (t.FaceUp & CardBit(card)) ? card : kPictureBack;
     box.Left = left;
     box.Top = top;
-    // Cards are raised in card order, so each overlaps the one before it.
+    // Cards are raised in the order laid, so each overlaps the one before it.
     t.BringToFront(box);
     left += row.stepLeft;
     top += row.stepTop;
-  }
+  };
+  // The seat's cards in card order (the bits of its hand from the lowest up), that one last.
+  for (std::uint64_t hand = s.Hand[seat] & ~last; hand; hand &= hand - 1) place(std::countr_zero(hand) + 1);
+  if (last) place(s.turnedUp);
 }
 
 }  // namespace solo

@@ -3,7 +3,6 @@
 // a row called sound replays step by step with every card in range, is exported, and reads back
 // the same once written again; a row called damaged is neither replayed nor exported.
 // Shared by the libFuzzer target and the test that feeds it generated rows.
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>

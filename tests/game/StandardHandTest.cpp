@@ -34,6 +34,20 @@ struct StandardAudit : HandObserver {
     EXPECT_TRUE(s.Hand[s.dealer] & CardBit(s.turnedUp));
     EXPECT_EQ(s.trumps, s.Pack[s.turnedUp].Suit);
     EXPECT_TRUE(s.dealer == kSouth || (game.t.FaceUp & CardBit(s.turnedUp)));
+    EXPECT_TRUE(TurnedUpLaidLast(game));
+  }
+  // In a dealer's hand shown face down the turned-up card lies last, wholly in view, and stays
+  // there: in card order its place would tell how many of the dealer's cards come before it.
+  static bool TurnedUpLaidLast(const Game& game) {
+    const GameState& s = game.s;
+    const std::uint64_t hand = s.Hand[s.dealer];
+    const CardBox& up = game.t.cards[s.turnedUp];
+    bool last = true;
+    for (std::uint64_t rest = hand; rest; rest &= rest - 1) {
+      const CardBox& box = game.t.cards[std::countr_zero(rest) + 1];
+      last = last && box.Left + box.Top <= up.Left + up.Top;  // a hand is laid rightwards or downwards
+    }
+    return last || s.dealer == kSouth || !(hand & CardBit(s.turnedUp)) || (game.t.FaceUp & hand) == hand;
   }
   void BiddingStarts(const Game& game) override { recorder.BiddingStarts(game); }
   void BidShown(const Game& game, int seat, int code) override { recorder.BidShown(game, seat, code); }
@@ -41,6 +55,7 @@ struct StandardAudit : HandObserver {
   void TrickWon(const Game& game, int winner) override {
     recorder.TrickWon(game, winner);
     const GameState& s = game.s;
+    EXPECT_TRUE(s.tricksPlayed != 2 || TurnedUpLaidLast(game));
     if (s.tricksPlayed == 2 && s.standardContract == kMisereOuverte) {
       // The declarer's cards have been face up since the first trick.
       EXPECT_EQ(game.t.FaceUp & s.Hand[s.declarer], s.Hand[s.declarer]);

@@ -435,16 +435,12 @@ TEST(Expert, LayoutsFitTheStandardAuction) {
   const std::array<Bidder, kSeats> classic{U::Classic, U::Classic, U::Classic, U::Classic};
   int differed = 0;
   for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-    std::array<int, kCards> pack{};
-    for (int i = 0; i < kCards; ++i) pack[i] = i;
-    std::mt19937_64 random(seed);
-    std::shuffle(pack.begin(), pack.end(), random);
     GameState s = test::FreshState();
     s.standard = true;
     s.dealer = static_cast<int>(seed % kSeats);
     std::array<std::uint64_t, 4> hands{};
-    for (int i = 0; i < kCards; ++i) hands[(s.dealer + 1 + i) % kSeats] |= std::uint64_t{1} << pack[i];
-    s.turnedUp = pack[kCards - 1] + 1;
+    for (int i = 0; const std::uint64_t dealt : ShuffledHands(seed)) hands[(s.dealer + 1 + i++) % kSeats] = dealt;
+    s.turnedUp = std::countr_zero(hands[s.dealer]) + 1;  // whichever of the dealer's cards
     s.trumps = s.Pack[s.turnedUp].Suit;
     const auto auction = [&](const std::array<std::uint64_t, 4>& held) {
       std::vector<std::array<int, 2>> calls;

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>

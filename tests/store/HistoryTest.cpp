@@ -10,7 +10,6 @@
 #include <fstream>
 #include <random>
 #include <regex>
-#include <thread>
 
 #include "ChildProcess.h"
 #include "GameFixture.h"
