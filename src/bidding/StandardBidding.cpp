@@ -81,6 +81,10 @@ void OpenAuctionPanel(Table& t, GameState& s, const Auction& auction) {
   // The other seats' latest calls, under the calls.
   for (int seat = kWest; seat <= kEast; ++seat)
     SetText(t.otherBids[seat], {s.playerNames[seat], s.spoke[seat] >= 0 ? CallCaption(s.spoke[seat]) : " has not yet called."});
+  t.turnedUpNote.clear();
+  if (s.dealer >= kWest && s.dealer <= kEast && s.turnedUp >= 1 && s.turnedUp <= kCards &&
+      s.Pack[s.turnedUp].Owner == s.dealer)
+    SetText(t.turnedUpNote, {"The dealer turned up the ", CardWords(s.turnedUp), "."});
   t.bidPanelVisible = true;
   t.selectedBid = kStandardPass;
   s.usersBid = kStandardPass;

@@ -50,6 +50,7 @@ void ClearTable(Table& t) {
   t.status.bidding.clear();
   t.trumpsCaption = "Trumps";
   t.trumpsSignVisible = false;
+  t.turnedUpNote.clear();
 }
 
 void ClearForNextRound(Game& g) {

@@ -60,6 +60,8 @@ constexpr layout::Rect OptionRect(int i) { return {180, 330 + 390 * i, 5160, 360
 // The auction's nine calls stand closer, above the bid button.
 constexpr layout::Rect CallRect(int i) { return {180, 330 + 300 * i, 5160, 300}; }
 constexpr layout::Rect kBidPanelSign = {5280, 300, 615, 495};
+// Under the sign, right of the auction's calls (their longest caption ends near 4300).
+constexpr layout::Rect kTurnedUpNote = {4500, 900, 1395, 2100};
 constexpr layout::Rect kBidButton = {3960, 3180, 1860, 540};
 constexpr layout::Rect kBidConfirm = {180, 3120, 3660, 720};
 constexpr layout::Rect OtherBidsRect(int seat) { return {180, 3930 + 480 * (seat - 1), 5640, 420}; }
@@ -180,6 +182,12 @@ void TableView::BuildBidPanel() {
   confirm_ = new QLabel("Click Bid button on right to  confirm your bid or go back and select a different bid.", bidPanel_);
   confirm_->setWordWrap(true);
   bidPanelSign_ = new QLabel(bidPanel_);
+  turnedUpNote_ = new QLabel(bidPanel_);
+  turnedUpNote_->setTextFormat(Qt::PlainText);
+  turnedUpNote_->setWordWrap(true);
+  turnedUpNote_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  // A click there still selects the call whose row it lies on.
+  turnedUpNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (int seat = 1; seat <= 3; ++seat) {
     otherBids_[seat] = new QLabel(bidPanel_);
     otherBids_[seat]->setTextFormat(Qt::PlainText);
@@ -252,6 +260,8 @@ void TableView::PlaceAll() {
   Place(confirm_, kBidConfirm.left, kBidConfirm.top, kBidConfirm.width, kBidConfirm.height, bidPanel_);
   confirm_->setFont(ScaledFont(11, false));
   Place(bidPanelSign_, kBidPanelSign.left, kBidPanelSign.top, kBidPanelSign.width, kBidPanelSign.height, bidPanel_);
+  Place(turnedUpNote_, kTurnedUpNote.left, kTurnedUpNote.top, kTurnedUpNote.width, kTurnedUpNote.height, bidPanel_);
+  turnedUpNote_->setFont(ScaledFont(11, false));
   for (int seat = 1; seat <= 3; ++seat) {
     const auto r = OtherBidsRect(seat);
     Place(otherBids_[seat], r.left, r.top, r.width, r.height, bidPanel_);
@@ -334,6 +344,7 @@ void TableView::MirrorBidPanel(bool opening) {
   bidPanelSign_->setPixmap(t_.bidPanelTrumpsSign ? art_.Picture(t_.bidPanelTrumpsSign, sign.size().toSize(), devicePixelRatioF())
                                        : QPixmap());
   for (int seat = 1; seat <= 3; ++seat) otherBids_[seat]->setText(QString::fromStdString(t_.otherBids[seat]));
+  turnedUpNote_->setText(auction ? QString::fromStdString(t_.turnedUpNote) : QString());
   // The keys follow the selected bid, wherever it was selected from (a click, the keys, a
   // hint): what is highlighted is what Enter sends.
   if (t_.selectedBid >= 0 && (opening || t_.selectedBid != focusedBid_)) bidOptions_[t_.selectedBid]->setFocus();

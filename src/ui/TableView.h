@@ -123,6 +123,7 @@ class TableView : public QWidget {
   QPushButton* bidButton_;
   QLabel* confirm_;
   QLabel* bidPanelSign_;
+  QLabel* turnedUpNote_;
   std::array<QLabel*, 4> otherBids_{};
   QGroupBox* trumps_;
   std::array<QPushButton*, 5> trumpButtons_{};

@@ -43,6 +43,7 @@ class TableWatch {
     Note("trumps caption", t.trumpsCaptionVisible ? t.trumpsCaption : "");
     Note("trumps sign", t.trumpsSignVisible ? std::to_string(t.trumpsSign) : "");
     Note("bid panel sign", std::to_string(t.bidPanelTrumpsSign));
+    Note("turned-up note", t.turnedUpNote);
     Note("bid button", t.bidButton);
     for (std::size_t line = 0; line < 3; ++line)
       Note("contract " + std::to_string(line), t.ContractVisible ? t.Contract[line] : "");
