@@ -81,10 +81,11 @@ void OpenAuctionPanel(Table& t, GameState& s, const Auction& auction) {
   // The other seats' latest calls, under the calls.
   for (int seat = kWest; seat <= kEast; ++seat)
     SetText(t.otherBids[seat], {s.playerNames[seat], s.spoke[seat] >= 0 ? CallCaption(s.spoke[seat]) : " has not yet called."});
+  // The card turned up, which every player at the table has seen: among South's own cards it
+  // shows no different, and a computer dealer's hand may lie under the panel (North's).
   t.turnedUpNote.clear();
-  if (s.dealer >= kWest && s.dealer <= kEast && s.turnedUp >= 1 && s.turnedUp <= kCards &&
-      s.Pack[s.turnedUp].Owner == s.dealer)
-    SetText(t.turnedUpNote, {"The dealer turned up the ", CardWords(s.turnedUp), "."});
+  if (s.turnedUp >= 1 && s.turnedUp <= kCards && s.Pack[s.turnedUp].Owner == s.dealer)
+    SetText(t.turnedUpNote, {s.dealer == kSouth ? "You" : "The dealer", " turned up the ", CardWords(s.turnedUp), "."});
   t.bidPanelVisible = true;
   t.selectedBid = kStandardPass;
   s.usersBid = kStandardPass;

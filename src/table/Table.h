@@ -98,7 +98,7 @@ struct Table {
   // of them may be made now (one bit per call).
   std::vector<std::string> callLabels;
   unsigned callsAllowed = 0;
-  // Beside its sign: the card a computer dealer turned up (North's hand lies under the panel).
+  // Beside its sign: the card the dealer turned up (North's hand lies under the panel).
   std::string turnedUpNote;
   bool ShowPlayable = true;       // the option "Show playable cards"
   bool ContractVisible = false;   // the contract panel, from the end of the bidding to the settlement

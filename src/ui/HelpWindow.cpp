@@ -91,7 +91,8 @@ long runs of one suit.</p>
 <p>Options, Rules, Standard plays solo whist as it is most often played at home and in clubs,
 from the next hand on (the status bar says which rules are in play). The dealer's last card is
 turned up and its suit is trumps; it stays face up in the dealer's hand until the first trick is
-over, laid last in a computer player's hand so that it shows whole, and your bid panel names it. From the dealer's left each player in turn bids higher than the bid standing or passes,
+over, laid last in a computer player's hand so that it shows whole, and your bid panel names it.
+From the dealer's left each player in turn bids higher than the bid standing or passes,
 round and round until the last bid has been passed by the others. A player who passes is out,
 except that the player on the dealer's left may still accept a Proposal while nothing else has
 been bid. A Proposal nobody accepts goes back to the proposer, who raises it to Solo or higher or
