@@ -42,8 +42,11 @@ void WriteContract(Table& t, const GameState& s) {
     t.Contract[0] = name + " \u2014 " + kContracts[code];
   }
   t.Contract[1] = IsSuit(s.trumps) ? std::string("Trumps: ") + kSuits[s.trumps - kDiamonds] : "No trumps";
-  t.Contract[2] = "Tricks: " + name + " " + std::to_string(own) + ", defenders " +
-                    std::to_string(s.tricksPlayed - own);
+  // Partners are named on the first line already: named again, the line would be too long to
+  // show either name whole.
+  t.Contract[2] = "Tricks: " + (s.standard && s.partner >= 0 ? std::string("partners") : name) + " " +
+                  std::to_string(own) + ", defenders " +
+                  std::to_string(s.tricksPlayed - own);
   t.ContractVisible = true;
 }
 

@@ -208,8 +208,8 @@ TableView::ContractPanel TableView::LayOutContract() const {
     auto& lines = panel.lines;
     total = 0;
     for (int i = 0; i < 3; ++i) lines[i] = QString::fromStdString(t_.Contract[i]);
-    // The tricks line, too wide, shortens the names in it (a pair names two), each by its part of
-    // the excess and down to its share of the line at most; every line shows them shortened alike.
+    // The tricks line, too wide, shortens the name in it by the excess, down to its share of the
+    // line at most; every line shows it shortened alike.
     int named = 0;
     for (const std::string& name : t_.pointsNames)
       named += !name.empty() && lines[2].contains(QString::fromStdString(name));
