@@ -60,7 +60,7 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
       hint.text += " \u2014 made in " + std::to_string(c.reached) + " of " + std::to_string(c.layouts) + " layouts";
   } else if (g.flow.Awaits(Waiting::Bid)) {
     ExpertChoice c{computer.Bid(g, kSouth), 0, 0};
-    if (adviser) c = adviser->SearchBid(s, kSouth);
+    if (adviser) c = adviser->AdvisedBid(g);
     hint.bid = c.choice;
     hint.text = "Hint: " + BidWords(hint.bid);
     if (hint.bid)
@@ -72,17 +72,19 @@ Hint HintFor(Game& g, ExpertPlayer* adviser) {
                    " layouts";
   } else if (g.flow.Awaits(Waiting::Trumps)) {
     ExpertChoice c{computer.Trumps(g, kSouth), 0, 0};
-    if (adviser) c = adviser->SearchTrumps(s, kSouth);
+    if (adviser) c = adviser->AdvisedTrumps(g);
     hint.trumps = c.choice;
     hint.text = std::string("Hint: choose ") + SuitWords(c.choice) + Chance(s, c, kSouth, false);
   } else if (g.flow.Awaits(Waiting::Card)) {
     const int position = UsersPosition(s.leader);
     const bool lose = PlayingToLose(s);
     ExpertChoice c{s.standard ? ChooseStandardCard(s, kSouth, position, lose) : computer.Card(g, kSouth, position, lose), 0, 0};
-    if (adviser) c = adviser->SearchCard(s, kSouth, position, c.choice);
+    if (adviser) c = adviser->AdvisedCard(g, position, c.choice);
     hint.card = c.choice;
     if (hint.card) hint.text = "Hint: play the " + CardWords(hint.card) + Chance(s, c, s.declarer);
   }
+  // The person answered while the adviser searched: its hint is of no use now.
+  if (g.flow.answer != kNoAnswer) return {};
   return hint;
 }
 

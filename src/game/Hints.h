@@ -17,6 +17,8 @@ struct Hint {
 
 // Nothing when the game waits for no bid, trumps or card of South's. The player itself is
 // asked (the Classic rules, or `adviser` when set), so the hint is its choice by construction.
+// The adviser searches through the host, so it is asked from the hand's wait (a flow errand),
+// never from a handler; nothing either once the person answered while it searched.
 Hint HintFor(Game& g, ExpertPlayer* adviser = nullptr);
 
 // Game > Hint: selects the hinted bid on the panel and writes the hint on the status bar.

@@ -491,14 +491,35 @@ ExpertChoice ExpertPlayer::SearchCard(const GameState& s, int seat, int position
   return {best + 1, counts[best], layouts};
 }
 
-int ExpertPlayer::Through(Game& g, const Search& search) {
+ExpertChoice ExpertPlayer::Through(Game& g, const Search& search, bool advising) {
   // The window's handlers may change the table while the search runs; the search keeps to
   // its own copy.
   const GameState copy = g.s;
   ExpertChoice choice;
-  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, g.flow);
+  struct Answered final : Interruption {
+    explicit Answered(const HandFlow& f) : flow(f) {}
+    bool Interrupted() const override { return flow.Interrupted() || flow.answer != kNoAnswer; }
+    const HandFlow& flow;
+  } answered(g.flow);
+  const Interruption& until = advising ? static_cast<const Interruption&>(answered) : g.flow;
+  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, until);
   ThrowIfAbandoned(g.flow);
-  return choice.choice;
+  return choice;
+}
+
+ExpertChoice ExpertPlayer::AdvisedBid(Game& g) {
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchBid(s, kSouth, stop); }, true);
+}
+
+ExpertChoice ExpertPlayer::AdvisedTrumps(Game& g) {
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, kSouth, stop); },
+                 true);
+}
+
+ExpertChoice ExpertPlayer::AdvisedCard(Game& g, int position, int classic) {
+  return Through(
+      g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchCard(s, kSouth, position, classic, stop); },
+      true);
 }
 
 int ExpertPlayer::OfferBid(Game& g, int seat) {
@@ -506,15 +527,15 @@ int ExpertPlayer::OfferBid(Game& g, int seat) {
   // The point count is still made: the table shows it, and it finds the long suit.
   classic_.OfferBid(g, seat);
   return OrCountsSolo(g, seat, Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-                        return SearchBid(s, seat, stop);
-                      }));
+                                 return SearchBid(s, seat, stop);
+                               }).choice);
 }
 
 int ExpertPlayer::Bid(Game& g, int seat) {
   FollowGame(g);
   return OrCountsSolo(g, seat, Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-                        return SearchBid(s, seat, stop);
-                      }));
+                                 return SearchBid(s, seat, stop);
+                               }).choice);
 }
 
 int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) const {
@@ -528,14 +549,15 @@ int ExpertPlayer::OrCountsSolo(const Game& g, int seat, int searched) const {
 
 int ExpertPlayer::Trumps(Game& g, int seat) {
   FollowGame(g);
-  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); });
+  return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) { return SearchTrumps(s, seat, stop); })
+      .choice;
 }
 
 int ExpertPlayer::SearchedCard(Game& g, int seat, int position, int classic) {
   if (std::popcount(LegalCards(g.s, seat, position)) <= 1) return classic;
   return Through(g, [&](const GameState& s, const std::atomic<bool>* stop) {
-    return SearchCard(s, seat, position, classic, stop);
-  });
+           return SearchCard(s, seat, position, classic, stop);
+         }).choice;
 }
 
 int ExpertPlayer::Card(Game& g, int seat, int position, bool playToLose) {

@@ -69,8 +69,14 @@ class ExpertPlayer : public SeatPlayer {
   // too (its tie goes to the Classic partnership rules' card).
   int AuctionCall(Game& g, int seat, const Auction& auction) override;
   // As the person's adviser (the hints, each readied by AdviseAt): the call an Expert would make
-  // at South now, with the layouts its search counted (none where the count decided).
+  // at South now, with the layouts its search counted (none where the count decided); and its
+  // bid, trumps and card (`classic` the Classic rules' card). Each search runs through the host,
+  // off the window's thread, and is given up early once the person answers meanwhile (the
+  // advice is then of no use, and its choice means nothing).
   ExpertChoice AdvisedCall(Game& g, const Auction& auction);
+  ExpertChoice AdvisedBid(Game& g);
+  ExpertChoice AdvisedTrumps(Game& g);
+  ExpertChoice AdvisedCard(Game& g, int position, int classic);
   // Readies the adviser for a hint: its stream and its solvers start afresh from its seed and
   // the moment of the hand, so a hint asked again at the same moment (after other hints, or
   // once a card is taken back) is the same hint.
@@ -145,9 +151,10 @@ class ExpertPlayer : public SeatPlayer {
   // The card searched for, `classic` (the Classic rules' card) taking a tie; no search with one
   // legal card.
   int SearchedCard(Game& g, int seat, int position, int classic);
-  // Runs `search` on a copy of the table's state through the host, then returns its choice.
+  // Runs `search` on a copy of the table's state through the host, then returns its choice;
+  // `advising`: also ends early once the person has answered.
   using Search = std::function<ExpertChoice(const GameState&, const std::atomic<bool>*)>;
-  int Through(Game& g, const Search& search);
+  ExpertChoice Through(Game& g, const Search& search, bool advising = false);
   // What one layout adds to a search's counts, given its thread's solver and the layout.
   using Each = std::function<void(Solver&, SolverPosition&, std::vector<int>&)>;
   // `work`: the positions it may search in all (a layout's limit is its part of the decision's);

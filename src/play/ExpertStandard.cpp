@@ -53,7 +53,7 @@ ExpertChoice ExpertPlayer::SearchProposal(const GameState& s, int seat, const st
 
 int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
   FollowGame(g);
-  const auto through = [&](const Search& search) { return ExpertChoice{Through(g, search), 0, 0}; };
+  const auto through = [&](const Search& search) { return ExpertChoice{Through(g, search).choice, 0, 0}; };
   // One search a deal, at the seat's first call.
   if (valuedDeal_ != g.draw.deals) {
     valuedDeal_ = g.draw.deals;
@@ -64,8 +64,8 @@ int ExpertPlayer::AuctionCall(Game& g, int seat, const Auction& auction) {
 }
 
 ExpertChoice ExpertPlayer::AdvisedCall(Game& g, const Auction& auction) {
-  const auto now = [&](const Search& search) { return search(g.s, nullptr); };
-  ExpertChoice valued = SearchBid(g.s, kSouth);
+  const auto now = [&](const Search& search) { return Through(g, search, true); };
+  ExpertChoice valued = AdvisedBid(g);
   valued.choice = StandardCallFor(valued.choice);
   return CallGiven(g, kSouth, auction, valued, now);
 }

@@ -2,6 +2,7 @@
 // One game: its state, its table, the host it talks through, its random generator and where
 // its files live. Every procedure of the game takes the game it works on.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -96,6 +97,10 @@ struct HandFlow : Interruption {
   Waiting waiting = Waiting::Nothing;
   int answer = kNoAnswer;
   bool Awaits(Waiting what) const { return waiting == what && answer == kNoAnswer; }
+  // Work a handler asks of the hand while it awaits the person (a hint, searched off the window's
+  // thread): a handler may not wait, the hand's wait may. Run by the wait before the answer
+  // comes, and dropped once it has come.
+  std::function<void()> errand;
 
   // A pause or wait of the running hand ends early once New Game or leaving was chosen.
   bool Interrupted() const final { return handRunning && request != Request::None; }

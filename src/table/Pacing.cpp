@@ -20,7 +20,15 @@ void CardSoundAndPause(Host& host, const HandFlow& flow, int ms) {
 int WaitForAnswer(Host& host, HandFlow& flow, Waiting what) {
   flow.waiting = what;
   flow.answer = kNoAnswer;
-  WaitUntil(host, flow, [&flow] { return flow.answer != kNoAnswer; });
+  flow.errand = nullptr;
+  for (;;) {
+    WaitUntil(host, flow, [&flow] { return flow.answer != kNoAnswer || flow.errand; });
+    if (flow.answer != kNoAnswer) break;
+    const std::function<void()> errand = std::move(flow.errand);
+    flow.errand = nullptr;
+    errand();
+  }
+  flow.errand = nullptr;
   return flow.answer;
 }
 

@@ -16,6 +16,7 @@ void CardSoundAndPause(Host& host, const HandFlow& flow, int ms);
 void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& done);
 // Waits for the person's answer of one kind (a bid, trumps, a card); the handler that takes it
 // leaves it in flow.answer. The wait stays open, taking no second answer, until EndWait.
+// Meanwhile it runs each errand a handler leaves in flow.errand.
 int WaitForAnswer(Host& host, HandFlow& flow, Waiting what);
 void EndWait(HandFlow& flow);
 // Throws HandAbandoned when the running hand has been abandoned.

@@ -134,14 +134,35 @@ void MainWindow::TakeBack() {
 }
 
 void MainWindow::ShowHint() {
-  solo::Hint hint;
   // The hint is what the opponents at the table would do: a change of opponents chosen in the
   // middle of a hand takes effect, for the hints too, with the next hand.
   ExpertPlayer* adviser = experts_.seatedExpert ? &experts_.Adviser(g_) : nullptr;
-  Handle([this, &hint, adviser] { hint = HintChosen(g_, adviser); });
-  // A passing note (say, that there was nothing to take back) would hide the hint asked for.
-  if (!hint.text.empty()) statusBar()->clearMessage();
-  if (hint.card) view_->Highlight(hint.card);
+  const auto show = [this](const solo::Hint& hint) {
+    // A passing note (say, that there was nothing to take back) would hide the hint asked for.
+    if (!hint.text.empty()) statusBar()->clearMessage();
+    if (hint.card) view_->Highlight(hint.card);
+  };
+  if (!adviser) {
+    solo::Hint hint;
+    Handle([this, &hint] { hint = HintChosen(g_); });
+    show(hint);
+    return;
+  }
+  // An Expert searches for a while: the hand's wait runs the search off the window's thread (a
+  // handler may not wait), and the window stays free meanwhile. One search at a time, and only
+  // while the person is still to answer.
+  if (g_.flow.waiting == Waiting::Nothing || g_.flow.answer != kNoAnswer || g_.flow.errand || hintSearching_) return;
+  g_.flow.errand = [this, adviser, show] {
+    struct Searching {
+      bool& on;
+      explicit Searching(bool& flag) : on(flag) { on = true; }
+      ~Searching() { on = false; }
+    } searching(hintSearching_);
+    const solo::Hint hint = HintChosen(g_, adviser);
+    Mirror();
+    show(hint);
+  };
+  host_.Wake();
 }
 
 template <typename F>

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
   // Keeps where the window is, and on what screen, for the next run.
   void KeepPlace();
   void ShowHint();
+  bool hintSearching_ = false;  // an Expert hint is being searched
   bool quitting_ = false;
   bool loopScheduled_ = false;
 };

@@ -56,9 +56,7 @@ TEST(HistoryWindows, StatisticsPastHandsExportAndReplayShowWhatWasKept) {
       EXPECT_EQ(table->item(code - 1, 1)->text(), QString::number(f.made));
       // The units as declarer and as defender make the seat's units in that contract.
       EXPECT_EQ(table->item(code - 1, 4)->text().toLongLong() + table->item(code - 1, 5)->text().toLongLong(), f.units);
-      if (f.bid == 0) {
-        EXPECT_EQ(table->item(code - 1, 4)->text(), "0");
-      }
+      if (f.bid == 0) EXPECT_EQ(table->item(code - 1, 4)->text(), "0");
     }
   stats.Show(HandsWanted::Last100);
   EXPECT_EQ(stats.chartView()->chart()->title(), "Running points over 50 hands");

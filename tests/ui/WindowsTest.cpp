@@ -15,6 +15,7 @@
 #include "GameFixture.h"
 #include "bidding/BidLadder.h"
 #include "game/GameStart.h"
+#include "game/Hints.h"
 #include "table/Messages.h"
 #include "table/NewHand.h"
 #include "table/TableLayout.h"
@@ -205,6 +206,33 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
   EXPECT_EQ(RunHands(g), Next::Quit);
   EXPECT_TRUE(requested);
   EXPECT_FALSE(g.flow.handRunning);
+
+  // An Expert's hint is searched the same way, by the wait for South's bid (a handler may not
+  // wait); a hint whose search the person answers during is dropped, and the answer taken.
+  SeatOpponents(g, experts, true);
+  g.flow.request = Request::None, g.s.dealer = kWest;  // South speaks first
+  std::vector<std::pair<bool, std::string>> hints;  // searched off the window's thread; the text
+  poll.disconnect();
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (hints.size() < 2 && g.flow.Awaits(Waiting::Bid) && !g.flow.errand && !watched.searching)
+      g.flow.errand = [&] {
+        QTimer during;
+        QObject::connect(&during, &QTimer::timeout, [&] {
+          hints.back().first = hints.back().first || watched.searching;
+          if (hints.size() == 2 && watched.searching) g.flow.answer = kPass, watched.Wake();
+        });
+        during.start(1);
+        hints.emplace_back(false, "");
+        hints.back().second = HintChosen(g, &experts.Adviser(g)).text;
+      };
+    else if (hints.size() == 2 && !watched.searching) g.flow.request = Request::Exit;
+    watched.Wake();
+  });
+  EXPECT_EQ(RunHands(g), Next::Quit);
+  ASSERT_EQ(hints.size(), 2u);
+  EXPECT_TRUE(hints[0].first && hints[1].first);
+  EXPECT_EQ(hints[0].second.rfind("Hint: ", 0), 0u) << hints[0].second;
+  EXPECT_EQ(hints[1].second, "");
   std::filesystem::remove_all(dir);
 }
 
