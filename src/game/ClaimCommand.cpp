@@ -3,6 +3,7 @@
 #include "bidding/BidLadder.h"
 #include "play/Claim.h"
 #include "table/Messages.h"
+#include "table/Pacing.h"
 
 namespace solo {
 
@@ -21,12 +22,25 @@ void ClaimHeld(Game& g) {
 
 void ClaimChosen(Game& g) {
   if (!g.flow.Awaits(Waiting::Card) || g.claimed) return;
-  Solver solver;
-  solver.SetNodeLimit(kClaimNodeLimit);
+  // Searched through the host, off the window's thread, on a copy of the hand; a card the person
+  // plays meanwhile ends the search, and the claim with it.
+  const GameState hand = g.s;
+  ClaimCheck check = ClaimCheck::NotChecked;
+  int card = 0;
+  g.host.Compute(
+      [&](const std::atomic<bool>& stop) {
+        Solver solver;
+        solver.SetNodeLimit(kClaimNodeLimit);
+        solver.SetStop(&stop);
+        check = CheckClaim(hand, solver);
+        if (check == ClaimCheck::Holds) card = CardKeepingClaim(hand, solver);
+      },
+      AnsweredOrAbandoned(g.flow));
+  ThrowIfAbandoned(g.flow);
+  if (g.flow.answer != kNoAnswer) return;
   const bool toLose = g.s.declarer == kSouth && ContractOf(HighestKind(g.s, kSouth)).toLose;
-  switch (CheckClaim(g.s, solver)) {
+  switch (check) {
     case ClaimCheck::Holds: {
-      const int card = CardKeepingClaim(g.s, solver);
       if (card == 0) return;
       ClaimHeld(g);
       g.host.ShowStatus("Your claim holds: the rest of the hand is played out for you.");

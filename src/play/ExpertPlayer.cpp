@@ -496,11 +496,7 @@ ExpertChoice ExpertPlayer::Through(Game& g, const Search& search, bool advising)
   // its own copy.
   const GameState copy = g.s;
   ExpertChoice choice;
-  struct Answered final : Interruption {
-    explicit Answered(const HandFlow& f) : flow(f) {}
-    bool Interrupted() const override { return flow.Interrupted() || flow.answer != kNoAnswer; }
-    const HandFlow& flow;
-  } answered(g.flow);
+  const AnsweredOrAbandoned answered(g.flow);
   const Interruption& until = advising ? static_cast<const Interruption&>(answered) : g.flow;
   g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, until);
   ThrowIfAbandoned(g.flow);

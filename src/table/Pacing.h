@@ -19,6 +19,16 @@ void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& do
 // Meanwhile it runs each errand a handler leaves in flow.errand.
 int WaitForAnswer(Host& host, HandFlow& flow, Waiting what);
 void EndWait(HandFlow& flow);
+// What ends an errand's search early: the hand abandoned, or the person's answer given (the
+// errand is of no use then).
+class AnsweredOrAbandoned final : public Interruption {
+ public:
+  explicit AnsweredOrAbandoned(const HandFlow& flow) : flow_(flow) {}
+  bool Interrupted() const override { return flow_.Interrupted() || flow_.answer != kNoAnswer; }
+
+ private:
+  const HandFlow& flow_;
+};
 // Throws HandAbandoned when the running hand has been abandoned.
 void ThrowIfAbandoned(const HandFlow& flow);
 

@@ -148,19 +148,25 @@ void MainWindow::ShowHint() {
     show(hint);
     return;
   }
-  // An Expert searches for a while: the hand's wait runs the search off the window's thread (a
-  // handler may not wait), and the window stays free meanwhile. One search at a time, and only
-  // while the person is still to answer.
-  if (g_.flow.waiting == Waiting::Nothing || g_.flow.answer != kNoAnswer || g_.flow.errand || hintSearching_) return;
-  g_.flow.errand = [this, adviser, show] {
-    struct Searching {
-      bool& on;
-      explicit Searching(bool& flag) : on(flag) { on = true; }
-      ~Searching() { on = false; }
-    } searching(hintSearching_);
+  Errand([this, adviser, show] {
     const solo::Hint hint = HintChosen(g_, adviser);
     Mirror();
     show(hint);
+  });
+}
+
+void MainWindow::Errand(std::function<void()> work) {
+  // A search takes a while: the hand's wait runs it off the window's thread (a handler may not
+  // wait), and the window stays free meanwhile. One at a time, and only while the person is
+  // still to answer.
+  if (g_.flow.waiting == Waiting::Nothing || g_.flow.answer != kNoAnswer || g_.flow.errand || errandRunning_) return;
+  g_.flow.errand = [this, work = std::move(work)] {
+    struct Running {
+      bool& on;
+      explicit Running(bool& flag) : on(flag) { on = true; }
+      ~Running() { on = false; }
+    } running(errandRunning_);
+    work();
   };
   host_.Wake();
 }
@@ -224,7 +230,7 @@ void MainWindow::BuildMenus() {
   takeBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(takeBack, &QAction::triggered, this, [this] { TakeBack(); });
   QAction* claim = game->addAction("Claim the Rest");
-  connect(claim, &QAction::triggered, this, [this] { Handle([this] { ClaimChosen(g_); }); });
+  connect(claim, &QAction::triggered, this, [this] { Errand([this] { ClaimChosen(g_); }); });
   QAction* lastTrick = game->addAction("Show Last Trick\tL");
   connect(lastTrick, &QAction::triggered, this, [this] { view_->ShowLastTrick(); });
   QAction* statistics = game->addAction("Statistics");

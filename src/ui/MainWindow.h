@@ -93,7 +93,9 @@ class MainWindow : public QMainWindow {
   // Keeps where the window is, and on what screen, for the next run.
   void KeepPlace();
   void ShowHint();
-  bool hintSearching_ = false;  // an Expert hint is being searched
+  // Work that searches (an Expert hint, a claim's check), handed to the hand's wait to run.
+  void Errand(std::function<void()> work);
+  bool errandRunning_ = false;
   bool quitting_ = false;
   bool loopScheduled_ = false;
 };
