@@ -299,11 +299,20 @@ void TableView::MirrorListAndPoints() {
     list_->scrollToBottom();
   }
   for (int seat = 0; seat < 4; ++seat) {
-    // A long name ends in "…" rather than being cut off.
-    const QString name = QString::fromStdString(t_.pointsNames[seat]);
-    pointsName_[seat]->setText(pointsName_[seat]->fontMetrics().elidedText(name, Qt::ElideRight, pointsName_[seat]->width()));
-    pointsName_[seat]->setToolTip(PlainTip(name));
-    pointsLabel_[seat]->setText(QString::fromStdString(t_.pointsShown[seat]));
+    const QString points = QString::fromStdString(t_.pointsShown[seat]);
+    pointsLabel_[seat]->setText(points);
+    // A long name takes the room its points leave beside it, and only beyond that ends in "…"
+    // rather than being cut off.
+    QLabel* name = pointsName_[seat];
+    const auto own = layout::PointsNameRect(seat), figure = layout::PointsRect(seat);
+    const qreal room = (figure.left + figure.width - own.left) / kTw * scale_ -
+                       pointsLabel_[seat]->fontMetrics().horizontalAdvance(points) -
+                       2 * name->fontMetrics().horizontalAdvance(' ');
+    Place(name, own.left, own.top, own.width, own.height, pointsPanel_);
+    if (room > name->width()) name->resize(static_cast<int>(room), name->height());
+    const QString full = QString::fromStdString(t_.pointsNames[seat]);
+    name->setText(name->fontMetrics().elidedText(full, Qt::ElideRight, name->width()));
+    name->setToolTip(PlainTip(full));
   }
 }
 

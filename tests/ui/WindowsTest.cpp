@@ -72,6 +72,20 @@ TEST(DeluxeBox, ButtonsSitAroundTheCentreEnterTakesTheFirstAndEscapeDeclines) {
   EXPECT_GT(tallHeight, shortHeight);
 }
 
+// A long name in the points panel takes the room its points leave: it was cut to
+// "Bartholomew …" beside a lone "0".
+TEST(TableView, APointsNameIsWholeWhereItsPointsLeaveRoom) {
+  Table table;
+  table.pointsNames[kWest] = "Bartholomew Featherstone";
+  TableView view(table);
+  for (const auto& [points, whole] : {std::pair{"0", true}, std::pair{"-123456789012345", false}}) {
+    table.pointsShown[kWest] = points;
+    view.Mirror();
+    const auto isWhole = [](const QLabel* l) { return l->text() == "Bartholomew Featherstone"; };
+    EXPECT_EQ(whole, std::ranges::any_of(view.findChildren<QLabel*>(), isWhole)) << points;
+  }
+}
+
 TEST(TableView, AClickPlaysTheCardLyingOnTop) {
   Table table;
   TableView view(table);
