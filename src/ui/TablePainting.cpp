@@ -51,6 +51,10 @@ std::vector<TableView::Described> TableView::Describe() const {
     const QRect panel = LayOutContract().box.toAlignedRect();
     for (const std::string& line : t_.Contract) shown.push_back({QString::fromStdString(line), panel});
   }
+  // The seats' captions: their names, and what each bid.
+  for (int seat = 0; seat < 4; ++seat)
+    if (!t_.nameCaptions[seat].empty())
+      shown.push_back({QString::fromStdString(t_.nameCaptions[seat]), CaptionBox(seat).toAlignedRect()});
   return shown;
 }
 
@@ -128,7 +132,11 @@ QString TableView::FitCaption(QPainter& p, const QRectF& box, const std::string&
 
 QRectF TableView::CaptionBox(int seat) const {
   const auto& r = layout::kNameCaptions[seat];
-  return ToPixels(r.left, r.top, kCaptionEnds[seat] - r.left, r.height);
+  // West's caption runs under the bid panel's left edge: while the panel is open it ends short
+  // of it (a long name was hidden under it).
+  const int end = seat == kWest && t_.bidPanelVisible ? std::min(kCaptionEnds[seat], layout::kBidPanel.left - 60)
+                                                      : kCaptionEnds[seat];
+  return ToPixels(r.left, r.top, end - r.left, r.height);
 }
 
 // Names and the trump display, above the cards so the start-up pile does not hide a name; a

@@ -55,7 +55,7 @@ class TableView : public QWidget {
   QSize sizeHint() const override;
 
   // What a screen reader is told of the table: South's cards by name, the trick on the table,
-  // the contract panel's lines; each with its place in the view.
+  // the contract panel's lines, the seats' captions; each with its place in the view.
   struct Described {
     QString name;
     QRect rect;

@@ -74,7 +74,7 @@ TEST(DeluxeBox, ButtonsSitAroundTheCentreEnterTakesTheFirstAndEscapeDeclines) {
 
 // A long name in the points panel takes the room its points leave: it was cut to
 // "Bartholomew …" beside a lone "0".
-TEST(TableView, APointsNameIsWholeWhereItsPointsLeaveRoom) {
+TEST(TableView, LongNamesShowBesideTheirPointsAndBesideTheBidPanel) {
   Table table;
   table.pointsNames[kWest] = "Bartholomew Featherstone";
   TableView view(table);
@@ -84,6 +84,9 @@ TEST(TableView, APointsNameIsWholeWhereItsPointsLeaveRoom) {
     const auto isWhole = [](const QLabel* l) { return l->text() == "Bartholomew Featherstone"; };
     EXPECT_EQ(whole, std::ranges::any_of(view.findChildren<QLabel*>(), isWhole)) << points;
   }
+  // West's caption ends short of the bid panel while it is open (a long name ran under it).
+  table.nameCaptions[kWest] = "Wilhelmina Montgomery passes.", table.bidPanelVisible = true;
+  EXPECT_LT(view.Describe().back().rect.right(), view.ToPixels(layout::kBidPanel.left, 0, 0, 0).left());
 }
 
 TEST(TableView, AClickPlaysTheCardLyingOnTop) {
@@ -346,8 +349,8 @@ TEST(Window, FitsTheScreenAndKeepsItsPaceAndOneAboutWindow) {
   }
 }
 
-// A screen reader is told South's cards by name, and the contract panel's lines; the labels show
-// the players' names as they stand.
+// A screen reader is told South's cards by name, the contract panel's lines and the seats'
+// captions; the labels show the players' names as they stand.
 TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNamesAndNamesShowAsTyped) {
   test::TestGame tg;
   QtHost host(QString{});
@@ -361,12 +364,13 @@ TEST(TableView, SouthsCardsAndTheContractHaveAccessibleNamesAndNamesShowAsTyped)
   window.Mirror();
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.view());
   ASSERT_NE(table, nullptr);
-  ASSERT_EQ(table->childCount(), 13 + 3);
+  ASSERT_EQ(table->childCount(), 13 + 3 + 4);
   std::vector<std::string> names;
   for (int i = 0; i < table->childCount(); ++i) names.push_back(table->child(i)->text(QAccessible::Name).toStdString());
   const int first = std::countr_zero(g.s.Hand[kSouth]) + 1;
   EXPECT_EQ(names[0], CardWords(first));
   EXPECT_EQ(names[13], "West Bot \u2014 Solo: 5 tricks");
+  EXPECT_EQ(names[17], "West Bot");
   EXPECT_EQ(CardWords(51), "King of Spades");
 
   // A pair with long names: the panel grows upwards, but never over South's cards.
