@@ -344,10 +344,14 @@ std::string FormatSummary(const SimulationOptions& options, const SimulationResu
   const double rate = r.seconds > 0 ? r.hands / r.seconds : 0.0;
   std::snprintf(speed, sizeof speed, "%.*f", rate < 10 ? 1 : 0, rate);
   out << "  speed               " << speed << " hands per second\n";
-  char print[32];
-  std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(r.fingerprint));
-  out << "  fingerprint         " << print << "\n";
+  out << "  fingerprint         " << FingerprintText(r.fingerprint) << "\n";
   return out.str();
+}
+
+std::string FingerprintText(std::uint64_t fingerprint) {
+  char print[32];
+  std::snprintf(print, sizeof print, "%016llx", static_cast<unsigned long long>(fingerprint));
+  return print;
 }
 
 std::string AnalyseHistory(const std::string& path) {

@@ -119,6 +119,8 @@ std::string FormatComparison(const Comparison& c, bool standard);
 
 // The summary as the simulator prints it.
 std::string FormatSummary(const SimulationOptions& options, const SimulationResult& result);
+// A run's fingerprint as the summary prints it: sixteen hexadecimal digits.
+std::string FingerprintText(std::uint64_t fingerprint);
 
 // For every played hand of a hand history: the cards after which the declarer's goal went from
 // reachable to not (the declarer's errors) or back (the defenders'), by every card known, counted
