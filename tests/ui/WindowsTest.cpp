@@ -195,10 +195,18 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
   // A whole game against Expert opponents, left while one of them searches.
   struct Watched : QtHost {
     using QtHost::QtHost;
-    bool searching = false;
+    bool searching = false, stopped = false;
+    std::atomic<bool> holdUntilStopped = false;  // the search waits (3 s at most) to be told to stop
     void Compute(const std::function<void(const std::atomic<bool>&)>& work, const Interruption& i) override {
       searching = true;
-      QtHost::Compute(work, i);
+      QtHost::Compute(
+          [&](const std::atomic<bool>& stop) {
+            for (int i = 0; i < 3000 && holdUntilStopped && !stop; ++i)
+              std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (holdUntilStopped) stopped = stop;
+            work(stop);
+          },
+          i);
       searching = false;
     }
   } watched(QString{});
@@ -225,31 +233,28 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
   EXPECT_FALSE(g.flow.handRunning);
 
   // An Expert's hint is searched the same way, by the wait for South's bid (a handler may not
-  // wait); a hint whose search the person answers during is dropped, and the answer taken.
+  // wait); a hint whose search the person answers during stops early, is dropped, and the
+  // answer is taken.
   SeatOpponents(g, experts, true);
   g.flow.request = Request::None, g.s.dealer = kWest;  // South speaks first
-  std::vector<std::pair<bool, std::string>> hints;  // searched off the window's thread; the text
+  std::vector<std::string> hints;
   poll.disconnect();
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (hints.size() < 2 && g.flow.Awaits(Waiting::Bid) && !g.flow.errand && !watched.searching)
       g.flow.errand = [&] {
-        QTimer during;
-        QObject::connect(&during, &QTimer::timeout, [&] {
-          hints.back().first = hints.back().first || watched.searching;
-          if (hints.size() == 2 && watched.searching) g.flow.answer = kPass, watched.Wake();
-        });
-        during.start(1);
-        hints.emplace_back(false, "");
-        hints.back().second = HintChosen(g, &experts.Adviser(g)).text;
+        watched.holdUntilStopped = !hints.empty();
+        hints.push_back(HintChosen(g, &experts.Adviser(g)).text);
+        watched.holdUntilStopped = false;
       };
+    else if (watched.holdUntilStopped && watched.searching) g.flow.answer = kPass;
     else if (hints.size() == 2 && !watched.searching) g.flow.request = Request::Exit;
     watched.Wake();
   });
   EXPECT_EQ(RunHands(g), Next::Quit);
   ASSERT_EQ(hints.size(), 2u);
-  EXPECT_TRUE(hints[0].first && hints[1].first);
-  EXPECT_EQ(hints[0].second.rfind("Hint: ", 0), 0u) << hints[0].second;
-  EXPECT_EQ(hints[1].second, "");
+  EXPECT_EQ(hints[0].rfind("Hint: ", 0), 0u) << hints[0];
+  EXPECT_EQ(hints[1], "");
+  EXPECT_TRUE(watched.stopped);
   std::filesystem::remove_all(dir);
 }
 
