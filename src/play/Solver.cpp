@@ -211,7 +211,7 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   for (int other = 0; other < 4; ++other) {
     if (other == seat) continue;
     const bool ruffs =
-        trumps >= 0 && suit != trumps && !(hands[other] & SuitCards(suit)) && (hands[other] & SuitBits(trumps));
+        trumps >= 0 && suit != trumps && !(hands[other] & SuitCards(suit)) && (hands[other] & SuitCards(trumps));
     if (!SameSide(side, other, seat)) {
       ruffed = ruffed || ruffs;
     } else {
@@ -233,7 +233,7 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
     const int other = (leader + later) % 4;
     if (SameSide(side, other, seat)) continue;
     const std::uint64_t follow = hands[other] & SuitCards(led);
-    const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitBits(trumps) : 0);
+    const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitCards(trumps) : 0);
     for (std::uint64_t rest = threats; rest; rest &= rest - 1)
       if (Beats(std::countr_zero(rest), card, trumps)) return true;
   }
@@ -359,10 +359,10 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // way it then leads them all out; holding neither it follows low and loses none of them.
       if (!leaderDeclares && (side & (side - 1)) == 0 && trumps >= 0) {
         const int declarer = std::countr_zero(static_cast<unsigned>(side));
-        if ((hands[declarer] & SuitBits(trumps)) && !(held & ~hands[declarer] & SuitBits(trumps)) &&
+        if ((hands[declarer] & SuitCards(trumps)) && !(held & ~hands[declarer] & SuitCards(trumps)) &&
             QuickTricks(hands, declarer, trumps, side, sure[declarer], need, relied) >= need) {
           // Where the trumps lie is the position's shape: all of them the declarer's.
-          relevant = relied & ~SuitBits(trumps);
+          relevant = relied & ~SuitCards(trumps);
           return true;
         }
       }
