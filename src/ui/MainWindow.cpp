@@ -149,6 +149,18 @@ void MainWindow::ShowHint() {
     return;
   }
   Errand([this, adviser, show] {
+    // On a busy machine the search may take a while: once it has taken a moment, a note says so
+    // until it ends, however it ends.
+    struct Note {
+      QStatusBar* bar;
+      QTimer timer;
+      ~Note() {
+        if (!timer.isActive()) bar->clearMessage();
+      }
+    } note{statusBar(), {}};
+    note.timer.setSingleShot(true);
+    connect(&note.timer, &QTimer::timeout, this, [this] { statusBar()->showMessage("Hint: thinking\u2026"); });
+    note.timer.start(250);
     const solo::Hint hint = HintChosen(g_, adviser);
     Mirror();
     show(hint);
