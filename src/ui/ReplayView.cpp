@@ -58,15 +58,21 @@ class ReplayTable : public QWidget {
         p.drawPixmap(QPoint(x, hands[seat].y()), art_.Picture(c, card, dpr));
         x += overlap;
       }
-      const QString label = QString("%1%2 \u2014 %3 trick%4")
-                                .arg(QString::fromStdString(SeatName(hand_, seat)))
-                                .arg(seat == hand_.declarer  ? " (declarer)"
-                                     : seat == hand_.partner ? " (partner)"
-                                                             : "")
-                                .arg(step_.tricksWon[seat])
-                                .arg(step_.tricksWon[seat] == 1 ? "" : "s");
-      const QRect under(hands[seat].x(), hands[seat].y() + card.height() + 2, fan, 22);
-      const QRect over(hands[seat].x(), hands[seat].y() - 24, fan, 22);
+      const QString rest = QString("%1 \u2014 %2 trick%3")
+                               .arg(seat == hand_.declarer  ? " (declarer)"
+                                    : seat == hand_.partner ? " (partner)"
+                                                            : "")
+                               .arg(step_.tricksWon[seat])
+                               .arg(step_.tricksWon[seat] == 1 ? "" : "s");
+      // South's and North's labels may take the view's width, West's and East's stay over their
+      // cards; a long name is shortened to fit, never the rest of the label (it was cut at both
+      // ends).
+      const int left = seat % 2 == 0 ? 16 : hands[seat].x(), room = seat % 2 == 0 ? w - 32 : fan;
+      const QString label = p.fontMetrics().elidedText(QString::fromStdString(SeatName(hand_, seat)), Qt::ElideRight,
+                                                       room - p.fontMetrics().horizontalAdvance(rest)) +
+                            rest;
+      const QRect under(left, hands[seat].y() + card.height() + 2, room, 22);
+      const QRect over(left, hands[seat].y() - 24, room, 22);
       p.setPen(seat == step_.winner ? QColor(0xff, 0xd7, 0x4a) : Qt::white);
       p.drawText(seat == 2 ? under : over, Qt::AlignCenter, label);
       if (step_.played[seat]) {
