@@ -201,7 +201,7 @@ TEST(QtHost, ASearchRunsOffTheWindowThreadAndStopsWhenTheHandIsAbandoned) {
       searching = true;
       QtHost::Compute(
           [&](const std::atomic<bool>& stop) {
-            for (int i = 0; i < 3000 && holdUntilStopped && !stop; ++i)
+            for (int ms = 0; ms < 3000 && holdUntilStopped && !stop; ++ms)
               std::this_thread::sleep_for(std::chrono::milliseconds(1));
             if (holdUntilStopped) stopped = stop;
             work(stop);
