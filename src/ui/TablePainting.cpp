@@ -218,15 +218,11 @@ TableView::ContractPanel TableView::LayOutContract() const {
     for (int i = 0; i < 3; ++i) lines[i] = QString::fromStdString(t_.Contract[i]);
     // The tricks line, too wide, shortens the name in it by the excess, down to its share of the
     // line at most; every line shows it shortened alike.
-    int named = 0;
-    for (const std::string& name : t_.pointsNames)
-      named += !name.empty() && lines[2].contains(QString::fromStdString(name));
     for (const std::string& name : t_.pointsNames) {
       const qreal over = metrics.horizontalAdvance(lines[2]) - width;
       const QString full = QString::fromStdString(name);
       if (over <= 0 || full.isEmpty() || !lines[2].contains(full)) continue;
-      const qreal room =
-          std::max(width / attempt.nameShare, metrics.horizontalAdvance(full) - over / std::max(named--, 1) - 2);
+      const qreal room = std::max(width / attempt.nameShare, metrics.horizontalAdvance(full) - over - 2);
       const QString shown = metrics.elidedText(full, Qt::ElideRight, room);
       for (QString& line : lines) line.replace(full, shown);
     }
