@@ -27,17 +27,14 @@ void ClaimChosen(Game& g) {
   const GameState hand = g.s;
   ClaimCheck check = ClaimCheck::NotChecked;
   int card = 0;
-  g.host.Compute(
-      [&](const std::atomic<bool>& stop) {
-        Solver solver;
-        solver.SetNodeLimit(kClaimNodeLimit);
-        solver.SetStop(&stop);
-        check = CheckClaim(hand, solver);
-        if (check == ClaimCheck::Holds) card = CardKeepingClaim(hand, solver);
-      },
-      AnsweredOrAbandoned(g.flow));
-  ThrowIfAbandoned(g.flow);
-  if (g.flow.answer != kNoAnswer) return;
+  const bool awaited = ComputeForErrand(g.host, g.flow, [&](const std::atomic<bool>& stop) {
+    Solver solver;
+    solver.SetNodeLimit(kClaimNodeLimit);
+    solver.SetStop(&stop);
+    check = CheckClaim(hand, solver);
+    if (check == ClaimCheck::Holds) card = CardKeepingClaim(hand, solver);
+  });
+  if (!awaited) return;
   const bool toLose = g.s.declarer == kSouth && ContractOf(HighestKind(g.s, kSouth)).toLose;
   switch (check) {
     case ClaimCheck::Holds: {

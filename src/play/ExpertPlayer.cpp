@@ -496,10 +496,13 @@ ExpertChoice ExpertPlayer::Through(Game& g, const Search& search, bool advising)
   // its own copy.
   const GameState copy = g.s;
   ExpertChoice choice;
-  const AnsweredOrAbandoned answered(g.flow);
-  const Interruption& until = advising ? static_cast<const Interruption&>(answered) : g.flow;
-  g.host.Compute([&](const std::atomic<bool>& stop) { choice = search(copy, &stop); }, until);
-  ThrowIfAbandoned(g.flow);
+  const auto work = [&](const std::atomic<bool>& stop) { choice = search(copy, &stop); };
+  if (advising) {
+    ComputeForErrand(g.host, g.flow, work);
+  } else {
+    g.host.Compute(work, g.flow);
+    ThrowIfAbandoned(g.flow);
+  }
   return choice;
 }
 

@@ -24,9 +24,9 @@ int WaitForAnswer(Host& host, HandFlow& flow, Waiting what) {
   for (;;) {
     WaitUntil(host, flow, [&flow] { return flow.answer != kNoAnswer || flow.errand; });
     if (flow.answer != kNoAnswer) break;
-    const std::function<void()> errand = std::move(flow.errand);
-    flow.errand = nullptr;
+    const std::function<void()> errand = flow.errand;
     errand();
+    flow.errand = nullptr;
   }
   flow.errand = nullptr;
   return flow.answer;
@@ -35,6 +35,21 @@ int WaitForAnswer(Host& host, HandFlow& flow, Waiting what) {
 void EndWait(HandFlow& flow) {
   flow.waiting = Waiting::Nothing;
   flow.answer = kNoAnswer;
+  flow.errand = nullptr;  // one that ended the hand as it ran
+}
+
+bool ComputeForErrand(Host& host, const HandFlow& flow, const std::function<void(const std::atomic<bool>&)>& work) {
+  class AnsweredOrAbandoned final : public Interruption {
+   public:
+    explicit AnsweredOrAbandoned(const HandFlow& f) : flow_(f) {}
+    bool Interrupted() const override { return flow_.Interrupted() || flow_.answer != kNoAnswer; }
+
+   private:
+    const HandFlow& flow_;
+  };
+  host.Compute(work, AnsweredOrAbandoned(flow));
+  ThrowIfAbandoned(flow);
+  return flow.answer == kNoAnswer;
 }
 
 void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& done) {

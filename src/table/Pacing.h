@@ -2,6 +2,7 @@
 // Pauses and waits of the game. They let the table run (the window repaints, menus and clicks
 // are served) and abandon the hand, by throwing HandAbandoned, when New Game or leaving the
 // program was chosen meanwhile.
+#include <atomic>
 #include <functional>
 
 #include "table/Game.h"
@@ -16,19 +17,14 @@ void CardSoundAndPause(Host& host, const HandFlow& flow, int ms);
 void WaitUntil(Host& host, const HandFlow& flow, const std::function<bool()>& done);
 // Waits for the person's answer of one kind (a bid, trumps, a card); the handler that takes it
 // leaves it in flow.answer. The wait stays open, taking no second answer, until EndWait.
-// Meanwhile it runs each errand a handler leaves in flow.errand.
+// Meanwhile it runs each errand a handler leaves in flow.errand, which stays there while it runs
+// (so a handler asks for no second one meanwhile).
 int WaitForAnswer(Host& host, HandFlow& flow, Waiting what);
 void EndWait(HandFlow& flow);
-// What ends an errand's search early: the hand abandoned, or the person's answer given (the
-// errand is of no use then).
-class AnsweredOrAbandoned final : public Interruption {
- public:
-  explicit AnsweredOrAbandoned(const HandFlow& flow) : flow_(flow) {}
-  bool Interrupted() const override { return flow_.Interrupted() || flow_.answer != kNoAnswer; }
-
- private:
-  const HandFlow& flow_;
-};
+// Runs the search an errand asked for through the host (`work` is told to stop early). It ends
+// early once the hand is abandoned, which abandons it here too, or once the person has answered:
+// false then, the search's result being of no use.
+bool ComputeForErrand(Host& host, const HandFlow& flow, const std::function<void(const std::atomic<bool>&)>& work);
 // Throws HandAbandoned when the running hand has been abandoned.
 void ThrowIfAbandoned(const HandFlow& flow);
 

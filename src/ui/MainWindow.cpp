@@ -171,15 +171,8 @@ void MainWindow::Errand(std::function<void()> work) {
   // A search takes a while: the hand's wait runs it off the window's thread (a handler may not
   // wait), and the window stays free meanwhile. One at a time, and only while the person is
   // still to answer.
-  if (g_.flow.waiting == Waiting::Nothing || g_.flow.answer != kNoAnswer || g_.flow.errand || errandRunning_) return;
-  g_.flow.errand = [this, work = std::move(work)] {
-    struct Running {
-      bool& on;
-      explicit Running(bool& flag) : on(flag) { on = true; }
-      ~Running() { on = false; }
-    } running(errandRunning_);
-    work();
-  };
+  if (g_.flow.waiting == Waiting::Nothing || g_.flow.answer != kNoAnswer || g_.flow.errand) return;
+  g_.flow.errand = std::move(work);
   host_.Wake();
 }
 

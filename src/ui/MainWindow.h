@@ -95,7 +95,6 @@ class MainWindow : public QMainWindow {
   void ShowHint();
   // Work that searches (an Expert hint, a claim's check), handed to the hand's wait to run.
   void Errand(std::function<void()> work);
-  bool errandRunning_ = false;
   bool quitting_ = false;
   bool loopScheduled_ = false;
 };
