@@ -152,12 +152,13 @@ void MainWindow::ShowHint() {
     // On a busy machine the search may take a while: once it has taken a moment, a note says so
     // until it ends, however it ends.
     struct Note {
-      QStatusBar* bar;
-      QTimer timer;
+      explicit Note(QStatusBar* shownOn) : bar(shownOn) {}
       ~Note() {
         if (!timer.isActive()) bar->clearMessage();
       }
-    } note{statusBar(), {}};
+      QStatusBar* bar;
+      QTimer timer;
+    } note(statusBar());
     note.timer.setSingleShot(true);
     connect(&note.timer, &QTimer::timeout, this, [this] { statusBar()->showMessage("Hint: thinking\u2026"); });
     note.timer.start(250);
