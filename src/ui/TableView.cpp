@@ -244,8 +244,8 @@ void TableView::PlaceAll() {
   Place(pointsPanel_, layout::kPointsPanel.left, layout::kPointsPanel.top, layout::kPointsPanel.width, layout::kPointsPanel.height);
   pointsPanel_->setFont(bold);
   for (int seat = 0; seat < 4; ++seat) {
-    const auto n = layout::PointsNameRect(seat), m = layout::PointsRect(seat);
-    Place(pointsName_[seat], n.left, n.top, n.width, n.height, pointsPanel_);
+    // The names are placed as they are written (by their points' width).
+    const auto m = layout::PointsRect(seat);
     Place(pointsLabel_[seat], m.left, m.top, m.width, m.height, pointsPanel_);
     pointsName_[seat]->setFont(normal);
     pointsLabel_[seat]->setFont(bold);
