@@ -1,6 +1,9 @@
 #include "table/HandLayout.h"
 
+#include <algorithm>
 #include <bit>
+
+#include "table/TableLayout.h"
 
 namespace solo {
 
@@ -43,6 +46,12 @@ void ShowHand(Table& t, const GameState& s, int seat) {
   // The seat's cards in card order (the bits of its hand from the lowest up), that one last.
   for (std::uint64_t hand = s.Hand[seat] & ~last; hand; hand &= hand - 1) place(std::countr_zero(hand) + 1);
   if (last) place(s.turnedUp);
+  // West's column lies two thirds under the open bid panel: while the turned-up card is face up
+  // there, it stands out of the hand to the left, whole, as a dealer would show it.
+  if (last && seat == kWest && (t.FaceUp & turned)) {
+    CardBox& box = t.cards[s.turnedUp];
+    box.Left = std::min(box.Left, layout::kBidPanel.left - layout::kCardWidth - 60);
+  }
 }
 
 }  // namespace solo

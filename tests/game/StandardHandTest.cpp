@@ -14,6 +14,7 @@
 #include "play/TrickPlay.h"
 #include "store/StoredHand.h"
 #include "table/HandObserver.h"
+#include "table/TableLayout.h"
 
 namespace solo {
 namespace {
@@ -35,6 +36,12 @@ struct StandardAudit : HandObserver {
     EXPECT_EQ(s.trumps, s.Pack[s.turnedUp].Suit);
     EXPECT_TRUE(s.dealer == kSouth || (game.t.FaceUp & CardBit(s.turnedUp)));
     EXPECT_TRUE(TurnedUpLaidLast(game));
+    // Beside the open bid panel, not under it (North's hand lies under it: the panel names the card).
+    const CardBox& up = game.t.cards[s.turnedUp];
+    if (s.dealer == kWest || s.dealer == kEast) {
+      EXPECT_TRUE(up.Left + layout::kCardWidth <= layout::kBidPanel.left ||
+                  up.Left >= layout::kBidPanel.left + layout::kBidPanel.width);
+    }
   }
   // In a dealer's hand shown face down the turned-up card lies last, wholly in view, and stays
   // there: in card order its place would tell how many of the dealer's cards come before it.
@@ -45,7 +52,7 @@ struct StandardAudit : HandObserver {
     bool last = true;
     for (std::uint64_t rest = hand; rest; rest &= rest - 1) {
       const CardBox& box = game.t.cards[std::countr_zero(rest) + 1];
-      last = last && box.Left + box.Top <= up.Left + up.Top;  // a hand is laid rightwards or downwards
+      last = last && (&box == &up || box.Left < up.Left || box.Top < up.Top);  // laid rightwards or downwards
     }
     return last || s.dealer == kSouth || !(hand & CardBit(s.turnedUp)) || (game.t.FaceUp & hand) == hand;
   }
