@@ -220,8 +220,12 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
       sideHoldsNext = sideHoldsNext || (hands[other] & nextCard);
     }
   }
-  const bool cashes = top && !ruffed && (side >> seat & 1 || sideHoldsNext);
-  return (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
+  const bool declaring = side >> seat & 1;
+  const bool cashes = top && !ruffed && (declaring || sideHoldsNext);
+  // A defender's trump lead seldom beats a contract: the declaring side holds the long trumps,
+  // and the lead draws the defenders' own, which could ruff.
+  const int trumpLead = 0;
+  return trumpLead + (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
 // Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
@@ -441,6 +445,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       reached = Search(hands, leader, played + 1, trick, toLose, need, side, trumps, depends);
     }
     hands[seat] |= std::uint64_t{1} << card;
+    if (aborted_) break;  // cut short: the other moves would each count a position for nothing
     everyMove |= depends;
     if (reached == declaring) {
       result = reached;
