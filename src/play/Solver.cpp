@@ -224,7 +224,7 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   const bool cashes = top && !ruffed && (declaring || sideHoldsNext);
   // A defender's trump lead seldom beats a contract: the declaring side holds the long trumps,
   // and the lead draws the defenders' own, which could ruff.
-  const int trumpLead = 0;
+  const int trumpLead = !declaring && suit == trumps ? -20 : 0;
   return trumpLead + (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
