@@ -223,8 +223,18 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   const bool declaring = side >> seat & 1;
   const bool cashes = top && !ruffed && (declaring || sideHoldsNext);
   // A defender's trump lead seldom beats a contract: the declaring side holds the long trumps,
-  // and the lead draws the defenders' own, which could ruff.
-  const int trumpLead = !declaring && suit == trumps ? -20 : 0;
+  // and the lead draws the defenders' own, which could ruff. A declarer alone, longer in trumps
+  // than every defender holding some, leads them early (after the top cards it can cash) to draw
+  // them before they ruff its other cards. (Measured: a pair's trump lead gains nothing by it.)
+  int trumpLead = 0;
+  if (suit == trumps && !declaring) {
+    trumpLead = -20;
+  } else if (suit == trumps && (side & (side - 1)) == 0) {
+    int longest = 0;
+    for (int other = 0; other < 4; ++other)
+      if (other != seat) longest = std::max(longest, CountCards(hands[other] & SuitCards(trumps)));
+    if (longest > 0 && CountCards(hands[seat] & SuitCards(trumps)) > longest) trumpLead = 10;
+  }
   return trumpLead + (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
