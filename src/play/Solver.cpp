@@ -11,6 +11,8 @@ namespace {
 // never "no card" or "no trumps" (the general forms check for those, at every position).
 constexpr int SuitOf(int card) { return static_cast<int>(static_cast<unsigned>(card) / kCardsPerSuit); }
 constexpr std::uint64_t SuitCards(int suit) { return kSuitBits << (suit * kCardsPerSuit); }
+// Whether the declaring side (`side`, a bit for each declaring seat) is one seat, not a pair.
+constexpr bool DeclarerAlone(int side) { return (side & (side - 1)) == 0; }
 
 // What the table remembers, and how it finds it again. A position's outcome seldom depends on
 // every card: often only the top few cards of each suit decide, and the low cards could lie in
@@ -48,7 +50,7 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
     layout.owners[suit] = owners;
     layout.counts[suit] = place;
   }
-  const bool alone = (side & (side - 1)) == 0;
+  const bool alone = DeclarerAlone(side);
   const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
   const std::uint64_t header = (static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
                                (alone ? 0 : static_cast<std::uint64_t>(side) << 40);
@@ -229,7 +231,7 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   int trumpLead = 0;
   if (suit == trumps && !declaring) {
     trumpLead = -20;
-  } else if (suit == trumps && (side & (side - 1)) == 0) {
+  } else if (suit == trumps && DeclarerAlone(side)) {
     int longest = 0;
     for (int other = 0; other < 4; ++other)
       if (other != seat) longest = std::max(longest, CountCards(hands[other] & SuitCards(trumps)));
@@ -371,7 +373,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // would take on lead (every trump, and every card above all the opponents' of its suit)
       // whoever leads: void in the suit led it ruffs, holding such a card it plays it, and either
       // way it then leads them all out; holding neither it follows low and loses none of them.
-      if (!leaderDeclares && (side & (side - 1)) == 0 && trumps >= 0) {
+      if (!leaderDeclares && DeclarerAlone(side) && trumps >= 0) {
         const int declarer = std::countr_zero(static_cast<unsigned>(side));
         if ((hands[declarer] & SuitCards(trumps)) && !(held & ~hands[declarer] & SuitCards(trumps)) &&
             QuickTricks(hands, declarer, trumps, side, sure[declarer], need, relied) >= need) {
