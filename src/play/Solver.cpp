@@ -256,13 +256,33 @@ bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCar
   return false;
 }
 
+// Whether a partner still to play holds a card it may play that beats `top`, the card winning
+// the trick, where no opponent after it can beat that card.
+bool PartnerCovers(const std::array<std::uint64_t, 4>& hands, int top, int firstCard, int played, int leader, int seat,
+                   int side, int trumps) {
+  const int led = SuitOf(firstCard);
+  for (int later = played + 1; later < 4; ++later) {
+    const int other = (leader + later) % 4;
+    if (!SameSide(side, other, seat)) continue;
+    const std::uint64_t follow = hands[other] & SuitCards(led);
+    const std::uint64_t cards = follow ? follow : (trumps >= 0 ? hands[other] & SuitCards(trumps) : 0);
+    for (std::uint64_t rest = cards; rest; rest &= rest - 1)
+      if (Beats(std::countr_zero(rest), top, trumps) &&
+          !HeldAbove(hands, std::countr_zero(rest), firstCard, later, leader, other, side, trumps))
+        return true;
+  }
+  return false;
+}
+
 // The order to try the moves in, best guesses first, so the search can stop early. To take
 // tricks: lead high cards (by rank, whatever the suit), into a partner's top card, or into a
 // suit a partner can ruff and no opponent can. When following, let a partner's winning card
 // stand with a low card, unless an opponent still to play can beat it and this seat can make the
 // trick safe; win as cheaply as possible where no opponent still to play can beat the card, and
-// play low where one can; throw away a low card of a suit that holds no trick. To lose tricks
-// (the declarer of a Misere): duck under the winning card with the highest card that does not win.
+// play low where one can, or where a partner still to play can win the trick against a declarer
+// alone (the high card kept for a later trick); throw away a low card of a suit that holds no
+// trick. To lose tricks (the declarer of a Misere): duck under the winning card with the highest
+// card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
                const std::array<int, 4>& trick, int played, int leader, int seat, int side, int trumps, bool toLose,
                std::array<int, 13>& order) {
@@ -278,6 +298,9 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
   const bool partnerWinning = played > 0 && SameSide(side, (leader + winner) % 4, seat);
   const bool partnerBeatable =
       partnerWinning && !toLose && HeldAbove(hands, top, trick[0], played, leader, seat, side, trumps);
+  // Only against a declarer alone: against a pair, playing low first searched more positions.
+  const bool covered = played > 0 && !partnerWinning && !toLose && DeclarerAlone(side) &&
+                       PartnerCovers(hands, top, trick[0], played, leader, seat, side, trumps);
   for (int i = 0; i < count; ++i) {
     const int card = order[i];
     if (played == 0) {
@@ -302,7 +325,8 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
     } else if (HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
       score[i] = -rank(card);  // an opponent still to play can beat it: no sure gain
     } else {
-      score[i] = 40 - rank(card);  // the cheapest winning card first
+      // The cheapest winning card first, or, where a partner can win instead, after the low cards.
+      score[i] = covered ? -20 - rank(card) : 40 - rank(card);
     }
   }
   for (int i = 1; i < count; ++i)
