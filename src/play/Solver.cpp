@@ -240,36 +240,36 @@ int LeadBonus(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, i
   return trumpLead + (cashes ? 30 : 0) - (ruffed ? 30 : 0) + (!ruffed && (toPartner || partnerRuffs) ? 20 : 0);
 }
 
-// Whether an opponent still to play in this trick can beat `card`: by a higher card of the led
-// suit, or, void in it, by a trump.
+// The cards `hand` may play in a trick led in suit `led` that beat `card`: higher cards of the
+// led suit, or, void in it, trumps.
+std::uint64_t CardsBeating(std::uint64_t hand, int card, int led, int trumps) {
+  const std::uint64_t follow = hand & SuitCards(led);
+  const std::uint64_t playable = follow ? follow : (trumps >= 0 ? hand & SuitCards(trumps) : 0);
+  std::uint64_t beating = 0;
+  for (std::uint64_t rest = playable; rest; rest &= rest - 1)
+    if (Beats(std::countr_zero(rest), card, trumps)) beating |= rest & (0 - rest);
+  return beating;
+}
+
+// Whether an opponent still to play in this trick can beat `card`.
 bool HeldAbove(const std::array<std::uint64_t, 4>& hands, int card, int firstCard, int played, int leader, int seat,
                int side, int trumps) {
-  const int led = SuitOf(firstCard);
   for (int later = played + 1; later < 4; ++later) {
     const int other = (leader + later) % 4;
-    if (SameSide(side, other, seat)) continue;
-    const std::uint64_t follow = hands[other] & SuitCards(led);
-    const std::uint64_t threats = follow ? follow : (trumps >= 0 ? hands[other] & SuitCards(trumps) : 0);
-    for (std::uint64_t rest = threats; rest; rest &= rest - 1)
-      if (Beats(std::countr_zero(rest), card, trumps)) return true;
+    if (!SameSide(side, other, seat) && CardsBeating(hands[other], card, SuitOf(firstCard), trumps)) return true;
   }
   return false;
 }
 
-// Whether a partner still to play holds a card it may play that beats `top`, the card winning
-// the trick, where no opponent after it can beat that card.
+// Whether a partner still to play can beat `top`, the card winning the trick, with a card no
+// opponent after it can beat.
 bool PartnerCovers(const std::array<std::uint64_t, 4>& hands, int top, int firstCard, int played, int leader, int seat,
                    int side, int trumps) {
-  const int led = SuitOf(firstCard);
   for (int later = played + 1; later < 4; ++later) {
     const int other = (leader + later) % 4;
     if (!SameSide(side, other, seat)) continue;
-    const std::uint64_t follow = hands[other] & SuitCards(led);
-    const std::uint64_t cards = follow ? follow : (trumps >= 0 ? hands[other] & SuitCards(trumps) : 0);
-    for (std::uint64_t rest = cards; rest; rest &= rest - 1)
-      if (Beats(std::countr_zero(rest), top, trumps) &&
-          !HeldAbove(hands, std::countr_zero(rest), firstCard, later, leader, other, side, trumps))
-        return true;
+    for (std::uint64_t rest = CardsBeating(hands[other], top, SuitOf(firstCard), trumps); rest; rest &= rest - 1)
+      if (!HeldAbove(hands, std::countr_zero(rest), firstCard, later, leader, other, side, trumps)) return true;
   }
   return false;
 }
