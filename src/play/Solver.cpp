@@ -278,9 +278,10 @@ bool PartnerCovers(const std::array<std::uint64_t, 4>& hands, int top, int first
 // tricks: lead high cards (by rank, whatever the suit), into a partner's top card, or into a
 // suit a partner can ruff and no opponent can. When following, let a partner's winning card
 // stand with a low card, unless an opponent still to play can beat it and this seat can make the
-// trick safe; win as cheaply as possible where no opponent still to play can beat the card, and
-// play low where one can, or where a partner still to play can win the trick against a declarer
-// alone (the high card kept for a later trick); throw away a low card of a suit that holds no
+// trick safe; beat the card winning so far as cheaply as possible, first where no opponent still
+// to play can beat the card, then where one can (it must spend a higher card), and only then play
+// low; but against a declarer alone play low first where a partner still to play can win the
+// trick (the high card kept for a later trick); throw away a low card of a suit that holds no
 // trick. To lose tricks (the declarer of a Misere): duck under the winning card with the highest
 // card that does not win.
 int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, std::uint64_t moves,
@@ -323,7 +324,9 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
         if (suit == trumps) score[i] -= 20;
       }
     } else if (HeldAbove(hands, card, trick[0], played, leader, seat, side, trumps)) {
-      score[i] = -rank(card);  // an opponent still to play can beat it: no sure gain
+      // An opponent still to play can beat it: still the cheapest such card before the low ones,
+      // as it makes the opponent spend a higher card to win.
+      score[i] = 20 - rank(card);
     } else {
       // The cheapest winning card first, or, where a partner can win instead, after the low cards.
       score[i] = covered ? -20 - rank(card) : 40 - rank(card);
