@@ -20,8 +20,9 @@ constexpr bool DeclarerAlone(int side) { return (side & (side - 1)) == 0; }
 // of its position (the seat to lead, the goal, the sides, the trumps and every hand's length in
 // every suit), the owners of each suit's cards in play from the top, and how many of those top
 // cards it depends on; any position of the same shape whose top cards lie the same way shares it.
-constexpr int kBucketBits = 13;  // buckets of positions of one shape (or colliding shapes)
-constexpr int kBucketSize = 32;
+constexpr int kBucketBits = 11;  // buckets of positions of one shape (or colliding shapes)
+constexpr int kBucketSize = 128;
+static_assert(kBucketSize <= 255, "a bucket counts its places filled in a byte");
 
 // A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
 // the lowest card at the bottom, so that the top cards of two positions of one shape line up.
@@ -54,7 +55,7 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
   const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
   const std::uint64_t header = (static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
                                (alone ? 0 : static_cast<std::uint64_t>(side) << 40);
-  layout.shape = Mix64(Mix64(header) ^ lengths) | 1;  // 0 marks an empty entry
+  layout.shape = Mix64(Mix64(header) ^ lengths);
   return layout;
 }
 
@@ -342,12 +343,12 @@ int OrderMoves(const std::array<std::uint64_t, 4>& hands, std::uint64_t inPlay, 
 
 }  // namespace
 
-Solver::Solver() : tags_(std::size_t{kBucketSize} << kBucketBits), table_(tags_.size()) {}
+Solver::Solver()
+    : tags_(std::size_t{kBucketSize} << kBucketBits), table_(tags_.size()), filled_(std::size_t{1} << kBucketBits) {}
 
 void Solver::Forget() {
   forgotAt_ = nodes_;
-  std::fill(tags_.begin(), tags_.end(), 0);
-  std::fill(table_.begin(), table_.end(), Entry{});
+  std::fill(filled_.begin(), filled_.end(), 0);
 }
 
 bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
@@ -362,6 +363,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   Entry* bucket = nullptr;
   // The bucket's tags (a few bits of each entry's shape), apart so that a search reads few.
   std::uint16_t* tags = nullptr;
+  std::uint8_t* filled = nullptr;
   std::uint16_t tag = 0;
   Layout layout;
   int hint = -1;  // the lead that last settled a position of the same shape
@@ -411,11 +413,12 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       }
     }
     layout = LayoutOf(hands, leader, toLose, side, trumps);
-    const std::size_t first = ((layout.shape >> 1) & ((std::size_t{1} << kBucketBits) - 1)) * kBucketSize;
-    bucket = &table_[first];
-    tags = &tags_[first];
-    tag = static_cast<std::uint16_t>(layout.shape >> 48 | 1);
-    for (int i = 0; i < kBucketSize; ++i) {
+    const std::size_t index = (layout.shape >> 1) & ((std::size_t{1} << kBucketBits) - 1);
+    bucket = &table_[index * kBucketSize];
+    tags = &tags_[index * kBucketSize];
+    filled = &filled_[index];
+    tag = static_cast<std::uint16_t>(layout.shape >> 48);
+    for (int i = 0; i < *filled; ++i) {
       if (tags[i] != tag) continue;
       const Entry& e = bucket[i];
       if (e.shape != layout.shape) continue;
@@ -513,13 +516,12 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     top[suit] = ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (layout.counts[suit] - depth));
     owners[suit] = layout.owners[suit] & top[suit];
   }
-  // The fact joins the bucket: it strengthens one learnt of the same cards, or takes an empty
-  // place, or the places are taken in turn.
-  int slot = -1, free = static_cast<int>((nodes_ - forgotAt_) % kBucketSize);
-  for (int i = 0; i < kBucketSize && slot < 0; ++i) {
+  // The fact joins the bucket: it strengthens one learnt of the same cards, or takes the next
+  // empty place, or, the bucket full, the places are taken in turn.
+  int slot = -1;
+  for (int i = 0; i < *filled && slot < 0; ++i) {
     const Entry& e = bucket[i];
-    if (e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;
-    else if (tags[i] == 0 && tags[free] != 0) free = i;
+    if (tags[i] == tag && e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;
   }
   // A lead that settled it, by its place among its suit's cards in play (a position of this
   // shape has the same number of them).
@@ -534,6 +536,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     e.tricks = static_cast<std::int8_t>(atLeast ? std::max<int>(e.tricks, tricks) : std::min<int>(e.tricks, tricks));
     if (lead >= 0) e.lead = lead;
   } else {
+    const int free = *filled < kBucketSize ? (*filled)++ : static_cast<int>((nodes_ - forgotAt_) % kBucketSize);
     tags[free] = tag;
     bucket[free] = Entry{layout.shape, owners, top, static_cast<std::int8_t>(tricks), atLeast, lead};
   }

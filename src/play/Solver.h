@@ -88,8 +88,11 @@ class Solver {
   // owners the answer depends on (with every card above them in their suit).
   bool Search(std::array<std::uint64_t, 4>& hands, int leader, int played, std::array<int, 4>& trick, int toLose,
               int need, int side, int trumps, std::uint64_t& relevant);
-  std::vector<std::uint16_t> tags_;  // a few bits of each entry's shape (0: empty)
+  std::vector<std::uint16_t> tags_;  // a few bits of each entry's shape
   std::vector<Entry> table_;
+  // The places each bucket has filled since the solver last forgot: a bucket fills from its
+  // first place, so a search reads no further than this.
+  std::vector<std::uint8_t> filled_;
   long nodes_ = 0;
   long forgotAt_ = 0;  // `nodes_` when it last forgot: the table's places are taken in turn from there
   long limit_ = 0, stopAt_ = 0, ceiling_ = 0;
