@@ -194,6 +194,30 @@ std::array<std::uint64_t, 4> SureTrumps(const std::array<std::uint64_t, 4>& hand
   return sure;
 }
 
+// Whether a declarer out to lose every trick is sure to: every card it holds lies below every
+// opponent's card of its suit. Then an opponent's lead of such a suit beats its card, it throws
+// a card away on any other (holding no trump, it never ruffs), so it never wins a trick and never
+// leads; on lead itself, it leads a suit an opponent must follow, higher. `relied` gets the cards
+// of the suits it holds, whose every owner the answer depends on.
+bool DucksEveryTrick(const std::array<std::uint64_t, 4>& hands, int declarer, int leader, int trumps,
+                     std::uint64_t& relied) {
+  const std::uint64_t own = hands[declarer];
+  if (trumps >= 0 && (own & SuitCards(trumps))) return false;
+  const std::uint64_t others = (hands[0] | hands[1] | hands[2] | hands[3]) & ~own;
+  bool followed = false;  // a suit it holds that an opponent holds too
+  std::uint64_t cards = 0;
+  for (int suit = 0; suit < 4; ++suit) {
+    const std::uint64_t mine = own & SuitCards(suit), theirs = others & SuitCards(suit);
+    if (!mine) continue;
+    if (theirs && TopOf(mine) > (theirs & (0 - theirs))) return false;
+    followed |= theirs != 0;
+    cards |= mine | theirs;
+  }
+  if (leader == declarer && !followed) return false;
+  relied = cards;
+  return true;
+}
+
 // What makes a lead promising beyond its rank: the top card in play of its suit (a sure trick
 // unless an opponent ruffs), a suit whose top card a partner holds or that a partner can ruff,
 // where no opponent can ruff, and, led into a suit an opponent can ruff, a likely loss. A
@@ -372,6 +396,9 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     const int tricksLeft = CountCards(held) / 4;
     if (toLose) {
       if (tricksLeft == 0) return true;
+      if (DeclarerAlone(side) && DucksEveryTrick(hands, std::countr_zero(static_cast<unsigned>(side)), leader, trumps,
+                                                 relevant))
+        return true;
     } else {
       if (need <= 0) return true;
       if (need > tricksLeft) return false;
