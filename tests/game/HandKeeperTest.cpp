@@ -35,9 +35,13 @@ namespace fs = std::filesystem;
 std::string TableSeen(const Game& g) {
   std::ostringstream out;
   const Table& t = g.t;
+  // The stacking order as each card's place among the cards: a run that dealt a hand before this
+  // one (thrown in) counted further, and stacks the cards alike.
   for (int card = 1; card <= kCards; ++card) {
     const CardBox& b = t.cards[card];
-    out << b.Left << ',' << b.Top << ',' << b.Picture << ',' << b.Visible << ',' << b.Z << ' ';
+    int below = 0;
+    for (int other = 1; other <= kCards; ++other) below += t.cards[other].Z < b.Z;
+    out << b.Left << ',' << b.Top << ',' << b.Picture << ',' << b.Visible << ',' << below << ' ';
   }
   for (const PileBox& p : t.trickPiles) out << p.Visible << p.Left << ',' << p.Top << ' ';
   for (int seat = 0; seat < kSeats; ++seat) out << t.nameCaptions[seat] << '|' << t.pointsShown[seat] << '|';
