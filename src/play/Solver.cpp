@@ -21,7 +21,7 @@ constexpr bool DeclarerAlone(int side) { return (side & (side - 1)) == 0; }
 // every suit), the owners of each suit's cards in play from the top, and how many of those top
 // cards it depends on; any position of the same shape whose top cards lie the same way shares it.
 constexpr int kBucketBits = 11;  // buckets of positions of one shape (or colliding shapes)
-constexpr int kBucketSize = 128;
+constexpr int kBucketSize = 192;
 static_assert(kBucketSize <= 255, "a bucket counts its places filled in a byte");
 
 // A position's shape and the owners of its cards: `owners[suit]` has two bits a card in play,
@@ -59,12 +59,20 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
   return layout;
 }
 
-// The top cards in play of each suit whose owners `top` covers.
-std::uint64_t TopCards(std::uint64_t inPlay, const std::array<std::uint32_t, 4>& top) {
+// The bits of a suit's owners (`Layout::owners`) that its top `depth` cards of `count` take.
+constexpr std::uint32_t TopOwners(int depth, int count) {
+  return ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (count - depth));
+}
+
+// How many of a suit's top cards a fact depends on, from its depths (four bits a suit).
+constexpr int DepthOf(std::uint16_t depths, int suit) { return depths >> (4 * suit) & 15; }
+
+// The top cards in play of each suit, as many as `depths` says.
+std::uint64_t TopCards(std::uint64_t inPlay, std::uint16_t depths) {
   std::uint64_t cards = 0;
   for (int suit = 0; suit < 4; ++suit) {
     std::uint64_t rest = inPlay & SuitCards(suit);
-    for (int i = CountCards(top[suit]) / 2; i > 0; --i) {
+    for (int i = DepthOf(depths, suit); i > 0; --i) {
       const std::uint64_t card = TopOf(rest);
       cards |= card;
       rest &= ~card;
@@ -449,10 +457,12 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       if (tags[i] != tag) continue;
       const Entry& e = bucket[i];
       if (e.shape != layout.shape) continue;
-      const bool same = (layout.owners[0] & e.top[0]) == e.owners[0] && (layout.owners[1] & e.top[1]) == e.owners[1] &&
-                        (layout.owners[2] & e.top[2]) == e.owners[2] && (layout.owners[3] & e.top[3]) == e.owners[3];
-      if (same && (e.atLeast ? e.tricks >= wanted : e.tricks < wanted)) {
-        relevant = TopCards(held, e.top);
+      // It settles the position if it bounds the tricks wanted and its top cards lie the same.
+      bool settles = e.atLeast ? e.tricks >= wanted : e.tricks < wanted;
+      for (int suit = 0; suit < 4 && settles; ++suit)
+        settles = (layout.owners[suit] & TopOwners(DepthOf(e.depths, suit), layout.counts[suit])) == e.owners[suit];
+      if (settles) {
+        relevant = TopCards(held, e.depths);
         return e.atLeast != (toLose != 0);
       }
       if (e.lead >= 0) hint = e.lead;
@@ -534,21 +544,23 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   // What was learnt: the declarer's further tricks are at least `wanted`, or fewer.
   const bool atLeast = result != (toLose != 0);
   const int tricks = atLeast ? wanted : wanted - 1;
-  std::array<std::uint32_t, 4> top{}, owners{};
+  std::array<std::uint32_t, 4> owners{};
+  std::uint16_t depths = 0;
   for (int suit = 0; suit < 4; ++suit) {
     const std::uint64_t cards = relevant & SuitCards(suit);
     if (!cards) continue;
     // The fact depends on the suit's cards from its lowest relevant card up.
     const int depth = CountCards(held & SuitCards(suit) & ~((cards & (0 - cards)) - 1));
-    top[suit] = ((std::uint32_t{1} << (2 * depth)) - 1) << (2 * (layout.counts[suit] - depth));
-    owners[suit] = layout.owners[suit] & top[suit];
+    depths |= static_cast<std::uint16_t>(depth << (4 * suit));
+    owners[suit] = layout.owners[suit] & TopOwners(depth, layout.counts[suit]);
   }
   // The fact joins the bucket: it strengthens one learnt of the same cards, or takes the next
   // empty place, or, the bucket full, the places are taken in turn.
   int slot = -1;
   for (int i = 0; i < *filled && slot < 0; ++i) {
     const Entry& e = bucket[i];
-    if (tags[i] == tag && e.shape == layout.shape && e.atLeast == atLeast && e.top == top && e.owners == owners) slot = i;
+    if (tags[i] == tag && e.shape == layout.shape && e.atLeast == atLeast && e.depths == depths && e.owners == owners)
+      slot = i;
   }
   // A lead that settled it, by its place among its suit's cards in play (a position of this
   // shape has the same number of them).
@@ -565,7 +577,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
   } else {
     const int free = *filled < kBucketSize ? (*filled)++ : static_cast<int>((nodes_ - forgotAt_) % kBucketSize);
     tags[free] = tag;
-    bucket[free] = Entry{layout.shape, owners, top, static_cast<std::int8_t>(tricks), atLeast, lead};
+    bucket[free] = Entry{layout.shape, owners, depths, static_cast<std::int8_t>(tricks), atLeast, lead};
   }
   return result;
 }

@@ -76,8 +76,10 @@ class Solver {
   // A fact learnt of a position, for every position of its shape whose top cards lie the same.
   struct Entry {
     std::uint64_t shape = 0;
-    // The owners of each suit's top cards the fact depends on, and the bits they take.
-    std::array<std::uint32_t, 4> owners{}, top{};
+    // The owners of each suit's top cards the fact depends on, and how many those are (four
+    // bits a suit).
+    std::array<std::uint32_t, 4> owners{};
+    std::uint16_t depths = 0;
     std::int8_t tricks = 0;  // the declarer's further tricks: at least this, or at most
     bool atLeast = false;
     // The lead that settled it (its suit, and its place from the top among the suit's cards in
