@@ -13,6 +13,8 @@ constexpr int SuitOf(int card) { return static_cast<int>(static_cast<unsigned>(c
 constexpr std::uint64_t SuitCards(int suit) { return kSuitBits << (suit * kCardsPerSuit); }
 // Whether the declaring side (`side`, a bit for each declaring seat) is one seat, not a pair.
 constexpr bool DeclarerAlone(int side) { return (side & (side - 1)) == 0; }
+// The seat of a declarer alone (`side` holding one seat).
+constexpr int LoneDeclarer(int side) { return std::countr_zero(static_cast<unsigned>(side)); }
 
 // What the table remembers, and how it finds it again. A position's outcome seldom depends on
 // every card: often only the top few cards of each suit decide, and the low cards could lie in
@@ -52,7 +54,7 @@ Layout LayoutOf(const std::array<std::uint64_t, 4>& hands, int leader, int toLos
     layout.counts[suit] = place;
   }
   const bool alone = DeclarerAlone(side);
-  const int declarer = alone ? std::countr_zero(static_cast<unsigned>(side)) : 0;
+  const int declarer = alone ? LoneDeclarer(side) : 0;
   const std::uint64_t header = (static_cast<std::uint64_t>(((trumps + 1) * 4 + declarer) * 8 + leader * 2 + toLose) + 1) |
                                (alone ? 0 : static_cast<std::uint64_t>(side) << 40);
   layout.shape = Mix64(Mix64(header) ^ lengths);
@@ -404,8 +406,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
     const int tricksLeft = CountCards(held) / 4;
     if (toLose) {
       if (tricksLeft == 0) return true;
-      if (DeclarerAlone(side) && DucksEveryTrick(hands, std::countr_zero(static_cast<unsigned>(side)), leader, trumps,
-                                                 relevant))
+      if (DeclarerAlone(side) && DucksEveryTrick(hands, LoneDeclarer(side), leader, trumps, relevant))
         return true;
     } else {
       if (need <= 0) return true;
@@ -438,7 +439,7 @@ bool Solver::Search(std::array<std::uint64_t, 4>& hands, int leader, int played,
       // whoever leads: void in the suit led it ruffs, holding such a card it plays it, and either
       // way it then leads them all out; holding neither it follows low and loses none of them.
       if (!leaderDeclares && DeclarerAlone(side) && trumps >= 0) {
-        const int declarer = std::countr_zero(static_cast<unsigned>(side));
+        const int declarer = LoneDeclarer(side);
         if ((hands[declarer] & SuitCards(trumps)) && !(held & ~hands[declarer] & SuitCards(trumps)) &&
             QuickTricks(hands, declarer, trumps, side, sure[declarer], need, relied) >= need) {
           // Where the trumps lie is the position's shape: all of them the declarer's.
